@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <random>
+
+namespace chalkline {
+
+// The source of every random number the activities draw. Logic takes it as a
+// parameter, so tests can hand in a scripted source and prove the order of the
+// draws and every redraw rule.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+
+    // Gives the following draws a fresh start from the clock.
+    virtual void reseed() = 0;
+
+    // A uniform value u with 0 <= u < 1.
+    virtual float next() = 0;
+
+    // A whole number from low to high inclusive, drawn as floor((high - low + 1) * u + low).
+    // Worked in double precision and kept in range, so even the largest u below 1
+    // never gives high + 1.
+    int draw(int low, int high);
+};
+
+// The program's own source: a Mersenne Twister. Reseeding mixes the clock with a
+// counter and the generator's own state, so reseeding twice within one clock tick
+// never makes the draws that follow repeat earlier ones.
+class ClockRandom final : public RandomSource {
+public:
+    ClockRandom();
+    void reseed() override;
+    float next() override;
+
+private:
+    std::mt19937 engine_;
+    std::uint64_t reseeds_ = 0;
+};
+
+} // namespace chalkline
