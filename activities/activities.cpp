@@ -1,3 +1,7 @@
 #include "activities.h"
 
-void register_activities() {}
+#include "fourrules_screen.h"
+
+void register_activities() {
+    chalkline::register_fourrules_screen();
+}
