@@ -12,7 +12,18 @@ namespace shell {
 
 namespace {
 
+// Tahoma is a narrow face and the captions were fitted to it. Where it is not installed,
+// a condensed sans of about its widths stands in, so that they stay on one line.
+void substitute_missing_faces() {
+    static const bool done = [] {
+        QFont::insertSubstitutions("Tahoma", {"DejaVu Sans Condensed", "Liberation Sans"});
+        return true;
+    }();
+    (void)done;
+}
+
 QFont make_font(const FontSpec& spec) {
+    substitute_missing_faces();
     QFont font(spec.face);
     font.setPixelSize(font_px(spec.size));
     font.setBold(spec.bold);

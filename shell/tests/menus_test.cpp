@@ -237,6 +237,27 @@ private slots:
         }
     }
 
+    // Every heading, link, title and the web address fits on one line of its label,
+    // borders included, whatever face stands in for a missing one.
+    void every_caption_fits_its_label() {
+        for (int n = 0; n <= 5; ++n) {
+            Form* form = show_form(n == 0 ? QString("intro0") : QString("menu%1").arg(n));
+            std::vector<Control*> labels = form->elements("Label2");
+            const auto titles = form->elements("Label3"); // none on intro0
+            labels.insert(labels.end(), titles.begin(), titles.end());
+            labels.push_back(form->control("Label1"));
+            if (n == 0) {
+                labels.push_back(form->control("Label4"));
+            }
+            for (Control* c : labels) {
+                auto* l = static_cast<Label*>(c);
+                const int room = l->QWidget::width() - 2 * (reference_px(1) + 1);
+                QVERIFY2(QFontMetrics(l->font()).horizontalAdvance(l->caption()) <= room,
+                         qPrintable(form->name() + ": " + l->caption()));
+            }
+        }
+    }
+
     // Every row of the navigation table: which screens are loaded and visible after
     // the move, whether the screen reached is a fresh load, and that closing it
     // through the window manager then ends the program rather than leave it unseen.
