@@ -12,10 +12,11 @@ namespace shell {
 
 namespace {
 
-// The faces the screens name are Windows faces; stand in the closest free faces of
-// similar width where they are not installed, rather than the much wider default.
+// The faces the screens name are Windows faces, and their captions were fitted to them.
+// Where they are not installed, free faces of about their widths stand in, rather than
+// the much wider default, so that captions stay on their lines.
 void install_font_substitutes() {
-    QFont::insertSubstitutions("Tahoma", {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions("Tahoma", {"DejaVu Sans Condensed", "Liberation Sans"});
     QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
     QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
 }
