@@ -1,3 +1,7 @@
 #include "activities.h"
 
-void register_activities() {}
+#include "ordering_screen.h"
+
+void register_activities() {
+    chalkline::ordering::register_ordering_screen();
+}
