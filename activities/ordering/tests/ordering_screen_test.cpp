@@ -294,16 +294,6 @@ private slots:
         QVERIFY(!places_opaque(form));
     }
 
-    // The sorted numbers clicked in order pass, decimals by value and not by length.
-    void decimals_in_value_order_flash() {
-        OrderingForm* form = open();
-        click(form->Option3);
-        set_numbers(form, {"4.7", "4.63", "4.125", "4.9", "4.58"});
-        click_numbers(form, {2, 4, 1, 0, 3});
-        QVERIFY(form->timer("Timer5")->fire());
-        QVERIFY(form->timer("Timer6")->enabled());
-    }
-
     // Solution during the flashing stops it, hides the places and reveals the sorted
     // numbers one per tick, smallest first.
     void solution_stops_the_flashing_and_reveals_one_place_per_tick() {
@@ -327,15 +317,6 @@ private slots:
             QVERIFY(place(form, k)->visible());
         }
         QVERIFY(!reveal->enabled());
-    }
-
-    // Solution with nothing placed sorts the numbers as they stand.
-    void solution_sorts_a_fresh_set() {
-        OrderingForm* form = open();
-        click(form->Option2);
-        set_numbers(form, {"5", "-5", "-50", "12", "-3"});
-        click(form->cmdsoln);
-        QCOMPARE(places(form), QStringList({"-50", "-5", "-3", "5", "12"}));
     }
 
     // Go and every kind start afresh: all numbers enabled, places empty and plain, the
