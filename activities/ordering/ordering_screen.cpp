@@ -1,0 +1,238 @@
+#include "ordering_screen.h"
+
+#include "forms.h"
+
+namespace chalkline::ordering {
+
+namespace {
+
+constexpr double kRowTops[kCount] = {915, 1725, 2535, 3345, 4155};
+const shell::FontSpec kBigFont{"Tahoma", 21.75, false};
+// A heavy right-pointing arrow, from a face that has it.
+const QString kArrow = QString(QChar(0x2794));
+const shell::FontSpec kArrowFont{"DejaVu Sans", 20.25, true};
+
+} // namespace
+
+OrderingForm::OrderingForm() : ActivityForm("ordering", "Ordering", "menu1") {
+    keeps_style_background = true;
+    recoloured = {"Frame1", "Option1", "Option2", "Option3"};
+
+    for (int i = 0; i < kCount; ++i) {
+        Label10[i] = add_label(this, {.name = "Label10",
+                                      .index = i,
+                                      .left = 2985,
+                                      .top = kRowTops[i],
+                                      .width = 1575,
+                                      .height = 795,
+                                      .caption = "9.999",
+                                      .font = kBigFont,
+                                      .border = true,
+                                      .visible = false});
+        Label10[i]->on_click = [this](int index) { Label10_Click(index); };
+        Label11[i] = add_label(this, {.name = "Label11",
+                                      .index = i,
+                                      .left = 6960,
+                                      .top = kRowTops[i],
+                                      .width = 1575,
+                                      .height = 795,
+                                      .caption = "",
+                                      .font = kBigFont,
+                                      .opaque = true,
+                                      .back = shell::kRed,
+                                      .border = true,
+                                      .visible = false});
+    }
+    Label12_smallest = add_label(this, {.name = "Label12",
+                                        .index = 5,
+                                        .left = 4755,
+                                        .top = 1035,
+                                        .width = 1635,
+                                        .height = 525,
+                                        .caption = "Smallest",
+                                        .font = kBigFont,
+                                        .visible = false});
+    Label12_biggest = add_label(this, {.name = "Label12",
+                                       .index = 0,
+                                       .left = 4845,
+                                       .top = 4275,
+                                       .width = 1425,
+                                       .height = 525,
+                                       .caption = "Biggest",
+                                       .font = kBigFont,
+                                       .visible = false});
+    Label13 = add_label(this, {.name = "Label13",
+                               .left = 6435,
+                               .top = 1140,
+                               .width = 495,
+                               .height = 450,
+                               .caption = kArrow,
+                               .font = kArrowFont,
+                               .visible = false});
+    Label5 = add_label(this, {.name = "Label5",
+                              .left = 6435,
+                              .top = 4380,
+                              .width = 495,
+                              .height = 450,
+                              .caption = kArrow,
+                              .font = kArrowFont,
+                              .visible = false});
+
+    Frame1 = add<shell::Frame>(this, "Frame1");
+    Frame1->move(8865, 4710, 3030, 1485);
+    Option1 = add_option(Frame1, "Option1", "Positive Whole Numbers", 135, 150, 2800, 375, 9.75);
+    Option2 = add_option(Frame1, "Option2", "Integers", 135, 592, 2800, 375, 9.75);
+    Option3 = add_option(Frame1, "Option3", "Decimals", 135, 1035, 2800, 375, 9.75);
+    Option1->set_value(true);
+    Option1->on_click = [this](int) { Option1_Click(); };
+    Option2->on_click = [this](int) { Option2_Click(); };
+    Option3->on_click = [this](int) { Option3_Click(); };
+
+    cmdundo = add_picture_button(this, "cmdundo", "Images\\undo.jpg", 5085, 2820, 1350, 465);
+    cmdundo->on_click = [this](int) { cmdundo_Click(); };
+
+    Timer4 = add_timer("Timer4", 1000, false);
+    Timer5 = add_timer("Timer5", 250, false);
+    Timer6 = add_timer("Timer6", 1, false);
+    Timer4->on_tick = [this] { Timer4_Timer(); };
+    Timer5->on_tick = [this] { Timer5_Timer(); };
+    Timer6->on_tick = [this] { Timer6_Timer(); };
+}
+
+void OrderingForm::start() {
+    set_places_opaque(false);
+    cmdgo_Click();
+}
+
+void OrderingForm::cmdgo_Click() {
+    for (auto* number : Label10) {
+        number->set_enabled(true);
+    }
+    cmdundo->set_visible(true);
+    Timer4->set_enabled(false);
+    for (auto* number : Label10) {
+        number->set_visible(true);
+    }
+    calculate();
+}
+
+void OrderingForm::calculate() {
+    Timer5->set_enabled(false);
+    Timer6->set_enabled(false);
+    Timer5->set_enabled(true);
+    set_places_opaque(false);
+    Label13->set_visible(true);
+    show_end_captions();
+    Label5->set_visible(true);
+
+    OrderingBoard board;
+    ordering::calculate(board, kind(), random_);
+    write_board(board);
+    for (auto* place : Label11) {
+        place->set_visible(true);
+    }
+}
+
+void OrderingForm::Label10_Click(int index) {
+    OrderingBoard board = read_board();
+    if (board.used[index]) {
+        return;
+    }
+    place_number(board, index);
+    write_board(board);
+    if (board_full(board)) {
+        show_end_captions();
+    }
+}
+
+void OrderingForm::cmdundo_Click() {
+    OrderingBoard board = read_board();
+    undo_last(board);
+    write_board(board);
+}
+
+void OrderingForm::cmdsoln_Click() {
+    Timer5->set_enabled(false);
+    Timer6->set_enabled(false);
+    set_places_opaque(false);
+    OrderingBoard board = read_board();
+    board.places = sorted_solution(board.numbers);
+    write_board(board);
+    for (auto* place : Label11) {
+        place->set_visible(false);
+    }
+    Timer4->set_enabled(true);
+}
+
+void OrderingForm::Timer4_Timer() {
+    for (auto* place : Label11) {
+        if (!place->visible()) {
+            place->set_visible(true);
+            break;
+        }
+    }
+    if (Label11[kCount - 1]->visible()) {
+        Timer4->set_enabled(false);
+    }
+}
+
+void OrderingForm::Timer5_Timer() {
+    // Enabling a running timer would restart its interval and hold the flashing back,
+    // so the flashing timer is only started once.
+    if (order_correct(read_board().places) && !Timer6->enabled()) {
+        Timer6->set_enabled(true);
+    }
+}
+
+void OrderingForm::Timer6_Timer() {
+    // The first tick comes almost at once; the flashing then runs at 250 ms.
+    if (Timer6->interval() != 250) {
+        Timer6->set_interval(250);
+    }
+    set_places_opaque(!Label11[0]->opaque());
+}
+
+NumberKind OrderingForm::kind() const {
+    if (Option2->value()) {
+        return NumberKind::Integers;
+    }
+    if (Option3->value()) {
+        return NumberKind::Decimals;
+    }
+    return NumberKind::PositiveWholeNumbers;
+}
+
+OrderingBoard OrderingForm::read_board() const {
+    OrderingBoard board;
+    for (int i = 0; i < kCount; ++i) {
+        board.numbers[i] = Label10[i]->caption().toStdString();
+        board.used[i] = !Label10[i]->enabled();
+        board.places[i] = Label11[i]->caption().toStdString();
+    }
+    return board;
+}
+
+void OrderingForm::write_board(const OrderingBoard& board) {
+    for (int i = 0; i < kCount; ++i) {
+        Label10[i]->set_caption(QString::fromStdString(board.numbers[i]));
+        Label10[i]->set_enabled(!board.used[i]);
+        Label11[i]->set_caption(QString::fromStdString(board.places[i]));
+    }
+}
+
+void OrderingForm::set_places_opaque(bool opaque) {
+    for (auto* place : Label11) {
+        place->set_opaque(opaque);
+    }
+}
+
+void OrderingForm::show_end_captions() {
+    Label12_smallest->set_visible(true);
+    Label12_biggest->set_visible(true);
+}
+
+void register_ordering_screen() {
+    shell::register_form("ordering", [] { return std::make_unique<OrderingForm>(); });
+}
+
+} // namespace chalkline::ordering

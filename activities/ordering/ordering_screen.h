@@ -1,0 +1,63 @@
+#pragma once
+
+#include "activity_form.h"
+#include "ordering_logic.h"
+
+#include "random.h"
+
+#include <array>
+
+namespace chalkline::ordering {
+
+// The Ordering screen: five numbers on the left that the class clicks, one at a time,
+// into the five answer places on the right, from "Smallest" down to "Biggest". The
+// board lives in the controls: the numbers in Label10, the placed ones disabled, the
+// places in Label11.
+class OrderingForm : public shell::ActivityForm {
+public:
+    OrderingForm();
+
+    void start() override;
+    void cmdgo_Click() override;
+    void cmdsoln_Click() override;
+    void Option1_Click() { cmdgo_Click(); }
+    void Option2_Click() { cmdgo_Click(); }
+    void Option3_Click() { cmdgo_Click(); }
+    void Label10_Click(int index);
+    void cmdundo_Click();
+    void Timer4_Timer();
+    void Timer5_Timer();
+    void Timer6_Timer();
+
+    // Makes a new set and starts the order check afresh.
+    void calculate();
+
+    std::array<shell::Label*, kCount> Label10{};
+    std::array<shell::Label*, kCount> Label11{};
+    shell::Label* Label12_smallest; // Label12(5)
+    shell::Label* Label12_biggest;  // Label12(0)
+    shell::Label* Label13;
+    shell::Label* Label5;
+    shell::Frame* Frame1;
+    shell::OptionButton* Option1;
+    shell::OptionButton* Option2;
+    shell::OptionButton* Option3;
+    shell::PictureButton* cmdundo;
+    shell::Timer* Timer4;
+    shell::Timer* Timer5;
+    shell::Timer* Timer6;
+
+private:
+    NumberKind kind() const;
+    OrderingBoard read_board() const;
+    void write_board(const OrderingBoard& board);
+    void set_places_opaque(bool opaque);
+    void show_end_captions();
+
+    ClockRandom random_;
+};
+
+// Makes the screen "ordering" known to the screen registry.
+void register_ordering_screen();
+
+} // namespace chalkline::ordering
