@@ -12,7 +12,9 @@ int RandomSource::draw(int low, int high) {
     return int(std::clamp(value, double(low), double(high)));
 }
 
-ClockRandom::ClockRandom() : engine_(std::random_device{}()) { reseed(); }
+ClockRandom::ClockRandom() : engine_(std::random_device{}()) {
+    reseed();
+}
 
 void ClockRandom::reseed() {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();

@@ -20,8 +20,8 @@ public:
     void reseed() override { ++reseeds_; }
     float next() override {
         if (used_ >= values_.size()) {
-            throw std::logic_error("scripted random source ran out after " +
-                                   std::to_string(used_) + " draws");
+            throw std::logic_error("scripted random source ran out after " + std::to_string(used_) +
+                                   " draws");
         }
         return values_[used_++];
     }

@@ -1,0 +1,22 @@
+// Chalkline: mathematics activities for the whole class on a projector or whiteboard.
+
+#include "activities.h"
+#include "forms.h"
+#include "menu_forms.h"
+#include "pictures.h"
+#include "title_form.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    shell::register_title_form();
+    shell::register_menu_forms();
+    register_activities();
+
+    shell::run_handler([] { shell::show_form("Titlefrm"); });
+    if (shell::program_ended()) {
+        return shell::exit_status();
+    }
+    return app.exec();
+}

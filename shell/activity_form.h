@@ -1,0 +1,57 @@
+#pragma once
+
+#include "forms.h"
+
+#include <QStringList>
+
+#include <utility>
+#include <vector>
+
+namespace shell {
+
+// What the five activity screens share: the status panel with Go, Solution and Exit,
+// the loading of the button pictures, the colours and the way back to the menu screen
+// that lists the activity.
+//
+// Form_Load runs style_form, gives the screen its own blue (unless it keeps the styled
+// one), gives the controls named in `recoloured` the same blue, loads the button
+// pictures and then runs start(), which ends by making the first problem.
+class ActivityForm : public Form {
+public:
+    ActivityForm(const QString& name, const QString& caption, const QString& menu,
+                 const QString& status_frame = "framestatus");
+
+    void Form_Load() override;
+    virtual void start() = 0;
+    virtual void cmdgo_Click() = 0;
+    virtual void cmdsoln_Click() = 0;
+    // Shows the listing menu screen, then unloads this screen with its timers.
+    void cmdexit_Click();
+
+    const QString& menu() const { return menu_; }
+
+    Frame* framestatus;
+    PictureButton* cmdgo;
+    PictureButton* cmdsoln;
+    PictureButton* cmdexit;
+
+protected:
+    // A picture button of the screen's own whose picture is loaded with the others.
+    PictureButton* add_picture_button(QWidget* parent, const QString& name, const QString& path,
+                                      double left, double top, double width, double height);
+    // A number-kind (or other) option button: yellow Tahoma bold text.
+    OptionButton* add_option(QWidget* parent, const QString& name, const QString& caption,
+                             double left, double top, double width, double height,
+                             double font_size);
+
+    // Controls given the screen blue at load, after the screen itself.
+    QStringList recoloured;
+    // The one screen that keeps the blue of style_form.
+    bool keeps_style_background = false;
+
+private:
+    QString menu_;
+    std::vector<std::pair<PictureButton*, QString>> pictures_;
+};
+
+} // namespace shell

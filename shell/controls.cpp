@@ -1,0 +1,449 @@
+#include "controls.h"
+
+#include "pictures.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace shell {
+
+namespace {
+
+QFont make_font(const FontSpec& spec) {
+    QFont font(spec.face);
+    font.setPixelSize(font_px(spec.size));
+    font.setBold(spec.bold);
+    font.setStrikeOut(spec.strikeout);
+    return font;
+}
+
+void set_palette_colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+// ---- Control ----
+
+void Control::set_left(double twips) {
+    left_ = twips;
+    apply_scale();
+}
+void Control::set_top(double twips) {
+    top_ = twips;
+    apply_scale();
+}
+void Control::set_width(double twips) {
+    width_ = twips;
+    apply_scale();
+}
+void Control::set_height(double twips) {
+    height_ = twips;
+    apply_scale();
+}
+void Control::move(double left, double top, double width, double height) {
+    store_geometry(left, top, width, height);
+    apply_scale();
+}
+void Control::store_geometry(double left, double top, double width, double height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+}
+
+bool Control::visible() const {
+    QWidget* parent = self_->parentWidget();
+    return parent ? self_->isVisibleTo(parent) : self_->isVisible();
+}
+
+void Control::apply_scale() {
+    self_->setGeometry(px(left_), px(top_), px(width_), px(height_));
+}
+
+MouseArgs Control::mouse_args(const QMouseEvent* event) const {
+    const QPointF p = event->position();
+    return {event->buttons() | event->button(), event->modifiers(), p.x() * twips_per_pixel(),
+            p.y() * twips_per_pixel()};
+}
+
+void Control::copy_common_to(Control& other) const {
+    other.on_click = on_click;
+    other.on_mouse_move = on_mouse_move;
+    other.on_mouse_up = on_mouse_up;
+    other.move(left_, top_, width_, height_);
+    other.set_enabled(enabled());
+}
+
+// ---- Label ----
+
+Label::Label(QWidget* parent, const QString& name) : QLabel(parent), Control(this) {
+    setObjectName(name);
+    setMouseTracking(true);
+    setWordWrap(true);
+    apply_scale();
+}
+
+void Label::set_caption(const QString& caption) {
+    if (caption == text()) {
+        return;
+    }
+    setText(caption);
+    if (on_change) {
+        run_handler([&] { on_change(index()); });
+    }
+}
+
+void Label::set_fore_colour(const QColor& colour) {
+    fore_ = colour;
+    update();
+}
+void Label::set_back_colour(const QColor& colour) {
+    back_ = colour;
+    update();
+}
+void Label::set_opaque(bool opaque) {
+    if (opaque_ != opaque) {
+        opaque_ = opaque;
+        update();
+    }
+}
+void Label::set_border(bool border) {
+    border_ = border;
+    update();
+}
+void Label::set_alignment(Qt::Alignment alignment) {
+    align_ = alignment;
+    update();
+}
+void Label::set_font_spec(const FontSpec& font) {
+    font_ = font;
+    apply_scale();
+}
+
+void Label::apply_scale() {
+    Control::apply_scale();
+    setFont(make_font(font_));
+}
+
+Label* Label::clone(int index) const {
+    auto* copy = new Label(parentWidget(), objectName());
+    copy->set_index(index);
+    copy->setText(text());
+    copy->fore_ = fore_;
+    copy->back_ = back_;
+    copy->opaque_ = opaque_;
+    copy->border_ = border_;
+    copy->align_ = align_;
+    copy->font_ = font_;
+    copy->on_change = on_change;
+    copy_common_to(*copy);
+    copy->setVisible(false);
+    return copy;
+}
+
+void Label::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect area = rect();
+    if (opaque_) {
+        painter.fillRect(area, back_);
+    }
+    const int edge = border_ ? std::max(1, reference_px(1)) : 0;
+    if (border_) {
+        painter.setPen(QPen(kBlack, edge, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        const double half = edge / 2.0;
+        painter.drawRect(QRectF(area).adjusted(half, half, -half, -half));
+    }
+    painter.setFont(font());
+    painter.setPen(isEnabled() ? fore_ : QColor(128, 128, 128));
+    painter.drawText(area.adjusted(edge + 1, edge, -edge - 1, -edge),
+                     int(align_) | Qt::TextWordWrap, text());
+}
+
+void Label::mousePressEvent(QMouseEvent* event) {
+    pressed_ = event->button() == Qt::LeftButton;
+}
+
+void Label::mouseReleaseEvent(QMouseEvent* event) {
+    // Look the args up before the handler runs: it may unload the whole form.
+    const MouseArgs args = mouse_args(event);
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    pressed_ = false;
+    const int i = index();
+    auto up = on_mouse_up;
+    auto clicked = on_click;
+    run_handler([&] {
+        if (up) {
+            up(i, args);
+        }
+        if (click && clicked) {
+            clicked(i);
+        }
+    });
+}
+
+void Label::mouseMoveEvent(QMouseEvent* event) {
+    if (on_mouse_move) {
+        const MouseArgs args = mouse_args(event);
+        run_handler([&] { on_mouse_move(index(), args); });
+    }
+}
+
+// ---- PictureButton ----
+
+PictureButton::PictureButton(QWidget* parent, const QString& name)
+    : QPushButton(parent), Control(this) {
+    setObjectName(name);
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (on_click) {
+            auto handler = on_click;
+            const int i = index();
+            run_handler([&] { handler(i); });
+        }
+    });
+    apply_scale();
+}
+
+void PictureButton::set_picture_file(const QString& path) {
+    picture_ = load_picture(path);
+    path_ = path;
+    setAccessibleName(picture_word(path));
+    update();
+}
+
+void PictureButton::set_tab_stop(bool tab_stop) {
+    setFocusPolicy(tab_stop ? Qt::StrongFocus : Qt::NoFocus);
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect area = rect();
+    painter.fillRect(area, QColor(192, 192, 192));
+    // Pressed, the picture sinks by a pixel and darkens a little.
+    const int shift = isDown() ? 1 : 0;
+    const QRect inner = area.adjusted(1 + shift, 1 + shift, -1 + shift, -1 + shift);
+    painter.drawPixmap(inner.topLeft(), scaled_picture(picture_, inner.size()));
+    if (isDown()) {
+        painter.fillRect(inner, QColor(0, 0, 0, 50));
+    }
+    painter.setPen(isDown() ? QColor(64, 64, 64) : QColor(255, 255, 255));
+    painter.drawLine(area.topLeft(), area.topRight());
+    painter.drawLine(area.topLeft(), area.bottomLeft());
+    painter.setPen(isDown() ? QColor(255, 255, 255) : QColor(64, 64, 64));
+    painter.drawLine(area.bottomLeft(), area.bottomRight());
+    painter.drawLine(area.topRight(), area.bottomRight());
+    if (hasFocus()) {
+        painter.setPen(QPen(kBlack, 1, Qt::DotLine));
+        painter.drawRect(area.adjusted(3, 3, -4, -4));
+    }
+}
+
+// ---- CommandButton ----
+
+CommandButton::CommandButton(QWidget* parent, const QString& name, const QString& caption)
+    : QPushButton(caption, parent), Control(this) {
+    setObjectName(name);
+    connect(this, &QPushButton::clicked, this, [this] {
+        if (on_click) {
+            auto handler = on_click;
+            const int i = index();
+            run_handler([&] { handler(i); });
+        }
+    });
+    apply_scale();
+}
+
+void CommandButton::set_font_spec(const FontSpec& font) {
+    font_ = font;
+    apply_scale();
+}
+
+void CommandButton::apply_scale() {
+    Control::apply_scale();
+    setFont(make_font(font_));
+}
+
+// ---- OptionButton ----
+
+OptionButton::OptionButton(QWidget* parent, const QString& name, const QString& caption)
+    : QRadioButton(caption, parent), Control(this) {
+    setObjectName(name);
+    setAutoFillBackground(true);
+    connect(this, &QRadioButton::clicked, this, [this] {
+        if (on_click) {
+            auto handler = on_click;
+            const int i = index();
+            run_handler([&] { handler(i); });
+        }
+    });
+    apply_scale();
+}
+
+void OptionButton::set_fore_colour(const QColor& colour) {
+    set_palette_colour(this, QPalette::WindowText, colour);
+}
+void OptionButton::set_back_colour(const QColor& colour) {
+    set_palette_colour(this, QPalette::Window, colour);
+}
+void OptionButton::set_font_spec(const FontSpec& font) {
+    font_ = font;
+    apply_scale();
+}
+void OptionButton::apply_scale() {
+    Control::apply_scale();
+    setFont(make_font(font_));
+}
+
+// ---- Frame ----
+
+Frame::Frame(QWidget* parent, const QString& name) : QFrame(parent), Control(this) {
+    setObjectName(name);
+    setMouseTracking(true);
+    apply_scale();
+}
+
+void Frame::set_back_colour(const QColor& colour) {
+    back_ = colour;
+    update();
+}
+void Frame::set_border(bool border) {
+    border_ = border;
+    update();
+}
+void Frame::set_caption(const QString& caption) {
+    caption_ = caption;
+    update();
+}
+
+void Frame::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), back_);
+    if (border_) {
+        // An etched line: dark grey with a white line inside it.
+        const QRect r = rect().adjusted(0, 0, -2, -2);
+        painter.setPen(QColor(128, 128, 128));
+        painter.drawRect(r);
+        painter.setPen(kWhite);
+        painter.drawRect(r.translated(1, 1));
+    }
+    if (!caption_.isEmpty()) {
+        painter.setPen(kBlack);
+        painter.drawText(rect().adjusted(8, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, caption_);
+    }
+}
+
+// ---- PictureBox ----
+
+PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent), Control(this) {
+    setObjectName(name);
+    apply_scale();
+}
+
+void PictureBox::set_picture_file(const QString& path) {
+    picture_ = load_picture(path);
+    update();
+}
+void PictureBox::set_back_colour(const QColor& colour) {
+    back_ = colour;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), back_);
+    painter.drawPixmap(0, 0, scaled_picture(picture_, size()));
+}
+
+// ---- Line ----
+
+Line::Line(QWidget* parent, const QString& name) : QWidget(parent), Control(this) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void Line::set_points(double x1, double y1, double x2, double y2) {
+    x1_ = x1;
+    y1_ = y1;
+    x2_ = x2;
+    y2_ = y2;
+    place();
+}
+void Line::set_border_colour(const QColor& colour) {
+    colour_ = colour;
+    update();
+}
+void Line::set_border_width(int width) {
+    border_width_ = width;
+    place();
+}
+void Line::apply_scale() {
+    place();
+}
+
+// The widget covers the line's bounding box, widened by the line's width.
+void Line::place() {
+    const double pad = (border_width_ + 1) * 15.0;
+    store_geometry(std::min(x1_, x2_) - pad, std::min(y1_, y2_) - pad,
+                   std::fabs(x2_ - x1_) + 2 * pad, std::fabs(y2_ - y1_) + 2 * pad);
+    Control::apply_scale();
+    update();
+}
+
+void Line::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const double tpp = twips_per_pixel();
+    const QPointF origin(px(left()), px(top()));
+    const QPointF a = QPointF(x1_ / tpp, y1_ / tpp) - origin;
+    const QPointF b = QPointF(x2_ / tpp, y2_ / tpp) - origin;
+    painter.setPen(QPen(colour_, reference_px(border_width_), Qt::SolidLine, Qt::FlatCap));
+    painter.drawLine(a, b);
+}
+
+// ---- Shape ----
+
+Shape::Shape(QWidget* parent, const QString& name) : QWidget(parent), Control(this) {
+    setObjectName(name);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    apply_scale();
+}
+
+void Shape::set_border_colour(const QColor& colour) {
+    colour_ = colour;
+    update();
+}
+void Shape::set_border_width(int width) {
+    border_width_ = width;
+    update();
+}
+
+void Shape::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const int w = reference_px(border_width_);
+    painter.setPen(QPen(colour_, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    const double half = w / 2.0;
+    painter.drawRect(QRectF(rect()).adjusted(half, half, -half, -half));
+}
+
+// ---- VScrollBar ----
+
+VScrollBar::VScrollBar(QWidget* parent, const QString& name)
+    : QScrollBar(Qt::Vertical, parent), Control(this) {
+    setObjectName(name);
+    connect(this, &QScrollBar::valueChanged, this, [this] {
+        if (on_change) {
+            auto handler = on_change;
+            const int i = index();
+            run_handler([&] { handler(i); });
+        }
+    });
+    apply_scale();
+}
+
+} // namespace shell

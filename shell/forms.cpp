@@ -1,0 +1,353 @@
+#include "forms.h"
+
+#include "pictures.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include <algorithm>
+
+namespace shell {
+
+namespace {
+
+// Pictures are made at three times the pixel size at which they show, so that they
+// stay sharp when the window is enlarged.
+constexpr double kPictureOversampling = 3.0;
+
+struct Registry {
+    QMap<QString, FormFactory> factories;
+    QMap<QString, Form*> loaded;
+    bool ended = false;
+    int status = 0;
+    int desktop_width_px = 0;
+    int desktop_height_px = 0;
+    bool hourglass = false;
+    std::function<bool(const QUrl&)> opener = [](const QUrl& url) {
+        return QDesktopServices::openUrl(url);
+    };
+};
+
+Registry& registry() {
+    static Registry r;
+    return r;
+}
+
+QString key(const QString& name) {
+    return name.toLower();
+}
+
+Form* load(const QString& name) {
+    auto& r = registry();
+    auto factory = r.factories.value(key(name));
+    if (!factory) {
+        return nullptr;
+    }
+    Form* form = factory().release();
+    r.loaded.insert(key(name), form);
+    try {
+        form->Form_Load();
+    } catch (...) {
+        r.loaded.remove(key(name));
+        form->kill_timers();
+        form->deleteLater();
+        throw;
+    }
+    return form;
+}
+
+template <class F> void for_each_control(const QObject* root, F&& f) {
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (auto* c = dynamic_cast<Control*>(w)) {
+            f(c);
+        }
+    }
+}
+
+} // namespace
+
+// ---- Form ----
+
+Form::Form(const QString& name, double width, double height) {
+    setObjectName(name);
+    setMouseTracking(true);
+    set_outer_size(width, height);
+}
+
+Form::~Form() {
+    auto& r = registry();
+    if (r.loaded.value(key(objectName())) == this) {
+        r.loaded.remove(key(objectName()));
+    }
+}
+
+void Form::set_back_colour(const QColor& colour) {
+    back_ = colour;
+    update();
+}
+
+void Form::set_background_picture(const QPixmap& picture) {
+    picture_ = picture;
+    update();
+}
+
+void Form::clear_icon() {
+    QPixmap empty(1, 1);
+    empty.fill(Qt::transparent);
+    setWindowIcon(QIcon(empty));
+}
+
+void Form::set_outer_size(double width, double height) {
+    width_ = width;
+    height_ = height;
+    setFixedSize(px(width), px(height));
+}
+
+void Form::set_left(double twips) {
+    left_ = twips;
+    QWidget::move(px(left_), px(top_));
+}
+
+void Form::set_top(double twips) {
+    top_ = twips;
+    QWidget::move(px(left_), px(top_));
+}
+
+Control* Form::control(const QString& name) const {
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (auto* c = dynamic_cast<Control*>(w);
+            c && c->index() < 0 && w->objectName().compare(name, Qt::CaseInsensitive) == 0) {
+            return c;
+        }
+    }
+    return nullptr;
+}
+
+Control* Form::element(const QString& name, int index) const {
+    for (QWidget* w : findChildren<QWidget*>()) {
+        if (auto* c = dynamic_cast<Control*>(w);
+            c && c->index() == index && index >= 0 &&
+            w->objectName().compare(name, Qt::CaseInsensitive) == 0) {
+            return c;
+        }
+    }
+    return nullptr;
+}
+
+std::vector<Control*> Form::elements(const QString& name) const {
+    std::vector<Control*> found;
+    for_each_control(this, [&](Control* c) {
+        if (c->index() >= 0 && c->name().compare(name, Qt::CaseInsensitive) == 0) {
+            found.push_back(c);
+        }
+    });
+    std::sort(found.begin(), found.end(),
+              [](const Control* a, const Control* b) { return a->index() < b->index(); });
+    return found;
+}
+
+Label* Form::load_element(const QString& name, int index) {
+    if (auto* existing = get<Label>(name, index)) {
+        return existing;
+    }
+    auto* first = get<Label>(name, 0);
+    return first ? first->clone(index) : nullptr;
+}
+
+Label* Form::add_label(QWidget* parent, const LabelSpec& spec) {
+    auto* label = add<Label>(parent, spec.name);
+    label->set_index(spec.index);
+    label->move(spec.left, spec.top, spec.width, spec.height);
+    label->setText(spec.caption);
+    label->set_font_spec(spec.font);
+    label->set_fore_colour(spec.fore);
+    label->set_back_colour(spec.back);
+    label->set_opaque(spec.opaque);
+    label->set_border(spec.border);
+    label->set_alignment(spec.align);
+    label->set_visible(spec.visible);
+    label->set_enabled(spec.enabled);
+    return label;
+}
+
+Timer* Form::add_timer(const QString& name, int interval_ms, bool enabled) {
+    return new Timer(this, name, interval_ms, enabled);
+}
+
+// Timers have no meta-object of their own, so they are told apart by dynamic_cast.
+Timer* Form::timer(const QString& name) const {
+    for (QObject* child : children()) {
+        auto* t = dynamic_cast<Timer*>(child);
+        if (t && t->objectName().compare(name, Qt::CaseInsensitive) == 0) {
+            return t;
+        }
+    }
+    return nullptr;
+}
+
+void Form::kill_timers() {
+    for (QObject* child : children()) {
+        if (auto* t = dynamic_cast<Timer*>(child)) {
+            t->kill();
+        }
+    }
+}
+
+void Form::apply_scale() {
+    set_outer_size(width_, height_);
+    QWidget::move(px(left_), px(top_));
+    for_each_control(this, [](Control* c) { c->apply_scale(); });
+    update();
+}
+
+void Form::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), back_);
+    if (!picture_.isNull()) {
+        const double scale = 15.0 / (twips_per_pixel() * kPictureOversampling);
+        const QSize size(qRound(picture_.width() * scale), qRound(picture_.height() * scale));
+        painter.drawPixmap(0, 0, scaled_picture(picture_, size));
+    }
+}
+
+void Form::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF p = event->position();
+    const MouseArgs args{event->buttons(), event->modifiers(), p.x() * twips_per_pixel(),
+                         p.y() * twips_per_pixel()};
+    run_handler([&] { Form_MouseMove(args); });
+}
+
+// Closing a window through the window manager unloads that screen like any other
+// move; when no screen is left visible, the program ends rather than run on unseen.
+void Form::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (program_ended() || loaded_form(name()) != this) {
+        return;
+    }
+    unload_form(name());
+    if (!any_form_visible()) {
+        end_program(0);
+    }
+}
+
+// ---- Registry ----
+
+void register_form(const QString& name, FormFactory factory) {
+    registry().factories.insert(key(name), std::move(factory));
+}
+
+bool has_form(const QString& name) {
+    return registry().factories.contains(key(name));
+}
+
+Form* loaded_form(const QString& name) {
+    return registry().loaded.value(key(name));
+}
+
+Form* touch_form(const QString& name) {
+    if (Form* form = loaded_form(name)) {
+        return form;
+    }
+    return load(name);
+}
+
+Form* show_form(const QString& name) {
+    Form* form = touch_form(name);
+    if (form && !registry().ended) {
+        form->show();
+        form->raise();
+        form->activateWindow();
+    }
+    return form;
+}
+
+void unload_form(const QString& name) {
+    Form* form = registry().loaded.take(key(name));
+    if (!form) {
+        return;
+    }
+    form->kill_timers();
+    form->hide();
+    form->deleteLater();
+}
+
+std::vector<Form*> loaded_forms() {
+    const auto values = registry().loaded.values();
+    return {values.begin(), values.end()};
+}
+
+bool any_form_visible() {
+    const auto forms = loaded_forms();
+    return std::any_of(forms.begin(), forms.end(), [](Form* f) { return f->isVisible(); });
+}
+
+void end_program(int status) {
+    auto& r = registry();
+    if (!r.ended) {
+        r.ended = true;
+        r.status = status;
+    }
+    for (const QString& name : r.loaded.keys()) {
+        unload_form(name);
+    }
+    set_hourglass(false);
+    QCoreApplication::exit(r.status);
+}
+
+bool program_ended() {
+    return registry().ended;
+}
+int exit_status() {
+    return registry().status;
+}
+void reset_program_state() {
+    registry().ended = false;
+    registry().status = 0;
+}
+
+// ---- Desktop ----
+
+DesktopMetrics desktop_metrics() {
+    const auto& r = registry();
+    const double tpp = twips_per_pixel();
+    if (r.desktop_width_px > 0) {
+        return {r.desktop_width_px * tpp, r.desktop_height_px * tpp, tpp};
+    }
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect geometry = screen ? screen->geometry() : QRect(0, 0, 800, 600);
+    return {geometry.width() * tpp, geometry.height() * tpp, tpp};
+}
+
+void set_desktop_pixels(int width, int height) {
+    registry().desktop_width_px = width;
+    registry().desktop_height_px = height;
+}
+
+void set_hourglass(bool on) {
+    auto& r = registry();
+    if (on == r.hourglass) {
+        return;
+    }
+    r.hourglass = on;
+    if (on) {
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QGuiApplication::restoreOverrideCursor();
+    }
+}
+
+void open_address(const QUrl& address, QWidget*) {
+    // A browser that fails to start changes nothing and shows nothing.
+    (void)registry().opener(address);
+}
+
+void set_address_opener(std::function<bool(const QUrl&)> opener) {
+    registry().opener = std::move(opener);
+}
+
+} // namespace shell

@@ -1,0 +1,154 @@
+#pragma once
+
+#include "controls.h"
+#include "timer.h"
+
+#include <QMap>
+#include <QPixmap>
+#include <QUrl>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace shell {
+
+// A label of a screen's design, as a table row.
+struct LabelSpec {
+    QString name;
+    int index = -1;
+    double left = 0, top = 0, width = 0, height = 0;
+    QString caption;
+    FontSpec font{};
+    QColor fore = kYellow;
+    bool opaque = false;
+    QColor back = kBlack;
+    bool border = false;
+    Qt::Alignment align = Qt::AlignHCenter | Qt::AlignTop;
+    bool visible = true;
+    bool enabled = true;
+};
+
+// A screen: a fixed-size window of named controls. The constructor builds the design
+// state; Form_Load runs once per load, when the form is first shown or touched.
+class Form : public QWidget {
+public:
+    // The client area is width by height twips.
+    Form(const QString& name, double width, double height);
+    ~Form() override;
+
+    QString name() const { return objectName(); }
+
+    virtual void Form_Load() {}
+    virtual void Form_MouseMove(const MouseArgs&) {}
+
+    // Window properties, in twips where they are sizes.
+    QString caption() const { return windowTitle(); }
+    void set_caption(const QString& caption) { setWindowTitle(caption); }
+    QColor back_colour() const { return back_; }
+    void set_back_colour(const QColor& colour);
+    const QPixmap& background_picture() const { return picture_; }
+    void set_background_picture(const QPixmap& picture);
+    void clear_icon();
+    double outer_width() const { return width_; }
+    double outer_height() const { return height_; }
+    void set_outer_size(double width, double height);
+    double left_twips() const { return left_; }
+    double top_twips() const { return top_; }
+    void set_left(double twips);
+    void set_top(double twips);
+
+    // Controls by name, without regard to letter case. `control` finds a single control
+    // (not an element of an array); `element` finds element index of an array.
+    Control* control(const QString& name) const;
+    Control* element(const QString& name, int index) const;
+    template <class T> T* get(const QString& name) const { return dynamic_cast<T*>(control(name)); }
+    template <class T> T* get(const QString& name, int index) const {
+        return dynamic_cast<T*>(element(name, index));
+    }
+    // Elements present in an array, by index.
+    std::vector<Control*> elements(const QString& name) const;
+
+    // Creates element index of the label array name as a copy of element 0, invisible.
+    Label* load_element(const QString& name, int index);
+
+    // Builds a control of the design. Array elements of the design pass their index.
+    template <class T, class... Args> T* add(QWidget* parent, const QString& name, Args&&... args) {
+        auto* control = new T(parent ? parent : this, name, std::forward<Args>(args)...);
+        control->setObjectName(name);
+        return control;
+    }
+    template <class T> T* add_element(QWidget* parent, const QString& name, int index) {
+        auto* control = add<T>(parent, name);
+        control->set_index(index);
+        return control;
+    }
+    Label* add_label(QWidget* parent, const LabelSpec& spec);
+    Timer* add_timer(const QString& name, int interval_ms, bool enabled);
+    Timer* timer(const QString& name) const;
+
+    // Stops every timer for good; the registry calls it on unload.
+    void kill_timers();
+    // Puts every control back to its twips after the twips factor has changed.
+    void apply_scale();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QColor back_{192, 192, 192};
+    QPixmap picture_;
+    double width_ = 0, height_ = 0, left_ = 0, top_ = 0;
+};
+
+// ---- The screens of the program, by name (without regard to letter case) ----
+
+using FormFactory = std::function<std::unique_ptr<Form>()>;
+void register_form(const QString& name, FormFactory factory);
+bool has_form(const QString& name);
+
+// Loads the form if it is not loaded (running Form_Load), then makes it visible.
+Form* show_form(const QString& name);
+// Loads the form hidden if it is not loaded; a loaded form stays as it is.
+Form* touch_form(const QString& name);
+// Closes the form and discards it with its controls and timers; the next show or
+// touch makes a fresh one. Safe to call from the form's own handlers.
+void unload_form(const QString& name);
+// The loaded form of that name, or nullptr.
+Form* loaded_form(const QString& name);
+template <class T> T* loaded(const QString& name) {
+    return dynamic_cast<T*>(loaded_form(name));
+}
+std::vector<Form*> loaded_forms();
+bool any_form_visible();
+
+// Unloads every form and ends the event loop with the exit status.
+void end_program(int status = 0);
+bool program_ended();
+int exit_status();
+// Forgets that the program ended (tests that end it more than once).
+void reset_program_state();
+
+// ---- The desktop ----
+
+struct DesktopMetrics {
+    double width;           // twips
+    double height;          // twips
+    double twips_per_pixel; // horizontally
+};
+DesktopMetrics desktop_metrics();
+// Fixes the desktop size in pixels instead of reading the screen (0, 0 reads it again).
+void set_desktop_pixels(int width, int height);
+
+// The hourglass pointer for the whole application, or the default one.
+void set_hourglass(bool on);
+
+// Hands a web address to the platform's default handler. The answer is ignored.
+void open_address(const QUrl& address, QWidget* owner);
+// Replaces the handler (tests record the request instead of starting a browser).
+void set_address_opener(std::function<bool(const QUrl&)> opener);
+
+} // namespace shell

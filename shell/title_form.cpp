@@ -1,0 +1,102 @@
+#include "title_form.h"
+
+#include "pictures.h"
+#include "style_form.h"
+
+#include <QPainter>
+
+namespace shell {
+
+namespace {
+
+const QColor kTitleBlue{0, 0, 255};
+
+QIcon title_icon() {
+    QPixmap icon(32, 32);
+    icon.fill(kStyleBlue);
+    QPainter painter(&icon);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(kYellow, 4, Qt::SolidLine, Qt::RoundCap));
+    painter.drawArc(QRectF(7, 7, 18, 18), 45 * 16, 270 * 16);
+    return QIcon(icon);
+}
+
+} // namespace
+
+TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
+    set_caption(" ");
+    set_back_colour({192, 192, 192});
+    setWindowIcon(title_icon());
+
+    Frame1 = add<Frame>(this, "Frame1");
+    Frame1->move(0, -90, 5480, 6660);
+    Frame1->set_back_colour({192, 192, 192});
+
+    const auto title_label = [this](LabelSpec spec) {
+        spec.fore = kTitleBlue;
+        return add_label(Frame1, spec);
+    };
+    Label4 = title_label({.name = "Label4",
+                          .left = 60,
+                          .top = 210,
+                          .width = 5355,
+                          .height = 1455,
+                          .caption = "Chalkline",
+                          .font = {"Times New Roman", 26.25, true}});
+    Picture1 = add<PictureBox>(Frame1, "Picture1");
+    Picture1->move(300, 1560, 4800, 3600);
+    Label3 = title_label({.name = "Label3",
+                          .left = 480,
+                          .top = 5250,
+                          .width = 4455,
+                          .height = 735,
+                          .caption = "Mathematics for the whole class",
+                          .font = {"Times New Roman", 15.75, false}});
+    Command1 = add<CommandButton>(Frame1, "Command1", "OK");
+    Command1->move(1320, 6000, 1335, 375);
+    Command2 = add<CommandButton>(Frame1, "Command2", "Exit");
+    Command2->move(2760, 6000, 1335, 375);
+    Label2 = title_label({.name = "Label2",
+                          .left = 0,
+                          .top = 6420,
+                          .width = 5415,
+                          .height = 255,
+                          .caption = "Free software under the GNU GPL, version 3 or later",
+                          .font = {"Arial", 8.25, false}});
+
+    // OK comes first in the tab order and holds the focus when the screen opens.
+    setTabOrder(Command1, Command2);
+    Command1->setFocus();
+    Command1->setDefault(true);
+    Command1->on_click = [this](int) { Command1_Click(); };
+    Command2->on_click = [this](int) { Command2_Click(); };
+}
+
+void TitleForm::Form_Load() {
+    try {
+        const DesktopMetrics desktop = desktop_metrics();
+        set_top(float(desktop.height) / 2.0f - float(outer_height()) / 2.0f);
+        set_left(float(desktop.width) / 2.0f - float(outer_width()) / 2.0f);
+        Picture1->set_picture_file(kTitlePicture);
+    } catch (const PictureError&) {
+        // One more try on the styled screen; a second failure ends the program.
+        style_form(*this);
+        Frame1->raise();
+        Picture1->set_picture_file(kTitlePicture);
+    }
+}
+
+void TitleForm::Command1_Click() {
+    show_form("intro0");
+    unload_form(name());
+}
+
+void TitleForm::Command2_Click() {
+    end_program(0);
+}
+
+void register_title_form() {
+    register_form("Titlefrm", [] { return std::make_unique<TitleForm>(); });
+}
+
+} // namespace shell
