@@ -1,3 +1,7 @@
 #include "activities.h"
 
-void register_activities() {}
+#include "fastmental_screen.h"
+
+void register_activities() {
+    register_fastmental_screen();
+}
