@@ -1,7 +1,9 @@
 #include "activities.h"
 
 #include "fastmental_screen.h"
+#include "fourrules_screen.h"
 
 void register_activities() {
     register_fastmental_screen();
+    chalkline::register_fourrules_screen();
 }

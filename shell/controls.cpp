@@ -12,7 +12,17 @@ namespace shell {
 
 namespace {
 
+// The faces the screens name are Windows faces; stand in the closest free faces of
+// similar width where they are not installed, rather than the much wider default.
+void install_font_substitutes() {
+    QFont::insertSubstitutions("Tahoma", {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
+}
+
 QFont make_font(const FontSpec& spec) {
+    static const bool substituted = (install_font_substitutes(), true);
+    (void)substituted;
     QFont font(spec.face);
     font.setPixelSize(font_px(spec.size));
     font.setBold(spec.bold);
@@ -290,7 +300,9 @@ void OptionButton::set_fore_colour(const QColor& colour) {
     set_palette_colour(this, QPalette::WindowText, colour);
 }
 void OptionButton::set_back_colour(const QColor& colour) {
+    // The style fills an option button with the Button role, not Window.
     set_palette_colour(this, QPalette::Window, colour);
+    set_palette_colour(this, QPalette::Button, colour);
 }
 void OptionButton::set_font_spec(const FontSpec& font) {
     font_ = font;
