@@ -4,6 +4,6 @@
 #include "fourrules_screen.h"
 
 void register_activities() {
-    register_fastmental_screen();
+    chalkline::register_fastmental_screen();
     chalkline::register_fourrules_screen();
 }

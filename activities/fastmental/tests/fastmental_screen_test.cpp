@@ -93,7 +93,7 @@ private slots:
         if (!has_form("menu2")) {
             register_form("menu2", [] { return std::make_unique<Menu2StandIn>(); });
         }
-        register_fastmental_screen();
+        chalkline::register_fastmental_screen();
     }
 
     void init() { QVERIFY(show_form("fastmental") != nullptr); }
