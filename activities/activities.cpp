@@ -1,9 +1,11 @@
 #include "activities.h"
 
+#include "fastmental_screen.h"
 #include "fourrules_screen.h"
 #include "ordering_screen.h"
 
 void register_activities() {
+    chalkline::register_fastmental_screen();
     chalkline::register_fourrules_screen();
     chalkline::ordering::register_ordering_screen();
 }

@@ -1,0 +1,285 @@
+#include "fastmental_screen.h"
+
+#include "forms.h"
+
+#include <QButtonGroup>
+
+namespace chalkline::fastmental {
+
+using shell::FontSpec;
+using shell::Label;
+using shell::LabelSpec;
+
+namespace {
+
+const QColor kOrange{255, 128, 0};
+const FontSpec kChainFont{"Tahoma", 26.25, true};
+
+// The tops of rows 1 to 4 (index 0 is the starting value's row).
+constexpr double kRowTop[] = {1680, 2595, 3510, 4440, 5355};
+
+constexpr int kShortestInterval = 1000;
+constexpr int kLongestInterval = 5000;
+
+} // namespace
+
+FastMentalForm::FastMentalForm()
+    : ActivityForm("fastmental", "Mental Arithmetic", "menu2", "Framestatus") {
+    const auto chain_label = [this](const QString& name, int index, double left, double top,
+                                    double width, const QString& caption) {
+        return add_label(this, LabelSpec{.name = name,
+                                         .index = index,
+                                         .left = left,
+                                         .top = top,
+                                         .width = width,
+                                         .height = 750,
+                                         .caption = caption,
+                                         .font = kChainFont});
+    };
+
+    add_label(this, {.name = "Label66",
+                     .index = 6,
+                     .left = 1725,
+                     .top = 1800,
+                     .width = 2670,
+                     .height = 450,
+                     .caption = "Starting Value:",
+                     .font = {"Tahoma", 18, true},
+                     .align = Qt::AlignLeft | Qt::AlignTop});
+    Label3[0] = chain_label("Label3", 0, 4440, kRowTop[0], 1665, "99");
+    Label4 = chain_label("Label4", -1, 4605, 1650, 1320, "?");
+    Label4->set_fore_colour(kOrange);
+
+    const QString symbols[] = {"+", "-", "x", "\u00f7"};
+    for (int row = 1; row <= 4; ++row) {
+        Label_val1[row + 4] =
+            chain_label("Label_val1", row + 4, 1650, kRowTop[row], 1320, symbols[row - 1]);
+        Label2[row] = chain_label("Label2", row, row == 4 ? 2880 : 2895, kRowTop[row], 1455, "99");
+        Label3[row] = chain_label("Label3", row, 4440, kRowTop[row], 1665, "99");
+        // The operation codes are kept out of sight, left of the column.
+        Label_val1[row] =
+            chain_label("Label_val1", row, 120, kRowTop[row], 1000, QString::number(row));
+        Label_val1[row]->set_visible(false);
+    }
+    Label1 = chain_label("Label1", -1, 4590, 5355, 1320, "?");
+    Label1->set_fore_colour(kOrange);
+    Label3[5] = chain_label("Label3", 5, 4440, 6270, 1320, "99");
+
+    // The four symbols the rows copy, kept outside the window.
+    Label** holders[] = {&labelplus, &labelminus, &labeltimes, &labeldivide};
+    const char* holder_names[] = {"labelplus", "labelminus", "labeltimes", "labeldivide"};
+    for (int i = 0; i < 4; ++i) {
+        *holders[i] = chain_label(holder_names[i], -1, 12500 + 1400 * i, 9500, 1320, symbols[i]);
+        (*holders[i])->set_visible(false);
+    }
+
+    Shape1 = add<shell::Shape>(this, "Shape1");
+    Shape1->move(1335, 1350, 5130, 5100);
+    Shape1->set_border_colour(shell::kYellow);
+    Shape1->set_border_width(2);
+
+    VScroll1 = add<shell::VScrollBar>(this, "VScroll1");
+    VScroll1->move(7740, 1980, 315, 3765);
+    VScroll1->setRange(kShortestInterval, kLongestInterval);
+    VScroll1->setSingleStep(100);
+    VScroll1->setPageStep(1000);
+    VScroll1->setValue(kShortestInterval);
+    VScroll1->on_change = [this](int) { VScroll1_Change(); };
+    add_label(this, {.name = "Label66",
+                     .index = 0,
+                     .left = 7395,
+                     .top = 1515,
+                     .width = 1400,
+                     .height = 255,
+                     .caption = "Less Time",
+                     .font = {"Tahoma", 9.75, true},
+                     .align = Qt::AlignLeft | Qt::AlignTop});
+    add_label(this, {.name = "Label66",
+                     .index = 1,
+                     .left = 7365,
+                     .top = 5865,
+                     .width = 1400,
+                     .height = 255,
+                     .caption = "More Time",
+                     .font = {"Tahoma", 9.75, true},
+                     .align = Qt::AlignLeft | Qt::AlignTop});
+
+    Frame1 = add<shell::Frame>(this, "Frame1");
+    Frame1->move(9195, 3465, 2535, 1275);
+    Option1 = add_option(Frame1, "Option1", "Positive Whole Numbers", 60, 180, 2415, 315, 8.25);
+    Option2 = add_option(Frame1, "Option2", "Integers", 60, 540, 2415, 315, 8.25);
+    Option3 = add_option(Frame1, "Option3", "Decimals", 60, 900, 2415, 315, 8.25);
+    Option1->set_value(true);
+    Option4 = add_option(this, "Option4", "Forward", 9225, 4920, 1500, 315, 8.25);
+    Option5 = add_option(this, "Option5", "Reverse", 9225, 5295, 1500, 315, 8.25);
+    Option4->set_value(true);
+    // Each set of options is a group of its own. Left to the toolkit, the options on
+    // the form would also clear those inside Frame1, so Reverse could unset the kind.
+    auto* kinds = new QButtonGroup(this);
+    auto* modes = new QButtonGroup(this);
+    for (auto* option : {Option1, Option2, Option3}) {
+        kinds->addButton(option);
+    }
+    modes->addButton(Option4);
+    modes->addButton(Option5);
+    Option1->on_click = [this](int) { Option1_Click(); };
+    Option2->on_click = [this](int) { Option2_Click(); };
+    Option3->on_click = [this](int) { Option3_Click(); };
+    Option4->on_click = [this](int) { Option4_Click(); };
+    Option5->on_click = [this](int) { Option5_Click(); };
+    recoloured = {"Option1", "Option2", "Option3", "Option4", "Option5", "Frame1"};
+
+    Timer1 = add_timer("Timer1", kLongestInterval, false);
+    Timer2 = add_timer("Timer2", kLongestInterval, false);
+    Timer1->on_tick = [this] { Timer1_Timer(); };
+    Timer2->on_tick = [this] { Timer2_Timer(); };
+}
+
+void FastMentalForm::Form_Load() {
+    // Each visit starts at the slowest pace; the change event passes it to both timers.
+    VScroll1->setValue(kLongestInterval);
+    ActivityForm::Form_Load();
+}
+
+void FastMentalForm::start() {
+    calculate();
+}
+
+void FastMentalForm::cmdgo_Click() {
+    Label1->set_visible(false);
+    calculate();
+}
+
+void FastMentalForm::Option1_Click() {
+    calculate();
+}
+void FastMentalForm::Option2_Click() {
+    calculate();
+}
+void FastMentalForm::Option3_Click() {
+    calculate();
+}
+
+void FastMentalForm::Option4_Click() {
+    Timer2->set_enabled(false);
+    calculate();
+}
+
+void FastMentalForm::Option5_Click() {
+    Timer1->set_enabled(false);
+    calculate();
+}
+
+void FastMentalForm::VScroll1_Change() {
+    Timer1->set_interval(VScroll1->value());
+    Timer2->set_interval(VScroll1->value());
+}
+
+int FastMentalForm::chosen_kind() const {
+    if (Option2->value()) {
+        return kind_integers;
+    }
+    if (Option3->value()) {
+        return kind_decimals;
+    }
+    return kind_positive_whole;
+}
+
+void FastMentalForm::clearchain() {
+    Label1->set_visible(false);
+    for (int i = 1; i <= 5; ++i) {
+        Label3[i]->set_visible(false);
+    }
+    for (int i = 1; i <= 4; ++i) {
+        Label_val1[i]->set_visible(false);
+        Label_val1[i + 4]->set_visible(false);
+        Label2[i]->set_visible(false);
+    }
+}
+
+void FastMentalForm::calculate() {
+    clearchain();
+    const MentalChain chain = fastmental::calculate(chosen_kind(), random_);
+
+    Label* const symbol_of[] = {labelplus, labelminus, labeltimes, labeldivide};
+    for (int row = 1; row <= 4; ++row) {
+        Label_val1[row]->set_caption(QString::number(int(chain.operations[row])));
+        const int code = Label_val1[row]->caption().toInt();
+        Label_val1[row + 4]->set_caption(symbol_of[code - 1]->caption());
+    }
+
+    Label4->set_visible(false);
+    const bool forward = Option4->value();
+    Label3[0]->set_visible(forward);
+
+    Label3[0]->set_caption(QString::fromStdString(chain.values[0].text()));
+    for (int row = 1; row <= 4; ++row) {
+        Label2[row]->set_caption(QString::fromStdString(chain.operands[row].text()));
+        Label3[row]->set_caption(QString::fromStdString(chain.values[row].text()));
+    }
+
+    // Enabling a timer that already runs starts its interval afresh, so the first row
+    // always comes one full interval after the click.
+    if (forward) {
+        step = 0;
+        Timer1->set_enabled(true);
+    } else {
+        step = 4;
+        Label3[4]->set_visible(true);
+        Timer2->set_enabled(true);
+    }
+}
+
+void FastMentalForm::show_row(int row) {
+    Label2[row]->set_visible(true);
+    Label_val1[row + 4]->set_visible(true);
+}
+
+void FastMentalForm::Timer1_Timer() {
+    step = step + 1;
+    if (step < 5) {
+        show_row(step);
+    }
+    if (step == 4) {
+        Label1->set_visible(true);
+        Timer1->set_enabled(false);
+    }
+}
+
+void FastMentalForm::Timer2_Timer() {
+    if (step > 0) {
+        show_row(step);
+    }
+    if (step == 1) {
+        Label4->set_visible(true);
+    }
+    if (step == 0) {
+        Timer2->set_enabled(false);
+    }
+    step = step - 1;
+}
+
+void FastMentalForm::cmdsoln_Click() {
+    Label1->set_visible(false);
+    Timer1->set_enabled(false);
+    Timer2->set_enabled(false);
+    for (int row = 1; row <= 4; ++row) {
+        Label3[row]->set_visible(true);
+        show_row(row);
+    }
+    if (Option5->value()) {
+        Label4->set_visible(false);
+        Label3[0]->set_visible(true);
+    }
+}
+
+} // namespace chalkline::fastmental
+
+namespace chalkline {
+
+void register_fastmental_screen() {
+    shell::register_form("fastmental",
+                         [] { return std::make_unique<fastmental::FastMentalForm>(); });
+}
+
+} // namespace chalkline

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "activity_form.h"
+#include "fastmental_logic.h"
+#include "random.h"
+
+#include <array>
+
+namespace chalkline::fastmental {
+
+// Mental Arithmetic: a starting value and four operations shown as a column. Forward
+// shows the start and reveals the rows from the top, one per timer tick, ending with a
+// "?" for the answer; Reverse shows the answer and reveals the rows from the bottom,
+// ending with a "?" for the start. The scroll bar sets the time between rows.
+class FastMentalForm : public shell::ActivityForm {
+public:
+    FastMentalForm();
+
+    void Form_Load() override;
+    void start() override;
+    void cmdgo_Click() override;
+    void cmdsoln_Click() override;
+
+    void Option1_Click();
+    void Option2_Click();
+    void Option3_Click();
+    void Option4_Click();
+    void Option5_Click();
+    void VScroll1_Change();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    // A new chain of the chosen kind, its pacing started from the first row.
+    void calculate();
+    // Hides every row, every value and the answer's "?".
+    void clearchain();
+
+    // The row most recently revealed: 0 up to 4 forward, 4 down to -1 in reverse.
+    int step = 0;
+
+    std::array<shell::Label*, 6> Label3{};     // values: 0 the start, 4 the answer, 5 spare
+    std::array<shell::Label*, 5> Label2{};     // operands of rows 1 to 4 (element 0 unused)
+    std::array<shell::Label*, 9> Label_val1{}; // 1-4 operation codes, 5-8 row symbols
+    shell::Label* Label1;                      // "?" for the answer
+    shell::Label* Label4;                      // "?" for the starting value
+    shell::Label* labelplus;
+    shell::Label* labelminus;
+    shell::Label* labeltimes;
+    shell::Label* labeldivide;
+    shell::Shape* Shape1;
+    shell::VScrollBar* VScroll1;
+    shell::Frame* Frame1;
+    shell::OptionButton* Option1;
+    shell::OptionButton* Option2;
+    shell::OptionButton* Option3;
+    shell::OptionButton* Option4;
+    shell::OptionButton* Option5;
+    shell::Timer* Timer1;
+    shell::Timer* Timer2;
+
+private:
+    // Shows row `row`: its symbol and its number, never its value.
+    void show_row(int row);
+    int chosen_kind() const;
+
+    ClockRandom random_;
+};
+
+} // namespace chalkline::fastmental
+
+namespace chalkline {
+
+// Makes the Mental Arithmetic screen known to the screen registry as "fastmental".
+void register_fastmental_screen();
+
+} // namespace chalkline
