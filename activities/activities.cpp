@@ -1,3 +1,7 @@
 #include "activities.h"
 
-void register_activities() {}
+#include "matchthetarget_screen.h"
+
+void register_activities() {
+    register_matchthetarget_screen();
+}
