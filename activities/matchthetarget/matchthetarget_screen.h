@@ -1,0 +1,74 @@
+#pragma once
+
+#include "activity_form.h"
+#include "matchthetarget_logic.h"
+#include "random.h"
+
+#include <optional>
+
+namespace chalkline::matchthetarget {
+
+// A frame whose caption has its own font and colour, drawn on the top border line.
+class CaptionFrame : public shell::Frame {
+public:
+    CaptionFrame(QWidget* parent, const QString& name, const QString& caption,
+                 const shell::FontSpec& font, const QColor& fore);
+
+    const shell::FontSpec& font_spec() const { return font_; }
+    QColor fore_colour() const { return fore_; }
+    void apply_scale() override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    shell::FontSpec font_;
+    QColor fore_;
+};
+
+// The Match the Target screen: five given numbers in a row, the target above them,
+// and on request the answer expression over the given numbers. A panel of
+// instructions shows for the first 15 seconds after the screen opens.
+class MatchTheTargetForm : public shell::ActivityForm {
+public:
+    MatchTheTargetForm();
+
+    // Go makes a new puzzle; Solution reveals its answer.
+    void start() override;
+    void cmdgo_Click() override;
+    void cmdsoln_Click() override;
+    void Timer1_Timer();
+
+    // Hides the answer frame and the five given numbers.
+    void makevisible();
+    // Makes a new puzzle, with a template other than the last one, and shows it.
+    void calculate();
+
+    // The puzzle on screen (none before the first calculate).
+    const std::optional<TargetPuzzle>& puzzle() const { return puzzle_; }
+
+    CaptionFrame* Frame1;
+    CaptionFrame* Frame2;
+    shell::Frame* Frame3;
+    CaptionFrame* Frame4;
+    shell::Label* Label1;
+    shell::Label* Label2;
+    shell::Label* Label3;
+    shell::Label* Label4;
+    shell::Label* Label5;
+    shell::Label* Label11;
+    shell::Label* Labelans;
+    shell::Label* Label15;
+    shell::Label* Label21;
+    shell::Label* Label23;
+    shell::Timer* Timer1;
+
+private:
+    ClockRandom random_;
+    std::optional<TargetPuzzle> puzzle_;
+};
+
+} // namespace chalkline::matchthetarget
+
+// Makes the screen known to the registry under the name "matchthetarget".
+void register_matchthetarget_screen();
