@@ -19,25 +19,24 @@ cleanup() {
 trap cleanup EXIT
 
 fail() {
-    echo "FAIL: $*"
+    echo "FAIL: $*" >&2
+    [ -s "$work/stderr" ] && sed 's/^/  program: /' "$work/stderr" >&2
     exit 1
 }
 
-# A display nobody else uses.
-for n in $(seq 140 200); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then
-        display=":$n"
-        break
-    fi
-done
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a display nobody else uses and writes its number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-export DISPLAY=$display
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+export DISPLAY=":$(cat "$work/display")"
 for _ in $(seq 100); do
     xdpyinfo >/dev/null 2>&1 && break
     sleep 0.1
 done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $display"
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
 unset QT_QPA_PLATFORM
 
 # start <working folder>: starts the program there, its standard error in $work/stderr.
@@ -70,23 +69,44 @@ window() {
     echo "$id"
 }
 
-# replaced <old window> <name regex>: the window of that name that stands once the
-# old one has gone, as every move shows its target and then unloads where it came from.
-replaced() {
-    for _ in $(seq 200); do
-        xdotool search --onlyvisible --name "$2" 2>/dev/null | grep -qx "$1" || break
-        sleep 0.1
-    done
-    local id
-    id=$(window "$2")
-    [ "$id" != "$1" ] || fail "the screen did not change"
-    echo "$id"
-}
-
 # click <window> <x> <y>: a real left click at pixel x, y of the window's client area.
 click() {
     xdotool mousemove --window "$1" "$2" "$3" click 1
-    sleep 0.3
+}
+
+# gone <window>: waits up to 5 s for the window to leave the screen; false if it stays.
+gone() {
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1" || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# move_on <window> <x> <y> <name regex>: clicks until the window gives way, as every move
+# shows its target and then unloads where it came from; prints the window that follows.
+# A click that lands before a busy machine has mapped the window is tried again.
+move_on() {
+    for _ in 1 2 3 4; do
+        click "$1" "$2" "$3"
+        gone "$1" && {
+            window "$4"
+            return
+        }
+    done
+    fail "the click at $2,$3 did not leave its screen"
+}
+
+# exit_by <window> <x> <y>: clicks until the program ends; sets $status.
+exit_by() {
+    for _ in 1 2 3 4; do
+        click "$1" "$2" "$3"
+        for _ in $(seq 50); do
+            kill -0 "$app_pid" 2>/dev/null || break 2
+            sleep 0.1
+        done
+    done
+    finish
 }
 
 geometry() {
@@ -95,37 +115,42 @@ geometry() {
 
 echo "== the title window is centred at its size; Exit ends with status 0"
 start "$build"
-title=$(window '^ $')
+title=$(window '^ $') || exit 1
 eval "$(geometry "$title")"
 [ "$WIDTH" = 364 ] && [ "$HEIGHT" = 438 ] || fail "title window is ${WIDTH}x$HEIGHT"
 [ "$X" = 330 ] && [ "$Y" = 165 ] || fail "title window is at $X,$Y, not centred"
-click "$title" 228 406
-finish
+exit_by "$title" 228 406
 [ "$status" = 0 ] || fail "Exit ended with status $status"
 
 echo "== a walk through the menus and back out"
 start "$build"
-title=$(window '^ $')
-click "$title" 132 406                 # OK
-intro=$(replaced "$title" '^Chalkline$')
+title=$(window '^ $') || exit 1
+intro=$(move_on "$title" 132 406 '^Chalkline$') || exit 1          # OK
 eval "$(geometry "$intro")"
 [ "$WIDTH" = 800 ] && [ "$HEIGHT" = 600 ] || fail "first menu is ${WIDTH}x$HEIGHT"
-click "$intro" 714 276                 # Menu 3
-menu3=$(replaced "$intro" '^Chalkline$')
-click "$menu3" 737 548                 # exit button, back to the first menu
-intro=$(replaced "$menu3" '^Chalkline$')
-click "$intro" 737 548                 # exit button: the title screen as confirmation
-title=$(replaced "$intro" '^ $')
-click "$title" 228 406                 # Exit
-finish
+menu3=$(move_on "$intro" 714 276 '^Chalkline$') || exit 1          # Menu 3
+intro=$(move_on "$menu3" 737 548 '^Chalkline$') || exit 1          # its exit button
+title=$(move_on "$intro" 737 548 '^ $') || exit 1                   # exit: the title screen again
+exit_by "$title" 228 406                                  # Exit
 [ "$status" = 0 ] || fail "Exit after the walk ended with status $status"
 
 # broken <what> <folder>: the start from that folder ends with a report and status 1.
 expect_report() {
     local picture=$1
-    # The report is shown in a message box too; acknowledge it.
-    box=$(window '^Chalkline$')
-    xdotool key --window "$box" Return
+    # The report is shown in a message box too; acknowledge it with Return, again if the
+    # key came before the box was ready. The key goes through the server's input focus
+    # (not to the window itself), so its release is delivered even though the box has
+    # closed on the press, and no key is left held for the next start.
+    for _ in 1 2 3 4; do
+        box=$(window '^Chalkline$') || exit 1
+        sleep 0.3
+        xdotool windowfocus --sync "$box" 2>/dev/null
+        xdotool key Return
+        for _ in $(seq 50); do
+            kill -0 "$app_pid" 2>/dev/null || break 2
+            sleep 0.1
+        done
+    done
     finish
     [ "$status" -ge 1 ] && [ "$status" -lt 128 ] || fail "status $status for a broken $picture"
     grep -q "$picture" "$work/stderr" || fail "no report naming $picture: $(cat "$work/stderr")"
@@ -149,7 +174,8 @@ echo "== without the Images folder, OK ends the program with a report"
 mkdir -p "$work/no-images"
 cp -r "$build/opening" "$work/no-images/"
 start "$work/no-images"
-title=$(window '^ $')
+title=$(window '^ $') || exit 1
+sleep 0.5
 click "$title" 132 406
 expect_report "Images/menu1.jpg"
 
