@@ -1,3 +1,7 @@
 #include "activities.h"
 
-void register_activities() {}
+#include "magicsquares_screen.h"
+
+void register_activities() {
+    chalkline::magicsquares::register_magicsquares_screen();
+}
