@@ -18,5 +18,8 @@ int main(int argc, char** argv) {
     if (shell::program_ended()) {
         return shell::exit_status();
     }
-    return app.exec();
+    const int status = app.exec();
+    // Screens unloaded on the way out are deleted before the application goes.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }

@@ -87,13 +87,13 @@ QImage paint_menu() {
     for (int y = 0; y < h; y += 40 * kScale) {
         p.drawLine(0, y, w, y);
     }
-    // A few chalk-faint signs in the margins.
+    // Two chalk-faint signs in the empty left margin.
     p.setFont(word_font(70 * kScale));
     p.setPen(QColor(255, 255, 255, 26));
     const struct {
         int x, y;
         const char* text;
-    } signs[] = {{40, 240, "+"}, {40, 470, "\u00F7"}, {700, 160, "x"}, {640, 590, "="}};
+    } signs[] = {{40, 240, "+"}, {40, 470, "\u00F7"}};
     for (const auto& s : signs) {
         p.drawText(QPoint(s.x * kScale, s.y * kScale), QString::fromUtf8(s.text));
     }

@@ -12,7 +12,18 @@ namespace shell {
 
 namespace {
 
+// The faces the screens name are Windows faces, and their captions were fitted to them.
+// Where they are not installed, free faces of about their widths stand in, rather than
+// the much wider default, so that captions stay on their lines.
+void install_font_substitutes() {
+    QFont::insertSubstitutions("Tahoma", {"DejaVu Sans Condensed", "Liberation Sans"});
+    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
+    QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
+}
+
 QFont make_font(const FontSpec& spec) {
+    static const bool substituted = (install_font_substitutes(), true);
+    (void)substituted;
     QFont font(spec.face);
     font.setPixelSize(font_px(spec.size));
     font.setBold(spec.bold);
@@ -290,7 +301,9 @@ void OptionButton::set_fore_colour(const QColor& colour) {
     set_palette_colour(this, QPalette::WindowText, colour);
 }
 void OptionButton::set_back_colour(const QColor& colour) {
+    // The style fills an option button with the Button role, not Window.
     set_palette_colour(this, QPalette::Window, colour);
+    set_palette_colour(this, QPalette::Button, colour);
 }
 void OptionButton::set_font_spec(const FontSpec& font) {
     font_ = font;

@@ -1,7 +1,330 @@
 #include "menu_forms.h"
 
+#include "pictures.h"
+#include "style_form.h"
+#include "title_form.h"
+
+#include <array>
+
 namespace shell {
 
-void register_menu_forms() {}
+namespace {
+
+constexpr const char* kCaption = "Chalkline";
+constexpr const char* kProductTitle = "Chalkline";
+// Short enough for the one line of its label.
+constexpr const char* kNotice = "Free software: GNU GPL 3 or later";
+constexpr const char* kMenuPicture = "Images\\menu1.jpg";
+constexpr const char* kExitPicture = "Images\\exit.jpg";
+
+constexpr double kWindowWidth = 12000;
+constexpr double kListTop = 2400;
+constexpr double kListStep = 750;
+constexpr int kLinks = 6;
+constexpr int kWebLinks = 5;
+// "WWW Links" stands one step further down than the even spacing would put it.
+constexpr double kWebLinksOffset = 4500;
+
+constexpr std::array<const char*, kLinks> kLinkCaptions = {"Menu 1", "Menu 2", "Menu 3",
+                                                           "Menu 4", "Menu 5", "WWW Links"};
+
+// A title on a menu screen, with the activity screen it opens (none for an activity
+// that the program does not have).
+struct MenuTitle {
+    const char* caption;
+    const char* screen;
+};
+
+struct MenuPage {
+    double width; // of the title column
+    int count;    // of titles
+    std::array<MenuTitle, 6> titles;
+};
+
+constexpr MenuPage kMenuPages[] = {
+    {3405,
+     6,
+     {{{"Match the Target", "matchthetarget"},
+       {"Magic Squares", "Magicsquares"},
+       {"Spider Diagrams", nullptr},
+       {"The 24 Puzzle", nullptr},
+       {"Ordering", "ordering"},
+       {"Integer Squares", nullptr}}}},
+    {3735,
+     6,
+     {{{"Number Squares", nullptr},
+       {"Percentages", nullptr},
+       {"Substitution", nullptr},
+       {"Right-angled Triangles", nullptr},
+       {"Mental Arithmetic", "fastmental"},
+       {"The Hundred Square", nullptr}}}},
+    {6075,
+     6,
+     {{{"The Four Rules", "fourrules"},
+       {"Fractions, Decimals and Percentages", nullptr},
+       {"Pythagorean Triples", nullptr},
+       {"Order of Operations", nullptr},
+       {"Number Wall", nullptr},
+       {"Fractions Between", nullptr}}}},
+    {3405,
+     6,
+     {{{"Pandigital Fractions", nullptr},
+       {"Products", nullptr},
+       {"Quadratic Factors", nullptr},
+       {"Hidden Digits", nullptr},
+       {"Roman Arithmetic", nullptr},
+       {"Pascal's Triangle 1", nullptr}}}},
+    {3975,
+     5,
+     {{{"Pascal's Triangle 2", nullptr},
+       {"The Fibonacci Sequence", nullptr},
+       {"Affine Ciphers", nullptr},
+       {"Hailstone Numbers", nullptr},
+       {"Leibniz' Triangle", nullptr},
+       {nullptr, nullptr}}}},
+};
+constexpr int kMenus = int(std::size(kMenuPages));
+
+QString menu_name(int number) {
+    return QString("menu%1").arg(number);
+}
+
+const MenuPage& page(int number) {
+    return kMenuPages[number - 1];
+}
+
+} // namespace
+
+// ---- MenuScreen ----
+
+MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading)
+    : Form(name, kWindowWidth, 9000) {
+    set_caption(kCaption);
+    Label1 = add_label(this, heading);
+    add_label(this, {.name = "Label2",
+                     .index = 0,
+                     .left = 9600,
+                     .top = kListTop,
+                     .width = 2235,
+                     .height = 495,
+                     .caption = kLinkCaptions[0],
+                     .font = {"Tahoma", 18, true},
+                     .border = true,
+                     .visible = false});
+    Command1 = add<PictureButton>(this, "Command1");
+    Command1->move(10240, 7975, 1650, 500);
+    Command1->setAccessibleName(picture_word(kExitPicture));
+
+    Label1->on_mouse_move = [this](int, const MouseArgs& a) { Label1_MouseMove(a); };
+    auto* links = get<Label>("Label2", 0);
+    links->on_mouse_move = [this](int i, const MouseArgs& a) { Label2_MouseMove(i, a); };
+    links->on_click = [this](int i) { Label2_Click(i); };
+    Command1->on_click = [this](int) { Command1_Click(); };
+}
+
+void MenuScreen::Form_MouseMove(const MouseArgs&) {
+    Label1->set_opaque(false);
+    for (int i = 0; i < kLinks; ++i) {
+        if (auto* link = get<Label>("Label2", i)) {
+            link->set_opaque(false);
+        }
+    }
+}
+
+void MenuScreen::Label1_MouseMove(const MouseArgs&) {
+    Label1->set_opaque(true);
+}
+
+void MenuScreen::Label2_MouseMove(int index, const MouseArgs&) {
+    get<Label>("Label2", index)->set_opaque(true);
+}
+
+void MenuScreen::place_exit_button() {
+    Command1->set_picture_file(kExitPicture);
+    Command1->move(10240, 7975, 1650, 500);
+}
+
+void MenuScreen::load_menu_links() {
+    const double top = get<Label>("Label2", 0)->top();
+    const double left = get<Label>("Label2", 0)->left();
+    for (int i = 1; i < kLinks; ++i) {
+        Label* link = load_element("Label2", i);
+        link->set_left(left);
+        link->set_top(top + (i == kWebLinks ? kWebLinksOffset : kListStep * i));
+        link->set_caption(kLinkCaptions[i]);
+    }
+    get<Label>("Label2", kWebLinks)->set_enabled(false);
+}
+
+void MenuScreen::show_menu_links() {
+    for (int i = 0; i < kLinks; ++i) {
+        get<Label>("Label2", i)->set_visible(true);
+    }
+}
+
+// ---- IntroForm ----
+
+IntroForm::IntroForm()
+    : MenuScreen("intro0", {.name = "Label1",
+                            .left = 510,
+                            .top = 120,
+                            .width = 10980,
+                            .height = 900,
+                            .caption = kProductTitle,
+                            .font = {"Tahoma", 27.75, true},
+                            .border = true}) {
+    Label4 = add_label(this, {.name = "Label4",
+                              .left = 4320,
+                              .top = 8160,
+                              .width = 3315,
+                              .height = 375,
+                              .caption = kWebAddressText,
+                              .font = {"Arial", 12, true},
+                              .opaque = true,
+                              .border = true});
+    Label3 = add_label(this, {.name = "Label3",
+                              .left = 0,
+                              .top = 8280,
+                              .width = 3600,
+                              .height = 375,
+                              .caption = kNotice,
+                              .font = {"Tahoma", 9.75, false}});
+    Label4->on_click = [this](int) { Label4_Click(); };
+}
+
+void IntroForm::Form_Load() {
+    style_form(*this);
+    set_back_colour(kScreenBlue);
+    set_background_picture(load_picture(kMenuPicture));
+    place_exit_button();
+    load_menu_links();
+    show_menu_links();
+}
+
+void IntroForm::Label2_Click(int index) {
+    if (index < 0 || index >= kMenus) {
+        return;
+    }
+    const QString self = name();
+    show_form(menu_name(index + 1));
+    unload_form(self);
+}
+
+void IntroForm::Label4_Click() {
+    open_address(kWebAddress, this);
+}
+
+// The title screen comes back as the confirmation to leave: "Cancel" returns here.
+void IntroForm::Command1_Click() {
+    const QString self = name();
+    if (auto* title = dynamic_cast<TitleForm*>(touch_form("Titlefrm"))) {
+        title->Command1->set_caption("Cancel");
+    }
+    show_form("Titlefrm");
+    unload_form(self);
+}
+
+// ---- MenuForm ----
+
+MenuForm::MenuForm(int number)
+    : MenuScreen(menu_name(number), {.name = "Label1",
+                                     .left = (kWindowWidth - 3405) / 2,
+                                     .top = 120,
+                                     .width = 3405,
+                                     .height = 900,
+                                     .caption = QString("Menu %1").arg(number),
+                                     .font = {"Tahoma", 36, true},
+                                     .opaque = true,
+                                     .border = true}),
+      number_(number) {
+    const MenuPage& titles = page(number);
+    auto* first = add_label(this, {.name = "Label3",
+                                   .index = 0,
+                                   .left = (kWindowWidth - titles.width) / 2,
+                                   .top = kListTop,
+                                   .width = titles.width,
+                                   .height = 495,
+                                   .caption = titles.titles[0].caption,
+                                   .font = {"Tahoma", 15.75, true},
+                                   .opaque = true,
+                                   .border = true,
+                                   .visible = false,
+                                   .enabled = false});
+    first->on_mouse_move = [this](int i, const MouseArgs& a) { Label3_MouseMove(i, a); };
+    first->on_click = [this](int i) { Label3_Click(i); };
+}
+
+void MenuForm::Form_Load() {
+    style_form(*this);
+    set_back_colour(kScreenBlue);
+    // The picture is the first menu's; reading it loads that screen, hidden, if needed.
+    if (Form* intro = touch_form("intro0")) {
+        set_background_picture(intro->background_picture());
+    }
+    place_exit_button();
+
+    Label1->set_left((kWindowWidth - Label1->width()) / 2);
+    Label* first = get<Label>("Label3", 0);
+    first->set_left((kWindowWidth - first->width()) / 2);
+
+    load_menu_links();
+    const MenuPage& titles = page(number_);
+    for (int i = 1; i < titles.count; ++i) {
+        Label* title = load_element("Label3", i);
+        title->set_left(first->left());
+        title->set_top(first->top() + kListStep * i);
+        title->set_caption(titles.titles[i].caption);
+    }
+
+    show_menu_links();
+    for (int i = 0; i < titles.count; ++i) {
+        get<Label>("Label3", i)->set_visible(true);
+    }
+    for (int i = 0; i < titles.count; ++i) {
+        const char* screen = titles.titles[i].screen;
+        if (screen && has_form(screen)) {
+            get<Label>("Label3", i)->set_enabled(true);
+        }
+    }
+}
+
+void MenuForm::Label2_Click(int index) {
+    if (index < 0 || index >= kMenus || index + 1 == number_) {
+        return;
+    }
+    const QString self = name();
+    show_form(menu_name(index + 1));
+    unload_form(self);
+}
+
+void MenuForm::Label3_MouseMove(int index, const MouseArgs&) {
+    get<Label>("Label3", index)->set_opaque(true);
+}
+
+void MenuForm::Label3_Click(int index) {
+    const MenuPage& titles = page(number_);
+    if (index < 0 || index >= titles.count || !titles.titles[index].screen ||
+        !has_form(titles.titles[index].screen)) {
+        return;
+    }
+    const QString self = name();
+    show_form(titles.titles[index].screen);
+    unload_form(self);
+}
+
+void MenuForm::Command1_Click() {
+    const QString self = name();
+    show_form("intro0");
+    unload_form(self);
+}
+
+// ---- Registry ----
+
+void register_menu_forms() {
+    register_form("intro0", [] { return std::make_unique<IntroForm>(); });
+    for (int number = 1; number <= kMenus; ++number) {
+        register_form(menu_name(number), [number] { return std::make_unique<MenuForm>(number); });
+    }
+}
 
 } // namespace shell

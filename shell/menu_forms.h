@@ -1,6 +1,79 @@
 #pragma once
 
+#include "forms.h"
+
+#include <QUrl>
+
 namespace shell {
+
+// What the first menu screen and the five menu screens share: the heading Label1, the
+// column Label2 of links to the menu screens with "WWW Links" below it, the exit button
+// Command1, the background picture and the highlight under the pointer.
+//
+// A label lights up (turns opaque) when the pointer moves onto it and goes dark again
+// only when the pointer moves over the background or over a disabled label, whose
+// movement reaches the form. There is no other reset, so moving straight from one
+// label onto another leaves both lit.
+class MenuScreen : public Form {
+public:
+    void Form_MouseMove(const MouseArgs& args) override;
+    void Label1_MouseMove(const MouseArgs& args);
+    void Label2_MouseMove(int index, const MouseArgs& args);
+    virtual void Label2_Click(int index) = 0;
+    virtual void Command1_Click() = 0;
+
+    Label* Label1;
+    PictureButton* Command1;
+
+protected:
+    MenuScreen(const QString& name, const LabelSpec& heading);
+
+    // Loads the picture of the exit button and puts it in its place.
+    void place_exit_button();
+    // Creates Label2 elements 1 to 5 below element 0, captions them, disables "WWW Links".
+    void load_menu_links();
+    // Makes Label2 elements 0 to 5 visible.
+    void show_menu_links();
+};
+
+// The first menu screen: the product title, the links to the five menu screens, the web
+// address and the exit button, which leads to the title screen as the confirmation to
+// leave. It owns the background picture that the menu screens borrow.
+class IntroForm : public MenuScreen {
+public:
+    IntroForm();
+
+    void Form_Load() override;
+    void Label2_Click(int index) override;
+    void Label4_Click();
+    void Command1_Click() override;
+
+    Label* Label4;
+    Label* Label3;
+};
+
+// One of the menu screens menu1 to menu5: the heading "Menu N", a centred column Label3
+// of activity titles, the links to the other menu screens and the exit button back to
+// the first menu. A title is enabled when the program has its activity screen.
+class MenuForm : public MenuScreen {
+public:
+    explicit MenuForm(int number);
+
+    void Form_Load() override;
+    void Label2_Click(int index) override;
+    void Label3_MouseMove(int index, const MouseArgs& args);
+    void Label3_Click(int index);
+    void Command1_Click() override;
+
+    int number() const { return number_; }
+
+private:
+    int number_;
+};
+
+// The web address that the first menu shows, and the address it opens.
+inline constexpr const char* kWebAddressText = "nrich.maths.org";
+inline const QUrl kWebAddress{"https://nrich.maths.org/"};
 
 // Makes the first menu screen intro0 and the menu screens menu1 to menu5 known to the
 // screen registry.

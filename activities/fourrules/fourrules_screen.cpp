@@ -1,0 +1,246 @@
+#include "fourrules_screen.h"
+
+#include "forms.h"
+#include "number_text.h"
+
+namespace chalkline {
+
+using shell::FontSpec;
+using shell::Label;
+using shell::Line;
+
+namespace {
+
+QString text_of(int value) {
+    return QString::fromStdString(number_text(value));
+}
+
+// One label of the design. Numbers and signs are centred, sentences start at the left.
+struct LabelRow {
+    int number;
+    bool in_frame;
+    double left, top, width, height;
+    const char* caption;
+    double font_size;
+    bool centred;
+};
+
+// Sizes shared by the small answer fractions.
+constexpr double kFieldWidth = 495;
+constexpr double kNumeratorHeight = 360;
+constexpr double kDenominatorHeight = 390;
+constexpr double kWholeWidth = 360;
+constexpr double kWholeHeight = 480;
+constexpr double kSignSize = 360;
+
+constexpr LabelRow kLabels[] = {
+    {1, false, 1155, 345, 10200, 720, "Find the sum, difference, product and quotient of...", 21.75,
+     false},
+    {2, true, 255, 240, 1395, 1260, "12", 48, true},
+    {4, true, 1905, 495, 1395, 750, "and", 27.75, true},
+    {3, true, 3525, 240, 1395, 1260, "12", 48, true},
+    {9, true, 660, 240, 705, 555, "3", 27.75, true},
+    {10, true, 660, 870, 705, 555, "12", 27.75, true},
+    {11, true, 3900, 240, 705, 555, "3", 27.75, true},
+    {12, true, 3900, 870, 705, 555, "12", 27.75, true},
+    {5, false, 1650, 4470, 6465, 750, "The sum is", 18, false},
+    {6, false, 1650, 5280, 6465, 750, "The difference is", 18, false},
+    {7, false, 1620, 6060, 6465, 750, "The product is", 18, false},
+    {8, false, 1635, 6915, 6465, 750, "The quotient is", 18, false},
+    // The sum and its mixed form.
+    {13, false, 3660, 4380, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
+    {14, false, 3675, 4755, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
+    {21, false, 4170, 4545, kSignSize, kSignSize, "=", 14.25, true},
+    {23, false, 4605, 4455, kWholeWidth, kWholeHeight, "9", 20.25, true},
+    {25, false, 4950, 4365, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
+    {26, false, 4965, 4740, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
+    // The difference and the product.
+    {15, false, 4560, 5190, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
+    {16, false, 4560, 5565, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
+    {17, false, 4185, 6000, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
+    {18, false, 4185, 6360, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
+    // The quotient and its mixed form.
+    {19, false, 4260, 6810, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
+    {20, false, 4260, 7185, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
+    {22, false, 4815, 7005, kSignSize, kSignSize, "=", 14.25, true},
+    {24, false, 5220, 6930, kWholeWidth, kWholeHeight, "9", 20.25, true},
+    {27, false, 5550, 6825, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
+    {28, false, 5550, 7200, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
+};
+
+struct LineRow {
+    int number;
+    bool in_frame;
+    double x1, y1, x2, y2;
+};
+
+constexpr LineRow kLines[] = {
+    {1, true, 645, 900, 1380, 900},     {2, true, 3915, 900, 4635, 900},
+    {3, false, 3630, 4740, 4145, 4740}, {4, false, 4545, 5550, 5060, 5550},
+    {5, false, 4170, 6360, 4685, 6360}, {6, false, 4230, 7170, 4745, 7170},
+    {7, false, 4935, 4725, 5450, 4725}, {8, false, 5535, 7185, 6050, 7185},
+};
+
+} // namespace
+
+FourRulesForm::FourRulesForm() : ActivityForm("fourrules", "The Four Rules", "menu3") {
+    Frame1 = add<shell::Frame>(this, "Frame1");
+    Frame1->move(3480, 2085, 5130, 1575);
+    Frame1->set_caption("");
+
+    for (const LabelRow& row : kLabels) {
+        const Qt::Alignment align =
+            row.centred ? Qt::AlignHCenter | Qt::AlignTop : Qt::AlignLeft | Qt::AlignTop;
+        labels_[row.number] = add_label(row.in_frame ? static_cast<QWidget*>(Frame1) : this,
+                                        {.name = QString("Label%1").arg(row.number),
+                                         .left = row.left,
+                                         .top = row.top,
+                                         .width = row.width,
+                                         .height = row.height,
+                                         .caption = row.caption,
+                                         .font = FontSpec{"Tahoma", row.font_size, false},
+                                         .fore = shell::kYellow,
+                                         .align = align});
+    }
+    for (const LineRow& row : kLines) {
+        Line* bar = add<Line>(row.in_frame ? static_cast<QWidget*>(Frame1) : this,
+                              QString("Line%1").arg(row.number));
+        bar->set_points(row.x1, row.y1, row.x2, row.y2);
+        bar->set_border_colour(shell::kYellow);
+        bar->set_border_width(2);
+        lines_[row.number] = bar;
+    }
+    Label1 = label(1);
+    Label2 = label(2);
+    Label3 = label(3);
+    Label4 = label(4);
+    Label5 = label(5);
+    Label6 = label(6);
+    Label7 = label(7);
+    Label8 = label(8);
+    Label9 = label(9);
+    Label10 = label(10);
+    Label11 = label(11);
+    Label12 = label(12);
+    Line1 = line(1);
+    Line2 = line(2);
+
+    Option1 = add_option(this, "Option1", "Positive Whole Numbers", 9075, 4755, 2655, 435, 9.75);
+    Option2 = add_option(this, "Option2", "Integers", 9075, 5235, 2655, 435, 9.75);
+    Option3 = add_option(this, "Option3", "Proper Fractions", 9075, 5715, 2655, 435, 9.75);
+    // The kind the screen opens with is the one shown chosen.
+    Option1->set_value(true);
+    Option1->on_click = [this](int) { Option1_Click(); };
+    Option2->on_click = [this](int) { Option2_Click(); };
+    Option3->on_click = [this](int) { Option3_Click(); };
+
+    recoloured = {"Option1", "Option2", "Option3", "Frame1"};
+}
+
+void FourRulesForm::start() {
+    kind_ = kPositiveWholeNumbers;
+    calculate();
+}
+
+void FourRulesForm::choose_kind(int kind) {
+    kind_ = kind;
+    calculate();
+}
+
+void FourRulesForm::Option1_Click() {
+    choose_kind(kPositiveWholeNumbers);
+}
+void FourRulesForm::Option2_Click() {
+    choose_kind(kIntegers);
+}
+void FourRulesForm::Option3_Click() {
+    choose_kind(kProperFractions);
+}
+void FourRulesForm::cmdgo_Click() {
+    calculate();
+}
+
+void FourRulesForm::clearlabels() {
+    for (int number : {2, 3, 9, 10, 11, 12, 5, 6, 7, 8}) {
+        label(number)->set_visible(false);
+    }
+    Line1->set_visible(false);
+    Line2->set_visible(false);
+    for (int number = 13; number <= 28; ++number) {
+        label(number)->set_visible(false);
+    }
+    for (int number = 3; number <= 8; ++number) {
+        line(number)->set_visible(false);
+    }
+}
+
+void FourRulesForm::calculate() {
+    clearlabels();
+    problem_ = chalkline::calculate(kind_, random_);
+    if (kind_ != kProperFractions) {
+        Label2->set_caption(text_of(problem_.first));
+        Label3->set_caption(text_of(problem_.second));
+        Label2->set_visible(true);
+        Label3->set_visible(true);
+        return;
+    }
+    Label9->set_caption(text_of(problem_.num1));
+    Label10->set_caption(text_of(problem_.den1));
+    Label11->set_caption(text_of(problem_.num2));
+    Label12->set_caption(text_of(problem_.den2));
+    for (Label* field : {Label9, Label10, Label11, Label12}) {
+        field->set_visible(true);
+    }
+    Line1->set_visible(true);
+    Line2->set_visible(true);
+}
+
+void FourRulesForm::cmdsoln_Click() {
+    const FourRulesAnswers answers = work_out_answers(problem_);
+    for (int i = 0; i < 4; ++i) {
+        label(5 + i)->set_caption(QString::fromStdString(answers.texts[i]));
+    }
+    if (problem_.kind == kProperFractions) {
+        const auto put = [this](int numerator_label, const Fraction& f) {
+            label(numerator_label)->set_caption(text_of(f.numerator));
+            label(numerator_label + 1)->set_caption(text_of(f.denominator));
+        };
+        put(13, answers.sum);
+        if (answers.sum_mixed) {
+            label(23)->set_caption(text_of(answers.sum_mixed->whole));
+            label(25)->set_caption(text_of(answers.sum_mixed->remainder));
+            label(26)->set_caption(text_of(answers.sum_mixed->denominator));
+            for (int number : {21, 23, 25, 26}) {
+                label(number)->set_visible(true);
+            }
+            line(7)->set_visible(true);
+        }
+        put(15, answers.difference);
+        put(17, answers.product);
+        put(19, answers.quotient);
+        if (answers.quotient_mixed) {
+            label(24)->set_caption(text_of(answers.quotient_mixed->whole));
+            label(27)->set_caption(text_of(answers.quotient_mixed->remainder));
+            label(28)->set_caption(text_of(answers.quotient_mixed->denominator));
+            for (int number : {24, 27, 28, 22}) {
+                label(number)->set_visible(true);
+            }
+            line(8)->set_visible(true);
+        }
+        for (int number = 13; number <= 20; ++number) {
+            label(number)->set_visible(true);
+        }
+        for (int number = 3; number <= 6; ++number) {
+            line(number)->set_visible(true);
+        }
+    }
+    for (int number = 5; number <= 8; ++number) {
+        label(number)->set_visible(true);
+    }
+}
+
+void register_fourrules_screen() {
+    shell::register_form("fourrules", [] { return std::make_unique<FourRulesForm>(); });
+}
+
+} // namespace chalkline

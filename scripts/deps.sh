@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs with apt-get the Debian packages that building and running Chalkline need,
+# and with "test" also those its tests need. Nothing is installed, and apt is not
+# touched, when every package is already there.
+set -euo pipefail
+
+packages=(cmake make g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation2)
+if [ "${1:-}" = test ]; then
+    packages+=(xvfb xdotool x11-utils)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+    status=$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null || true)
+    if [ "$status" != installed ]; then
+        missing+=("$package")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=(sudo)
+fi
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds Chalkline in build/ and starts it there, beside its Images and opening folders.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build -j "$(nproc)" --target chalkline
+cd build
+exec ./chalkline

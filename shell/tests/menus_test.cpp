@@ -1,0 +1,424 @@
+// The first menu screen, the five menu screens and every move between screens, driven
+// by real clicks and mouse moves on controls found by name.
+
+#include "activity_form.h"
+#include "forms.h"
+#include "menu_forms.h"
+#include "title_form.h"
+
+#include <QRegularExpression>
+#include <QtTest>
+
+using namespace shell;
+
+namespace {
+
+// Stands in for an activity screen: nothing of its own, Exit back to its menu.
+class TestActivity : public ActivityForm {
+public:
+    TestActivity(const QString& name, const QString& menu) : ActivityForm(name, name, menu) {}
+    void start() override {}
+    void cmdgo_Click() override {}
+    void cmdsoln_Click() override {}
+};
+
+const QList<QPair<QString, QString>> kActivities = {{"matchthetarget", "menu1"},
+                                                    {"Magicsquares", "menu1"},
+                                                    {"ordering", "menu1"},
+                                                    {"fastmental", "menu2"},
+                                                    {"fourrules", "menu3"}};
+
+// Each menu's title column: its width, the titles and the screens they open.
+struct Page {
+    double width;
+    QStringList titles;
+    QStringList screens; // "" for a title without an activity
+};
+Page page(int n) {
+    // A title opens the screen named after its "=".
+    static const QList<QPair<double, QStringList>> kPages = {
+        {3405,
+         {"Match the Target=matchthetarget", "Magic Squares=Magicsquares", "Spider Diagrams",
+          "The 24 Puzzle", "Ordering=ordering", "Integer Squares"}},
+        {3735,
+         {"Number Squares", "Percentages", "Substitution", "Right-angled Triangles",
+          "Mental Arithmetic=fastmental", "The Hundred Square"}},
+        {6075,
+         {"The Four Rules=fourrules", "Fractions, Decimals and Percentages", "Pythagorean Triples",
+          "Order of Operations", "Number Wall", "Fractions Between"}},
+        {3405,
+         {"Pandigital Fractions", "Products", "Quadratic Factors", "Hidden Digits",
+          "Roman Arithmetic", "Pascal's Triangle 1"}},
+        {3975,
+         {"Pascal's Triangle 2", "The Fibonacci Sequence", "Affine Ciphers", "Hailstone Numbers",
+          "Leibniz' Triangle"}}};
+    Page p{kPages[n - 1].first, {}, {}};
+    for (const QString& entry : kPages[n - 1].second) {
+        p.titles << entry.section('=', 0, 0);
+        p.screens << entry.section('=', 1);
+    }
+    return p;
+}
+const QStringList kLinks = {"Menu 1", "Menu 2", "Menu 3", "Menu 4", "Menu 5", "WWW Links"};
+
+void register_activity(const QString& name, const QString& menu) {
+    register_form(name, [=] { return std::make_unique<TestActivity>(name, menu); });
+}
+
+// The one visible screen (nullptr unless exactly one is visible).
+Form* visible_form() {
+    Form* found = nullptr;
+    for (Form* f : loaded_forms()) {
+        if (f->isVisible()) {
+            if (found) {
+                return nullptr;
+            }
+            found = f;
+        }
+    }
+    return found;
+}
+
+// Visible screens, then the hidden ones in brackets: "menu2 [intro0]".
+QString screens() {
+    QStringList shown, hidden;
+    for (Form* f : loaded_forms()) {
+        if (f->isVisible()) {
+            shown << f->name();
+        } else {
+            hidden << "[" + f->name() + "]";
+        }
+    }
+    shown.sort();
+    hidden.sort();
+    return (shown + hidden).join(' ');
+}
+
+// "Label2(3)" or "Command1" on the visible screen.
+QWidget* widget_of(const QString& step) {
+    const auto m = QRegularExpression(R"((\w+)(?:\((\d)\))?)").match(step);
+    Form* form = visible_form();
+    Control* c = !form                     ? nullptr
+                 : m.captured(2).isEmpty() ? form->control(m.captured(1))
+                                           : form->element(m.captured(1), m.captured(2).toInt());
+    return c ? c->widget() : nullptr;
+}
+
+bool click(const QString& step) {
+    QWidget* w = widget_of(step);
+    if (w) {
+        QTest::mouseClick(w, Qt::LeftButton);
+    }
+    return w != nullptr;
+}
+
+// Moves the pointer onto a control, or onto the screen background.
+void move_over(const QString& step) {
+    static int jiggle = 0;
+    jiggle = (jiggle + 1) % 4;
+    if (step == "background") {
+        QTest::mouseMove(visible_form(), QPoint(40 + jiggle, 300));
+    } else {
+        QTest::mouseMove(widget_of(step), QPoint(20 + jiggle, 10));
+    }
+}
+
+// The labels that show their black back: "Label1 Label2(3)".
+QString lit(Form* form) {
+    QStringList names;
+    if (form->get<Label>("Label1")->opaque()) {
+        names << "Label1";
+    }
+    for (Control* c : form->elements("Label2")) {
+        if (static_cast<Label*>(c)->opaque()) {
+            names << QString("Label2(%1)").arg(c->index());
+        }
+    }
+    return names.join(' ');
+}
+
+} // namespace
+
+class MenusTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        register_title_form();
+        register_menu_forms();
+        set_address_opener([](const QUrl&) { return true; });
+    }
+
+    void init() {
+        if (QTest::currentTestFunction() !=
+            QByteArray("titles_are_enabled_exactly_when_their_screen_exists")) {
+            for (const auto& [name, menu] : kActivities) {
+                register_activity(name, menu);
+            }
+        }
+    }
+
+    void cleanup() {
+        for (Form* f : loaded_forms()) {
+            unload_form(f->name());
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        reset_program_state();
+    }
+
+    // Runs first, before any activity screen is registered: a title lights up as its
+    // screen becomes known, and only then.
+    void titles_are_enabled_exactly_when_their_screen_exists() {
+        QStringList known;
+        for (int step = 0; step <= kActivities.size(); ++step) {
+            for (int n = 1; n <= 5; ++n) {
+                Form* menu = show_form(QString("menu%1").arg(n));
+                for (int i = 0; i < page(n).titles.size(); ++i) {
+                    const bool expected = known.contains(page(n).screens[i]);
+                    QCOMPARE(menu->get<Label>("Label3", i)->enabled(), expected);
+                }
+                unload_form(menu->name());
+            }
+            if (step < kActivities.size()) {
+                register_activity(kActivities[step].first, kActivities[step].second);
+                known << kActivities[step].first;
+            }
+        }
+    }
+
+    // Where the load places the lists: links 750 apart with "WWW Links" 1500 below
+    // "Menu 5" and disabled, titles centred in their column in table order (five on
+    // menu5), every element shown; the heading centred; the caption of the window and
+    // the background picture borrowed from intro0.
+    void every_screen_builds_its_lists() {
+        Form* intro = show_form("intro0");
+        const auto row = [](Control* c) {
+            auto* l = static_cast<Label*>(c);
+            return QString("%1 %2,%3%4%5")
+                .arg(l->caption())
+                .arg(l->left())
+                .arg(l->top())
+                .arg(l->visible() ? "" : " hidden")
+                .arg(l->enabled() ? "" : " disabled");
+        };
+        for (int n = 0; n <= 5; ++n) {
+            Form* form = n == 0 ? intro : show_form(QString("menu%1").arg(n));
+            QCOMPARE(form->caption(), QString("Chalkline"));
+            QCOMPARE(form->background_picture().cacheKey(), intro->background_picture().cacheKey());
+            QStringList links, expected;
+            for (Control* c : form->elements("Label2")) {
+                links << row(c);
+            }
+            for (int i = 0; i < 6; ++i) {
+                expected << QString("%1 9600,%2%3")
+                                .arg(kLinks[i])
+                                .arg(i == 5 ? 6900 : 2400 + 750 * i)
+                                .arg(i == 5 ? " disabled" : "");
+            }
+            QCOMPARE(links, expected);
+            if (n == 0) {
+                continue;
+            }
+            QCOMPARE(form->get<Label>("Label1")->left(), (12000 - 3405) / 2.0);
+            QStringList titles;
+            expected.clear();
+            for (Control* c : form->elements("Label3")) {
+                titles << row(c);
+            }
+            const Page p = page(n);
+            for (int i = 0; i < p.titles.size(); ++i) {
+                expected << QString("%1 %2,%3%4")
+                                .arg(p.titles[i])
+                                .arg((12000 - p.width) / 2)
+                                .arg(2400 + 750 * i)
+                                .arg(p.screens[i].isEmpty() ? " disabled" : "");
+            }
+            QCOMPARE(titles, expected);
+        }
+    }
+
+    // Every heading, link, title and the web address fits on one line of its label,
+    // borders included, whatever face stands in for a missing one.
+    void every_caption_fits_its_label() {
+        for (int n = 0; n <= 5; ++n) {
+            Form* form = show_form(n == 0 ? QString("intro0") : QString("menu%1").arg(n));
+            std::vector<Control*> labels = form->elements("Label2");
+            const auto titles = form->elements("Label3"); // none on intro0
+            labels.insert(labels.end(), titles.begin(), titles.end());
+            labels.push_back(form->control("Label1"));
+            if (n == 0) {
+                labels.push_back(form->control("Label4"));
+            }
+            for (Control* c : labels) {
+                auto* l = static_cast<Label*>(c);
+                const int room = l->QWidget::width() - 2 * (reference_px(1) + 1);
+                QVERIFY2(QFontMetrics(l->font()).horizontalAdvance(l->caption()) <= room,
+                         qPrintable(form->name() + ": " + l->caption()));
+            }
+        }
+    }
+
+    // Every row of the navigation table: which screens are loaded and visible after
+    // the move, whether the screen reached is a fresh load, and that closing it
+    // through the window manager then ends the program rather than leave it unseen.
+    void every_move_lands_on_its_screen_data() {
+        QTest::addColumn<QString>("start");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("fresh");
+        QTest::newRow("title OK") << "Titlefrm" << QStringList{"Command1"} << "intro0" << true;
+        QTest::newRow("intro0 exit") << "intro0" << QStringList{"Command1"} << "Titlefrm" << true;
+        QTest::newRow("title Cancel")
+            << "intro0" << QStringList{"Command1", "Command1"} << "intro0" << true;
+        QTest::newRow("intro0 WWW Links")
+            << "intro0" << QStringList{"Label2(5)"} << "intro0" << false;
+        QTest::newRow("intro0 web address")
+            << "intro0" << QStringList{"Label4"} << "intro0" << false;
+        for (int n = 1; n <= 5; ++n) {
+            const QString menu = QString("menu%1").arg(n);
+            const QString entry = QString("Label2(%1)").arg(n - 1);
+            QTest::addRow("intro0 to %s", qPrintable(menu))
+                << "intro0" << QStringList{entry} << menu << true;
+            QTest::addRow("%s exit", qPrintable(menu))
+                << "intro0" << QStringList{entry, "Command1"} << "intro0" << true;
+            QTest::addRow("%s exit to the hidden intro0", qPrintable(menu))
+                << menu << QStringList{"Command1"} << "intro0" << false;
+            for (int k = 0; k <= 5; ++k) {
+                const bool stays = k == 5 || k == n - 1;
+                QTest::addRow("%s link %d", qPrintable(menu), k)
+                    << "intro0" << QStringList{entry, QString("Label2(%1)").arg(k)}
+                    << (stays ? menu : QString("menu%1 [intro0]").arg(k + 1)) << !stays;
+            }
+            const Page p = page(n);
+            for (int i = 0; i < p.titles.size(); ++i) {
+                const QString title = QString("Label3(%1)").arg(i);
+                const bool opens = !p.screens[i].isEmpty();
+                QTest::addRow("%s title %d", qPrintable(menu), i)
+                    << "intro0" << QStringList{entry, title} << (opens ? p.screens[i] : menu)
+                    << opens;
+                if (opens) {
+                    QTest::addRow("%s title %d exit", qPrintable(menu), i)
+                        << "intro0" << QStringList{entry, title, "cmdexit"} << menu + " [intro0]"
+                        << true;
+                }
+            }
+        }
+        QTest::newRow("activity exit loads intro0 hidden")
+            << "fourrules" << QStringList{"cmdexit"} << "menu3 [intro0]" << true;
+    }
+    void every_move_lands_on_its_screen() {
+        QFETCH(QString, start);
+        QFETCH(QStringList, steps);
+        QFETCH(QString, expected);
+        QFETCH(bool, fresh);
+        QVERIFY(show_form(start));
+        for (int i = 0; i < steps.size(); ++i) {
+            if (i == steps.size() - 1) {
+                for (Form* f : loaded_forms()) {
+                    f->setProperty("before", true);
+                }
+            }
+            QVERIFY2(click(steps[i]), qPrintable(steps[i]));
+        }
+        QCOMPARE(screens(), expected);
+        Form* reached = visible_form();
+        QVERIFY(reached);
+        QCOMPARE(!reached->property("before").toBool(), fresh);
+        QVERIFY(reached->close());
+        QVERIFY(program_ended());
+        QVERIFY(loaded_forms().empty());
+    }
+
+    // From menu1 to menu2 loads intro0 hidden; menu2's exit shows that same intro0
+    // without running its load again, and leaving it unloads it for good.
+    void a_hidden_intro0_is_shown_as_it_stands() {
+        show_form("intro0");
+        QVERIFY(click("Label2(0)") && click("Label2(1)"));
+        QCOMPARE(screens(), QString("menu2 [intro0]"));
+        loaded_form("intro0")->get<Label>("Label2", 1)->set_caption("kept");
+        QVERIFY(click("Command1"));
+        QCOMPARE(screens(), QString("intro0"));
+        QCOMPARE(visible_form()->get<Label>("Label2", 1)->caption(), QString("kept"));
+        QCOMPARE(visible_form()->elements("Label2").size(), size_t(6));
+        QVERIFY(click("Label2(2)") && click("Command1"));
+        QCOMPARE(visible_form()->get<Label>("Label2", 1)->caption(), QString("Menu 2"));
+    }
+
+    // The exit button of intro0 brings the title screen back as the confirmation.
+    void intro0_exit_asks_with_cancel() {
+        show_form("Titlefrm");
+        QCOMPARE(visible_form()->get<CommandButton>("Command1")->caption(), QString("OK"));
+        QVERIFY(click("Command1") && click("Command1"));
+        QCOMPARE(visible_form()->get<CommandButton>("Command1")->caption(), QString("Cancel"));
+        QVERIFY(click("Command2"));
+        QVERIFY(program_ended());
+    }
+
+    // The web address goes to the platform; whatever it answers, nothing else happens.
+    void the_web_address_is_handed_over_and_the_answer_ignored() {
+        for (const bool answer : {true, false}) {
+            QList<QUrl> asked;
+            set_address_opener([&](const QUrl& url) {
+                asked << url;
+                return answer;
+            });
+            show_form("intro0");
+            QVERIFY(click("Label4"));
+            QCOMPARE(asked, QList<QUrl>{QUrl("https://nrich.maths.org/")});
+            QCOMPARE(screens(), QString("intro0"));
+            const auto windows = QApplication::topLevelWidgets();
+            QCOMPARE(std::count_if(windows.begin(), windows.end(),
+                                   [](QWidget* w) { return w->isVisible(); }),
+                     1);
+            cleanup();
+        }
+        set_address_opener([](const QUrl&) { return true; });
+    }
+
+    // Highlight under the pointer: lit on entry, cleared only by the background or a
+    // disabled label, so two labels can stay lit; the titles never go transparent.
+    void labels_light_up_under_the_pointer_data() {
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QStringList>("moves");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("intro0 at rest") << "intro0" << QStringList{} << "";
+        QTest::newRow("intro0 two lit")
+            << "intro0" << QStringList{"Label1", "Label2(2)"} << "Label1 Label2(2)";
+        QTest::newRow("intro0 background")
+            << "intro0" << QStringList{"Label2(0)", "Label2(4)", "background"} << "";
+        QTest::newRow("intro0 WWW Links")
+            << "intro0" << QStringList{"Label2(3)", "Label2(5)"} << "";
+        QTest::newRow("intro0 web address and notice")
+            << "intro0" << QStringList{"Label2(1)", "Label4", "Label3", "Command1"} << "Label2(1)";
+        QTest::newRow("menu heading at rest") << "menu1" << QStringList{} << "Label1";
+        QTest::newRow("menu background") << "menu1" << QStringList{"background"} << "";
+        QTest::newRow("menu disabled title") << "menu1" << QStringList{"Label3(2)"} << "";
+        QTest::newRow("menu enabled title") << "menu1" << QStringList{"Label3(0)"} << "Label1";
+        QTest::newRow("menu link and heading")
+            << "menu4" << QStringList{"background", "Label2(3)", "Label1"} << "Label1 Label2(3)";
+        QTest::newRow("menu5 empty sixth place")
+            << "menu5" << QStringList{"Label2(0)", "place"} << "";
+    }
+    void labels_light_up_under_the_pointer() {
+        QFETCH(QString, screen);
+        QFETCH(QStringList, moves);
+        QFETCH(QString, expected);
+        Form* form = show_form(screen);
+        QVERIFY(QTest::qWaitForWindowExposed(form));
+        for (const QString& move : moves) {
+            if (move == "place") {
+                // Where a sixth title would stand: 2400 + 5 * 750 twips down, centred.
+                QTest::mouseMove(form, QPoint(400, 420));
+            } else {
+                move_over(move);
+            }
+        }
+        QCOMPARE(lit(form), expected);
+        for (Control* c : form->elements("Label3")) {
+            QVERIFY(static_cast<Label*>(c)->opaque());
+        }
+    }
+};
+
+QTEST_MAIN(MenusTest)
+#include "menus_test.moc"
