@@ -215,33 +215,5 @@ TEST_F(TileBoardTest, LinesShowingTheSumOnAnUnfilledBoardAreNotASolve) {
     EXPECT_TRUE(board.solved("0"));
 }
 
-TEST_F(TileBoardTest, LineColourComparesTextsCharacterForCharacter) {
-    const struct {
-        const char* sum;
-        const char* magic;
-        bool red;
-    } cases[] = {
-        {"18", "18", true},   {"0", "", false},     {"18", "", false},
-        {"-12", "-12", true}, {"12", "-12", false}, {"18", "18 ", false},
-    };
-    for (const auto& test : cases) {
-        EXPECT_EQ(line_reaches(test.sum, test.magic), test.red)
-            << "'" << test.sum << "' against '" << test.magic << "'";
-    }
-}
-
-TEST_F(TileBoardTest, DraggedTileIsCentredUnderThePointer) {
-    const struct {
-        BoardPoint tile, pointer, corner;
-    } cases[] = {
-        {{6360.0f, 240.0f}, {412.5f, 360.0f}, {6360.0f, 240.0f}},
-        {{6360.0f, 240.0f}, {0.0f, 0.0f}, {5947.5f, -120.0f}},
-        {{420.0f, 1035.0f}, {825.0f, 720.0f}, {832.5f, 1395.0f}},
-    };
-    for (const auto& test : cases) {
-        EXPECT_EQ(centred_corner(test.tile, test.pointer), test.corner);
-    }
-}
-
 } // namespace
 } // namespace chalkline::magicsquares

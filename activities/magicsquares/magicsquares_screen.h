@@ -1,0 +1,74 @@
+#pragma once
+
+#include "activity_form.h"
+#include "magicsquares_logic.h"
+#include "random.h"
+#include "tile_board.h"
+
+#include <array>
+#include <memory>
+
+namespace chalkline::magicsquares {
+
+// The Magic Squares screen: nine number tiles dragged into a 3 by 3 grid, eight line sums
+// that turn red at the magic sum, a Show / Hide pair for that sum and a flashing square
+// once the class has built it.
+class Magicsquares : public shell::ActivityForm {
+public:
+    explicit Magicsquares(std::unique_ptr<RandomSource> random = std::make_unique<ClockRandom>());
+
+    void start() override;
+    void cmdgo_Click() override;
+    void cmdsoln_Click() override;
+    void Command1_Click();
+    void Command2_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+    void stop_flash();
+    void calculate();
+    void makevisible();
+
+    // The square on the tiles now, for the tests that solve it.
+    const GeneratedSquare& square() const { return square_; }
+    NumberKind kind() const { return kind_; }
+
+    shell::Label* Label19;
+    shell::Frame* Frame1;
+    shell::Shape* Shape1;
+    std::array<shell::Line*, 4> lines{};   // Line1 to Line4
+    std::array<shell::Label*, 9> cells{};  // Label1 to Label9
+    std::array<shell::Label*, 9> tiles{};  // Label10 to Label18
+    std::array<shell::Label*, 9> copies{}; // Label21 to Label29
+    std::array<shell::Label*, 8> sums{};   // Label30 to Label37
+    std::array<shell::Label*, 9> Label_value{};
+    std::array<shell::Label*, 9> Label_array{};
+    shell::OptionButton* Option1;
+    shell::OptionButton* Option2;
+    shell::PictureButton* Command1;
+    shell::PictureButton* Command2;
+    shell::Label* Label20;
+    shell::Timer* Timer1;
+    shell::Timer* Timer2;
+
+private:
+    void hide_magic_sum();
+    void tile_mouse_move(int tile, const shell::MouseArgs& args);
+    void tile_mouse_up(int tile, const shell::MouseArgs& args);
+    void line_sum_change(int line);
+    void place_tile(int tile);
+    void show_board();
+    void set_flash(bool on);
+
+    std::unique_ptr<RandomSource> random_;
+    NumberKind kind_ = NumberKind::PositiveWhole;
+    GeneratedSquare square_;
+    TileBoard board_;
+};
+
+// Makes the screen known to the screen registry under its name, so the menus can open it.
+void register_magicsquares_screen();
+
+} // namespace chalkline::magicsquares
