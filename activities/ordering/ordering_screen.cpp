@@ -177,10 +177,17 @@ void OrderingForm::Timer4_Timer() {
 }
 
 void OrderingForm::Timer5_Timer() {
+    const bool correct = order_correct(read_board().places);
     // Enabling a running timer would restart its interval and hold the flashing back,
     // so the flashing timer is only started once.
-    if (order_correct(read_board().places) && !Timer6->enabled()) {
+    if (correct && !Timer6->enabled()) {
         Timer6->set_enabled(true);
+    }
+    // Undo can break a correct board while it flashes: only a correct order is
+    // celebrated, so the flashing stops with it.
+    if (!correct && Timer6->enabled()) {
+        Timer6->set_enabled(false);
+        set_places_opaque(false);
     }
 }
 

@@ -259,6 +259,20 @@ private slots:
         QVERIFY(places_opaque(form));
     }
 
+    // Undo during the flashing breaks the order, and the next check stops celebrating it.
+    void undo_of_a_correct_board_stops_the_flashing() {
+        OrderingForm* form = open();
+        Timer* flash = form->timer("Timer6");
+        click_numbers(form, sorted_indexes(form));
+        QVERIFY(form->timer("Timer5")->fire());
+        QVERIFY(flash->fire());
+        QVERIFY(places_opaque(form));
+        click(form->cmdundo);
+        QVERIFY(form->timer("Timer5")->fire());
+        QVERIFY(!flash->enabled());
+        QVERIFY(!place(form, 0)->opaque());
+    }
+
     // Only five places in strictly increasing order pass; an empty place never counts
     // as a 0 above negative numbers.
     void a_wrong_board_never_flashes_data() {
