@@ -171,10 +171,18 @@ void Label::paintEvent(QPaintEvent*) {
         const double half = edge / 2.0;
         painter.drawRect(QRectF(area).adjusted(half, half, -half, -half));
     }
-    painter.setFont(font());
+    const QRect inner = area.adjusted(edge + 1, edge, -edge - 1, -edge);
+    const int flags = int(align_) | Qt::TextWordWrap;
+    // Captions were fitted to faces this machine may not have; where the stand-in face
+    // makes a caption overflow its label, it is drawn a little smaller rather than cut.
+    QFont face = font();
+    while (face.pixelSize() > 6 &&
+           QFontMetrics(face).boundingRect(inner, flags, text()).height() > inner.height()) {
+        face.setPixelSize(face.pixelSize() - 1);
+    }
+    painter.setFont(face);
     painter.setPen(isEnabled() ? fore_ : QColor(128, 128, 128));
-    painter.drawText(area.adjusted(edge + 1, edge, -edge - 1, -edge),
-                     int(align_) | Qt::TextWordWrap, text());
+    painter.drawText(inner, flags, text());
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {
