@@ -21,13 +21,13 @@ void install_font_substitutes() {
     QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
 }
 
-QFont make_font(const FontSpec& spec) {
+QFont make_font(const FontSpec& design) {
     static const bool substituted = (install_font_substitutes(), true);
     (void)substituted;
-    QFont font(spec.face);
-    font.setPixelSize(font_px(spec.size));
-    font.setBold(spec.bold);
-    font.setStrikeOut(spec.strikeout);
+    QFont font(design.face);
+    font.setPixelSize(font_px(design.size));
+    font.setBold(design.bold);
+    font.setStrikeOut(design.strikeout);
     return font;
 }
 

@@ -159,19 +159,19 @@ Label* Form::load_element(const QString& name, int index) {
     return first ? first->clone(index) : nullptr;
 }
 
-Label* Form::add_label(QWidget* parent, const LabelSpec& spec) {
-    auto* label = add<Label>(parent, spec.name);
-    label->set_index(spec.index);
-    label->move(spec.left, spec.top, spec.width, spec.height);
-    label->setText(spec.caption);
-    label->set_font_spec(spec.font);
-    label->set_fore_colour(spec.fore);
-    label->set_back_colour(spec.back);
-    label->set_opaque(spec.opaque);
-    label->set_border(spec.border);
-    label->set_alignment(spec.align);
-    label->set_visible(spec.visible);
-    label->set_enabled(spec.enabled);
+Label* Form::add_label(QWidget* parent, const LabelSpec& design) {
+    auto* label = add<Label>(parent, design.name);
+    label->set_index(design.index);
+    label->move(design.left, design.top, design.width, design.height);
+    label->setText(design.caption);
+    label->set_font_spec(design.font);
+    label->set_fore_colour(design.fore);
+    label->set_back_colour(design.back);
+    label->set_opaque(design.opaque);
+    label->set_border(design.border);
+    label->set_alignment(design.align);
+    label->set_visible(design.visible);
+    label->set_enabled(design.enabled);
     return label;
 }
 

@@ -84,7 +84,7 @@ public:
         control->set_index(index);
         return control;
     }
-    Label* add_label(QWidget* parent, const LabelSpec& spec);
+    Label* add_label(QWidget* parent, const LabelSpec& design);
     Timer* add_timer(const QString& name, int interval_ms, bool enabled);
     Timer* timer(const QString& name) const;
 

@@ -32,9 +32,9 @@ TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
     Frame1->move(0, -90, 5480, 6660);
     Frame1->set_back_colour({192, 192, 192});
 
-    const auto title_label = [this](LabelSpec spec) {
-        spec.fore = kTitleBlue;
-        return add_label(Frame1, spec);
+    const auto title_label = [this](LabelSpec design) {
+        design.fore = kTitleBlue;
+        return add_label(Frame1, design);
     };
     Label4 = title_label({.name = "Label4",
                           .left = 60,
