@@ -21,6 +21,17 @@ void install_font_substitutes() {
     QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
 }
 
+// Raises the control's click handler when the button is clicked. The handler is copied
+// first: it may unload the form, and the control with it.
+void forward_clicks(QAbstractButton* button, Control* control) {
+    QObject::connect(button, &QAbstractButton::clicked, button, [control] {
+        if (auto handler = control->on_click) {
+            const int i = control->index();
+            run_handler([&] { handler(i); });
+        }
+    });
+}
+
 QFont make_font(const FontSpec& design) {
     static const bool substituted = (install_font_substitutes(), true);
     (void)substituted;
@@ -220,13 +231,7 @@ void Label::mouseMoveEvent(QMouseEvent* event) {
 PictureButton::PictureButton(QWidget* parent, const QString& name)
     : QPushButton(parent), Control(this) {
     setObjectName(name);
-    connect(this, &QPushButton::clicked, this, [this] {
-        if (on_click) {
-            auto handler = on_click;
-            const int i = index();
-            run_handler([&] { handler(i); });
-        }
-    });
+    forward_clicks(this, this);
     apply_scale();
 }
 
@@ -269,13 +274,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
 CommandButton::CommandButton(QWidget* parent, const QString& name, const QString& caption)
     : QPushButton(caption, parent), Control(this) {
     setObjectName(name);
-    connect(this, &QPushButton::clicked, this, [this] {
-        if (on_click) {
-            auto handler = on_click;
-            const int i = index();
-            run_handler([&] { handler(i); });
-        }
-    });
+    forward_clicks(this, this);
     apply_scale();
 }
 
@@ -295,13 +294,7 @@ OptionButton::OptionButton(QWidget* parent, const QString& name, const QString& 
     : QRadioButton(caption, parent), Control(this) {
     setObjectName(name);
     setAutoFillBackground(true);
-    connect(this, &QRadioButton::clicked, this, [this] {
-        if (on_click) {
-            auto handler = on_click;
-            const int i = index();
-            run_handler([&] { handler(i); });
-        }
-    });
+    forward_clicks(this, this);
     apply_scale();
 }
 
