@@ -42,6 +42,12 @@ QFont make_font(const FontSpec& design) {
     return font;
 }
 
+// The size in device pixels of a logical size on the widget's screen.
+QSize device_size(const QWidget* widget, QSize size) {
+    const qreal dpr = widget->devicePixelRatioF();
+    return QSize(qRound(size.width() * dpr), qRound(size.height() * dpr));
+}
+
 void set_palette_colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget->palette();
     palette.setColor(role, colour);
@@ -239,7 +245,14 @@ void PictureButton::set_picture_file(const QString& path) {
     picture_ = load_picture(path);
     path_ = path;
     setAccessibleName(picture_word(path));
+    // Decoded now, so that a picture that cannot be read fails the load.
+    picture_pixmap(picture_, device_size(this, picture_area().size()), devicePixelRatioF());
     update();
+}
+
+// Inside the one-pixel edge.
+QRect PictureButton::picture_area() const {
+    return rect().adjusted(1, 1, -1, -1);
 }
 
 void PictureButton::set_tab_stop(bool tab_stop) {
@@ -251,9 +264,9 @@ void PictureButton::paintEvent(QPaintEvent*) {
     const QRect area = rect();
     painter.fillRect(area, QColor(192, 192, 192));
     // Pressed, the picture sinks by a pixel and darkens a little.
-    const int shift = isDown() ? 1 : 0;
-    const QRect inner = area.adjusted(1 + shift, 1 + shift, -1 + shift, -1 + shift);
-    painter.drawPixmap(inner.topLeft(), scaled_picture(picture_, inner.size()));
+    const QRect inner = picture_area().translated(isDown() ? QPoint(1, 1) : QPoint());
+    painter.drawPixmap(inner.topLeft(), painted_pixmap(picture_, device_size(this, inner.size()),
+                                                       devicePixelRatioF()));
     if (isDown()) {
         painter.fillRect(inner, QColor(0, 0, 0, 50));
     }
@@ -362,6 +375,8 @@ PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent), 
 
 void PictureBox::set_picture_file(const QString& path) {
     picture_ = load_picture(path);
+    // Decoded now, so that a picture that cannot be read fails the load.
+    picture_pixmap(picture_, device_size(this, size()), devicePixelRatioF());
     update();
 }
 void PictureBox::set_back_colour(const QColor& colour) {
@@ -372,7 +387,8 @@ void PictureBox::set_back_colour(const QColor& colour) {
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), back_);
-    painter.drawPixmap(0, 0, scaled_picture(picture_, size()));
+    painter.drawPixmap(0, 0,
+                       painted_pixmap(picture_, device_size(this, size()), devicePixelRatioF()));
 }
 
 // ---- Line ----

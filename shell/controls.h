@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pictures.h"
 #include "twips.h"
 
 #include <QFrame>
@@ -132,7 +133,8 @@ private:
 };
 
 // A command button that shows a picture, smoothly scaled to fill it, and no caption.
-// Its accessible name is the word on the picture.
+// Its accessible name is the word on the picture. The picture is decoded at the size it
+// fills.
 class PictureButton : public QPushButton, public Control {
 public:
     using Control::height;
@@ -140,9 +142,10 @@ public:
     using Control::width;
     PictureButton(QWidget* parent, const QString& name);
 
-    // Loads the picture file (throws PictureError when it cannot be read).
+    // Loads the picture file and decodes it at the size it fills (throws PictureError
+    // when it cannot be read).
     void set_picture_file(const QString& path);
-    const QPixmap& picture() const { return picture_; }
+    const Picture& picture() const { return picture_; }
     const QString& picture_path() const { return path_; }
     void set_tab_stop(bool tab_stop);
 
@@ -150,7 +153,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    QRect picture_area() const;
+    Picture picture_;
     QString path_;
 };
 
@@ -217,7 +221,8 @@ private:
     QString caption_;
 };
 
-// A box that shows a picture smoothly scaled to fill it, on its back colour.
+// A box that shows a picture smoothly scaled to fill it, on its back colour. The picture
+// is decoded at the size it fills.
 class PictureBox : public QWidget, public Control {
 public:
     using Control::height;
@@ -226,7 +231,7 @@ public:
     PictureBox(QWidget* parent, const QString& name);
 
     void set_picture_file(const QString& path);
-    const QPixmap& picture() const { return picture_; }
+    const Picture& picture() const { return picture_; }
     QColor back_colour() const { return back_; }
     void set_back_colour(const QColor& colour);
 
@@ -234,7 +239,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    Picture picture_;
     QColor back_{192, 192, 192};
 };
 

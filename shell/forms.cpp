@@ -16,10 +16,6 @@ namespace shell {
 
 namespace {
 
-// Pictures are made at three times the pixel size at which they show, so that they
-// stay sharp when the window is enlarged.
-constexpr double kPictureOversampling = 3.0;
-
 struct Registry {
     QMap<QString, FormFactory> factories;
     QMap<QString, Form*> loaded;
@@ -91,15 +87,36 @@ void Form::set_back_colour(const QColor& colour) {
     update();
 }
 
-void Form::set_background_picture(const QPixmap& picture) {
+void Form::set_background_picture(const Picture& picture) {
     picture_ = picture;
+    background_pixmap(false);
     update();
 }
 
+// The part of the background picture inside the window, at its own size for the scale in
+// use and the screen's pixel ratio.
+QPixmap Form::background_pixmap(bool painting) const {
+    const qreal dpr = devicePixelRatioF();
+    const double device_twips = twips_per_pixel() / dpr;
+    const QSizeF own = picture_.own_size();
+    const QRect shown(0, 0, qRound(own.width() / device_twips),
+                      qRound(own.height() / device_twips));
+    const QRect window(0, 0, qRound(px(width_) * dpr), qRound(px(height_) * dpr));
+    const QRect visible = shown.intersected(window);
+    const QRect clip = visible == shown ? QRect() : visible;
+    return painting ? painted_pixmap(picture_, shown.size(), dpr, clip)
+                    : picture_pixmap(picture_, shown.size(), dpr, clip);
+}
+
+// One empty icon serves every window: a new icon for each screen would be kept by the
+// platform and grow the memory with every screen shown.
 void Form::clear_icon() {
-    QPixmap empty(1, 1);
-    empty.fill(Qt::transparent);
-    setWindowIcon(QIcon(empty));
+    static const QIcon* const empty = [] {
+        QPixmap pixmap(1, 1);
+        pixmap.fill(Qt::transparent);
+        return new QIcon(pixmap);
+    }();
+    setWindowIcon(*empty);
 }
 
 void Form::set_outer_size(double width, double height) {
@@ -208,11 +225,7 @@ void Form::apply_scale() {
 void Form::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), back_);
-    if (!picture_.isNull()) {
-        const double scale = 15.0 / (twips_per_pixel() * kPictureOversampling);
-        const QSize size(qRound(picture_.width() * scale), qRound(picture_.height() * scale));
-        painter.drawPixmap(0, 0, scaled_picture(picture_, size));
-    }
+    painter.drawPixmap(0, 0, background_pixmap(true));
 }
 
 void Form::mouseMoveEvent(QMouseEvent* event) {

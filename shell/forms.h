@@ -4,7 +4,6 @@
 #include "timer.h"
 
 #include <QMap>
-#include <QPixmap>
 #include <QUrl>
 #include <QWidget>
 
@@ -48,8 +47,10 @@ public:
     void set_caption(const QString& caption) { setWindowTitle(caption); }
     QColor back_colour() const { return back_; }
     void set_back_colour(const QColor& colour);
-    const QPixmap& background_picture() const { return picture_; }
-    void set_background_picture(const QPixmap& picture);
+    // Shown from the top left corner at its own size, decoded at that size; setting it
+    // decodes it at once, so that a picture that cannot be read fails the load.
+    const Picture& background_picture() const { return picture_; }
+    void set_background_picture(const Picture& picture);
     void clear_icon();
     double outer_width() const { return width_; }
     double outer_height() const { return height_; }
@@ -99,8 +100,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    QPixmap background_pixmap(bool painting) const;
     QColor back_{192, 192, 192};
-    QPixmap picture_;
+    Picture picture_;
     double width_ = 0, height_ = 0, left_ = 0, top_ = 0;
 };
 

@@ -2,79 +2,249 @@
 
 #include "forms.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHash>
 #include <QImageReader>
 #include <QMessageBox>
+#include <QSet>
 
+#include <cerrno>
+#include <cmath>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace shell {
 
 namespace {
 
-QHash<QString, QPixmap>& picture_cache() {
-    static QHash<QString, QPixmap> cache;
-    return cache;
-}
+// The program's own pictures are painted at three times the size they show at.
+constexpr int kOwnPictureDpi = 288;
+constexpr double kTwipsPerPicturePixel = 15.0;
+constexpr double kTwipsPerOwnPicturePixel = 5.0;
 
-struct ScaledKey {
-    qint64 key;
+struct PixmapKey {
+    QString file;
     QSize size;
-    bool operator==(const ScaledKey&) const = default;
+    QRect clip;
+    qreal dpr;
+    bool operator==(const PixmapKey&) const = default;
 };
-size_t qHash(const ScaledKey& k, size_t seed = 0) {
-    return qHashMulti(seed, k.key, k.size.width(), k.size.height());
-}
-QHash<ScaledKey, QPixmap>& scaled_cache() {
-    static QHash<ScaledKey, QPixmap> cache;
-    return cache;
+size_t qHash(const PixmapKey& k, size_t seed = 0) {
+    return qHashMulti(seed, k.file, k.size.width(), k.size.height(), k.clip.x(), k.clip.y(),
+                      k.clip.width(), k.clip.height(), k.dpr);
 }
 
-QString local_path(const QString& path) {
+struct Held {
+    QPixmap pixmap;
+    double scale; // twips per device pixel when it was decoded
+};
+
+struct Cache {
+    QHash<QString, Picture> headers;
+    QHash<PixmapKey, Held> pixmaps;
+    QSet<PixmapKey> decoded;
+    double scales[2] = {0, 0}; // the scale in use and the one before
+    QSet<QString> reported;
+    PictureStats stats;
+};
+
+Cache& cache() {
+    static Cache c;
+    return c;
+}
+
+// Where the file of a picture path is: the screens write Windows separators.
+QString resolve_picture_path(const QString& path) {
     QString local = path;
     local.replace('\\', '/');
     return local;
 }
 
-QImage decode(const QString& path) {
-    const QString local = local_path(path);
-    QFile file(local);
-    if (!file.exists()) {
-        throw PictureError(local, "the file does not exist");
+// Opens the file for reading without ever blocking: anything but a regular file (a
+// folder, a pipe, a device) is refused at once.
+std::unique_ptr<QFile> open_picture_file(const QString& file) {
+    const int fd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        throw PictureError(file, error == ENOENT
+                                     ? QString("the file does not exist")
+                                     : "the file cannot be read: " +
+                                           QString::fromLocal8Bit(std::strerror(error)));
     }
-    if (!file.open(QIODevice::ReadOnly)) {
-        throw PictureError(local, "the file cannot be read: " + file.errorString());
+    struct stat status {};
+    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+        ::close(fd);
+        throw PictureError(file, "it is not a regular file but a folder, pipe or device");
     }
-    QByteArray bytes = file.readAll();
-    // Qt decodes a truncated JPEG with only a warning, so check both markers first.
-    if (bytes.size() < 4 || uchar(bytes[0]) != 0xFF || uchar(bytes[1]) != 0xD8) {
-        throw PictureError(local, "the file is not a JPEG picture");
+    auto opened = std::make_unique<QFile>();
+    if (!opened->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        throw PictureError(file, "the file cannot be read: " + opened->errorString());
     }
-    if (uchar(bytes[bytes.size() - 2]) != 0xFF || uchar(bytes[bytes.size() - 1]) != 0xD9) {
-        throw PictureError(local, "the JPEG picture is truncated or corrupt");
+    return opened;
+}
+
+// A JFIF header that declares 288 dots per inch marks one of the program's own pictures.
+bool declares_own_density(const QByteArray& head) {
+    const auto byte = [&](int i) { return int(uchar(head[i])); };
+    if (head.size() < 18 || byte(2) != 0xFF || byte(3) != 0xE0 ||
+        !head.mid(6, 5).startsWith("JFIF")) {
+        return false;
     }
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "jpeg");
-    const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty()) {
-        throw PictureError(local, "the JPEG picture is corrupt");
+    const int units = byte(13);
+    const int x = byte(14) << 8 | byte(15);
+    const int y = byte(16) << 8 | byte(17);
+    return units == 1 && x == kOwnPictureDpi && y == kOwnPictureDpi;
+}
+
+qint64 allocation_limit_bytes() {
+    return qint64(QImageReader::allocationLimit()) << 20;
+}
+
+// Collects what the JPEG decoder reports while one picture is decoded; every other
+// message goes on to the handler that was there before.
+class DecoderMessages {
+public:
+    DecoderMessages() : previous_(qInstallMessageHandler(&DecoderMessages::handle)) {
+        current_ = this;
     }
-    if (qint64(size.width()) * size.height() * 4 > qint64(QImageReader::allocationLimit()) << 20) {
-        throw PictureError(local,
-                           QString("the picture declares %1 by %2 pixels, too large to decode")
-                               .arg(size.width())
-                               .arg(size.height()));
+    ~DecoderMessages() {
+        qInstallMessageHandler(previous_);
+        current_ = nullptr;
     }
-    QImage image = reader.read();
+    DecoderMessages(const DecoderMessages&) = delete;
+    DecoderMessages& operator=(const DecoderMessages&) = delete;
+
+    const QStringList& messages() const { return messages_; }
+    // What the decoder says of data it could not find or make sense of.
+    QString damage() const {
+        for (const QString& m : messages_) {
+            if (m.contains("Corrupt") || m.contains("Premature end") ||
+                m.contains("Inconsistent progression")) {
+                return m;
+            }
+        }
+        return {};
+    }
+
+private:
+    static void handle(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (current_ && qstrcmp(context.category, "qt.gui.imageio.jpeg") == 0) {
+            current_->messages_ << text;
+        } else if (current_ && current_->previous_) {
+            current_->previous_(type, context, text);
+        }
+    }
+    static inline DecoderMessages* current_ = nullptr;
+    QtMessageHandler previous_;
+    QStringList messages_;
+};
+
+qint64 image_bytes(QSize size) {
+    return qint64(size.width()) * size.height() * 4;
+}
+
+QSize reduced(QSize pixels, int by) {
+    return QSize((pixels.width() + by - 1) / by, (pixels.height() + by - 1) / by);
+}
+
+// How far the JPEG decoder shrinks the picture as it decodes it: by a power of two up to
+// eight, as long as at least twice the pixels shown remain, so that the final smooth
+// scaling looks as sharp as from the whole picture; further if the decoded picture would
+// pass the allocation limit.
+int decoder_reduction(QSize pixels, QSize shown) {
+    int by = 1;
+    while (by < 8) {
+        const QSize next = reduced(pixels, 2 * by);
+        const bool sharp = next.width() >= 2 * shown.width() && next.height() >= 2 * shown.height();
+        if (!sharp && image_bytes(reduced(pixels, by)) <= allocation_limit_bytes()) {
+            break;
+        }
+        by *= 2;
+    }
+    return by;
+}
+
+// The file's pixels that show in clip of the picture drawn at size, widened to whole pixels.
+QRect source_rect(QSize pixels, QSize size, QRect clip) {
+    const double sx = double(pixels.width()) / size.width();
+    const double sy = double(pixels.height()) / size.height();
+    const int left = int(std::floor(clip.left() * sx));
+    const int top = int(std::floor(clip.top() * sy));
+    const int right = std::min(pixels.width(), int(std::ceil((clip.right() + 1) * sx)));
+    const int bottom = std::min(pixels.height(), int(std::ceil((clip.bottom() + 1) * sy)));
+    return QRect(left, top, right - left, bottom - top);
+}
+
+// Decodes the picture at size, or only its part clip of that size. The decoder reads only
+// the rows and columns that show, or shrinks the picture while it decodes it; one smooth
+// scaling makes the size shown.
+QImage decode(const Picture& picture, QSize size, QRect clip) {
+    const QString& file = picture.file();
+    const QSize pixels = picture.pixels();
+    const QSize shown = clip.isEmpty() ? size : clip.size();
+    if (image_bytes(shown) > allocation_limit_bytes()) {
+        throw PictureError(file, QString("the picture would show at %1 by %2 pixels, too large")
+                                     .arg(shown.width())
+                                     .arg(shown.height()));
+    }
+    auto device = open_picture_file(file);
+    QImageReader reader(device.get(), "jpeg");
+    QSize read = pixels;
+    if (!clip.isEmpty()) {
+        const QRect source = size == pixels ? clip : source_rect(pixels, size, clip);
+        reader.setClipRect(source);
+        read = source.size();
+    } else if (const int by = decoder_reduction(pixels, shown); by > 1) {
+        read = reduced(pixels, by);
+        reader.setScaledSize(read);
+    }
+    if (image_bytes(read) > allocation_limit_bytes()) {
+        throw PictureError(file, QString("the picture needs %1 by %2 pixels decoded, too large")
+                                     .arg(read.width())
+                                     .arg(read.height()));
+    }
+    QImage image;
+    QString damage;
+    {
+        const DecoderMessages messages;
+        image = reader.read();
+        damage = messages.damage();
+        if (image.isNull()) {
+            damage = messages.messages().isEmpty() ? reader.errorString()
+                                                   : messages.messages().join("; ");
+        }
+    }
     if (image.isNull()) {
-        throw PictureError(local, "the JPEG picture cannot be decoded: " + reader.errorString());
+        throw PictureError(file, "the JPEG picture cannot be decoded: " + damage);
+    }
+    if (!damage.isEmpty()) {
+        throw PictureError(file, "the JPEG picture is corrupt or incomplete: " + damage);
+    }
+    if (image.size() != shown) {
+        image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     return image;
+}
+
+// Keeps what the scale in use and the one before it use; a third scale drops the rest.
+void enter_scale(double scale) {
+    auto& c = cache();
+    if (scale == c.scales[0]) {
+        return;
+    }
+    const double kept = c.scales[0];
+    c.scales[1] = kept;
+    c.scales[0] = scale;
+    c.pixmaps.removeIf([&](const auto& entry) {
+        return entry.value().scale != scale && entry.value().scale != kept;
+    });
 }
 
 } // namespace
@@ -89,22 +259,83 @@ QString PictureError::report() const {
         .arg(path_, reason_);
 }
 
-QPixmap load_picture(const QString& path) {
+QSizeF Picture::own_size() const {
+    const double twips = oversampled_ ? kTwipsPerOwnPicturePixel : kTwipsPerPicturePixel;
+    return QSizeF(pixels_) * twips;
+}
+
+Picture load_picture(const QString& path) {
     if (path.isEmpty()) {
         return {};
     }
-    auto& cache = picture_cache();
-    const QString key = local_path(path);
-    if (auto it = cache.find(key); it != cache.end()) {
+    const QString file = resolve_picture_path(path);
+    auto& headers = cache().headers;
+    if (auto it = headers.find(file); it != headers.end()) {
         return *it;
     }
-    QPixmap picture = QPixmap::fromImage(decode(path));
-    cache.insert(key, picture);
+    auto device = open_picture_file(file);
+    const QByteArray head = device->peek(64);
+    if (head.size() < 4 || uchar(head[0]) != 0xFF || uchar(head[1]) != 0xD8) {
+        throw PictureError(file, "the file is not a JPEG picture");
+    }
+    QImageReader reader(device.get(), "jpeg");
+    const QSize pixels = reader.size();
+    if (!pixels.isValid() || pixels.isEmpty()) {
+        throw PictureError(file, "the JPEG picture is corrupt");
+    }
+    // The decoder shrinks a picture at most eightfold while it decodes.
+    const qint64 smallest = qint64((pixels.width() + 7) / 8) * ((pixels.height() + 7) / 8) * 4;
+    if (smallest > allocation_limit_bytes()) {
+        throw PictureError(file,
+                           QString("the picture declares %1 by %2 pixels, too large to decode")
+                               .arg(pixels.width())
+                               .arg(pixels.height()));
+    }
+    Picture picture;
+    picture.file_ = file;
+    picture.pixels_ = pixels;
+    picture.oversampled_ = declares_own_density(head);
+    headers.insert(file, picture);
     return picture;
 }
 
+QPixmap picture_pixmap(const Picture& picture, QSize size, qreal dpr, QRect clip) {
+    if (picture.isNull() || size.isEmpty()) {
+        return {};
+    }
+    auto& c = cache();
+    const double scale = twips_per_pixel() / dpr;
+    enter_scale(scale);
+    const PixmapKey key{picture.file(), size, clip, dpr};
+    if (auto it = c.pixmaps.find(key); it != c.pixmaps.end()) {
+        it->scale = scale;
+        return it->pixmap;
+    }
+    QPixmap pixmap = QPixmap::fromImage(decode(picture, size, clip));
+    pixmap.setDevicePixelRatio(dpr);
+    ++c.stats.decodes;
+    if (c.decoded.contains(key)) {
+        ++c.stats.repeated;
+    }
+    c.decoded.insert(key);
+    c.pixmaps.insert(key, {pixmap, scale});
+    return pixmap;
+}
+
+QPixmap painted_pixmap(const Picture& picture, QSize size, qreal dpr, QRect clip) {
+    try {
+        return picture_pixmap(picture, size, dpr, clip);
+    } catch (const PictureError& error) {
+        if (!cache().reported.contains(error.path())) {
+            cache().reported.insert(error.path());
+            std::fprintf(stderr, "chalkline: %s\n", qPrintable(error.report()));
+        }
+        return {};
+    }
+}
+
 QString picture_word(const QString& path) {
-    QString base = QFileInfo(local_path(path)).completeBaseName();
+    QString base = QFileInfo(resolve_picture_path(path)).completeBaseName();
     if (base.isEmpty()) {
         return {};
     }
@@ -112,26 +343,17 @@ QString picture_word(const QString& path) {
     return base;
 }
 
-QPixmap scaled_picture(const QPixmap& picture, QSize size) {
-    if (picture.isNull() || size.isEmpty()) {
-        return {};
+PictureStats picture_stats() {
+    PictureStats stats = cache().stats;
+    for (const Held& held : cache().pixmaps) {
+        stats.held_bytes +=
+            qint64(held.pixmap.width()) * held.pixmap.height() * held.pixmap.depth() / 8;
     }
-    if (picture.size() == size) {
-        return picture;
-    }
-    auto& cache = scaled_cache();
-    const ScaledKey key{picture.cacheKey(), size};
-    if (auto it = cache.find(key); it != cache.end()) {
-        return *it;
-    }
-    QPixmap scaled = picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    cache.insert(key, scaled);
-    return scaled;
+    return stats;
 }
 
 void clear_picture_cache() {
-    picture_cache().clear();
-    scaled_cache().clear();
+    cache() = Cache{};
 }
 
 void fail_with(const PictureError& error) {

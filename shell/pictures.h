@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QPixmap>
+#include <QRect>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 
 #include <stdexcept>
@@ -21,19 +23,57 @@ private:
     QString reason_;
 };
 
-// Loads a JPEG by the path as the screens write it ("Images\next.jpg"), relative to
-// the working directory. Each file is decoded once per run and kept. An empty path
-// gives the empty picture. A file that is missing, truncated, not a JPEG or too big to
-// decode safely throws PictureError.
-QPixmap load_picture(const QString& path);
+// A JPEG picture file, known by its header: where it is, its pixel size and the size it
+// shows at. It is decoded only when drawn (picture_pixmap).
+class Picture {
+public:
+    Picture() = default;
+    bool isNull() const { return file_.isEmpty(); }
+    // The file as found on disk.
+    const QString& file() const { return file_; }
+    // The file's own pixels.
+    QSize pixels() const { return pixels_; }
+    // The size it shows at, in twips: 15 twips to a pixel, or 5 for the program's own
+    // pictures, which are painted at three times that size to stay sharp when enlarged
+    // and say so with a density of 288 dots per inch.
+    QSizeF own_size() const;
+    bool operator==(const Picture&) const = default;
+
+private:
+    friend Picture load_picture(const QString& path);
+    QString file_;
+    QSize pixels_;
+    bool oversampled_ = false;
+};
+
+// Loads a JPEG by the path as the screens write it ("Images\next.jpg"), relative to the
+// working directory. Only its header is read, once per run. An empty path gives the null
+// picture. A file that is missing, not a regular file, not a JPEG or too big to decode
+// safely throws PictureError.
+Picture load_picture(const QString& path);
+
+// The picture decoded straight at size device pixels (only its part clip of that size
+// when clip is not empty), for a device pixel ratio dpr. Each is decoded once and kept
+// while its scale (twips per device pixel) is in use or was the one before; what older
+// scales used is dropped. Corrupt or incomplete data throws PictureError.
+QPixmap picture_pixmap(const Picture& picture, QSize size, qreal dpr, QRect clip = {});
+// The same for painting, which cannot fail a load: a picture that has become unreadable
+// since it was loaded is reported once on the console and draws nothing.
+QPixmap painted_pixmap(const Picture& picture, QSize size, qreal dpr, QRect clip = {});
 
 // The word a picture button shows ("Next" for "Images\next.jpg"), for screen readers.
 QString picture_word(const QString& path);
 
-// The picture smoothly scaled to size, kept so that repainting never rescales.
-QPixmap scaled_picture(const QPixmap& picture, QSize size);
+// What the pictures cost so far: decodes made, decodes of a picture at a size it had
+// been decoded at before, and the bytes of the pixmaps kept.
+struct PictureStats {
+    int decodes = 0;
+    int repeated = 0;
+    qint64 held_bytes = 0;
+};
+PictureStats picture_stats();
 
-// Forgets every decoded picture (tests that change the files on disk).
+// Forgets every picture read and its counts (tests that change the files on disk).
 void clear_picture_cache();
 
 // Runs a handler; a picture failure inside it ends the program with a report instead of

@@ -1,0 +1,156 @@
+// Any JPEG at a picture path shows at its own size or is reported clearly, without
+// hanging, and a picture costs only the area it fills. The pictures are made here.
+
+#include "forms.h"
+#include "menu_forms.h"
+#include "pictures.h"
+
+#include <QBuffer>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <optional>
+#include <sys/stat.h>
+
+using namespace shell;
+
+namespace {
+
+QByteArray jpeg(const QImage& image) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPEG", 90);
+    return buffer.data();
+}
+
+void write_file(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A picture with detail in every block, so that damage anywhere shows in its data.
+QImage detailed_picture() {
+    QImage image(320, 240, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            image.setPixel(x, y, qRgb(x * 7 % 256, y * 13 % 256, (x * y) % 256));
+        }
+    }
+    return image;
+}
+
+// An empty working folder but for the exit button's picture, current while it lives.
+class WorkingFolder {
+public:
+    WorkingFolder() : home_(QDir::currentPath()) {
+        QDir(dir_.path()).mkpath("Images");
+        QFile::copy(home_ + "/Images/exit.jpg", path("Images/exit.jpg"));
+        QDir::setCurrent(dir_.path());
+        clear_picture_cache();
+    }
+    ~WorkingFolder() {
+        QDir::setCurrent(home_);
+        clear_picture_cache();
+    }
+    QString path(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QString home_;
+    QTemporaryDir dir_;
+};
+
+bool near(QColor a, QColor b) {
+    return std::abs(a.red() - b.red()) + std::abs(a.green() - b.green()) +
+               std::abs(a.blue() - b.blue()) <
+           24;
+}
+
+} // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { register_menu_forms(); }
+
+    void cleanup() {
+        for (Form* f : loaded_forms()) {
+            unload_form(f->name());
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // A 96-dpi photo of the window's size, with bytes after its end marker, fills the
+    // whole menu window.
+    void a_photo_shows_at_its_own_size() {
+        WorkingFolder folder;
+        const QColor red(200, 40, 40);
+        QImage photo(800, 600, QImage::Format_RGB32);
+        photo.fill(red);
+        write_file(folder.path("Images/menu1.jpg"), jpeg(photo) + QByteArray(3000, 'x'));
+        const QImage shot = show_form("intro0")->grab().toImage();
+        QVERIFY(near(shot.pixelColor(400, 300), red));
+        QVERIFY(near(shot.pixelColor(798, 598), red));
+    }
+
+    // An 8000 by 6000 photo is accepted and held at the size of the window it fills.
+    void a_large_photo_costs_only_the_area_it_fills() {
+        WorkingFolder folder;
+        QImage photo(8000, 6000, QImage::Format_Grayscale8);
+        photo.fill(90);
+        write_file(folder.path("Images/menu1.jpg"), jpeg(photo));
+        show_form("intro0")->grab();
+        QVERIFY2(picture_stats().held_bytes < 2'000'000,
+                 qPrintable(QString::number(picture_stats().held_bytes)));
+    }
+
+    // Pictures that cannot be read are reported with their file and reason at once,
+    // never drawn as garbage, decoded into a huge allocation or waited on.
+    void unreadable_pictures_are_reported() {
+        WorkingFolder folder;
+        const QByteArray good = jpeg(detailed_picture());
+        QByteArray huge = good;
+        // Declare 65000 by 65000 pixels in the frame header.
+        const int sof = huge.indexOf("\xFF\xC0");
+        QVERIFY(sof > 0);
+        huge.replace(sof + 5, 4, "\xFD\xE8\xFD\xE8");
+
+        const struct {
+            const char* file;
+            std::optional<QByteArray> bytes;
+            const char* reason;
+        } cases[] = {
+            {"truncated.jpg", good.left(good.size() / 2), "corrupt or incomplete"},
+            {"ends-well.jpg", good.left(good.size() / 2) + "\xFF\xD9", "corrupt or incomplete"},
+            {"text.jpg", "not a picture", "not a JPEG"},
+            {"empty.jpg", "", "not a JPEG"},
+            {"huge.jpg", huge, "too large"},
+            {"folder.jpg", {}, "not a regular file"},
+            {"pipe.jpg", {}, "not a regular file"},
+            {"missing.jpg", {}, "does not exist"},
+        };
+        QVERIFY(QDir(folder.path("")).mkdir("folder.jpg"));
+        QCOMPARE(::mkfifo(qPrintable(folder.path("pipe.jpg")), 0600), 0);
+        Form form("probe", 6000, 4000);
+        auto* box = form.add<PictureBox>(&form, "Picture1");
+        box->move(0, 0, 4800, 3600);
+        for (const auto& c : cases) {
+            const QString path = folder.path(c.file);
+            if (c.bytes) {
+                write_file(path, *c.bytes);
+            }
+            try {
+                box->set_picture_file(path);
+                QFAIL(c.file);
+            } catch (const PictureError& e) {
+                QVERIFY2(e.reason().contains(c.reason), qPrintable(e.reason()));
+                QVERIFY(e.report().contains(path));
+            }
+        }
+        QVERIFY(load_picture("").isNull());
+    }
+};
+
+QTEST_MAIN(PicturesTest)
+#include "pictures_test.moc"
