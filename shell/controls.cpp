@@ -1,5 +1,6 @@
 #include "controls.h"
 
+#include "forms.h"
 #include "pictures.h"
 
 #include <QMouseEvent>
@@ -88,10 +89,25 @@ void Control::apply_scale() {
     self_->setGeometry(px(left_), px(top_), px(width_), px(height_));
 }
 
+// The pointer in twips from the control's corner. It is worked out from the pointer's
+// place on the whole design less the control's corner in twips, not from the pixels
+// inside the control, whose corner is rounded to a whole pixel: so a handler gets the
+// same twips at every scale, and a drop on the exact edge of a band stays on the edge.
 MouseArgs Control::mouse_args(const QMouseEvent* event) const {
-    const QPointF p = event->position();
-    return {event->buttons() | event->button(), event->modifiers(), p.x() * twips_per_pixel(),
-            p.y() * twips_per_pixel()};
+    const double tpp = twips_per_pixel();
+    QPointF at = event->position() * tpp;
+    for (const QWidget* w = self_; w; w = w->parentWidget()) {
+        const QWidget* parent = w->parentWidget();
+        if (auto* form = dynamic_cast<const Form*>(parent); form && form->stage() == w) {
+            at = self_->mapTo(w, event->position()) * tpp;
+            for (const QWidget* c = self_; c != w; c = c->parentWidget()) {
+                const auto* control = dynamic_cast<const Control*>(c);
+                at -= control ? QPointF(control->left(), control->top()) : QPointF(c->pos()) * tpp;
+            }
+            break;
+        }
+    }
+    return {event->buttons() | event->button(), event->modifiers(), at.x(), at.y()};
 }
 
 void Control::copy_common_to(Control& other) const {
