@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
                      *request.screen, int(QGuiApplication::screens().size()));
         return 2;
     }
-    shell::install_display_keys();
+    shell::start_display();
     shell::set_full_screen(request.full_screen);
     shell::register_title_form();
     shell::register_menu_forms();

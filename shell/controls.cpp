@@ -273,12 +273,13 @@ void PictureButton::paintEvent(QPaintEvent*) {
     if (isDown()) {
         painter.fillRect(inner, QColor(0, 0, 0, 50));
     }
-    painter.setPen(isDown() ? QColor(64, 64, 64) : QColor(255, 255, 255));
-    painter.drawLine(area.topLeft(), area.topRight());
-    painter.drawLine(area.topLeft(), area.bottomLeft());
-    painter.setPen(isDown() ? QColor(255, 255, 255) : QColor(64, 64, 64));
-    painter.drawLine(area.bottomLeft(), area.bottomRight());
-    painter.drawLine(area.topRight(), area.bottomRight());
+    // The bevel: light above and left, dark below and right, a reference pixel wide.
+    const int w = reference_px(1);
+    const QColor light(255, 255, 255), dark(64, 64, 64);
+    painter.fillRect(0, 0, area.width(), w, isDown() ? dark : light);
+    painter.fillRect(0, 0, w, area.height(), isDown() ? dark : light);
+    painter.fillRect(0, area.height() - w, area.width(), w, isDown() ? light : dark);
+    painter.fillRect(area.width() - w, 0, w, area.height(), isDown() ? light : dark);
     if (hasFocus()) {
         painter.setPen(QPen(kBlack, 1, Qt::DotLine));
         painter.drawRect(area.adjusted(3, 3, -4, -4));
@@ -356,12 +357,14 @@ void Frame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), back_);
     if (border_) {
-        // An etched line: dark grey with a white line inside it.
-        const QRect r = rect().adjusted(0, 0, -2, -2);
-        painter.setPen(QColor(128, 128, 128));
+        // An etched line: dark grey with a white line inside it, each a reference pixel
+        // wide, so it grows with the factor.
+        const int w = reference_px(1);
+        const QRectF r = QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w * 1.5, -w * 1.5);
+        painter.setPen(QPen(QColor(128, 128, 128), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(r);
-        painter.setPen(kWhite);
-        painter.drawRect(r.translated(1, 1));
+        painter.setPen(QPen(kWhite, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(r.translated(w, w));
     }
     if (!caption_.isEmpty()) {
         painter.setPen(kBlack);

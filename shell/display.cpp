@@ -3,12 +3,15 @@
 #include "forms.h"
 #include "twips.h"
 
+#include <QApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPointer>
+#include <QProxyStyle>
 #include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace shell {
 
@@ -73,6 +76,34 @@ protected:
     }
 };
 
+// The toolkit's style with the sizes of what it draws itself (the circle of an option,
+// the arrows of a scroll bar, frames) grown with the factor, as the design's own
+// lines and borders are.
+class ScaledStyle : public QProxyStyle {
+public:
+    int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                    const QWidget* widget) const override {
+        const int size = QProxyStyle::pixelMetric(metric, option, widget);
+        switch (metric) {
+        case PM_ExclusiveIndicatorWidth:
+        case PM_ExclusiveIndicatorHeight:
+        case PM_IndicatorWidth:
+        case PM_IndicatorHeight:
+        case PM_RadioButtonLabelSpacing:
+        case PM_CheckBoxLabelSpacing:
+        case PM_ScrollBarExtent:
+        case PM_ScrollBarSliderMin:
+        case PM_DefaultFrameWidth:
+        case PM_ButtonMargin:
+        case PM_FocusFrameHMargin:
+        case PM_FocusFrameVMargin:
+            return int(std::lround(size * scale_factor()));
+        default:
+            return size;
+        }
+    }
+};
+
 } // namespace
 
 bool full_screen() {
@@ -133,13 +164,14 @@ bool use_screen_number(int index) {
     return true;
 }
 
-void install_display_keys() {
+void start_display() {
     static QPointer<DisplayKeys> keys;
     if (keys || !qApp) {
         return;
     }
     keys = new DisplayKeys(qApp);
     qApp->installEventFilter(keys);
+    QApplication::setStyle(new ScaledStyle);
     // A projector unplugged or set to another resolution: the screens follow.
     const auto follow = [] {
         if (!display().screen) {

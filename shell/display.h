@@ -25,8 +25,10 @@ void set_screen_in_use(QScreen* screen);
 // no such screen.
 bool use_screen_number(int index);
 
-// F11 and Ctrl+F toggle full screen on every screen, whatever has the focus. Also
-// follows screens that are unplugged or change their size. Needs the application.
-void install_display_keys();
+// Starts what serves full screen, once the application exists: F11 and Ctrl+F toggle
+// it on every screen, whatever has the focus; the toolkit's own drawing (option
+// circles, scroll bar arrows) grows with the factor; unplugged screens and screens
+// that change their size are followed.
+void start_display();
 
 } // namespace shell

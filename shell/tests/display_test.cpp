@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(QGuiApplication::screens().size(), 2);
         register_form("one", [] { return std::make_unique<ProbeForm>("one"); });
         register_form("two", [] { return std::make_unique<ProbeForm>("two"); });
-        install_display_keys();
+        start_display();
     }
 
     void cleanup() {
