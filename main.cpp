@@ -4,11 +4,13 @@
 #include "forms.h"
 #include "menu_forms.h"
 #include "pictures.h"
+#include "session.h"
 #include "title_form.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    shell::require_graphical_session(argc, argv);
     QApplication app(argc, argv);
     shell::register_title_form();
     shell::register_menu_forms();
