@@ -14,6 +14,16 @@
 
 using namespace shell;
 
+namespace {
+
+bool save_picture(const QString& path, int size) {
+    QImage picture(size, size, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    return picture.save(path, "JPEG");
+}
+
+} // namespace
+
 class InstalledTest : public QObject {
     Q_OBJECT
 
@@ -33,22 +43,25 @@ private slots:
     // From a folder without pictures the title screen takes its picture from the
     // installed data folder.
     void title_screen_finds_the_installed_picture() {
-        auto* title = static_cast<TitleForm*>(show_form("Titlefrm"));
-        QVERIFY(!title->Picture1->picture().isNull());
+        Form* title = nullptr;
+        QVERIFY_THROWS_NO_EXCEPTION(title = show_form("Titlefrm"));
+        QVERIFY(!static_cast<TitleForm*>(title)->Picture1->picture().isNull());
         QCOMPARE(find_data_file("opening/vorlen00.jpg"),
                  prefix + "/share/chalkline/opening/vorlen00.jpg");
         QVERIFY(!load_picture("Images\\menu1.jpg").isNull());
         unload_form("Titlefrm");
     }
 
-    // The working folder comes first: a picture there wins over the installed one.
-    void working_folder_comes_first() {
-        QVERIFY(QDir().mkpath("Images"));
-        QImage own(10, 10, QImage::Format_RGB32);
-        own.fill(Qt::red);
-        QVERIFY(own.save("Images/next.jpg", "JPEG"));
-        QCOMPARE(load_picture("Images\\next.jpg").size(), QSize(10, 10));
-        QVERIFY(QFile::remove("Images/next.jpg"));
+    // A picture beside the program is found too, and one in the working folder wins.
+    void working_folder_comes_first_and_the_program_folder_last() {
+        const QString beside = QCoreApplication::applicationDirPath() + "/Images/own.jpg";
+        QVERIFY(QDir().mkpath("Images") && QDir().mkpath(QFileInfo(beside).path()));
+        QVERIFY(save_picture(beside, 20));
+        QCOMPARE(load_picture("Images\\own.jpg").size(), QSize(20, 20));
+        clear_picture_cache();
+        QVERIFY(save_picture("Images/own.jpg", 10));
+        QCOMPARE(load_picture("Images\\own.jpg").size(), QSize(10, 10));
+        QVERIFY(QDir(QFileInfo(beside).path()).removeRecursively());
     }
 
     // A picture found nowhere is reported with every folder searched, in order.
