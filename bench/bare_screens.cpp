@@ -112,10 +112,15 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter painter(this);
-        painter.fillRect(rect(), QColor(record_["back"].toString()));
+        const QRect design = json_rect(record_["design"]);
+        if (design != rect()) {
+            painter.fillRect(rect(), Qt::black);
+        }
+        painter.fillRect(design, QColor(record_["back"].toString()));
         const QString file = record_["picture"].toString();
         if (!file.isEmpty()) {
             const QRect place = json_rect(record_["picture_rect"]);
+            painter.setClipRect(design);
             painter.drawPixmap(place.topLeft(),
                                bare_pixmap(file, place.size(), devicePixelRatioF()));
         }
@@ -182,11 +187,12 @@ QJsonObject record_screen(const shell::Form& form) {
     QJsonObject o = record_widget(&form);
     o["back"] = form.back_colour().name();
     o["full_screen"] = form.isFullScreen();
+    o["design"] = rect_json(form.stage()->geometry());
     const shell::Picture& picture = form.background_picture();
     if (!picture.isNull()) {
         const QSizeF shown = picture.own_size() / shell::twips_per_pixel();
         o["picture"] = picture.file();
-        o["picture_rect"] = rect_json(QRect(QPoint(0, 0), shown.toSize()));
+        o["picture_rect"] = rect_json(QRect(form.design_origin(), shown.toSize()));
     }
     return o;
 }

@@ -13,6 +13,7 @@
 #include "bare_screens.h"
 
 #include "activities.h"
+#include "display.h"
 #include "forms.h"
 #include "menu_forms.h"
 #include "pictures.h"
@@ -54,15 +55,10 @@ constexpr int kDragMoves = 400;
 
 // ---- Child runs: one measurement in a fresh process ----
 
-// Makes the program fill the screen, as the full-screen mode does: the design scaled by
-// the largest factor that fits.
-void enter_full_screen() {
-    const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-    const double factor = std::min(screen.width() / 800.0, screen.height() / 600.0);
-    shell::set_twips_per_pixel(15.0 / factor);
-}
-
-void register_screens() {
+// Starts the program's screens as the program does, in a window or full screen.
+void start_screens(bool full_screen) {
+    shell::start_display();
+    shell::set_full_screen(full_screen);
     shell::register_title_form();
     shell::register_menu_forms();
     register_activities();
@@ -239,10 +235,7 @@ QJsonObject read_records(const QString& file) {
 
 // Records every screen of the route as the program lays it out and paints it.
 int record_run(const QString& file, bool full_screen) {
-    register_screens();
-    if (full_screen) {
-        enter_full_screen();
-    }
+    start_screens(full_screen);
     ChalklineSwitcher switcher;
     QJsonObject records;
     for (const QString& name : QStringList{kFirst} + kRoute) {
@@ -262,10 +255,7 @@ int record_run(const QString& file, bool full_screen) {
 // until the new screen has painted and the old one is gone; then the drag.
 int switch_run(bool bare, const QString& records_file, bool full_screen, int switches) {
     if (!bare) {
-        register_screens();
-    }
-    if (full_screen) {
-        enter_full_screen();
+        start_screens(full_screen);
     }
     const QJsonObject records = read_records(records_file);
     std::unique_ptr<Switcher> switcher;
@@ -324,10 +314,7 @@ int start_run(bool bare, const QString& records_file, bool full_screen) {
         title = bench::build_bare_screen(record);
         show_window(title, bench::recorded_full_screen(record));
     } else {
-        register_screens();
-        if (full_screen) {
-            enter_full_screen();
-        }
+        start_screens(full_screen);
         title = shell::show_form(kFirst);
     }
     PaintWatch(title).wait();

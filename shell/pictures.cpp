@@ -1,5 +1,6 @@
 #include "pictures.h"
 
+#include "data_folders.h"
 #include "forms.h"
 
 #include <QFile>
@@ -59,11 +60,16 @@ Cache& cache() {
     return c;
 }
 
-// Where the file of a picture path is: the screens write Windows separators.
-QString resolve_picture_path(const QString& path) {
+// The picture path with the separators of this system; the screens write Windows ones.
+QString local_path(const QString& path) {
     QString local = path;
     local.replace('\\', '/');
     return local;
+}
+
+// Where the file of a picture path is: in the first data folder that has it.
+QString resolve_picture_path(const QString& path) {
+    return find_data_file(local_path(path));
 }
 
 // Opens the file for reading without ever blocking: anything but a regular file (a
@@ -254,9 +260,9 @@ PictureError::PictureError(QString path, QString reason)
       reason_(std::move(reason)) {}
 
 QString PictureError::report() const {
-    return QString("Chalkline cannot start this screen: the picture \"%1\" cannot be loaded (%2). "
-                   "Reinstall the program with its Images and opening folders.")
-        .arg(path_, reason_);
+    return QString(
+               "Chalkline cannot start this screen: the picture \"%1\" cannot be loaded (%2). %3")
+        .arg(path_, reason_, data_file_hint(path_));
 }
 
 QSizeF Picture::own_size() const {
@@ -268,11 +274,11 @@ Picture load_picture(const QString& path) {
     if (path.isEmpty()) {
         return {};
     }
-    const QString file = resolve_picture_path(path);
     auto& headers = cache().headers;
-    if (auto it = headers.find(file); it != headers.end()) {
+    if (auto it = headers.find(local_path(path)); it != headers.end()) {
         return *it;
     }
+    const QString file = resolve_picture_path(path);
     auto device = open_picture_file(file);
     const QByteArray head = device->peek(64);
     if (head.size() < 4 || uchar(head[0]) != 0xFF || uchar(head[1]) != 0xD8) {
@@ -295,7 +301,7 @@ Picture load_picture(const QString& path) {
     picture.file_ = file;
     picture.pixels_ = pixels;
     picture.oversampled_ = declares_own_density(head);
-    headers.insert(file, picture);
+    headers.insert(local_path(path), picture);
     return picture;
 }
 
@@ -335,7 +341,7 @@ QPixmap painted_pixmap(const Picture& picture, QSize size, qreal dpr, QRect clip
 }
 
 QString picture_word(const QString& path) {
-    QString base = QFileInfo(resolve_picture_path(path)).completeBaseName();
+    QString base = QFileInfo(local_path(path)).completeBaseName();
     if (base.isEmpty()) {
         return {};
     }

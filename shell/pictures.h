@@ -46,10 +46,10 @@ private:
     bool oversampled_ = false;
 };
 
-// Loads a JPEG by the path as the screens write it ("Images\next.jpg"), relative to the
-// working directory. Only its header is read, once per run. An empty path gives the null
-// picture. A file that is missing, not a regular file, not a JPEG or too big to decode
-// safely throws PictureError.
+// Loads a JPEG by the path as the screens write it ("Images\next.jpg"), from the first
+// data folder that has it (data_folders.h). Only its header is read, once per run. An empty path
+// gives the null picture. A file that is missing, not a regular file, not a JPEG or too big to
+// decode safely throws PictureError.
 Picture load_picture(const QString& path);
 
 // The picture decoded straight at size device pixels (only its part clip of that size

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb and works it with real X clicks: the title window
-# is centred at its size and "Exit" ends the program with status 0; a walk through the
-# menus comes back out; and a missing or corrupt picture ends the start with a report
-# on standard error and a non-zero status, never a signal.
+# is centred at its size and "Exit" ends the program with status 0; the installed
+# program, started from another folder, walks through the menus and comes back out; a
+# missing or corrupt picture ends the start with a report on standard error and a
+# non-zero status, never a signal; and without any display the program says so.
 #
-# usage: smoke_test.sh <folder of the built program>
+# usage: smoke_test.sh <folder of the built program> <installed program>
 set -uo pipefail
 
 build=$(cd "$1" && pwd)
+installed=$2
 work=$(mktemp -d)
 xvfb_pid=
 app_pid=
@@ -24,24 +26,41 @@ fail() {
     exit 1
 }
 
-# Xvfb picks a display nobody else uses and writes its number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$work/display")"
-for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+echo "== without a display the program says so in one line and ends with status 1"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$build/chalkline" 2>"$work/stderr"
+status=$?
+[ "$status" = 1 ] || fail "status $status without a display"
+grep -q "graphical session" "$work/stderr" && [ "$(wc -l <"$work/stderr")" = 1 ] ||
+    fail "no one-line message without a display"
+
+# start_xvfb <width>x<height>: a fresh X server of that size on a display nobody else
+# uses (Xvfb picks it and writes its number).
+start_xvfb() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(cat "$work/display")"
+    for _ in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+}
+start_xvfb 1024x768
 unset QT_QPA_PLATFORM
 
-# start <working folder>: starts the program there, its standard error in $work/stderr.
+# start <working folder> [program [options]]: starts the program (the built one unless
+# named) there, its standard error in $work/stderr.
 start() {
-    (cd "$1" && exec "$build/chalkline" 2>"$work/stderr") &
+    local folder=$1 program=${2:-$build/chalkline}
+    shift
+    [ $# -gt 0 ] && shift
+    (cd "$folder" && exec "$program" "$@" 2>"$work/stderr") &
     app_pid=$!
 }
 
@@ -122,8 +141,9 @@ eval "$(geometry "$title")"
 exit_by "$title" 228 406
 [ "$status" = 0 ] || fail "Exit ended with status $status"
 
-echo "== a walk through the menus and back out"
-start "$build"
+echo "== the installed program, from another folder: a walk through the menus and back out"
+mkdir -p "$work/elsewhere"
+start "$work/elsewhere" "$installed"
 title=$(window '^ $') || exit 1
 intro=$(move_on "$title" 132 406 '^Chalkline$') || exit 1          # OK
 eval "$(geometry "$intro")"
@@ -134,7 +154,13 @@ title=$(move_on "$intro" 737 548 '^ $') || exit 1                   # exit: the 
 exit_by "$title" 228 406                                  # Exit
 [ "$status" = 0 ] || fail "Exit after the walk ended with status $status"
 
-# broken <what> <folder>: the start from that folder ends with a report and status 1.
+# The broken starts run a copy of the program that has no pictures beside it and no
+# installed data folder, so that only the working folder can hold them.
+mkdir -p "$work/bin"
+cp "$build/chalkline" "$work/bin/"
+broken=$work/bin/chalkline
+
+# expect_report <picture>: the start ends with a report naming it and status 1.
 expect_report() {
     local picture=$1
     # The report is shown in a message box too; acknowledge it with Return, again if the
@@ -160,23 +186,46 @@ expect_report() {
 echo "== without the opening folder the start ends with a report"
 mkdir -p "$work/no-opening"
 cp -r "$build/Images" "$work/no-opening/"
-start "$work/no-opening"
+start "$work/no-opening" "$broken"
 expect_report "opening/vorlen00.jpg"
 
 echo "== with a corrupt title picture the start ends with a report"
 mkdir -p "$work/corrupt/opening"
 cp -r "$build/Images" "$work/corrupt/"
 head -c 2000 "$build/opening/vorlen00.jpg" >"$work/corrupt/opening/vorlen00.jpg"
-start "$work/corrupt"
+start "$work/corrupt" "$broken"
 expect_report "opening/vorlen00.jpg"
 
 echo "== without the Images folder, OK ends the program with a report"
 mkdir -p "$work/no-images"
 cp -r "$build/opening" "$work/no-images/"
-start "$work/no-images"
+start "$work/no-images" "$broken"
 title=$(window '^ $') || exit 1
 sleep 0.5
 click "$title" 132 406
 expect_report "Images/menu1.jpg"
+
+echo "== full screen at 1920x1080: every screen covers it, an activity opens and exits"
+start_xvfb 1920x1080
+# The design is scaled by 1.8 (1080 / 600) and centred: 240 pixels of black each side.
+covers() {
+    eval "$(geometry "$1")"
+    [ "$X,$Y,$WIDTH,$HEIGHT" = "0,0,1920,1080" ] || fail "$2 is ${WIDTH}x$HEIGHT at $X,$Y"
+}
+start "$build" "$build/chalkline" --full-screen
+title=$(window '^ $') || exit 1
+covers "$title" "the title screen"
+intro=$(move_on "$title" 870 877 '^Chalkline$') || exit 1          # OK
+covers "$intro" "the first menu"
+menu1=$(move_on "$intro" 1526 318 '^Chalkline$') || exit 1         # Menu 1
+game=$(move_on "$menu1" 960 318 '^Match the Target$') || exit 1    # its first title
+covers "$game" "Match the Target"
+menu1=$(move_on "$game" 1567 988 '^Chalkline$') || exit 1          # Exit
+covers "$menu1" "the menu after Exit"
+intro=$(move_on "$menu1" 1568 987 '^Chalkline$') || exit 1         # its exit button
+title=$(move_on "$intro" 1568 987 '^ $') || exit 1                  # exit: the title screen
+covers "$title" "the exit confirmation"
+exit_by "$title" 1043 878                                          # Exit
+[ "$status" = 0 ] || fail "Exit in full screen ended with status $status"
 
 echo "smoke: 1 passed, 0 failed"
