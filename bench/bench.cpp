@@ -499,12 +499,16 @@ void add_rows(std::vector<Row>& rows, const Setting& s, const Results& r, int sw
         const QJsonArray b = bare[name].toArray();
         const double om = o[0].toDouble(), op = o[1].toDouble();
         const double bm = b[0].toDouble(), bp = b[1].toDouble();
-        const bool met = om <= 1.3 * bm && (limit == 0 || om < limit);
+        // Under X the server's own work can pass the time limit: the bare program shows it.
+        const bool fast = limit == 0 || om < limit;
+        const QString met = om > 1.3 * bm ? "NO"
+                            : fast        ? "yes"
+                            : bm >= limit ? "NO, bare too"
+                                          : "NO";
         rows.push_back(
             {at, "switch to " + name + " median / p95 (ms)", fixed(om) + " / " + fixed(op),
              fixed(bm) + " / " + fixed(bp), ratio(om, bm) + " / " + ratio(op, bp),
-             "median <= 1.3x" + (limit > 0 ? QString(", < %1 ms").arg(limit) : QString()),
-             met ? "yes" : "NO"});
+             "median <= 1.3x" + (limit > 0 ? QString(", < %1 ms").arg(limit) : QString()), met});
     }
     const double od = r.chalkline["drag_us"].toDouble(), bd = r.bare["drag_us"].toDouble();
     rows.push_back({at, "Magic Squares drag per mouse move (us)", fixed(od, 0), fixed(bd, 0),

@@ -285,9 +285,17 @@ Picture load_picture(const QString& path) {
         throw PictureError(file, "the file is not a JPEG picture");
     }
     QImageReader reader(device.get(), "jpeg");
-    const QSize pixels = reader.size();
+    QSize pixels;
+    QStringList said;
+    {
+        const DecoderMessages messages;
+        pixels = reader.size();
+        said = messages.messages();
+    }
     if (!pixels.isValid() || pixels.isEmpty()) {
-        throw PictureError(file, "the JPEG picture is corrupt");
+        throw PictureError(file, said.isEmpty()
+                                     ? QString("the JPEG picture is corrupt")
+                                     : "the JPEG picture is corrupt: " + said.join("; "));
     }
     // The decoder shrinks a picture at most eightfold while it decodes.
     const qint64 smallest = qint64((pixels.width() + 7) / 8) * ((pixels.height() + 7) / 8) * 4;
@@ -329,13 +337,14 @@ QPixmap picture_pixmap(const Picture& picture, QSize size, qreal dpr, QRect clip
 }
 
 QPixmap painted_pixmap(const Picture& picture, QSize size, qreal dpr, QRect clip) {
+    if (cache().reported.contains(picture.file())) {
+        return {};
+    }
     try {
         return picture_pixmap(picture, size, dpr, clip);
     } catch (const PictureError& error) {
-        if (!cache().reported.contains(error.path())) {
-            cache().reported.insert(error.path());
-            std::fprintf(stderr, "chalkline: %s\n", qPrintable(error.report()));
-        }
+        cache().reported.insert(picture.file());
+        std::fprintf(stderr, "chalkline: %s\n", qPrintable(error.report()));
         return {};
     }
 }
