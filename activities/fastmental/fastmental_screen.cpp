@@ -1,6 +1,7 @@
 #include "fastmental_screen.h"
 
 #include "forms.h"
+#include "keys.h"
 
 #include <QButtonGroup>
 
@@ -133,6 +134,23 @@ FastMentalForm::FastMentalForm()
     Timer2 = add_timer("Timer2", kLongestInterval, false);
     Timer1->on_tick = [this] { Timer1_Timer(); };
     Timer2->on_tick = [this] { Timer2_Timer(); };
+
+    kind_options = {Option1, Option2, Option3};
+    // The arrow keys step the scroll bar as its arrow buttons do.
+    shell::ScreenKeys::of(*this).add({
+        {{Qt::Key_Up},
+         "Up arrow",
+         "less time between rows",
+         [this](int) { VScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub); },
+         true},
+        {{Qt::Key_Down},
+         "Down arrow",
+         "more time between rows",
+         [this](int) { VScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd); },
+         true},
+        {{Qt::Key_F}, "F", "Forward", [this](int) { shell::press(Option4); }},
+        {{Qt::Key_R}, "R", "Reverse", [this](int) { shell::press(Option5); }},
+    });
 }
 
 void FastMentalForm::Form_Load() {

@@ -1,5 +1,6 @@
 #include "fourrules_screen.h"
 
+#include "accessibility.h"
 #include "forms.h"
 #include "number_text.h"
 
@@ -74,6 +75,9 @@ struct LineRow {
     double x1, y1, x2, y2;
 };
 
+// The numerators of the fractions; each denominator is the label after its numerator.
+constexpr int kNumerators[] = {9, 11, 13, 15, 17, 19, 25, 27};
+
 constexpr LineRow kLines[] = {
     {1, true, 645, 900, 1380, 900},     {2, true, 3915, 900, 4635, 900},
     {3, false, 3630, 4740, 4145, 4740}, {4, false, 4545, 5550, 5060, 5550},
@@ -135,6 +139,10 @@ FourRulesForm::FourRulesForm() : ActivityForm("fourrules", "The Four Rules", "me
     Option3->on_click = [this](int) { Option3_Click(); };
 
     recoloured = {"Option1", "Option2", "Option3", "Frame1"};
+    kind_options = {Option1, Option2, Option3};
+    for (int numerator : kNumerators) {
+        shell::read_as_fraction(label(numerator), label(numerator + 1));
+    }
 }
 
 void FourRulesForm::start() {

@@ -1,6 +1,8 @@
 #include "ordering_screen.h"
 
+#include "accessibility.h"
 #include "forms.h"
+#include "keys.h"
 
 namespace chalkline::ordering {
 
@@ -97,6 +99,48 @@ OrderingForm::OrderingForm() : ActivityForm("ordering", "Ordering", "menu1") {
     Timer4->on_tick = [this] { Timer4_Timer(); };
     Timer5->on_tick = [this] { Timer5_Timer(); };
     Timer6->on_tick = [this] { Timer6_Timer(); };
+
+    kind_options = {Option1, Option2, Option3};
+    add_keys();
+}
+
+// The focus mark goes through the numbers still to place; Return places the marked one
+// as its click does.
+void OrderingForm::add_keys() {
+    shell::ScreenKeys& keys = shell::ScreenKeys::of(*this);
+    keys.focus_order = [this] {
+        return std::vector<shell::Control*>(Label10.begin(), Label10.end());
+    };
+    keys.add({
+        {{Qt::Key_Tab, Qt::Key_Down},
+         "Tab or Down arrow",
+         "mark the next number still to place",
+         [&keys](int) { keys.focus_next(); },
+         true},
+        {{Qt::Key_Backtab, Qt::Key_Up},
+         "Shift+Tab or Up arrow",
+         "mark the number before",
+         [&keys](int) { keys.focus_previous(); },
+         true},
+        {{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space},
+         "Return or Space",
+         "place the marked number",
+         [&keys](int) { keys.press_focused(); }},
+        {{Qt::Key_Backspace, Qt::Key_U},
+         "Backspace or U",
+         "Undo",
+         [this](int) { shell::press(cmdundo); }},
+    });
+    for (int i = 0; i < kCount; ++i) {
+        shell::set_reader_traits(
+            Label11[i], {.name = [this, i] {
+                const QString end = i == 0 ? ", smallest" : i == kCount - 1 ? ", biggest" : "";
+                const QString held = Label11[i]->caption();
+                return QString("Place %1%2: %3")
+                    .arg(i + 1)
+                    .arg(end, held.isEmpty() ? "empty" : held);
+            }});
+    }
 }
 
 void OrderingForm::start() {
