@@ -109,6 +109,7 @@ protected:
         case QEvent::ZOrderChange:
             place();
             break;
+        case QEvent::Show:
         case QEvent::Hide:
         case QEvent::EnabledChange:
             on_change_();
@@ -160,6 +161,8 @@ public:
         }
         return false;
     }
+    // A drag that the dropped press would start goes with it.
+    bool drop_move(Form* form) const { return dropping_ && guarded_ == form; }
     bool drop_release(Form* form, const QMouseEvent* event) {
         if (dropping_ && guarded_ == form) {
             dropping_ = false;
@@ -207,6 +210,11 @@ protected:
         case QEvent::MouseButtonDblClick:
             if (Form* form = form_of(watched)) {
                 return guard_.drop_press(form, static_cast<QMouseEvent*>(event));
+            }
+            return false;
+        case QEvent::MouseMove:
+            if (Form* form = form_of(watched)) {
+                return guard_.drop_move(form);
             }
             return false;
         case QEvent::MouseButtonRelease:
