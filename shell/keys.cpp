@@ -63,10 +63,11 @@ QKeyCombination normalised(const QKeyEvent* event) {
 }
 
 // The pointer arriving on a control: it crosses the form, then lands on the control.
+// The form hears of it in design coordinates, from the corner of its stage.
 void hover(Form& form, Control* control) {
     QWidget* widget = control->widget();
     const QPoint centre = widget->rect().center();
-    const QPoint on_form = widget->mapTo(&form, centre);
+    const QPoint on_form = widget->mapTo(form.stage(), centre);
     const double tpp = twips_per_pixel();
     form.Form_MouseMove({Qt::NoButton, {}, on_form.x() * tpp, on_form.y() * tpp});
     if (auto handler = control->on_mouse_move) {
