@@ -6,6 +6,7 @@
 #include "forms.h"
 #include "menu_forms.h"
 #include "pictures.h"
+#include "session.h"
 #include "title_form.h"
 
 #include <QApplication>
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
         return *request.exit_status;
     }
 
+    shell::require_graphical_session(argc, argv);
     QApplication app(argc, argv);
     if (request.screen && !shell::use_screen_number(*request.screen)) {
         std::fprintf(stderr, "chalkline: there is no screen %d; this display has %d, from 0\n",

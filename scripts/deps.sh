@@ -1,13 +1,16 @@
 #!/usr/bin/env bash
 # Installs with apt-get the Debian packages that building and running Chalkline need,
-# and with "test" also those its tests need. Nothing is installed, and apt is not
-# touched, when every package is already there.
+# with "test" also those its tests need, and with "package" those that making and
+# checking its Debian package need. Nothing is installed, and apt is not touched, when
+# every package is already there.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation2)
-if [ "${1:-}" = test ]; then
-    packages+=(xvfb xdotool x11-utils)
-fi
+packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgtest-dev fonts-dejavu-core fonts-dejavu-extra
+          fonts-liberation2)
+case "${1:-}" in
+test) packages+=(xvfb xdotool x11-utils desktop-file-utils appstream) ;;
+package) packages+=(dpkg-dev file lintian) ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

@@ -1,5 +1,6 @@
 #include "pictures.h"
 
+#include "data_folders.h"
 #include "forms.h"
 
 #include <QBuffer>
@@ -41,7 +42,7 @@ QString local_path(const QString& path) {
 }
 
 QImage decode(const QString& path) {
-    const QString local = local_path(path);
+    const QString local = find_data_file(local_path(path));
     QFile file(local);
     if (!file.exists()) {
         throw PictureError(local, "the file does not exist");
@@ -84,9 +85,9 @@ PictureError::PictureError(QString path, QString reason)
       reason_(std::move(reason)) {}
 
 QString PictureError::report() const {
-    return QString("Chalkline cannot start this screen: the picture \"%1\" cannot be loaded (%2). "
-                   "Reinstall the program with its Images and opening folders.")
-        .arg(path_, reason_);
+    return QString(
+               "Chalkline cannot start this screen: the picture \"%1\" cannot be loaded (%2). %3")
+        .arg(path_, reason_, data_file_hint(path_));
 }
 
 QPixmap load_picture(const QString& path) {

@@ -21,10 +21,10 @@ private:
     QString reason_;
 };
 
-// Loads a JPEG by the path as the screens write it ("Images\next.jpg"), relative to
-// the working directory. Each file is decoded once per run and kept. An empty path
-// gives the empty picture. A file that is missing, truncated, not a JPEG or too big to
-// decode safely throws PictureError.
+// Loads a JPEG by the path as the screens write it ("Images\next.jpg"), from the first
+// data folder that has it (data_folders.h). Each file is decoded once per run and kept.
+// An empty path gives the empty picture. A file that is missing, truncated, not a JPEG
+// or too big to decode safely throws PictureError.
 QPixmap load_picture(const QString& path);
 
 // The word a picture button shows ("Next" for "Images\next.jpg"), for screen readers.

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb and works it with real X clicks: the title window
-# is centred at its size and "Exit" ends the program with status 0; a walk through the
-# menus comes back out; and a missing or corrupt picture ends the start with a report
-# on standard error and a non-zero status, never a signal.
+# is centred at its size and "Exit" ends the program with status 0; the installed
+# program, started from another folder, walks through the menus and comes back out; a
+# missing or corrupt picture ends the start with a report on standard error and a
+# non-zero status, never a signal; and without any display the program says so.
 #
-# usage: smoke_test.sh <folder of the built program>
+# usage: smoke_test.sh <folder of the built program> <installed program>
 set -uo pipefail
 
 build=$(cd "$1" && pwd)
+installed=$2
 work=$(mktemp -d)
 xvfb_pid=
 app_pid=
@@ -23,6 +25,13 @@ fail() {
     [ -s "$work/stderr" ] && sed 's/^/  program: /' "$work/stderr" >&2
     exit 1
 }
+
+echo "== without a display the program says so in one line and ends with status 1"
+env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$build/chalkline" 2>"$work/stderr"
+status=$?
+[ "$status" = 1 ] || fail "status $status without a display"
+grep -q "graphical session" "$work/stderr" && [ "$(wc -l <"$work/stderr")" = 1 ] ||
+    fail "no one-line message without a display"
 
 # start_xvfb <width>x<height>: a fresh X server of that size on a display nobody else
 # uses (Xvfb picks it and writes its number).
@@ -45,12 +54,13 @@ start_xvfb() {
 start_xvfb 1024x768
 unset QT_QPA_PLATFORM
 
-# start <working folder> [options]: starts the program there, its standard error in
-# $work/stderr.
+# start <working folder> [program [options]]: starts the program (the built one unless
+# named) there, its standard error in $work/stderr.
 start() {
-    local folder=$1
+    local folder=$1 program=${2:-$build/chalkline}
     shift
-    (cd "$folder" && exec "$build/chalkline" "$@" 2>"$work/stderr") &
+    [ $# -gt 0 ] && shift
+    (cd "$folder" && exec "$program" "$@" 2>"$work/stderr") &
     app_pid=$!
 }
 
@@ -134,8 +144,9 @@ eval "$(geometry "$title")"
 exit_by "$title" 228 406
 [ "$status" = 0 ] || fail "Exit ended with status $status"
 
-echo "== a walk through the menus and back out"
-start "$build"
+echo "== the installed program, from another folder: a walk through the menus and back out"
+mkdir -p "$work/elsewhere"
+start "$work/elsewhere" "$installed"
 title=$(window '^ $') || exit 1
 intro=$(move_on "$title" 132 406 '^Chalkline$') || exit 1          # OK
 eval "$(geometry "$intro")"
@@ -146,7 +157,13 @@ title=$(move_on "$intro" 737 548 '^ $') || exit 1                   # exit: the 
 exit_by "$title" 228 406                                  # Exit
 [ "$status" = 0 ] || fail "Exit after the walk ended with status $status"
 
-# broken <what> <folder>: the start from that folder ends with a report and status 1.
+# The broken starts run a copy of the program that has no pictures beside it and no
+# installed data folder, so that only the working folder can hold them.
+mkdir -p "$work/bin"
+cp "$build/chalkline" "$work/bin/"
+broken=$work/bin/chalkline
+
+# expect_report <picture>: the start ends with a report naming it and status 1.
 expect_report() {
     local picture=$1
     # The report is shown in a message box too; acknowledge it with Return, again if the
@@ -172,20 +189,20 @@ expect_report() {
 echo "== without the opening folder the start ends with a report"
 mkdir -p "$work/no-opening"
 cp -r "$build/Images" "$work/no-opening/"
-start "$work/no-opening"
+start "$work/no-opening" "$broken"
 expect_report "opening/vorlen00.jpg"
 
 echo "== with a corrupt title picture the start ends with a report"
 mkdir -p "$work/corrupt/opening"
 cp -r "$build/Images" "$work/corrupt/"
 head -c 2000 "$build/opening/vorlen00.jpg" >"$work/corrupt/opening/vorlen00.jpg"
-start "$work/corrupt"
+start "$work/corrupt" "$broken"
 expect_report "opening/vorlen00.jpg"
 
 echo "== without the Images folder, OK ends the program with a report"
 mkdir -p "$work/no-images"
 cp -r "$build/opening" "$work/no-images/"
-start "$work/no-images"
+start "$work/no-images" "$broken"
 title=$(window '^ $') || exit 1
 sleep 0.5
 click "$title" 132 406
@@ -198,7 +215,7 @@ covers() {
     eval "$(geometry "$1")"
     [ "$X,$Y,$WIDTH,$HEIGHT" = "0,0,1920,1080" ] || fail "$2 is ${WIDTH}x$HEIGHT at $X,$Y"
 }
-start "$build" --full-screen
+start "$build" "$build/chalkline" --full-screen
 title=$(window '^ $') || exit 1
 covers "$title" "the title screen"
 intro=$(move_on "$title" 870 877 '^Chalkline$') || exit 1          # OK

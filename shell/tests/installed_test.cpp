@@ -1,0 +1,84 @@
+// The picture folders of an installed program. This test runs from the bin folder of a
+// test installation (`cmake --install --prefix`), beside the installed program, with
+// CHALKLINE_TEST_PREFIX naming that prefix, and works from an empty working folder as
+// a program started from the desktop menu would.
+
+#include "data_folders.h"
+#include "forms.h"
+#include "pictures.h"
+#include "title_form.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using namespace shell;
+
+namespace {
+
+bool save_picture(const QString& path, int size) {
+    QImage picture(size, size, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    return picture.save(path, "JPEG");
+}
+
+} // namespace
+
+class InstalledTest : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir work;
+    QString prefix;
+
+private slots:
+    void initTestCase() {
+        prefix = QDir(qEnvironmentVariable("CHALKLINE_TEST_PREFIX")).canonicalPath();
+        QVERIFY2(!prefix.isEmpty(), "CHALKLINE_TEST_PREFIX names no folder");
+        QVERIFY(QDir::setCurrent(work.path()));
+        register_title_form();
+    }
+
+    void cleanup() { clear_picture_cache(); }
+
+    // From a folder without pictures the title screen takes its picture from the
+    // installed data folder.
+    void title_screen_finds_the_installed_picture() {
+        Form* title = nullptr;
+        QVERIFY_THROWS_NO_EXCEPTION(title = show_form("Titlefrm"));
+        QVERIFY(!static_cast<TitleForm*>(title)->Picture1->picture().isNull());
+        QCOMPARE(find_data_file("opening/vorlen00.jpg"),
+                 prefix + "/share/chalkline/opening/vorlen00.jpg");
+        QVERIFY(!load_picture("Images\\menu1.jpg").isNull());
+        unload_form("Titlefrm");
+    }
+
+    // A picture beside the program is found too, and one in the working folder wins.
+    void working_folder_comes_first_and_the_program_folder_last() {
+        const QString beside = QCoreApplication::applicationDirPath() + "/Images/own.jpg";
+        QVERIFY(QDir().mkpath("Images") && QDir().mkpath(QFileInfo(beside).path()));
+        QVERIFY(save_picture(beside, 20));
+        QCOMPARE(load_picture("Images\\own.jpg").size(), QSize(20, 20));
+        clear_picture_cache();
+        QVERIFY(save_picture("Images/own.jpg", 10));
+        QCOMPARE(load_picture("Images\\own.jpg").size(), QSize(10, 10));
+        QVERIFY(QDir(QFileInfo(beside).path()).removeRecursively());
+    }
+
+    // A picture found nowhere is reported with every folder searched, in order.
+    void missing_picture_names_every_folder_searched() {
+        try {
+            load_picture("Images\\missing.jpg");
+            QFAIL("a missing picture loaded");
+        } catch (const PictureError& e) {
+            const QString report = e.report();
+            const qsizetype here = report.indexOf(QDir::currentPath() + ", ");
+            const qsizetype data = report.indexOf(prefix + "/share/chalkline, ");
+            const qsizetype bin = report.indexOf(prefix + "/bin.");
+            QVERIFY2(here >= 0 && here < data && data < bin, qPrintable(report));
+            QVERIFY2(report.contains("Images/missing.jpg"), qPrintable(report));
+        }
+    }
+};
+
+QTEST_MAIN(InstalledTest)
+#include "installed_test.moc"
