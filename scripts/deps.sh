@@ -4,7 +4,7 @@
 # touched, when every package is already there.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation2)
+packages=(cmake make g++ qt6-base-dev libgtest-dev fonts-dejavu-core fonts-dejavu-extra fonts-liberation2 fonts-wine)
 if [ "${1:-}" = test ]; then
     packages+=(xvfb xdotool x11-utils)
 fi
