@@ -1,7 +1,7 @@
 #pragma once
 
 // What the class sees of a control: its pixels as its form draws them, with whatever
-// lies behind it, and their brightness as a greyscale rendering shows it.
+// lies behind, and their brightness as a greyscale rendering shows it.
 
 #include "controls.h"
 
@@ -10,36 +10,42 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace shell::testing {
 
-inline QImage rendered(const Control& control) {
-    QWidget* widget = control.widget();
-    QWidget* window = widget->window();
-    return window->grab(QRect(widget->mapTo(window, QPoint()), widget->size())).toImage();
+// The control drawn with the caption (a label's or a button's).
+inline QImage rendered_with(Control& control, const QString& caption) {
+    if (auto* label = dynamic_cast<Label*>(&control)) {
+        label->set_caption(caption);
+    } else if (auto* button = dynamic_cast<QAbstractButton*>(control.widget())) {
+        button->setText(caption);
+    }
+    QWidget* window = control.widget()->window();
+    const QPoint at = control.widget()->mapTo(window, QPoint());
+    return window->grab(QRect(at, control.widget()->size())).toImage();
 }
 
-// Relative luminance: 0 for black, 1 for white.
-inline double luminance(QRgb pixel) {
-    const auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+// The contrast of two colours as a greyscale rendering shows them, 1 (none) to 21.
+inline double contrast(QRgb a, QRgb b) {
+    const auto luminance = [](QRgb pixel) {
+        const auto linear = [](int channel) {
+            const double c = channel / 255.0;
+            return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) +
+               0.0722 * linear(qBlue(pixel));
     };
-    return 0.2126 * linear(qRed(pixel)) + 0.7152 * linear(qGreen(pixel)) +
-           0.0722 * linear(qBlue(pixel));
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-// The contrast ratio of two luminances, 1 (none) to 21.
-inline double contrast(double a, double b) {
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
-
-// The two colours most pixels inside the image's frame of `margin` pixels (where
-// borders are drawn) have: the back behind a caption, and the caption's own.
-inline std::pair<QRgb, QRgb> back_and_text(const QImage& image, int margin) {
+// The two colours most pixels inside a 2-pixel frame (where borders are) have: the
+// back behind a caption, and the caption's own.
+inline std::pair<QRgb, QRgb> back_and_text(const QImage& image) {
     QMap<QRgb, int> counts;
-    for (int y = margin; y < image.height() - margin; ++y) {
-        for (int x = margin; x < image.width() - margin; ++x) {
+    for (int y = 2; y < image.height() - 2; ++y) {
+        for (int x = 2; x < image.width() - 2; ++x) {
             ++counts[image.pixel(x, y)];
         }
     }
@@ -49,17 +55,16 @@ inline std::pair<QRgb, QRgb> back_and_text(const QImage& image, int margin) {
     return {back_colour, std::max_element(counts.begin(), counts.end()).key()};
 }
 
-// Pixels of the outermost ring that differ between two renderings of a control, with
-// and without its caption: a caption that is cut off shows there.
-inline int changed_on_edge(const QImage& with, const QImage& without) {
-    int changed = 0;
-    for (int y = 0; y < with.height(); ++y) {
-        for (int x = 0; x < with.width(); ++x) {
-            const bool edge = x == 0 || y == 0 || x == with.width() - 1 || y == with.height() - 1;
-            changed += edge && with.pixel(x, y) != without.pixel(x, y);
+// Whether two renderings agree on their outermost pixels, where a cut caption shows.
+inline bool same_edges(const QImage& a, const QImage& b) {
+    const int w = a.width(), h = a.height();
+    for (const QRect edge :
+         {QRect(0, 0, w, 1), QRect(0, h - 1, w, 1), QRect(0, 0, 1, h), QRect(w - 1, 0, 1, h)}) {
+        if (a.copy(edge) != b.copy(edge)) {
+            return false;
         }
     }
-    return changed;
+    return true;
 }
 
 } // namespace shell::testing
