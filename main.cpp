@@ -1,15 +1,39 @@
 // Chalkline: mathematics activities for the whole class on a projector or whiteboard.
 
 #include "activities.h"
+#include "command_line.h"
+#include "display.h"
 #include "forms.h"
 #include "menu_forms.h"
 #include "pictures.h"
 #include "title_form.h"
 
 #include <QApplication>
+#include <QScreen>
+
+#include <cstdio>
 
 int main(int argc, char** argv) {
+    // The command line is read before the application starts, so that --help, --version
+    // and a mistyped option answer without a display and before any window opens.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    const shell::StartRequest request = shell::read_command_line(arguments);
+    if (request.exit_status) {
+        std::fputs(qPrintable(request.output), *request.exit_status == 0 ? stdout : stderr);
+        return *request.exit_status;
+    }
+
     QApplication app(argc, argv);
+    if (request.screen && !shell::use_screen_number(*request.screen)) {
+        std::fprintf(stderr, "chalkline: there is no screen %d; this display has %d, from 0\n",
+                     *request.screen, int(QGuiApplication::screens().size()));
+        return 2;
+    }
+    shell::start_display();
+    shell::set_full_screen(request.full_screen);
     shell::register_title_form();
     shell::register_menu_forms();
     register_activities();

@@ -1,7 +1,9 @@
 // For developers: opens one screen by name, as a menu would, to look at it or take a
-// screenshot (show_screen fourrules). Not installed with the program.
+// screenshot (show_screen fourrules; show_screen -f fourrules for full screen). Not
+// installed with the program.
 
 #include "activities.h"
+#include "display.h"
 #include "forms.h"
 #include "menu_forms.h"
 #include "pictures.h"
@@ -13,18 +15,22 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: show_screen <screen name>\n");
+    QStringList arguments = app.arguments().mid(1);
+    const bool full = arguments.removeAll("-f") + arguments.removeAll("--full-screen") > 0;
+    if (arguments.size() != 1) {
+        std::fprintf(stderr, "usage: show_screen [-f | --full-screen] <screen name>\n");
         return 2;
     }
     shell::register_title_form();
     shell::register_menu_forms();
     register_activities();
-    const QString name = QString::fromLocal8Bit(argv[1]);
+    const QString name = arguments[0];
     if (!shell::has_form(name)) {
-        std::fprintf(stderr, "show_screen: no screen named %s\n", argv[1]);
+        std::fprintf(stderr, "show_screen: no screen named %s\n", qPrintable(name));
         return 2;
     }
+    shell::start_display();
+    shell::set_full_screen(full);
     shell::run_handler([&] { shell::show_form(name); });
     if (shell::program_ended()) {
         return shell::exit_status();

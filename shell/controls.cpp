@@ -259,10 +259,25 @@ void Control::apply_scale() {
     self_->setGeometry(px(left_), px(top_), px(width_), px(height_));
 }
 
+// The pointer in twips from the control's corner. It is worked out from the pointer's
+// place on the whole design less the control's corner in twips, not from the pixels
+// inside the control, whose corner is rounded to a whole pixel: so a handler gets the
+// same twips at every scale, and a drop on the exact edge of a band stays on the edge.
 MouseArgs Control::mouse_args(const QMouseEvent* event) const {
-    const QPointF p = event->position();
-    return {event->buttons() | event->button(), event->modifiers(), p.x() * twips_per_pixel(),
-            p.y() * twips_per_pixel()};
+    const double tpp = twips_per_pixel();
+    QPointF at = event->position() * tpp;
+    for (const QWidget* w = self_; w; w = w->parentWidget()) {
+        const QWidget* parent = w->parentWidget();
+        if (auto* form = dynamic_cast<const Form*>(parent); form && form->stage() == w) {
+            at = self_->mapTo(w, event->position()) * tpp;
+            for (const QWidget* c = self_; c != w; c = c->parentWidget()) {
+                const auto* control = dynamic_cast<const Control*>(c);
+                at -= control ? QPointF(control->left(), control->top()) : QPointF(c->pos()) * tpp;
+            }
+            break;
+        }
+    }
+    return {event->buttons() | event->button(), event->modifiers(), at.x(), at.y()};
 }
 
 void Control::copy_common_to(Control& other) const {
@@ -468,12 +483,13 @@ void PictureButton::paintEvent(QPaintEvent*) {
     if (isDown()) {
         painter.fillRect(inner, QColor(0, 0, 0, 50));
     }
-    painter.setPen(isDown() ? QColor(64, 64, 64) : QColor(255, 255, 255));
-    painter.drawLine(area.topLeft(), area.topRight());
-    painter.drawLine(area.topLeft(), area.bottomLeft());
-    painter.setPen(isDown() ? QColor(255, 255, 255) : QColor(64, 64, 64));
-    painter.drawLine(area.bottomLeft(), area.bottomRight());
-    painter.drawLine(area.topRight(), area.bottomRight());
+    // The bevel: light above and left, dark below and right, a reference pixel wide.
+    const int w = reference_px(1);
+    const QColor light(255, 255, 255), dark(64, 64, 64);
+    painter.fillRect(0, 0, area.width(), w, isDown() ? dark : light);
+    painter.fillRect(0, 0, w, area.height(), isDown() ? dark : light);
+    painter.fillRect(0, area.height() - w, area.width(), w, isDown() ? light : dark);
+    painter.fillRect(area.width() - w, 0, w, area.height(), isDown() ? light : dark);
     if (hasFocus()) {
         painter.setPen(QPen(kBlack, 1, Qt::DotLine));
         painter.drawRect(area.adjusted(3, 3, -4, -4));
@@ -580,12 +596,14 @@ void Frame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), back_);
     if (border_) {
-        // An etched line: dark grey with a white line inside it.
-        const QRect r = rect().adjusted(0, 0, -2, -2);
-        painter.setPen(QColor(128, 128, 128));
+        // An etched line: dark grey with a white line inside it, each a reference pixel
+        // wide, so it grows with the factor.
+        const int w = reference_px(1);
+        const QRectF r = QRectF(rect()).adjusted(w / 2.0, w / 2.0, -w * 1.5, -w * 1.5);
+        painter.setPen(QPen(QColor(128, 128, 128), w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.drawRect(r);
-        painter.setPen(kWhite);
-        painter.drawRect(r.translated(1, 1));
+        painter.setPen(QPen(kWhite, w, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(r.translated(w, w));
     }
     if (!caption_.isEmpty()) {
         painter.setPen(kBlack);

@@ -1,5 +1,6 @@
 #include "forms.h"
 
+#include "display.h"
 #include "pictures.h"
 
 #include <QCloseEvent>
@@ -8,6 +9,7 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QResizeEvent>
 #include <QScreen>
 
 #include <algorithm>
@@ -73,9 +75,13 @@ template <class F> void for_each_control(const QObject* root, F&& f) {
 
 // ---- Form ----
 
-Form::Form(const QString& name, double width, double height) {
+Form::Form(const QString& name, double width, double height) : stage_(new QWidget(this)) {
     setObjectName(name);
     setMouseTracking(true);
+    // The stage passes pointer movement on (it tracks the pointer, so the toolkit does
+    // not drop the movement there): over the background it reaches the form.
+    stage_->setObjectName("stage");
+    stage_->setMouseTracking(true);
     set_outer_size(width, height);
 }
 
@@ -105,17 +111,79 @@ void Form::clear_icon() {
 void Form::set_outer_size(double width, double height) {
     width_ = width;
     height_ = height;
-    setFixedSize(px(width), px(height));
+    fit_stage();
 }
 
 void Form::set_left(double twips) {
     left_ = twips;
-    QWidget::move(px(left_), px(top_));
+    placed_for_ = {screen_in_use(), twips_per_pixel()};
+    move_window();
 }
 
 void Form::set_top(double twips) {
     top_ = twips;
-    QWidget::move(px(left_), px(top_));
+    placed_for_ = {screen_in_use(), twips_per_pixel()};
+    move_window();
+}
+
+void Form::move_window() {
+    if (!full_screen()) {
+        const QScreen* screen = placed_for_.screen;
+        const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
+        QWidget::move(origin + QPoint(px(left_), px(top_)));
+    }
+}
+
+// The place in twips holds for the screen and the scale it was worked out for; on
+// another screen, or after full screen, the placement rule works it out again.
+void Form::place_window() {
+    const bool current =
+        placed_for_.screen == screen_in_use() && placed_for_.twips_per_pixel == twips_per_pixel();
+    if (!current && placement_) {
+        setScreen(screen_in_use());
+        placement_(*this);
+    } else {
+        move_window();
+    }
+}
+
+void Form::fit_stage() {
+    const QSize design(px(width_), px(height_));
+    if (full_screen()) {
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    } else {
+        setFixedSize(design);
+    }
+    const QPoint corner((width() - design.width()) / 2, (height() - design.height()) / 2);
+    stage_->setGeometry(QRect(full_screen() ? corner : QPoint(), design));
+}
+
+void Form::present() {
+    QScreen* screen = screen_in_use();
+    if (full_screen()) {
+        if (isVisible() && !isFullScreen()) {
+            window_place_ = WindowPlace{pos(), this->screen()};
+        }
+        setScreen(screen);
+        fit_stage();
+        setGeometry(screen->geometry());
+        fit_stage();
+        showFullScreen();
+        return;
+    }
+    const bool was_full = isFullScreen();
+    if (was_full) {
+        showNormal();
+    }
+    fit_stage();
+    if (window_place_ && window_place_->screen == screen) {
+        QWidget::move(window_place_->corner);
+    } else {
+        place_window();
+    }
+    window_place_.reset();
+    show();
 }
 
 Control* Form::control(const QString& name) const {
@@ -199,24 +267,36 @@ void Form::kill_timers() {
 }
 
 void Form::apply_scale() {
-    set_outer_size(width_, height_);
-    QWidget::move(px(left_), px(top_));
+    fit_stage();
+    if (!full_screen() && !window_place_) {
+        place_window();
+    }
     for_each_control(this, [](Control* c) { c->apply_scale(); });
     update();
 }
 
+void Form::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    fit_stage();
+}
+
 void Form::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), back_);
+    const QRect design = stage_->geometry();
+    if (design != rect()) {
+        painter.fillRect(rect(), kBlack);
+    }
+    painter.fillRect(design, back_);
     if (!picture_.isNull()) {
         const double scale = 15.0 / (twips_per_pixel() * kPictureOversampling);
         const QSize size(qRound(picture_.width() * scale), qRound(picture_.height() * scale));
-        painter.drawPixmap(0, 0, scaled_picture(picture_, size));
+        painter.setClipRect(design);
+        painter.drawPixmap(design.topLeft(), scaled_picture(picture_, size));
     }
 }
 
 void Form::mouseMoveEvent(QMouseEvent* event) {
-    const QPointF p = event->position();
+    const QPointF p = event->position() - QPointF(design_origin());
     const MouseArgs args{event->buttons(), event->modifiers(), p.x() * twips_per_pixel(),
                          p.y() * twips_per_pixel()};
     run_handler([&] { Form_MouseMove(args); });
@@ -256,10 +336,23 @@ Form* touch_form(const QString& name) {
     return load(name);
 }
 
+// The screen a move leaves from: the visible screen other than the one to show.
+QScreen* screen_left(const QString& name) {
+    for (Form* form : loaded_forms()) {
+        if (form->isVisible() && key(form->name()) != key(name)) {
+            return form->screen();
+        }
+    }
+    return nullptr;
+}
+
 Form* show_form(const QString& name) {
+    // The next screen opens where the teacher has the program: on the screen of the
+    // window being left, which may have been dragged to a projector.
+    set_screen_in_use(screen_left(name));
     Form* form = touch_form(name);
     if (form && !registry().ended) {
-        form->show();
+        form->present();
         form->raise();
         form->activateWindow();
     }
@@ -318,7 +411,7 @@ DesktopMetrics desktop_metrics() {
     if (r.desktop_width_px > 0) {
         return {r.desktop_width_px * tpp, r.desktop_height_px * tpp, tpp};
     }
-    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QScreen* screen = screen_in_use();
     const QRect geometry = screen ? screen->geometry() : QRect(0, 0, 800, 600);
     return {geometry.width() * tpp, geometry.height() * tpp, tpp};
 }

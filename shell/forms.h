@@ -5,11 +5,14 @@
 
 #include <QMap>
 #include <QPixmap>
+#include <QPointer>
+#include <QScreen>
 #include <QUrl>
 #include <QWidget>
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace shell {
@@ -30,8 +33,13 @@ struct LabelSpec {
     bool enabled = true;
 };
 
-// A screen: a fixed-size window of named controls. The constructor builds the design
-// state; Form_Load runs once per load, when the form is first shown or touched.
+// A screen: a window of named controls. The constructor builds the design state;
+// Form_Load runs once per load, when the form is first shown or touched.
+//
+// The controls stand on the stage, a child that covers exactly the design area: in a
+// window the stage is the whole client area; full screen, the window covers the screen
+// and the stage is centred on it, with black margins around. Controls given the form as
+// their parent are put on the stage.
 class Form : public QWidget {
 public:
     // The client area is width by height twips.
@@ -59,6 +67,16 @@ public:
     void set_left(double twips);
     void set_top(double twips);
 
+    // The area every control stands on, and its top left corner in the window's pixels.
+    QWidget* stage() const { return stage_; }
+    QPoint design_origin() const { return stage_->pos(); }
+    // The rule that places the window on a desktop (style_form's, the title screen's),
+    // run again when the window opens on another screen than the one it was placed for.
+    void set_placement(std::function<void(Form&)> rule) { placement_ = std::move(rule); }
+    // Shows the form as the display asks: a window of the design size at its place on
+    // the screen in use, or full screen on it.
+    void present();
+
     // Controls by name, without regard to letter case. `control` finds a single control
     // (not an element of an array); `element` finds element index of an array.
     Control* control(const QString& name) const;
@@ -75,7 +93,8 @@ public:
 
     // Builds a control of the design. Array elements of the design pass their index.
     template <class T, class... Args> T* add(QWidget* parent, const QString& name, Args&&... args) {
-        auto* control = new T(parent ? parent : this, name, std::forward<Args>(args)...);
+        auto* control =
+            new T(parent && parent != this ? parent : stage_, name, std::forward<Args>(args)...);
         control->setObjectName(name);
         return control;
     }
@@ -97,11 +116,32 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Sizes the window (fixed in a window, free full screen) and centres the stage.
+    void fit_stage();
+    // Moves the window to its place in twips on the screen that place is for.
+    void move_window();
+    // Moves it there, or places it afresh when that place is for another screen or scale.
+    void place_window();
+
+    QWidget* stage_;
     QColor back_{192, 192, 192};
     QPixmap picture_;
     double width_ = 0, height_ = 0, left_ = 0, top_ = 0;
+    std::function<void(Form&)> placement_;
+    // The screen and the scale the place in twips was worked out for.
+    struct PlacedFor {
+        QPointer<QScreen> screen;
+        double twips_per_pixel = 0;
+    } placed_for_;
+    // Where the window stood before it went full screen, to come back to exactly.
+    struct WindowPlace {
+        QPoint corner;
+        QPointer<QScreen> screen;
+    };
+    std::optional<WindowPlace> window_place_;
 };
 
 // ---- The screens of the program, by name (without regard to letter case) ----
@@ -134,6 +174,7 @@ void reset_program_state();
 
 // ---- The desktop ----
 
+// The screen in use, in twips at the current factor.
 struct DesktopMetrics {
     double width;           // twips
     double height;          // twips

@@ -12,6 +12,23 @@ struct ButtonPlace {
 };
 constexpr ButtonPlace kStatusButtons[] = {{"cmdgo", 30}, {"cmdsoln", 580}, {"cmdexit", 1130}};
 
+// Centred on the desktop, and shifted 840 to the left on a desktop wider than the
+// window.
+void place_styled(Form& form) {
+    const DesktopMetrics desktop = desktop_metrics();
+    set_hourglass(true);
+    // Worked in single precision, as the positions always have been.
+    const float w = float(desktop.width);
+    const float h = float(desktop.height);
+    form.set_top(h / 2.0f - float(form.outer_height()) / 2.0f);
+    float left = w / 2.0f - float(form.outer_width()) / 2.0f;
+    if (w > 12000.0f) {
+        left -= 840.0f;
+    }
+    form.set_left(left);
+    set_hourglass(false);
+}
+
 } // namespace
 
 void style_form(Form& form) {
@@ -28,18 +45,8 @@ void style_form(Form& form) {
     }
 
     form.set_outer_size(12000, 9000);
-    const DesktopMetrics desktop = desktop_metrics();
-    set_hourglass(true);
-    // Worked in single precision, as the positions always have been.
-    const float w = float(desktop.width);
-    const float h = float(desktop.height);
-    form.set_top(h / 2.0f - float(form.outer_height()) / 2.0f);
-    float left = w / 2.0f - float(form.outer_width()) / 2.0f;
-    if (w > 12000.0f) {
-        left -= 840.0f;
-    }
-    form.set_left(left);
-    set_hourglass(false);
+    form.set_placement(place_styled);
+    place_styled(form);
 
     if (auto* status = form.get<Frame>("framestatus")) {
         status->move(10200, 6850, 1730, 1650);

@@ -11,6 +11,13 @@ namespace {
 
 const QColor kTitleBlue{0, 0, 255};
 
+// Centred on the desktop at its own size.
+void centre(Form& form) {
+    const DesktopMetrics desktop = desktop_metrics();
+    form.set_top(float(desktop.height) / 2.0f - float(form.outer_height()) / 2.0f);
+    form.set_left(float(desktop.width) / 2.0f - float(form.outer_width()) / 2.0f);
+}
+
 QIcon title_icon() {
     QPixmap icon(32, 32);
     icon.fill(kStyleBlue);
@@ -74,9 +81,8 @@ TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
 
 void TitleForm::Form_Load() {
     try {
-        const DesktopMetrics desktop = desktop_metrics();
-        set_top(float(desktop.height) / 2.0f - float(outer_height()) / 2.0f);
-        set_left(float(desktop.width) / 2.0f - float(outer_width()) / 2.0f);
+        set_placement(centre);
+        centre(*this);
         Picture1->set_picture_file(kTitlePicture);
     } catch (const PictureError&) {
         // One more try on the styled screen; a second failure ends the program.

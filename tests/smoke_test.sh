@@ -24,24 +24,33 @@ fail() {
     exit 1
 }
 
-# Xvfb picks a display nobody else uses and writes its number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do
-    [ -s "$work/display" ] && break
-    sleep 0.1
-done
-export DISPLAY=":$(cat "$work/display")"
-for _ in $(seq 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
-xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+# start_xvfb <width>x<height>: a fresh X server of that size on a display nobody else
+# uses (Xvfb picks it and writes its number).
+start_xvfb() {
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -f "$work/display"
+    Xvfb -displayfd 3 -screen 0 "$1x24" -nolisten tcp -noreset 3>"$work/display" >/dev/null 2>&1 &
+    xvfb_pid=$!
+    for _ in $(seq 100); do
+        [ -s "$work/display" ] && break
+        sleep 0.1
+    done
+    export DISPLAY=":$(cat "$work/display")"
+    for _ in $(seq 100); do
+        xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start on $DISPLAY"
+}
+start_xvfb 1024x768
 unset QT_QPA_PLATFORM
 
-# start <working folder>: starts the program there, its standard error in $work/stderr.
+# start <working folder> [options]: starts the program there, its standard error in
+# $work/stderr.
 start() {
-    (cd "$1" && exec "$build/chalkline" 2>"$work/stderr") &
+    local folder=$1
+    shift
+    (cd "$folder" && exec "$build/chalkline" "$@" 2>"$work/stderr") &
     app_pid=$!
 }
 
@@ -178,5 +187,28 @@ title=$(window '^ $') || exit 1
 sleep 0.5
 click "$title" 132 406
 expect_report "Images/menu1.jpg"
+
+echo "== full screen at 1920x1080: every screen covers it, an activity opens and exits"
+start_xvfb 1920x1080
+# The design is scaled by 1.8 (1080 / 600) and centred: 240 pixels of black each side.
+covers() {
+    eval "$(geometry "$1")"
+    [ "$X,$Y,$WIDTH,$HEIGHT" = "0,0,1920,1080" ] || fail "$2 is ${WIDTH}x$HEIGHT at $X,$Y"
+}
+start "$build" --full-screen
+title=$(window '^ $') || exit 1
+covers "$title" "the title screen"
+intro=$(move_on "$title" 870 877 '^Chalkline$') || exit 1          # OK
+covers "$intro" "the first menu"
+menu1=$(move_on "$intro" 1526 318 '^Chalkline$') || exit 1         # Menu 1
+game=$(move_on "$menu1" 960 318 '^Match the Target$') || exit 1    # its first title
+covers "$game" "Match the Target"
+menu1=$(move_on "$game" 1567 988 '^Chalkline$') || exit 1          # Exit
+covers "$menu1" "the menu after Exit"
+intro=$(move_on "$menu1" 1568 987 '^Chalkline$') || exit 1         # its exit button
+title=$(move_on "$intro" 1568 987 '^ $') || exit 1                  # exit: the title screen
+covers "$title" "the exit confirmation"
+exit_by "$title" 1043 878                                          # Exit
+[ "$status" = 0 ] || fail "Exit in full screen ended with status $status"
 
 echo "smoke: 1 passed, 0 failed"

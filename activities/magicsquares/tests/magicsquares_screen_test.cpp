@@ -121,6 +121,7 @@ private slots:
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         form = nullptr;
+        shell::set_twips_per_pixel(15);
     }
 
     // The screen opens with the dealt tiles in the column, empty cells, "0" sums in
@@ -216,6 +217,34 @@ private slots:
         QCOMPARE(form->Frame1->childAt(pointer), tile);
         QTest::mouseRelease(tile, Qt::LeftButton, {}, tile->mapFrom(form->Frame1, pointer));
         QCOMPARE(tile->pos(), board_px(420, 1035)); // pointer over cell 0
+    }
+
+    // Scaled for a projector, the pointer still arrives in exact twips: a release whose
+    // would-be corner lies on the band edge x' = 1440 goes home, just past it into
+    // cell 1. The release comes at a fractional pixel, as from a fine touch screen.
+    void drops_judge_twips_exactly_when_scaled() {
+        script({{1, 6, 2, 3}});
+        open();
+        const double factor = 1.8;
+        shell::set_twips_per_pixel(15 / factor);
+        form->apply_scale();
+        const auto release_with_corner = [this, factor](int tile, double x, double y) {
+            shell::Label* label = form->tiles[std::size_t(tile)];
+            QTest::mousePress(label, Qt::LeftButton, {}, label->rect().center());
+            // The pointer on the whole design, in pixels: the board lies at 1095, 1260.
+            const QPointF on_design((1095 + x + tile_width / 2) * factor / 15,
+                                    (1260 + y + tile_height / 2) * factor / 15);
+            const QPointF local = label->mapFrom(form->stage(), on_design);
+            QMouseEvent release(QEvent::MouseButtonRelease, local, label->mapToGlobal(local),
+                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(label, &release);
+        };
+        release_with_corner(0, 1440, 1400);
+        QCOMPARE(form->Label_array[0]->caption() + form->Label_array[1]->caption(), "00");
+        release_with_corner(0, 1445, 1400);
+        QCOMPARE(form->Label_array[1]->caption(), QString("1"));
+        QCOMPARE(form->tiles[0]->pos(),
+                 QPoint(qRound(1650 * factor / 15), qRound(1035 * factor / 15)));
     }
 
     // A placed tile lies in front of its cell and takes the press; a click on it, with

@@ -1,0 +1,111 @@
+#include "command_line.h"
+
+#include "chalkline_version.h"
+
+#include <QCommandLineParser>
+
+namespace shell {
+
+namespace {
+
+const QString kUsage = "Usage: chalkline [-f | --full-screen] [--screen N] [--help] [--version]\n";
+
+const QString kOptions = "Options:\n"
+                         "  -f, --full-screen   show every screen full screen, scaled to fit\n"
+                         "  --screen N          open on screen N (0 is the first)\n"
+                         "  --help              print the options and the keys, then end\n"
+                         "  --version           print the version, then end\n";
+
+const QString kKeys =
+    "Keys:\n"
+    "  F11, Ctrl+F                full screen on and off, on every screen\n"
+    "  Tab, Shift+Tab, arrows     menus: move from entry to entry\n"
+    "  Return, Space              menus: open the entry; title screen: OK\n"
+    "  Escape                     the screen's Exit; title screen: Cancel\n"
+    "  PageDown, N, Right         activities: Go, a new problem\n"
+    "  PageUp, S                  activities: Solution\n"
+    "  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind\n"
+    "  B, .                       activities: blank the screen and back\n"
+    "  F1, ?                      activities: the keys of the screen\n"
+    "  Tab, Up, Down, Return      Ordering: choose a number and place it\n"
+    "  Backspace, U               Ordering: Undo\n"
+    "  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home\n"
+    "  H                          Magic Squares: show or hide the magic sum\n"
+    "  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse\n";
+
+// Options of the toolkit itself, read by it once the application starts.
+struct ToolkitOption {
+    const char* name;
+    bool takes_value;
+};
+constexpr ToolkitOption kToolkitOptions[] = {{"platform", true},      {"platformpluginpath", true},
+                                             {"platformtheme", true}, {"plugin", true},
+                                             {"display", true},       {"style", true},
+                                             {"stylesheet", true},    {"qwindowgeometry", true},
+                                             {"qwindowtitle", true},  {"qwindowicon", true},
+                                             {"session", true},       {"reverse", false},
+                                             {"widgetcount", false}};
+
+StartRequest ending(int status, const QString& output) {
+    StartRequest request;
+    request.exit_status = status;
+    request.output = output;
+    return request;
+}
+
+StartRequest refusal(const QString& error) {
+    return ending(2, "chalkline: " + error + "\n" + kUsage + kOptions);
+}
+
+} // namespace
+
+QString help_text() {
+    return kUsage +
+           "Mathematics activities for the whole class, on a projector or a whiteboard.\n\n" +
+           kOptions + "\n" + kKeys;
+}
+
+StartRequest read_command_line(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption full_screen({"f", "full-screen"}, "");
+    const QCommandLineOption screen("screen", "", "N");
+    const QCommandLineOption help("help", "");
+    const QCommandLineOption version("version", "");
+    parser.addOptions({full_screen, screen, help, version});
+    for (const ToolkitOption& option : kToolkitOptions) {
+        QCommandLineOption toolkit(option.name, "");
+        if (option.takes_value) {
+            toolkit.setValueName("value");
+        }
+        toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(toolkit);
+    }
+
+    if (!parser.parse(arguments)) {
+        return refusal(parser.errorText());
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        return refusal(QString("unexpected argument \"%1\"").arg(parser.positionalArguments()[0]));
+    }
+    if (parser.isSet(help)) {
+        return ending(0, help_text());
+    }
+    if (parser.isSet(version)) {
+        return ending(0, QString("chalkline %1\n").arg(kChalklineVersion));
+    }
+    StartRequest request;
+    request.full_screen = parser.isSet(full_screen);
+    if (parser.isSet(screen)) {
+        bool number = false;
+        const int index = parser.value(screen).toInt(&number);
+        if (!number || index < 0) {
+            return refusal(QString("--screen needs a screen number, 0 or more, not \"%1\"")
+                               .arg(parser.value(screen)));
+        }
+        request.screen = index;
+    }
+    return request;
+}
+
+} // namespace shell
