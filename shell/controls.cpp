@@ -180,8 +180,10 @@ void set_palette_colour(QWidget* widget, QPalette::ColorRole role, const QColor&
 // caption, less a margin that keeps the glyphs clear of the edge.
 QFont button_caption_font(const QAbstractButton& button, const QStyleOptionButton& option,
                           QStyle::SubElement place, Qt::Alignment alignment) {
+    const int margin = reference_px(2);
     const QRect box = button.style()->subElementRect(place, &option, &button);
-    return fitted_layout(button.font(), box.adjusted(2, 2, -2, -2), alignment, false, button.text())
+    return fitted_layout(button.font(), box.adjusted(margin, margin, -margin, -margin), alignment,
+                         false, button.text())
         ->font();
 }
 
@@ -369,7 +371,7 @@ QRect Label::caption_box() const {
     // Glyphs keep a pixel clear of the edge (and of a border), so that neighbouring
     // captions never run together. A widened border draws over that room, not into the
     // caption.
-    const int inset = (border_ ? reference_px(1) : 0) + 2;
+    const int inset = reference_px(border_ ? 3 : 2);
     return rect().adjusted(inset, inset, -inset, -inset);
 }
 

@@ -23,6 +23,7 @@ class LegibilityTest : public QObject {
 private slots:
     void initTestCase() { register_activities(); }
     void cleanup() {
+        set_twips_per_pixel(15);
         for (Form* f : loaded_forms()) {
             unload_form(f->name());
         }
@@ -42,15 +43,19 @@ private slots:
             {"ordering", "Label10", 0, "-10.25"},      {"Magicsquares", "Label30", -1, "157"},
             {"matchthetarget", "Label11", -1, "3900"}, {"fourrules", "Option1", -1, ""},
             {"fastmental", "Option1", -1, ""},         {"ordering", "Option1", -1, ""}};
-        for (const auto& row : rows) {
-            Form* form = open(row.screen);
-            Control* control =
-                row.index < 0 ? form->control(row.name) : form->element(row.name, row.index);
-            control->set_visible(true);
-            const QString caption = *row.caption ? row.caption : "Positive Whole Numbers";
-            const QImage blank = rendered_with(*control, " ");
-            QVERIFY2(same_edges(rendered_with(*control, caption), blank), row.name);
-            unload_form(form->name());
+        // At the reference desktop, and enlarged as full screen on a full-HD projector.
+        for (const double twips_per_pixel : {15.0, 15 / 1.8}) {
+            set_twips_per_pixel(twips_per_pixel);
+            for (const auto& row : rows) {
+                Form* form = open(row.screen);
+                Control* control =
+                    row.index < 0 ? form->control(row.name) : form->element(row.name, row.index);
+                control->set_visible(true);
+                const QString caption = *row.caption ? row.caption : "Positive Whole Numbers";
+                const QImage blank = rendered_with(*control, " ");
+                QVERIFY2(same_edges(rendered_with(*control, caption), blank), row.name);
+                unload_form(form->name());
+            }
         }
         // The target's digits fit at the design's 48 points, though the face's full line
         // height would not.
