@@ -19,6 +19,17 @@ const FontSpec kChainFont{"Tahoma", 26.25, true};
 // The tops of rows 1 to 4 (index 0 is the starting value's row).
 constexpr double kRowTop[] = {1680, 2595, 3510, 4440, 5355};
 
+// A "?" stands where the value the class works out goes. Besides its orange, which
+// hardly shows on the blue, it sits in a white-framed black box.
+void mark_question(Label* question) {
+    question->set_fore_colour(kOrange);
+    question->set_back_colour(shell::kBlack);
+    question->set_opaque(true);
+    question->set_border(true);
+    question->set_border_colour(shell::kWhite);
+    question->set_border_width(2);
+}
+
 constexpr int kShortestInterval = 1000;
 constexpr int kLongestInterval = 5000;
 
@@ -49,7 +60,7 @@ FastMentalForm::FastMentalForm()
                      .align = Qt::AlignLeft | Qt::AlignTop});
     Label3[0] = chain_label("Label3", 0, 4440, kRowTop[0], 1665, "99");
     Label4 = chain_label("Label4", -1, 4605, 1650, 1320, "?");
-    Label4->set_fore_colour(kOrange);
+    mark_question(Label4);
 
     const QString symbols[] = {"+", "-", "x", "\u00f7"};
     for (int row = 1; row <= 4; ++row) {
@@ -63,7 +74,7 @@ FastMentalForm::FastMentalForm()
         Label_val1[row]->set_visible(false);
     }
     Label1 = chain_label("Label1", -1, 4590, 5355, 1320, "?");
-    Label1->set_fore_colour(kOrange);
+    mark_question(Label1);
     Label3[5] = chain_label("Label3", 5, 4440, 6270, 1320, "99");
 
     // The four symbols the rows copy, kept outside the window.

@@ -52,7 +52,9 @@ constexpr LabelRow kLabels[] = {
     {13, false, 3660, 4380, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
     {14, false, 3675, 4755, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
     {21, false, 4170, 4545, kSignSize, kSignSize, "=", 14.25, true},
-    {23, false, 4605, 4455, kWholeWidth, kWholeHeight, "9", 20.25, true},
+    // The whole parts stand a little left of their design places, which overlap the
+    // fraction bars: a whole part of two digits then keeps clear of the "=" and the bar.
+    {23, false, 4545, 4455, kWholeWidth, kWholeHeight, "9", 20.25, true},
     {25, false, 4950, 4365, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
     {26, false, 4965, 4740, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
     // The difference and the product.
@@ -64,7 +66,7 @@ constexpr LabelRow kLabels[] = {
     {19, false, 4260, 6810, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
     {20, false, 4260, 7185, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
     {22, false, 4815, 7005, kSignSize, kSignSize, "=", 14.25, true},
-    {24, false, 5220, 6930, kWholeWidth, kWholeHeight, "9", 20.25, true},
+    {24, false, 5130, 6930, kWholeWidth, kWholeHeight, "9", 20.25, true},
     {27, false, 5550, 6825, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
     {28, false, 5550, 7200, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
 };

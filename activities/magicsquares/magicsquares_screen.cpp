@@ -16,6 +16,7 @@ const QString kInstruction = "Use the 9 numbers to create a magic square";
 const QString kSolutionLead = "The sum along each row, column and diagonal is ";
 const QColor kLightYellow{255, 255, 128};
 const QColor kBrown{128, 64, 0};
+constexpr int kFlashBorder = 4;
 
 // Line-sum labels, left and top on the board, in the order of the lines.
 constexpr std::array<std::array<double, 2>, line_count> kSumPlaces = {{
@@ -101,7 +102,8 @@ Magicsquares::Magicsquares(std::unique_ptr<RandomSource> random)
                                        .height = 570,
                                        .caption = {},
                                        .font = {"Arial", 21.75, false},
-                                       .fore = shell::kWhite});
+                                       .fore = shell::kWhite,
+                                       .back = shell::kWhite});
         sum->on_change = [this, line](int) { line_sum_change(line); };
         sums[std::size_t(line)] = sum;
     }
@@ -248,9 +250,12 @@ void Magicsquares::stop_flash() {
     set_flash(false);
 }
 
+// The cells flash red, and their borders thicken with the red, so that the flashing
+// shows also where the red does not (a washed-out projector, a colour-blind eye).
 void Magicsquares::set_flash(bool on) {
     for (auto* cell : cells) {
         cell->set_opaque(on);
+        cell->set_border_width(on ? kFlashBorder : 1);
     }
 }
 
@@ -387,6 +392,10 @@ void Magicsquares::line_sum_change(int line) {
     const bool reached =
         line_reaches(sum->caption().toStdString(), Label20->caption().toStdString());
     sum->set_fore_colour(reached ? shell::kRed : shell::kWhite);
+    // Red alone hardly shows on the blue; a reached sum also stands bold on a white box.
+    sum->set_font_spec({"Arial", 21.75, reached});
+    sum->set_opaque(reached);
+    sum->set_border(reached);
 }
 
 void Magicsquares::place_tile(int tile) {

@@ -10,9 +10,18 @@ namespace {
 
 constexpr double kRowTops[kCount] = {915, 1725, 2535, 3345, 4155};
 const shell::FontSpec kBigFont{"Tahoma", 21.75, false};
-// A heavy right-pointing arrow, from a face that has it.
-const QString kArrow = QString(QChar(0x2794));
-const shell::FontSpec kArrowFont{"DejaVu Sans", 20.25, true};
+constexpr int kFlashBorder = 4;
+// The arrows are character 0xE8 of Wingdings where that face is here; otherwise a
+// heavy right-pointing arrow of a face that every machine has.
+bool has_wingdings() {
+    return shell::face_available("Wingdings");
+}
+QString arrow() {
+    return has_wingdings() ? QString(QChar(0xE8)) : QString(QChar(0x2794));
+}
+shell::FontSpec arrow_font() {
+    return {has_wingdings() ? "Wingdings" : "DejaVu Sans", 20.25, true};
+}
 
 } // namespace
 
@@ -68,16 +77,16 @@ OrderingForm::OrderingForm() : ActivityForm("ordering", "Ordering", "menu1") {
                                .top = 1140,
                                .width = 495,
                                .height = 450,
-                               .caption = kArrow,
-                               .font = kArrowFont,
+                               .caption = arrow(),
+                               .font = arrow_font(),
                                .visible = false});
     Label5 = add_label(this, {.name = "Label5",
                               .left = 6435,
                               .top = 4380,
                               .width = 495,
                               .height = 450,
-                              .caption = kArrow,
-                              .font = kArrowFont,
+                              .caption = arrow(),
+                              .font = arrow_font(),
                               .visible = false});
 
     Frame1 = add<shell::Frame>(this, "Frame1");
@@ -271,9 +280,12 @@ void OrderingForm::write_board(const OrderingBoard& board) {
     }
 }
 
+// The places flash red; their borders thicken with the red, so that the flashing shows
+// also where the red does not (a washed-out projector, a colour-blind eye).
 void OrderingForm::set_places_opaque(bool opaque) {
     for (auto* place : Label11) {
         place->set_opaque(opaque);
+        place->set_border_width(opaque ? kFlashBorder : 1);
     }
 }
 
