@@ -6,7 +6,7 @@
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-svg-dev libgtest-dev fonts-dejavu-core fonts-dejavu-extra
-          fonts-liberation2)
+          fonts-liberation2 fonts-wine)
 case "${1:-}" in
 test) packages+=(xvfb xdotool x11-utils desktop-file-utils appstream) ;;
 package) packages+=(dpkg-dev file lintian) ;;

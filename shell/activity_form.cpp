@@ -1,7 +1,11 @@
 #include "activity_form.h"
 
+#include "keys.h"
+#include "overlays.h"
 #include "pictures.h"
 #include "style_form.h"
+
+#include <algorithm>
 
 namespace shell {
 
@@ -9,6 +13,7 @@ ActivityForm::ActivityForm(const QString& name, const QString& caption, const QS
                            const QString& status_frame)
     : Form(name, 12000, 9000), menu_(menu) {
     set_caption(caption);
+    setAccessibleName(caption);
     framestatus = add<Frame>(this, status_frame);
     framestatus->move(10200, 6850, 1730, 1650);
     cmdgo = add_picture_button(framestatus, "cmdgo", "Images\\next.jpg", 30, 30, 1650, 500);
@@ -38,7 +43,54 @@ void ActivityForm::Form_Load() {
     for (auto& [button, path] : pictures_) {
         button->set_picture_file(path);
     }
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        widget->setFocusPolicy(Qt::NoFocus);
+    }
+    add_shared_keys();
     start();
+}
+
+// The keys of every activity screen. A presenter remote sends PageDown and PageUp, and
+// B or "." to blank the screen, so Go and Solution are enough for a whole lesson.
+void ActivityForm::add_shared_keys() {
+    std::vector<KeyBinding> rows = {
+        {{Qt::Key_PageDown, Qt::Key_N, Qt::Key_Right},
+         "PageDown, N or Right arrow",
+         "Go: a new problem",
+         [this](int) { press(cmdgo); }},
+        {{Qt::Key_PageUp, Qt::Key_S}, "PageUp or S", "Solution", [this](int) { press(cmdsoln); }},
+        {{Qt::Key_Escape}, "Esc", "Exit: back to the menu", [this](int) { press(cmdexit); }},
+    };
+    if (!kind_options.empty()) {
+        const int count = int(kind_options.size());
+        QList<QKeyCombination> direct;
+        for (int i = 0; i < count; ++i) {
+            direct << QKeyCombination(Qt::ControlModifier, Qt::Key(Qt::Key_1 + i));
+        }
+        rows.push_back(
+            {{Qt::Key_K}, "K", "the next kind of numbers", [this](int) { choose_next_kind(); }});
+        rows.push_back({direct,
+                        QString(count == 2 ? "Ctrl+1 or Ctrl+%1" : "Ctrl+1 to Ctrl+%1").arg(count),
+                        "that kind of numbers, in the order shown",
+                        [this](int which) { press(kind_options[std::size_t(which)]); }});
+    }
+    rows.push_back({{Qt::Key_B, Qt::Key_Period},
+                    "B or .",
+                    "blank the screen; any key or click brings it back",
+                    [this](int) { show_blank(*this); }});
+    rows.push_back({{Qt::Key_F1, Qt::Key_Question}, "F1 or ?", "this list of keys", [this](int) {
+                        show_key_help(*this);
+                    }});
+    ScreenKeys::of(*this).add_front(std::move(rows));
+}
+
+void ActivityForm::choose_next_kind() {
+    const auto chosen = std::find_if(kind_options.begin(), kind_options.end(),
+                                     [](OptionButton* option) { return option->value(); });
+    const auto next = chosen == kind_options.end() || chosen + 1 == kind_options.end()
+                          ? kind_options.begin()
+                          : chosen + 1;
+    press(*next);
 }
 
 void ActivityForm::cmdexit_Click() {

@@ -16,6 +16,12 @@ namespace shell {
 // Form_Load runs style_form, gives the screen its own blue (unless it keeps the styled
 // one), gives the controls named in `recoloured` the same blue, loads the button
 // pictures and then runs start(), which ends by making the first problem.
+//
+// Every activity screen has the same keys (the table is in activity_form.cpp): Go,
+// Solution and Exit, the number kinds, blanking the screen and the list of keys; a
+// screen adds its own rows with ScreenKeys::of(*this).add(). No control of an activity
+// screen takes the keyboard focus by itself, so that no key reaches a control that would
+// start a new problem on its own; the screens that mark a control move the focus there.
 class ActivityForm : public Form {
 public:
     ActivityForm(const QString& name, const QString& caption, const QString& menu,
@@ -48,8 +54,13 @@ protected:
     QStringList recoloured;
     // The one screen that keeps the blue of style_form.
     bool keeps_style_background = false;
+    // The number-kind options in screen order: K takes the next, Ctrl+1 to Ctrl+3 one.
+    std::vector<OptionButton*> kind_options;
 
 private:
+    void add_shared_keys();
+    void choose_next_kind();
+
     QString menu_;
     std::vector<std::pair<PictureButton*, QString>> pictures_;
 };

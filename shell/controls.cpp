@@ -3,23 +3,160 @@
 #include "forms.h"
 #include "pictures.h"
 
+#include <QFile>
+#include <QFontDatabase>
+#include <QGlyphRun>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRawFont>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace shell {
 
 namespace {
 
+// Where Debian's wine fonts put the design's symbol face. Fontconfig does not list that
+// folder, so the program registers the file itself.
+constexpr const char* kSymbolFontFile = "/usr/share/wine/fonts/wingding.ttf";
+
 // The faces the screens name are Windows faces, and their captions were fitted to them.
 // Where they are not installed, free faces of about their widths stand in, rather than
-// the much wider default, so that captions stay on their lines.
-void install_font_substitutes() {
+// the much wider default, so that captions stay on their lines. (The wine fonts' own
+// Tahoma is left alone: its bold is drawn with regular strokes, too thin to project.)
+void install_fonts() {
     QFont::insertSubstitutions("Tahoma", {"DejaVu Sans Condensed", "Liberation Sans"});
     QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
     QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
+    if (QFile::exists(kSymbolFontFile)) {
+        QFontDatabase::addApplicationFont(kSymbolFontFile);
+    }
+}
+
+void ensure_fonts() {
+    static const bool installed = (install_fonts(), true);
+    (void)installed;
+}
+
+// No caption is drawn smaller than this, however little room it has.
+constexpr int kSmallestPixelSize = 6;
+
+// The caption's lines, broken at words when wrap is set, aligned in the box as drawText
+// would align them.
+std::unique_ptr<QTextLayout> lay_out(const QString& caption, const QFont& font, const QRect& box,
+                                     Qt::Alignment alignment, bool wrap) {
+    auto layout = std::make_unique<QTextLayout>(caption, font);
+    QTextOption option(alignment & Qt::AlignHorizontal_Mask);
+    option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
+    layout->setTextOption(option);
+    layout->beginLayout();
+    double height = 0;
+    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
+        line.setLineWidth(box.width());
+        line.setPosition({0, height});
+        height += line.height();
+    }
+    layout->endLayout();
+    double top = box.top();
+    if (alignment & Qt::AlignVCenter) {
+        top += (box.height() - height) / 2;
+    } else if (alignment & Qt::AlignBottom) {
+        top += box.height() - height;
+    }
+    layout->setPosition({double(box.left()), top});
+    return layout;
+}
+
+// Where the glyphs of a laid-out caption are drawn: the union of their outlines.
+QRectF ink(const QTextLayout& layout) {
+    QRectF bounds;
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        const QRawFont face = run.rawFont();
+        const QList<quint32> glyphs = run.glyphIndexes();
+        const QList<QPointF> positions = run.positions();
+        for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
+            bounds |= face.boundingRect(glyphs[i]).translated(positions[i]);
+        }
+    }
+    return bounds.translated(layout.position());
+}
+
+std::unique_ptr<QTextLayout> fitted_layout(QFont font, const QRect& box, Qt::Alignment alignment,
+                                           bool wrap, QString caption) {
+    caption.replace('\n', QChar::LineSeparator);
+    if (font.pixelSize() <= 0) {
+        font.setPixelSize(QFontInfo(font).pixelSize());
+    }
+    auto layout = lay_out(caption, font, box, alignment, wrap);
+    // A glyph may reach a little past its advance (the bar of a "T", the tail of a "j"):
+    // up to a pixel beyond the box counts as inside.
+    const QRectF room = QRectF(box).adjusted(-1, -1, 1, 1);
+    while (!box.isEmpty() && font.pixelSize() > kSmallestPixelSize) {
+        const QRectF drawn = ink(*layout);
+        if (drawn.isNull() || room.contains(drawn)) {
+            break;
+        }
+        font.setPixelSize(font.pixelSize() - 1);
+        layout = lay_out(caption, font, box, alignment, wrap);
+    }
+    return layout;
+}
+
+// Relative luminance, as a greyscale rendering shows a colour.
+double luminance(const QColor& colour) {
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// Greyed text reads at this contrast or better against the back behind it.
+constexpr double kGreyedContrast = 3.2;
+
+// Greyed text: the grey nearest mid grey that reads at kGreyedContrast on the back (mid
+// grey itself on black, a dark grey on the screens' blue).
+QColor greyed_text(const QColor& back) {
+    for (int step = 0; step <= 128; ++step) {
+        for (const int level : {128 - step, 128 + step}) {
+            const QColor grey(level, level, level);
+            if (level >= 0 && level <= 255 && contrast(grey, back) >= kGreyedContrast) {
+                return grey;
+            }
+        }
+    }
+    return kWhite;
+}
+
+// The colour a picture averages to: the back that a transparent caption has on it. The
+// last picture asked about is remembered; screens repaint on the same one.
+QColor average_colour(const QPixmap& picture) {
+    static qint64 key = 0;
+    static QColor average;
+    if (picture.cacheKey() != key) {
+        key = picture.cacheKey();
+        average = picture.toImage()
+                      .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                      .pixelColor(0, 0);
+    }
+    return average;
+}
+
+// Greyed text is engraved: a copy a pixel down and to the right, light under text darker
+// than its back, dark under text lighter than it.
+QColor engraving(const QColor& text, const QColor& back) {
+    return luminance(text) < luminance(back) ? kWhite : QColor(24, 24, 24);
 }
 
 // Raises the control's click handler when the button is clicked. The handler is copied
@@ -33,14 +170,10 @@ void forward_clicks(QAbstractButton* button, Control* control) {
     });
 }
 
-QFont make_font(const FontSpec& design) {
-    static const bool substituted = (install_font_substitutes(), true);
-    (void)substituted;
-    QFont font(design.face);
-    font.setPixelSize(font_px(design.size));
-    font.setBold(design.bold);
-    font.setStrikeOut(design.strikeout);
-    return font;
+void set_palette_colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(role, colour);
+    widget->setPalette(palette);
 }
 
 // The size in device pixels of a logical size on the widget's screen.
@@ -49,13 +182,52 @@ QSize device_size(const QWidget* widget, QSize size) {
     return QSize(qRound(size.width() * dpr), qRound(size.height() * dpr));
 }
 
-void set_palette_colour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(role, colour);
-    widget->setPalette(palette);
+// A button that the style draws: its caption's font fits the style's place for the
+// caption, less a margin that keeps the glyphs clear of the edge.
+QFont button_caption_font(const QAbstractButton& button, const QStyleOptionButton& option,
+                          QStyle::SubElement place, Qt::Alignment alignment) {
+    const int margin = reference_px(2);
+    const QRect box = button.style()->subElementRect(place, &option, &button);
+    return fitted_layout(button.font(), box.adjusted(margin, margin, -margin, -margin), alignment,
+                         false, button.text())
+        ->font();
+}
+
+void draw_button(QAbstractButton* button, QStyleOptionButton option, QStyle::ControlElement look,
+                 const QFont& font) {
+    QStylePainter painter(button);
+    painter.setFont(font);
+    option.fontMetrics = painter.fontMetrics();
+    painter.drawControl(look, option);
 }
 
 } // namespace
+
+// ---- Fonts and captions ----
+
+QFont make_font(const FontSpec& design) {
+    ensure_fonts();
+    QFont font(design.face);
+    font.setPixelSize(font_px(design.size));
+    font.setBold(design.bold);
+    font.setStrikeOut(design.strikeout);
+    return font;
+}
+
+bool face_available(const QString& face) {
+    ensure_fonts();
+    return QFontDatabase::hasFamily(face);
+}
+
+QFont fitted_font(const QFont& font, const QRect& box, Qt::Alignment alignment, bool wrap,
+                  const QString& caption) {
+    return fitted_layout(font, box, alignment, wrap, caption)->font();
+}
+
+void draw_caption(QPainter& painter, const QRect& box, Qt::Alignment alignment, bool wrap,
+                  const QString& caption) {
+    fitted_layout(painter.font(), box, alignment, wrap, caption)->draw(&painter, QPointF());
+}
 
 // ---- Control ----
 
@@ -161,6 +333,14 @@ void Label::set_border(bool border) {
     border_ = border;
     update();
 }
+void Label::set_border_colour(const QColor& colour) {
+    border_colour_ = colour;
+    update();
+}
+void Label::set_border_width(int width) {
+    border_width_ = width;
+    update();
+}
 void Label::set_alignment(Qt::Alignment alignment) {
     align_ = alignment;
     update();
@@ -183,6 +363,8 @@ Label* Label::clone(int index) const {
     copy->back_ = back_;
     copy->opaque_ = opaque_;
     copy->border_ = border_;
+    copy->border_colour_ = border_colour_;
+    copy->border_width_ = border_width_;
     copy->align_ = align_;
     copy->font_ = font_;
     copy->on_change = on_change;
@@ -191,31 +373,61 @@ Label* Label::clone(int index) const {
     return copy;
 }
 
+QRect Label::caption_box() const {
+    // Glyphs keep a pixel clear of the edge (and of a border), so that neighbouring
+    // captions never run together. A widened border draws over that room, not into the
+    // caption.
+    const int inset = reference_px(border_ ? 3 : 2);
+    return rect().adjusted(inset, inset, -inset, -inset);
+}
+
+QFont Label::caption_font() const {
+    return fitted_font(font(), caption_box(), align_, true, text());
+}
+
+// The colour behind the caption: its own back, or its container's (its background
+// picture's, where it has one).
+QColor Label::backdrop() const {
+    if (opaque_) {
+        return back_;
+    }
+    for (const QWidget* w = parentWidget(); w; w = w->parentWidget()) {
+        if (const auto* frame = dynamic_cast<const Frame*>(w)) {
+            return frame->back_colour();
+        }
+        if (const auto* form = dynamic_cast<const Form*>(w)) {
+            const QPixmap picture = form->background_as_drawn();
+            return picture.isNull() ? form->back_colour() : average_colour(picture);
+        }
+    }
+    return kBlack;
+}
+
 void Label::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect area = rect();
     if (opaque_) {
         painter.fillRect(area, back_);
     }
-    const int edge = border_ ? std::max(1, reference_px(1)) : 0;
     if (border_) {
-        painter.setPen(QPen(kBlack, edge, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        const int edge = reference_px(border_width_);
+        painter.setPen(QPen(border_colour_, edge, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         painter.setBrush(Qt::NoBrush);
         const double half = edge / 2.0;
         painter.drawRect(QRectF(area).adjusted(half, half, -half, -half));
     }
-    const QRect inner = area.adjusted(edge + 1, edge, -edge - 1, -edge);
-    const int flags = int(align_) | Qt::TextWordWrap;
-    // Captions were fitted to faces this machine may not have; where the stand-in face
-    // makes a caption overflow its label, it is drawn a little smaller rather than cut.
-    QFont face = font();
-    while (face.pixelSize() > 6 &&
-           QFontMetrics(face).boundingRect(inner, flags, text()).height() > inner.height()) {
-        face.setPixelSize(face.pixelSize() - 1);
+    const auto layout = fitted_layout(font(), caption_box(), align_, true, text());
+    if (!isEnabled()) {
+        const QColor back = backdrop();
+        const QColor grey = greyed_text(back);
+        const double offset = reference_px(1);
+        painter.setPen(engraving(grey, back));
+        layout->draw(&painter, QPointF(offset, offset));
+        painter.setPen(grey);
+    } else {
+        painter.setPen(fore_);
     }
-    painter.setFont(face);
-    painter.setPen(isEnabled() ? fore_ : QColor(128, 128, 128));
-    painter.drawText(inner, flags, text());
+    layout->draw(&painter, QPointF());
 }
 
 void Label::mousePressEvent(QMouseEvent* event) {
@@ -318,6 +530,18 @@ void CommandButton::apply_scale() {
     setFont(make_font(font_));
 }
 
+QFont CommandButton::caption_font() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return button_caption_font(*this, option, QStyle::SE_PushButtonContents, Qt::AlignCenter);
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    draw_button(this, option, QStyle::CE_PushButton, caption_font());
+}
+
 // ---- OptionButton ----
 
 OptionButton::OptionButton(QWidget* parent, const QString& name, const QString& caption)
@@ -343,6 +567,23 @@ void OptionButton::set_font_spec(const FontSpec& font) {
 void OptionButton::apply_scale() {
     Control::apply_scale();
     setFont(make_font(font_));
+}
+
+QFont OptionButton::caption_font() const {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return button_caption_font(*this, option, QStyle::SE_RadioButtonContents,
+                               Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+void OptionButton::paintEvent(QPaintEvent*) {
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    draw_button(this, option, QStyle::CE_RadioButton, caption_font());
+}
+
+bool OptionButton::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
 }
 
 // ---- Frame ----
@@ -381,7 +622,8 @@ void Frame::paintEvent(QPaintEvent*) {
     }
     if (!caption_.isEmpty()) {
         painter.setPen(kBlack);
-        painter.drawText(rect().adjusted(8, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, caption_);
+        draw_caption(painter, rect().adjusted(8, 0, -8, 0), Qt::AlignLeft | Qt::AlignTop, false,
+                     caption_);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "pictures.h"
 #include "twips.h"
 
+#include <QFont>
 #include <QFrame>
 #include <QLabel>
 #include <QPixmap>
@@ -12,6 +13,8 @@
 #include <QWidget>
 
 #include <functional>
+
+class QPainter;
 
 namespace shell {
 
@@ -31,6 +34,23 @@ struct FontSpec {
     bool bold = false;
     bool strikeout = false;
 };
+
+// The font of a design at the twips factor in force.
+QFont make_font(const FontSpec& design);
+// Whether a face can be drawn here: installed, or a face the program registers itself
+// (the Wingdings of Debian's wine fonts, where they are installed).
+bool face_available(const QString& face);
+
+// Every caption is drawn whole. Laid out in its box by the alignment (broken at words
+// when wrap is set), it keeps its font where every drawn glyph lies inside the box (a
+// glyph may reach a pixel past it, as the bar of a "T" does), and is drawn smaller until
+// it does otherwise. The drawn glyphs decide, not the face's line height, so a caption
+// that visibly fits keeps its size.
+QFont fitted_font(const QFont& font, const QRect& box, Qt::Alignment alignment, bool wrap,
+                  const QString& caption);
+// Draws the caption so with the painter's font and pen.
+void draw_caption(QPainter& painter, const QRect& box, Qt::Alignment alignment, bool wrap,
+                  const QString& caption);
 
 // What every named control has: a place and size in twips inside its container, the
 // visible and enabled flags, and its event handlers. Elements of a control array share
@@ -103,10 +123,17 @@ public:
     void set_opaque(bool opaque);
     bool border() const { return border_; }
     void set_border(bool border);
+    QColor border_colour() const { return border_colour_; }
+    void set_border_colour(const QColor& colour);
+    // In pixels at the reference desktop. A wider border does not move the caption.
+    int border_width() const { return border_width_; }
+    void set_border_width(int width);
     Qt::Alignment alignment() const { return align_; }
     void set_alignment(Qt::Alignment alignment);
     const FontSpec& font_spec() const { return font_; }
     void set_font_spec(const FontSpec& font);
+    // The font the caption is drawn in at the label's present size.
+    QFont caption_font() const;
 
     // A new element of the same array: a copy of this one, invisible.
     Label* clone(int index) const;
@@ -127,9 +154,14 @@ private:
     QColor back_{192, 192, 192};
     bool opaque_ = false;
     bool border_ = false;
+    QColor border_colour_ = kBlack;
+    int border_width_ = 1;
     Qt::Alignment align_ = Qt::AlignHCenter | Qt::AlignTop;
     FontSpec font_;
     bool pressed_ = false;
+
+    QRect caption_box() const;
+    QColor backdrop() const;
 };
 
 // A command button that shows a picture, smoothly scaled to fill it, and no caption.
@@ -169,12 +201,17 @@ public:
     void set_caption(const QString& caption) { setText(caption); }
     void set_font_spec(const FontSpec& font);
     void apply_scale() override;
+    QFont caption_font() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     FontSpec font_{"Tahoma", 8.25, false};
 };
 
-// An option button: one choice of a group, the group being its container.
+// An option button: one choice of a group, the group being its container. A click or
+// tap anywhere on its rectangle chooses it, not only on its circle and words.
 class OptionButton : public QRadioButton, public Control {
 public:
     using Control::height;
@@ -192,6 +229,11 @@ public:
     const FontSpec& font_spec() const { return font_; }
     void set_font_spec(const FontSpec& font);
     void apply_scale() override;
+    QFont caption_font() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override;
 
 private:
     FontSpec font_;

@@ -59,6 +59,8 @@ public:
     // decodes it at once, so that a picture that cannot be read fails the load.
     const Picture& background_picture() const { return picture_; }
     void set_background_picture(const Picture& picture);
+    // The background picture as it is drawn at the scale in use (empty without one).
+    QPixmap background_as_drawn() const { return background_pixmap(true); }
     void clear_icon();
     double outer_width() const { return width_; }
     double outer_height() const { return height_; }

@@ -1,5 +1,7 @@
 #include "menu_forms.h"
 
+#include "accessibility.h"
+#include "keys.h"
 #include "pictures.h"
 #include "style_form.h"
 #include "title_form.h"
@@ -114,12 +116,45 @@ MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading)
     Command1 = add<PictureButton>(this, "Command1");
     Command1->move(10240, 7975, 1650, 500);
     Command1->setAccessibleName(picture_word(kExitPicture));
+    // The keys move the focus; nothing takes it when the screen opens.
+    Command1->set_tab_stop(false);
 
     Label1->on_mouse_move = [this](int, const MouseArgs& a) { Label1_MouseMove(a); };
     auto* links = get<Label>("Label2", 0);
     links->on_mouse_move = [this](int i, const MouseArgs& a) { Label2_MouseMove(i, a); };
     links->on_click = [this](int i) { Label2_Click(i); };
     Command1->on_click = [this](int) { Command1_Click(); };
+
+    ScreenKeys& keys = ScreenKeys::of(*this);
+    keys.focus_order = [this] { return focus_entries(); };
+    keys.add({
+        {{Qt::Key_Tab, Qt::Key_Down, Qt::Key_Right},
+         "Tab, Down or Right arrow",
+         "the next entry",
+         [&keys](int) { keys.focus_next(); },
+         true},
+        {{Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Left},
+         "Shift+Tab, Up or Left arrow",
+         "the entry before",
+         [&keys](int) { keys.focus_previous(); },
+         true},
+        {{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space},
+         "Return or Space",
+         "open the marked entry",
+         [&keys](int) { keys.press_focused(); }},
+        {{Qt::Key_Escape}, "Esc", "Exit", [this](int) { press(Command1); }},
+    });
+}
+
+std::vector<Control*> MenuScreen::menu_links(int own) const {
+    std::vector<Control*> links;
+    for (int i = 0; i < kMenus; ++i) {
+        Label* link = get<Label>("Label2", i);
+        if (link && i + 1 != own) {
+            links.push_back(link);
+        }
+    }
+    return links;
 }
 
 void MenuScreen::Form_MouseMove(const MouseArgs&) {
@@ -190,6 +225,15 @@ IntroForm::IntroForm()
                               .caption = kNotice,
                               .font = {"Tahoma", 9.75, false}});
     Label4->on_click = [this](int) { Label4_Click(); };
+    set_reader_traits(Label4, {.role = QAccessible::Link});
+    setAccessibleName(QString("%1 \u2014 First menu").arg(kCaption));
+}
+
+std::vector<Control*> IntroForm::focus_entries() const {
+    std::vector<Control*> entries = menu_links(0);
+    entries.push_back(Label4);
+    entries.push_back(Command1);
+    return entries;
 }
 
 void IntroForm::Form_Load() {
@@ -219,6 +263,7 @@ void IntroForm::Command1_Click() {
     const QString self = name();
     if (auto* title = dynamic_cast<TitleForm*>(touch_form("Titlefrm"))) {
         title->Command1->set_caption("Cancel");
+        title->setAccessibleName(QString("%1 \u2014 Leave the program?").arg(kCaption));
     }
     show_form("Titlefrm");
     unload_form(self);
@@ -252,6 +297,15 @@ MenuForm::MenuForm(int number)
                                    .enabled = false});
     first->on_mouse_move = [this](int i, const MouseArgs& a) { Label3_MouseMove(i, a); };
     first->on_click = [this](int i) { Label3_Click(i); };
+    setAccessibleName(QString("%1 \u2014 Menu %2").arg(kCaption).arg(number));
+}
+
+std::vector<Control*> MenuForm::focus_entries() const {
+    std::vector<Control*> entries = elements("Label3");
+    const auto links = menu_links(number_);
+    entries.insert(entries.end(), links.begin(), links.end());
+    entries.push_back(Command1);
+    return entries;
 }
 
 void MenuForm::Form_Load() {

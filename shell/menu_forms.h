@@ -14,6 +14,10 @@ namespace shell {
 // only when the pointer moves over the background or over a disabled label, whose
 // movement reaches the form. There is no other reset, so moving straight from one
 // label onto another leaves both lit.
+//
+// From the keyboard, Tab and the arrow keys move the focus through the entries that do
+// something, in reading order, and light the focused one as the pointer would; Return or
+// Space opens it through its click handler; Escape is the exit button.
 class MenuScreen : public Form {
 public:
     void Form_MouseMove(const MouseArgs& args) override;
@@ -34,6 +38,11 @@ protected:
     void load_menu_links();
     // Makes Label2 elements 0 to 5 visible.
     void show_menu_links();
+
+    // The entries the keyboard focus moves through, in reading order.
+    virtual std::vector<Control*> focus_entries() const = 0;
+    // The links to the menu screens, without the screen's own (menu `own`, 0 for none).
+    std::vector<Control*> menu_links(int own) const;
 };
 
 // The first menu screen: the product title, the links to the five menu screens, the web
@@ -50,6 +59,9 @@ public:
 
     Label* Label4;
     Label* Label3;
+
+protected:
+    std::vector<Control*> focus_entries() const override;
 };
 
 // One of the menu screens menu1 to menu5: the heading "Menu N", a centred column Label3
@@ -66,6 +78,9 @@ public:
     void Command1_Click() override;
 
     int number() const { return number_; }
+
+protected:
+    std::vector<Control*> focus_entries() const override;
 
 private:
     int number_;

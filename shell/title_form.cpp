@@ -1,5 +1,6 @@
 #include "title_form.h"
 
+#include "keys.h"
 #include "pictures.h"
 #include "style_form.h"
 
@@ -77,6 +78,17 @@ TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
     Command1->setDefault(true);
     Command1->on_click = [this](int) { Command1_Click(); };
     Command2->on_click = [this](int) { Command2_Click(); };
+
+    // Return and Space work the focused push button as ever; Escape is Cancel when the
+    // screen asks whether to leave, and nothing at start-up.
+    setAccessibleName("Chalkline");
+    ScreenKeys& keys = ScreenKeys::of(*this);
+    keys.exclusive = false;
+    keys.add({{{Qt::Key_Escape}, "Esc", "Cancel", [this](int) {
+                   if (Command1->caption() == "Cancel") {
+                       press(Command1);
+                   }
+               }}});
 }
 
 void TitleForm::Form_Load() {

@@ -89,7 +89,10 @@ window() {
 }
 
 # click <window> <x> <y>: a real left click at pixel x, y of the window's client area.
+# A click within the double-click interval of the click that opened the screen is taken
+# for the second tap of a double tap and dropped, so each click comes a little later.
 click() {
+    sleep 0.5
     xdotool mousemove --window "$1" "$2" "$3" click 1
 }
 

@@ -1,6 +1,7 @@
 #include "fastmental_screen.h"
 
 #include "forms.h"
+#include "keys.h"
 
 #include <QButtonGroup>
 
@@ -17,6 +18,17 @@ const FontSpec kChainFont{"Tahoma", 26.25, true};
 
 // The tops of rows 1 to 4 (index 0 is the starting value's row).
 constexpr double kRowTop[] = {1680, 2595, 3510, 4440, 5355};
+
+// A "?" stands where the value the class works out goes. Besides its orange, which
+// hardly shows on the blue, it sits in a white-framed black box.
+void mark_question(Label* question) {
+    question->set_fore_colour(kOrange);
+    question->set_back_colour(shell::kBlack);
+    question->set_opaque(true);
+    question->set_border(true);
+    question->set_border_colour(shell::kWhite);
+    question->set_border_width(2);
+}
 
 constexpr int kShortestInterval = 1000;
 constexpr int kLongestInterval = 5000;
@@ -48,7 +60,7 @@ FastMentalForm::FastMentalForm()
                      .align = Qt::AlignLeft | Qt::AlignTop});
     Label3[0] = chain_label("Label3", 0, 4440, kRowTop[0], 1665, "99");
     Label4 = chain_label("Label4", -1, 4605, 1650, 1320, "?");
-    Label4->set_fore_colour(kOrange);
+    mark_question(Label4);
 
     const QString symbols[] = {"+", "-", "x", "\u00f7"};
     for (int row = 1; row <= 4; ++row) {
@@ -62,7 +74,7 @@ FastMentalForm::FastMentalForm()
         Label_val1[row]->set_visible(false);
     }
     Label1 = chain_label("Label1", -1, 4590, 5355, 1320, "?");
-    Label1->set_fore_colour(kOrange);
+    mark_question(Label1);
     Label3[5] = chain_label("Label3", 5, 4440, 6270, 1320, "99");
 
     // The four symbols the rows copy, kept outside the window.
@@ -133,6 +145,23 @@ FastMentalForm::FastMentalForm()
     Timer2 = add_timer("Timer2", kLongestInterval, false);
     Timer1->on_tick = [this] { Timer1_Timer(); };
     Timer2->on_tick = [this] { Timer2_Timer(); };
+
+    kind_options = {Option1, Option2, Option3};
+    // The arrow keys step the scroll bar as its arrow buttons do.
+    shell::ScreenKeys::of(*this).add({
+        {{Qt::Key_Up},
+         "Up arrow",
+         "less time between rows",
+         [this](int) { VScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub); },
+         true},
+        {{Qt::Key_Down},
+         "Down arrow",
+         "more time between rows",
+         [this](int) { VScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd); },
+         true},
+        {{Qt::Key_F}, "F", "Forward", [this](int) { shell::press(Option4); }},
+        {{Qt::Key_R}, "R", "Reverse", [this](int) { shell::press(Option5); }},
+    });
 }
 
 void FastMentalForm::Form_Load() {

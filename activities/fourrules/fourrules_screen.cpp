@@ -1,5 +1,6 @@
 #include "fourrules_screen.h"
 
+#include "accessibility.h"
 #include "forms.h"
 #include "number_text.h"
 
@@ -51,7 +52,9 @@ constexpr LabelRow kLabels[] = {
     {13, false, 3660, 4380, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
     {14, false, 3675, 4755, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
     {21, false, 4170, 4545, kSignSize, kSignSize, "=", 14.25, true},
-    {23, false, 4605, 4455, kWholeWidth, kWholeHeight, "9", 20.25, true},
+    // The whole parts stand a little left of their design places, which overlap the
+    // fraction bars: a whole part of two digits then keeps clear of the "=" and the bar.
+    {23, false, 4545, 4455, kWholeWidth, kWholeHeight, "9", 20.25, true},
     {25, false, 4950, 4365, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
     {26, false, 4965, 4740, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
     // The difference and the product.
@@ -63,7 +66,7 @@ constexpr LabelRow kLabels[] = {
     {19, false, 4260, 6810, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
     {20, false, 4260, 7185, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
     {22, false, 4815, 7005, kSignSize, kSignSize, "=", 14.25, true},
-    {24, false, 5220, 6930, kWholeWidth, kWholeHeight, "9", 20.25, true},
+    {24, false, 5130, 6930, kWholeWidth, kWholeHeight, "9", 20.25, true},
     {27, false, 5550, 6825, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
     {28, false, 5550, 7200, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
 };
@@ -73,6 +76,9 @@ struct LineRow {
     bool in_frame;
     double x1, y1, x2, y2;
 };
+
+// The numerators of the fractions; each denominator is the label after its numerator.
+constexpr int kNumerators[] = {9, 11, 13, 15, 17, 19, 25, 27};
 
 constexpr LineRow kLines[] = {
     {1, true, 645, 900, 1380, 900},     {2, true, 3915, 900, 4635, 900},
@@ -135,6 +141,10 @@ FourRulesForm::FourRulesForm() : ActivityForm("fourrules", "The Four Rules", "me
     Option3->on_click = [this](int) { Option3_Click(); };
 
     recoloured = {"Option1", "Option2", "Option3", "Frame1"};
+    kind_options = {Option1, Option2, Option3};
+    for (int numerator : kNumerators) {
+        shell::read_as_fraction(label(numerator), label(numerator + 1));
+    }
 }
 
 void FourRulesForm::start() {

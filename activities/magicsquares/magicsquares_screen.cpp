@@ -1,8 +1,12 @@
 #include "magicsquares_screen.h"
 
+#include "accessibility.h"
 #include "forms.h"
+#include "keys.h"
 
 #include <QString>
+
+#include <algorithm>
 
 namespace chalkline::magicsquares {
 
@@ -12,6 +16,7 @@ const QString kInstruction = "Use the 9 numbers to create a magic square";
 const QString kSolutionLead = "The sum along each row, column and diagonal is ";
 const QColor kLightYellow{255, 255, 128};
 const QColor kBrown{128, 64, 0};
+constexpr int kFlashBorder = 4;
 
 // Line-sum labels, left and top on the board, in the order of the lines.
 constexpr std::array<std::array<double, 2>, line_count> kSumPlaces = {{
@@ -97,7 +102,8 @@ Magicsquares::Magicsquares(std::unique_ptr<RandomSource> random)
                                        .height = 570,
                                        .caption = {},
                                        .font = {"Arial", 21.75, false},
-                                       .fore = shell::kWhite});
+                                       .fore = shell::kWhite,
+                                       .back = shell::kWhite});
         sum->on_change = [this, line](int) { line_sum_change(line); };
         sums[std::size_t(line)] = sum;
     }
@@ -156,6 +162,82 @@ Magicsquares::Magicsquares(std::unique_ptr<RandomSource> random)
     Timer2->on_tick = [this] { Timer2_Timer(); };
 
     recoloured = {"Frame1", "Option1", "Option2"};
+    kind_options = {Option1, Option2};
+    add_keys();
+}
+
+// Tab chooses a tile (the focus mark shows which) and a digit drops it on that cell, as a
+// drag would drop it there. A screen reader presses a tile to choose it and a cell to
+// drop the chosen tile there.
+void Magicsquares::add_keys() {
+    shell::ScreenKeys& keys = shell::ScreenKeys::of(*this);
+    keys.focus_order = [this] { return std::vector<shell::Control*>(tiles.begin(), tiles.end()); };
+    QList<QKeyCombination> digits;
+    for (int k = 0; k < cell_count; ++k) {
+        digits << QKeyCombination(Qt::Key(Qt::Key_1 + k));
+    }
+    keys.add({
+        {{Qt::Key_Tab}, "Tab", "choose the next tile", [&keys](int) { keys.focus_next(); }, true},
+        {{Qt::Key_Backtab},
+         "Shift+Tab",
+         "choose the tile before",
+         [&keys](int) { keys.focus_previous(); },
+         true},
+        {digits, "1 to 9", "put the chosen tile in that cell, counted along the rows",
+         [this](int which) { put_chosen_tile(which); }},
+        {{Qt::Key_0, Qt::Key_Delete},
+         "0 or Delete",
+         "send the chosen tile home",
+         [this](int) { put_chosen_tile(-1); }},
+        {{Qt::Key_H},
+         "H",
+         "Show or Hide the magic sum",
+         [this](int) { (void)(shell::press(Command1) || shell::press(Command2)); }},
+    });
+
+    for (int i = 0; i < tile_count; ++i) {
+        shell::Label* tile = tiles[std::size_t(i)];
+        shell::set_reader_traits(
+            tile, {.role = QAccessible::Button,
+                   .name = [this, i] { return tile_reading(i); },
+                   .press = [this, tile] { shell::ScreenKeys::of(*this).focus(tile); }});
+    }
+    for (int k = 0; k < cell_count; ++k) {
+        shell::set_reader_traits(cells[std::size_t(k)],
+                                 {.role = QAccessible::Button,
+                                  .name = [this, k] { return cell_reading(k); },
+                                  .press = [this, k] { put_chosen_tile(k); }});
+    }
+}
+
+void Magicsquares::put_chosen_tile(int cell) {
+    shell::Control* chosen = shell::ScreenKeys::of(*this).focused();
+    const auto at = std::find(tiles.begin(), tiles.end(), chosen);
+    if (at == tiles.end()) {
+        return;
+    }
+    const int tile = int(at - tiles.begin());
+    tiles[std::size_t(tile)]->raise();
+    drop_at(tile, cell < 0 ? home_position(tile) : snap_position(cell));
+}
+
+QString Magicsquares::tile_reading(int tile) const {
+    const QString number = tiles[std::size_t(tile)]->caption();
+    const BoardPoint at = board_.tile_position(tile);
+    for (int k = 0; k < cell_count; ++k) {
+        if (snap_position(k) == at) {
+            return QString("%1, in cell %2").arg(number).arg(k + 1);
+        }
+    }
+    return number + ", in the tile column";
+}
+
+QString Magicsquares::cell_reading(int cell) const {
+    const QString shown = cells[std::size_t(cell)]->caption();
+    const QString held = !shown.isEmpty()                  ? shown
+                         : board_.label_array(cell) != "0" ? qtext(board_.label_value(cell))
+                                                           : QString("empty");
+    return QString("Cell %1: %2").arg(cell + 1).arg(held);
 }
 
 void Magicsquares::start() {
@@ -168,9 +250,12 @@ void Magicsquares::stop_flash() {
     set_flash(false);
 }
 
+// The cells flash red, and their borders thicken with the red, so that the flashing
+// shows also where the red does not (a washed-out projector, a colour-blind eye).
 void Magicsquares::set_flash(bool on) {
     for (auto* cell : cells) {
         cell->set_opaque(on);
+        cell->set_border_width(on ? kFlashBorder : 1);
     }
 }
 
@@ -293,7 +378,11 @@ void Magicsquares::tile_mouse_move(int tile, const shell::MouseArgs& args) {
 
 void Magicsquares::tile_mouse_up(int tile, const shell::MouseArgs& args) {
     const BoardPoint pointer{float(args.x), float(args.y)};
-    board_.drop_tile(tile, centred_corner(board_.tile_position(tile), pointer));
+    drop_at(tile, centred_corner(board_.tile_position(tile), pointer));
+}
+
+void Magicsquares::drop_at(int tile, BoardPoint corner) {
+    board_.drop_tile(tile, corner);
     place_tile(tile);
     show_board();
 }
@@ -303,6 +392,10 @@ void Magicsquares::line_sum_change(int line) {
     const bool reached =
         line_reaches(sum->caption().toStdString(), Label20->caption().toStdString());
     sum->set_fore_colour(reached ? shell::kRed : shell::kWhite);
+    // Red alone hardly shows on the blue; a reached sum also stands bold on a white box.
+    sum->set_font_spec({"Arial", 21.75, reached});
+    sum->set_opaque(reached);
+    sum->set_border(reached);
 }
 
 void Magicsquares::place_tile(int tile) {

@@ -54,6 +54,13 @@ public:
     shell::Timer* Timer2;
 
 private:
+    void add_keys();
+    // Drops the tile that has the keyboard focus on the cell (0 to 8), or home (-1).
+    void put_chosen_tile(int cell);
+    // Where a released tile's corner would be: in a free cell or home (the board decides).
+    void drop_at(int tile, BoardPoint corner);
+    QString tile_reading(int tile) const;
+    QString cell_reading(int cell) const;
     void hide_magic_sum();
     void tile_mouse_move(int tile, const shell::MouseArgs& args);
     void tile_mouse_up(int tile, const shell::MouseArgs& args);

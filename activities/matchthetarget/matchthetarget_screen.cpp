@@ -28,17 +28,17 @@ CaptionFrame::CaptionFrame(QWidget* parent, const QString& name, const QString& 
 
 void CaptionFrame::apply_scale() {
     Frame::apply_scale();
-    QFont font(font_.face);
-    font.setPixelSize(font_px(font_.size));
-    font.setBold(font_.bold);
-    setFont(font);
+    setFont(make_font(font_));
     update();
 }
 
 void CaptionFrame::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), back_colour());
-    const QFontMetrics metrics(font());
+    const int indent = reference_px(8);
+    const QFont fitted = fitted_font(font(), QRect(indent, 0, width() - 2 * indent, height()),
+                                     Qt::AlignLeft | Qt::AlignTop, false, caption());
+    const QFontMetrics metrics(fitted);
     const int line = caption().isEmpty() ? 0 : metrics.height() / 2;
     if (border()) {
         // An etched line, starting level with the middle of the caption.
@@ -49,11 +49,10 @@ void CaptionFrame::paintEvent(QPaintEvent*) {
         painter.drawRect(r.translated(1, 1));
     }
     if (!caption().isEmpty()) {
-        const int indent = reference_px(8);
         const QRect text(indent, 0, metrics.horizontalAdvance(caption()) + reference_px(4),
                          metrics.height());
         painter.fillRect(text, back_colour());
-        painter.setFont(font());
+        painter.setFont(fitted);
         painter.setPen(fore_);
         painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, caption());
     }

@@ -1,6 +1,8 @@
 #include "ordering_screen.h"
 
+#include "accessibility.h"
 #include "forms.h"
+#include "keys.h"
 
 namespace chalkline::ordering {
 
@@ -8,9 +10,18 @@ namespace {
 
 constexpr double kRowTops[kCount] = {915, 1725, 2535, 3345, 4155};
 const shell::FontSpec kBigFont{"Tahoma", 21.75, false};
-// A heavy right-pointing arrow, from a face that has it.
-const QString kArrow = QString(QChar(0x2794));
-const shell::FontSpec kArrowFont{"DejaVu Sans", 20.25, true};
+constexpr int kFlashBorder = 4;
+// The arrows are character 0xE8 of Wingdings where that face is here; otherwise a
+// heavy right-pointing arrow of a face that every machine has.
+bool has_wingdings() {
+    return shell::face_available("Wingdings");
+}
+QString arrow() {
+    return has_wingdings() ? QString(QChar(0xE8)) : QString(QChar(0x2794));
+}
+shell::FontSpec arrow_font() {
+    return {has_wingdings() ? "Wingdings" : "DejaVu Sans", 20.25, true};
+}
 
 } // namespace
 
@@ -66,16 +77,16 @@ OrderingForm::OrderingForm() : ActivityForm("ordering", "Ordering", "menu1") {
                                .top = 1140,
                                .width = 495,
                                .height = 450,
-                               .caption = kArrow,
-                               .font = kArrowFont,
+                               .caption = arrow(),
+                               .font = arrow_font(),
                                .visible = false});
     Label5 = add_label(this, {.name = "Label5",
                               .left = 6435,
                               .top = 4380,
                               .width = 495,
                               .height = 450,
-                              .caption = kArrow,
-                              .font = kArrowFont,
+                              .caption = arrow(),
+                              .font = arrow_font(),
                               .visible = false});
 
     Frame1 = add<shell::Frame>(this, "Frame1");
@@ -97,6 +108,48 @@ OrderingForm::OrderingForm() : ActivityForm("ordering", "Ordering", "menu1") {
     Timer4->on_tick = [this] { Timer4_Timer(); };
     Timer5->on_tick = [this] { Timer5_Timer(); };
     Timer6->on_tick = [this] { Timer6_Timer(); };
+
+    kind_options = {Option1, Option2, Option3};
+    add_keys();
+}
+
+// The focus mark goes through the numbers still to place; Return places the marked one
+// as its click does.
+void OrderingForm::add_keys() {
+    shell::ScreenKeys& keys = shell::ScreenKeys::of(*this);
+    keys.focus_order = [this] {
+        return std::vector<shell::Control*>(Label10.begin(), Label10.end());
+    };
+    keys.add({
+        {{Qt::Key_Tab, Qt::Key_Down},
+         "Tab or Down arrow",
+         "mark the next number still to place",
+         [&keys](int) { keys.focus_next(); },
+         true},
+        {{Qt::Key_Backtab, Qt::Key_Up},
+         "Shift+Tab or Up arrow",
+         "mark the number before",
+         [&keys](int) { keys.focus_previous(); },
+         true},
+        {{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space},
+         "Return or Space",
+         "place the marked number",
+         [&keys](int) { keys.press_focused(); }},
+        {{Qt::Key_Backspace, Qt::Key_U},
+         "Backspace or U",
+         "Undo",
+         [this](int) { shell::press(cmdundo); }},
+    });
+    for (int i = 0; i < kCount; ++i) {
+        shell::set_reader_traits(
+            Label11[i], {.name = [this, i] {
+                const QString end = i == 0 ? ", smallest" : i == kCount - 1 ? ", biggest" : "";
+                const QString held = Label11[i]->caption();
+                return QString("Place %1%2: %3")
+                    .arg(i + 1)
+                    .arg(end, held.isEmpty() ? "empty" : held);
+            }});
+    }
 }
 
 void OrderingForm::start() {
@@ -227,9 +280,12 @@ void OrderingForm::write_board(const OrderingBoard& board) {
     }
 }
 
+// The places flash red; their borders thicken with the red, so that the flashing shows
+// also where the red does not (a washed-out projector, a colour-blind eye).
 void OrderingForm::set_places_opaque(bool opaque) {
     for (auto* place : Label11) {
         place->set_opaque(opaque);
+        place->set_border_width(opaque ? kFlashBorder : 1);
     }
 }
 

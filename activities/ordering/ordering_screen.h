@@ -48,6 +48,7 @@ public:
     shell::Timer* Timer6;
 
 private:
+    void add_keys();
     NumberKind kind() const;
     OrderingBoard read_board() const;
     void write_board(const OrderingBoard& board);

@@ -1,0 +1,329 @@
+// The program worked without a mouse: real key events on the real screens, the screen
+// reader's press action, and a double tap that must not leave two screens.
+
+#include "activities.h"
+#include "fourrules_screen.h"
+#include "keys.h"
+#include "magicsquares_screen.h"
+#include "menu_forms.h"
+#include "ordering_screen.h"
+#include "overlays.h"
+#include "title_form.h"
+
+#include "number_text.h"
+
+#include <QAccessible>
+#include <QtTest>
+
+#include <algorithm>
+
+using namespace shell;
+
+namespace {
+
+// The one visible screen.
+Form* screen() {
+    std::vector<Form*> visible;
+    for (Form* form : loaded_forms()) {
+        if (form->isVisible()) {
+            visible.push_back(form);
+        }
+    }
+    return visible.size() == 1 ? visible.front() : nullptr;
+}
+
+// A key as the teacher presses it: to the focused control, else to the screen.
+void key(int k, Qt::KeyboardModifiers modifiers = {}) {
+    Form* form = screen();
+    QVERIFY(form);
+    QWidget* target = form->focusWidget() ? form->focusWidget() : form;
+    QTest::keyClick(target, Qt::Key(k), modifiers);
+}
+
+QString focused_name() {
+    Control* control = ScreenKeys::of(*screen()).focused();
+    if (auto* label = dynamic_cast<Label*>(control)) {
+        return label->caption();
+    }
+    return control ? control->name() : QString();
+}
+
+// Tabs until the entry of that caption has the focus; false when it is never reached.
+bool tab_to(const QString& caption) {
+    for (int i = 0; i < 20; ++i) {
+        key(Qt::Key_Tab);
+        if (focused_name() == caption) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool shown(const QString& name, int index) {
+    Control* control = index < 0 ? screen()->control(name) : screen()->element(name, index);
+    return control && control->visible();
+}
+
+} // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        register_title_form();
+        register_menu_forms();
+        register_activities();
+        set_address_opener([](const QUrl&) { return true; });
+    }
+
+    void cleanup() {
+        for (Form* form : loaded_forms()) {
+            unload_form(form->name());
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        reset_program_state();
+    }
+
+    // From the title screen to each activity and all the way back with keys alone:
+    // PageUp shows the answer, PageDown makes a new problem that hides it again, and
+    // Escape walks back through the menus to the question whether to leave.
+    void every_activity_is_run_from_the_keyboard_data() {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("answer"); // a control the answer shows or hides
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("shown_by_solution");
+        QTest::newRow("Match the Target") << "Menu 1"
+                                          << "Match the Target"
+                                          << "Frame4" << -1 << true;
+        QTest::newRow("Magic Squares") << "Menu 1"
+                                       << "Magic Squares"
+                                       << "Label10" << -1 << false;
+        QTest::newRow("Ordering") << "Menu 1"
+                                  << "Ordering"
+                                  << "Label11" << 0 << false;
+        QTest::newRow("Mental Arithmetic") << "Menu 2"
+                                           << "Mental Arithmetic"
+                                           << "Label3" << 1 << true;
+        QTest::newRow("The Four Rules") << "Menu 3"
+                                        << "The Four Rules"
+                                        << "Label5" << -1 << true;
+    }
+    void every_activity_is_run_from_the_keyboard() {
+        QFETCH(QString, link);
+        QFETCH(QString, title);
+        QFETCH(QString, answer);
+        QFETCH(int, index);
+        QFETCH(bool, shown_by_solution);
+
+        show_form("Titlefrm");
+        key(Qt::Key_Escape); // nothing to cancel at start-up
+        QCOMPARE(screen()->name(), QString("Titlefrm"));
+        key(Qt::Key_Return);
+        QCOMPARE(screen()->name(), QString("intro0"));
+        QVERIFY(tab_to(link));
+        key(Qt::Key_Return);
+        QVERIFY(tab_to(title));
+        key(Qt::Key_Space);
+        QCOMPARE(screen()->caption(), title);
+
+        key(Qt::Key_PageUp);
+        QCOMPARE(shown(answer, index), shown_by_solution);
+        key(Qt::Key_PageDown);
+        QCOMPARE(shown(answer, index), !shown_by_solution);
+
+        key(Qt::Key_Escape);
+        QCOMPARE(screen()->caption(), QString("Chalkline"));
+        QCOMPARE(screen()->accessibleName(), "Chalkline \u2014 " + link);
+        key(Qt::Key_Escape);
+        QCOMPARE(screen()->name(), QString("intro0"));
+        key(Qt::Key_Escape);
+        QCOMPARE(screen()->get<CommandButton>("Command1")->caption(), QString("Cancel"));
+        key(Qt::Key_Escape);
+        QCOMPARE(screen()->name(), QString("intro0"));
+    }
+
+    // Forwards and backwards, the focus meets every entry that acts, in reading order,
+    // never a disabled title nor the screen's own link; the focused entry is lit as under
+    // the pointer and carries the focus mark.
+    void the_menu_focus_passes_only_entries_that_act() {
+        const QStringList expected[] = {
+            {"Match the Target", "Magic Squares", "Ordering", "Menu 2", "Menu 3", "Menu 4",
+             "Menu 5", "Command1"},
+            {"Mental Arithmetic", "Menu 1", "Menu 3", "Menu 4", "Menu 5", "Command1"},
+            {"The Four Rules", "Menu 1", "Menu 2", "Menu 4", "Menu 5", "Command1"},
+            {"Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
+            {"Menu 1", "Menu 2", "Menu 3", "Menu 4", "Command1"},
+        };
+        for (int n = 1; n <= 5; ++n) {
+            Form* menu = show_form(QString("menu%1").arg(n));
+            QStringList forwards, backwards;
+            for (int i = 0; i < expected[n - 1].size(); ++i) {
+                key(i % 2 ? Qt::Key_Down : Qt::Key_Tab);
+                forwards << focused_name();
+                auto* entry = dynamic_cast<Label*>(ScreenKeys::of(*menu).focused());
+                if (entry && entry->name() == "Label2") {
+                    QVERIFY(entry->opaque());
+                }
+                QWidget* mark = ScreenKeys::of(*menu).focus_mark();
+                QVERIFY(mark && mark->geometry().contains(
+                                    ScreenKeys::of(*menu).focused()->widget()->geometry()));
+            }
+            cleanup();
+            menu = show_form(QString("menu%1").arg(n));
+            for (int i = 0; i < expected[n - 1].size(); ++i) {
+                key(i % 2 ? Qt::Key_Up : Qt::Key_Tab, i % 2 ? Qt::NoModifier : Qt::ShiftModifier);
+                backwards.prepend(focused_name());
+            }
+            QCOMPARE(forwards, expected[n - 1]);
+            QCOMPARE(backwards, expected[n - 1]);
+            cleanup();
+        }
+    }
+
+    // Space or an arrow on a focused option makes no new problem; K and Ctrl+digit
+    // choose the kind as a click on its option does.
+    void the_kind_is_chosen_by_its_keys_only() {
+        auto* form = static_cast<chalkline::FourRulesForm*>(show_form("fourrules"));
+        form->Option2->setFocus();
+        form->cmdsoln->click();
+        QTest::keyClick(form->Option2, Qt::Key_Space);
+        QTest::keyClick(form->Option2, Qt::Key_Down);
+        QVERIFY(form->Label5->visible()); // the answers of the first problem stay
+        QCOMPARE(form->kind(), 1);
+        key(Qt::Key_K);
+        QCOMPARE(form->kind(), 2);
+        QVERIFY(form->Option2->value() && !form->Label5->visible());
+        key(Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(form->kind(), 3);
+        key(Qt::Key_K);
+        QCOMPARE(form->kind(), 1);
+        QVERIFY(form->Option1->value());
+    }
+
+    // A wrong number placed and taken back with Undo, then the five in order with the
+    // focus keys: the places start flashing.
+    void ordering_is_solved_with_the_focus_keys_and_undo() {
+        auto* form = static_cast<chalkline::ordering::OrderingForm*>(show_form("ordering"));
+        QList<int> order{0, 1, 2, 3, 4};
+        std::sort(order.begin(), order.end(), [form](int a, int b) {
+            return chalkline::read_number(form->Label10[a]->caption().toStdString()) <
+                   chalkline::read_number(form->Label10[b]->caption().toStdString());
+        });
+        const auto mark_number = [form](int i) {
+            for (int step = 0; step < 10 && ScreenKeys::of(*form).focused() != form->Label10[i];
+                 ++step) {
+                key(step % 2 ? Qt::Key_Down : Qt::Key_Tab);
+            }
+            return ScreenKeys::of(*form).focused() == form->Label10[i];
+        };
+        QVERIFY(mark_number(order[4]));
+        key(Qt::Key_Return);
+        QCOMPARE(form->Label11[0]->caption(), form->Label10[order[4]]->caption());
+        QVERIFY(ScreenKeys::of(*form).focused()); // the mark went on to a number left
+        key(Qt::Key_Backspace);
+        QCOMPARE(form->Label11[0]->caption(), QString());
+        for (int i : order) {
+            QVERIFY(mark_number(i));
+            key(Qt::Key_Space);
+        }
+        QVERIFY(!ScreenKeys::of(*form).focused());
+        QVERIFY(form->Timer5->fire());
+        QVERIFY(form->Timer6->enabled());
+    }
+
+    // Each tile chosen with Tab and put in its cell with a digit, one of them sent home
+    // with Delete and put back: the square is solved and flashes as after a drag solve.
+    void a_magic_square_is_solved_with_tab_and_digits() {
+        using namespace chalkline::magicsquares;
+        auto* form = static_cast<Magicsquares*>(show_form("Magicsquares"));
+        key(Qt::Key_H); // Show: the sum the lines are judged against
+        QVERIFY(form->Label20->visible());
+        const auto& cells = arrangement_order(form->square().arrangement);
+        for (int tile = 0; tile < 9; ++tile) {
+            key(Qt::Key_Tab);
+            QCOMPARE(ScreenKeys::of(*form).focused(), form->tiles[std::size_t(tile)]);
+            key(Qt::Key_1 + cells[std::size_t(tile)]);
+        }
+        key(Qt::Key_Delete);
+        QVERIFY(form->copies[8]->isHidden());
+        QVERIFY(form->Timer1->fire());
+        QVERIFY(!form->Timer2->enabled());
+        key(Qt::Key_1 + cells[8]);
+        QVERIFY(form->Timer1->fire());
+        QVERIFY(form->Timer2->fire());
+        QVERIFY(form->cells[0]->opaque());
+    }
+
+    // The second tap of a double tap on an activity's Exit lands on the menu's exit
+    // button beneath it and is dropped; a later click goes through.
+    void a_double_tap_on_exit_leaves_one_screen() {
+        show_form("menu1");
+        QTest::mouseClick(screen()->element("Label3", 4)->widget(), Qt::LeftButton);
+        QCOMPARE(screen()->name(), QString("ordering"));
+        QTest::mouseClick(screen()->control("cmdexit")->widget(), Qt::LeftButton);
+        QCOMPARE(screen()->name(), QString("menu1"));
+        QTest::lastMouseTimestamp -= QTest::mouseDoubleClickInterval; // the second tap
+        QTest::mouseClick(screen()->control("Command1")->widget(), Qt::LeftButton);
+        QCOMPARE(screen()->name(), QString("menu1"));
+        QTest::mouseClick(screen()->control("Command1")->widget(), Qt::LeftButton);
+        QCOMPARE(screen()->name(), QString("intro0"));
+    }
+
+    // A screen reader presses a menu title through its action, as a click would; a
+    // disabled title offers the action but does nothing; a fraction reads as one value.
+    void a_screen_reader_presses_what_a_click_presses() {
+        Form* menu = show_form("menu2");
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(menu);
+        QCOMPARE(window->text(QAccessible::Name), QString("Chalkline \u2014 Menu 2"));
+        QAccessibleInterface* disabled =
+            QAccessible::queryAccessibleInterface(menu->element("Label3", 0)->widget());
+        QVERIFY(disabled->state().disabled);
+        disabled->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(screen(), menu);
+        QAccessibleInterface* title =
+            QAccessible::queryAccessibleInterface(menu->element("Label3", 4)->widget());
+        QCOMPARE(title->role(), QAccessible::Button);
+        QCOMPARE(title->text(QAccessible::Name), QString("Mental Arithmetic"));
+        title->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(screen()->name(), QString("fastmental"));
+
+        cleanup();
+        auto* four = static_cast<chalkline::FourRulesForm*>(show_form("fourrules"));
+        key(Qt::Key_3, Qt::ControlModifier);
+        QCOMPARE(QAccessible::queryAccessibleInterface(four->Label9)->text(QAccessible::Name),
+                 four->Label9->caption() + " over " + four->Label10->caption());
+        QVERIFY(QAccessible::queryAccessibleInterface(four->Label10)->state().invisible);
+    }
+
+    // B blanks the whole screen and the list of keys covers it, both following the
+    // screen's size; the key or click that takes them away does nothing else.
+    void the_blank_and_the_list_of_keys_cover_the_screen() {
+        auto* form = static_cast<chalkline::FourRulesForm*>(show_form("fourrules"));
+        key(Qt::Key_PageUp);
+        key(Qt::Key_B);
+        QWidget* blank = open_overlay(*form);
+        QVERIFY(blank);
+        QCOMPARE(blank->geometry(), form->rect());
+        form->setFixedSize(1200, 900); // as in full screen
+        QCOMPARE(blank->geometry(), form->rect());
+        key(Qt::Key_PageDown);
+        QVERIFY(!overlay_open(*form));
+        QVERIFY(form->Label5->visible()); // no new problem
+
+        key(Qt::Key_Question, Qt::ShiftModifier);
+        QWidget* list = open_overlay(*form);
+        QVERIFY(list);
+        for (const char* row : {"PageUp or S: Solution", "Ctrl+1 to Ctrl+3",
+                                "F11 or Ctrl+F: full screen on and off"}) {
+            QVERIFY2(list->accessibleDescription().contains(row), row);
+        }
+        QTest::mouseClick(list, Qt::LeftButton);
+        QVERIFY(!overlay_open(*form));
+        QVERIFY(form->Label5->visible());
+    }
+};
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"

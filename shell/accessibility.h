@@ -1,0 +1,33 @@
+#pragma once
+
+#include "controls.h"
+
+#include <QAccessible>
+
+#include <functional>
+#include <optional>
+
+namespace shell {
+
+// What a screen reader is told about a control beyond what its widget shows. A label
+// with a click handler is read as a button whose press action is that click, without
+// any traits; these are for the rest: a role of its own, a name worked out when it is
+// read, a press action for a control that takes drags rather than clicks, or being
+// passed over because another control reads for it.
+struct ReaderTraits {
+    std::optional<QAccessible::Role> role{};
+    std::function<QString()> name{};
+    std::function<void()> press{};
+    bool passed_over = false;
+};
+void set_reader_traits(Control* control, ReaderTraits traits);
+
+// Reads two labels as one fraction, "3 over 4": the numerator's name carries the whole
+// value and the denominator is passed over.
+void read_as_fraction(Label* numerator, Label* denominator);
+
+// Gives the labels and screens of the program their screen-reader interfaces. Runs once;
+// the keyboard layer calls it as the first screen is built.
+void install_accessibility();
+
+} // namespace shell

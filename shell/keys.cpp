@@ -1,0 +1,427 @@
+#include "keys.h"
+
+#include "accessibility.h"
+#include "overlays.h"
+#include "pictures.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleHints>
+
+#include <algorithm>
+
+namespace shell {
+
+namespace {
+
+Form* form_of(QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    return widget ? dynamic_cast<Form*>(widget->window()) : nullptr;
+}
+
+ScreenKeys* keys_of(Form* form) {
+    for (QObject* child : form->children()) {
+        if (auto* keys = dynamic_cast<ScreenKeys*>(child)) {
+            return keys;
+        }
+    }
+    return nullptr;
+}
+
+bool is_modifier(int key) {
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The key as the tables name it: Shift+Tab is Backtab whatever sent it, and only Ctrl,
+// Alt and Meta count as modifiers.
+QKeyCombination normalised(const QKeyEvent* event) {
+    const Qt::KeyboardModifiers counted =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    int key = event->key();
+    if (key == Qt::Key_Tab && (event->modifiers() & Qt::ShiftModifier)) {
+        key = Qt::Key_Backtab;
+    }
+    return QKeyCombination(counted, Qt::Key(key));
+}
+
+// The pointer arriving on a control: it crosses the form, then lands on the control.
+// The form hears of it in design coordinates, from the corner of its stage.
+void hover(Form& form, Control* control) {
+    QWidget* widget = control->widget();
+    const QPoint centre = widget->rect().center();
+    const QPoint on_form = widget->mapTo(form.stage(), centre);
+    const double tpp = twips_per_pixel();
+    form.Form_MouseMove({Qt::NoButton, {}, on_form.x() * tpp, on_form.y() * tpp});
+    if (auto handler = control->on_mouse_move) {
+        handler(control->index(), {Qt::NoButton, {}, centre.x() * tpp, centre.y() * tpp});
+    }
+}
+
+// A frame around the focused control, in white with a dark inner line so that it shows
+// on the blue screens and on the black menu labels alike. It sits beside the control, in
+// front of everything, follows it and never takes the mouse.
+class FocusMark : public QWidget {
+public:
+    FocusMark(QWidget* target, std::function<void()> on_change)
+        : QWidget(target->parentWidget()), on_change_(std::move(on_change)) {
+        setAttribute(Qt::WA_TransparentForMouseEvents);
+        setFocusPolicy(Qt::NoFocus);
+        follow(target);
+    }
+
+    void follow(QWidget* target) {
+        if (target_ != target) {
+            if (target_) {
+                target_->removeEventFilter(this);
+            }
+            target_ = target;
+            target_->installEventFilter(this);
+        }
+        if (parentWidget() != target->parentWidget()) {
+            setParent(target->parentWidget());
+        }
+        place();
+        show();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::ZOrderChange:
+            place();
+            break;
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::EnabledChange:
+            on_change_();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const int band = reference_px(3);
+        const QRectF outer =
+            QRectF(rect()).adjusted(band / 2.0, band / 2.0, -band / 2.0, -band / 2.0);
+        painter.setPen(QPen(kWhite, band, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.drawRect(outer);
+        painter.setPen(QPen(kBlack, 1));
+        painter.drawRect(QRectF(rect()).adjusted(band + 0.5, band + 0.5, -band - 0.5, -band - 0.5));
+    }
+
+private:
+    void place() {
+        if (!target_) {
+            return;
+        }
+        const int margin = reference_px(4);
+        setGeometry(target_->geometry().adjusted(-margin, -margin, margin, margin));
+        raise();
+    }
+
+    QPointer<QWidget> target_;
+    std::function<void()> on_change_;
+};
+
+// A click that reaches a screen within the double-click interval of the click that
+// opened it is the second tap of a double tap meant for the screen before; it is dropped,
+// so a double tap on Exit leaves one screen, not two. Times are the events' own.
+class TapGuard {
+public:
+    // The press (or double click) to drop; its release is dropped with it.
+    bool drop_press(Form* form, const QMouseEvent* event) {
+        if (guarded_ == form && event->timestamp() - opened_at_ < interval()) {
+            dropping_ = true;
+            return true;
+        }
+        if (guarded_ == form) {
+            guarded_ = nullptr;
+        }
+        return false;
+    }
+    // A drag that the dropped press would start goes with it.
+    bool drop_move(Form* form) const { return dropping_ && guarded_ == form; }
+    bool drop_release(Form* form, const QMouseEvent* event) {
+        if (dropping_ && guarded_ == form) {
+            dropping_ = false;
+            return true;
+        }
+        last_release_ = event->timestamp();
+        release_known_ = true;
+        return false;
+    }
+    // A screen shown by the click now being handled is guarded from its time.
+    void shown(Form* form) {
+        if (release_known_) {
+            guarded_ = form;
+            opened_at_ = last_release_;
+            dropping_ = false;
+        }
+    }
+    // Screens opened from the keyboard are not guarded.
+    void key_pressed() { release_known_ = false; }
+
+private:
+    static quint64 interval() {
+        return quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+    }
+
+    QPointer<Form> guarded_;
+    quint64 opened_at_ = 0;
+    quint64 last_release_ = 0;
+    bool release_known_ = false;
+    bool dropping_ = false;
+};
+
+// Sees every key and click of the program before the control it is meant for: keys go
+// to the table of their screen, and the second tap of a double tap is dropped.
+class InputFilter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return key_press(watched, static_cast<QKeyEvent*>(event));
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+            if (Form* form = form_of(watched)) {
+                return guard_.drop_press(form, static_cast<QMouseEvent*>(event));
+            }
+            return false;
+        case QEvent::MouseMove:
+            if (Form* form = form_of(watched)) {
+                return guard_.drop_move(form);
+            }
+            return false;
+        case QEvent::MouseButtonRelease:
+            if (Form* form = form_of(watched)) {
+                return guard_.drop_release(form, static_cast<QMouseEvent*>(event));
+            }
+            return false;
+        case QEvent::Show:
+            if (auto* form = dynamic_cast<Form*>(watched); form && form->isWindow()) {
+                guard_.shown(form);
+            }
+            return false;
+        default:
+            return false;
+        }
+    }
+
+private:
+    bool key_press(QObject* watched, QKeyEvent* event) {
+        Form* form = form_of(watched);
+        ScreenKeys* keys = form ? keys_of(form) : nullptr;
+        if (!keys || is_full_screen_key(event)) {
+            return false;
+        }
+        guard_.key_pressed();
+        if (overlay_open(*form)) {
+            if (!is_modifier(event->key()) && !event->isAutoRepeat()) {
+                close_overlay(*form);
+            }
+            return true;
+        }
+        return keys->key_press(event) || keys->exclusive;
+    }
+
+    TapGuard guard_;
+};
+
+void install_input_layer() {
+    static bool installed = false;
+    if (installed || !qApp) {
+        return;
+    }
+    installed = true;
+    qApp->installEventFilter(new InputFilter(qApp));
+    install_accessibility();
+}
+
+} // namespace
+
+bool is_full_screen_key(const QKeyEvent* event) {
+    const QKeyCombination key = normalised(event);
+    return key.key() == Qt::Key_F11 || key == QKeyCombination(Qt::ControlModifier, Qt::Key_F);
+}
+
+bool press(Control* control) {
+    if (!control) {
+        return false;
+    }
+    QWidget* widget = control->widget();
+    if (!widget->isEnabled() || !widget->isVisibleTo(widget->window())) {
+        return false;
+    }
+    if (auto* button = dynamic_cast<QAbstractButton*>(widget)) {
+        button->click();
+        return true;
+    }
+    if (auto handler = control->on_click) {
+        const int index = control->index();
+        run_handler([&] { handler(index); });
+        return true;
+    }
+    return false;
+}
+
+// ---- ScreenKeys ----
+
+ScreenKeys& ScreenKeys::of(Form& form) {
+    if (ScreenKeys* keys = keys_of(&form)) {
+        return *keys;
+    }
+    install_input_layer();
+    return *new ScreenKeys(form);
+}
+
+ScreenKeys::ScreenKeys(Form& form) : QObject(&form), form_(form) {
+    if (qApp) {
+        connect(qApp, &QApplication::focusChanged, this, [this] { follow_focus(); });
+    }
+}
+
+void ScreenKeys::add(std::vector<KeyBinding> rows) {
+    table_.insert(table_.end(), rows.begin(), rows.end());
+}
+
+void ScreenKeys::add_front(std::vector<KeyBinding> rows) {
+    table_.insert(table_.begin(), rows.begin(), rows.end());
+}
+
+bool ScreenKeys::key_press(const QKeyEvent* event) {
+    const QKeyCombination key = normalised(event);
+    for (const KeyBinding& row : table_) {
+        const auto which = row.keys.indexOf(key);
+        if (which < 0) {
+            continue;
+        }
+        if (!event->isAutoRepeat() || row.repeats) {
+            // The row is copied: it may unload the screen, and the table with it.
+            auto run = row.run;
+            run_handler([&] { run(int(which)); });
+        }
+        return true;
+    }
+    return false;
+}
+
+bool ScreenKeys::reachable(Control* control) const {
+    QWidget* widget = control->widget();
+    return widget->isEnabled() && widget->isVisibleTo(&form_);
+}
+
+Control* ScreenKeys::focused() const {
+    QWidget* focus = form_.focusWidget();
+    if (!focus || !focus_order) {
+        return nullptr;
+    }
+    for (Control* control : focus_order()) {
+        if (control->widget() == focus) {
+            return reachable(control) ? control : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+void ScreenKeys::focus(Control* control) {
+    if (!control || !reachable(control)) {
+        return;
+    }
+    control->widget()->setFocus(Qt::TabFocusReason);
+    run_handler([&] { hover(form_, control); });
+    follow_focus();
+}
+
+void ScreenKeys::step_focus(int step) {
+    if (!focus_order) {
+        return;
+    }
+    const auto order = focus_order();
+    const auto at = std::find_if(order.begin(), order.end(),
+                                 [this](Control* c) { return c->widget() == form_.focusWidget(); });
+    step_from(at == order.end() ? -1 : int(at - order.begin()), step);
+}
+
+// From the control at `position` in the focus order (-1: none, so the first or the last
+// is next) to the next one in reach, round the end and back to the start.
+void ScreenKeys::step_from(int position, int step) {
+    const auto order = focus_order();
+    const int count = int(order.size());
+    for (int i = 1; i <= count; ++i) {
+        const int next = position < 0 ? (step > 0 ? i - 1 : count - i)
+                                      : ((position + step * i) % count + count) % count;
+        if (reachable(order[std::size_t(next)])) {
+            focus(order[std::size_t(next)]);
+            return;
+        }
+    }
+}
+
+void ScreenKeys::press_focused() {
+    Control* control = focused();
+    if (!control) {
+        return;
+    }
+    const auto order = focus_order();
+    const int position = int(std::find(order.begin(), order.end(), control) - order.begin());
+    const QString screen = form_.name();
+    press(control);
+    // The press may have left the screen, which then goes with its next event.
+    if (loaded_form(screen) == &form_ && form_.isVisible() && !reachable(control)) {
+        step_from(position, +1);
+    }
+}
+
+QWidget* ScreenKeys::focus_mark() const {
+    return mark_ && !mark_->isHidden() ? mark_.data() : nullptr;
+}
+
+void ScreenKeys::follow_focus() {
+    // A form is hidden before it goes; while it goes down its controls are not asked.
+    Control* control = form_.isVisible() ? focused() : nullptr;
+    if (!control) {
+        if (mark_) {
+            mark_->hide();
+        }
+        return;
+    }
+    if (!mark_) {
+        // The mark may outlive the keyboard while the form goes down.
+        QPointer<ScreenKeys> keys(this);
+        mark_ = new FocusMark(control->widget(), [keys] {
+            if (keys) {
+                keys->follow_focus();
+            }
+        });
+    } else {
+        static_cast<FocusMark*>(mark_.data())->follow(control->widget());
+    }
+}
+
+} // namespace shell

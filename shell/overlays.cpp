@@ -1,0 +1,175 @@
+#include "overlays.h"
+
+#include "keys.h"
+
+#include <QEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace shell {
+
+namespace {
+
+// The rows every list of keys ends with.
+const QString kFullScreenKeys = "F11 or Ctrl+F";
+const QString kFullScreenWhat = "full screen on and off";
+const QString kClosing = "Any key or click closes this list.";
+
+class Overlay : public QWidget {
+public:
+    enum class Kind { Blank, KeyHelp };
+
+    Overlay(Form& form, Kind kind) : QWidget(&form), kind_(kind) {
+        setFocusPolicy(Qt::NoFocus);
+        setAttribute(Qt::WA_OpaquePaintEvent, kind == Kind::Blank);
+        form.installEventFilter(this);
+        if (kind == Kind::KeyHelp) {
+            heading_ = "Keys: " + form.caption();
+            for (const KeyBinding& row : ScreenKeys::of(form).table()) {
+                rows_.append({row.keys_text, row.what});
+            }
+            rows_.append({kFullScreenKeys, kFullScreenWhat});
+            setAccessibleName(heading_);
+            QStringList lines;
+            for (const auto& [keys, what] : rows_) {
+                lines << keys + ": " + what;
+            }
+            setAccessibleDescription(lines.join('\n'));
+        } else {
+            setAccessibleName("Blank screen");
+        }
+        setGeometry(form.rect());
+        raise();
+        show();
+    }
+
+    Kind kind() const { return kind_; }
+
+    void close_now() {
+        parentWidget()->removeEventFilter(this);
+        hide();
+        deleteLater();
+    }
+
+protected:
+    // The cover follows the form when it changes size (full screen on or off).
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Resize) {
+            setGeometry(parentWidget()->rect());
+        }
+        return false;
+    }
+
+    void mousePressEvent(QMouseEvent*) override { close_now(); }
+
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        if (kind_ == Kind::Blank) {
+            painter.fillRect(rect(), kBlack);
+            return;
+        }
+        painter.fillRect(rect(), QColor(0, 0, 0, 170));
+        paint_list(painter);
+    }
+
+private:
+    // A panel in the middle of the form: the heading, then each row's keys in yellow
+    // beside what they do in white, sized from the fonts as they are now.
+    void paint_list(QPainter& painter) {
+        QFont heading_font("Tahoma");
+        heading_font.setPixelSize(font_px(18));
+        heading_font.setBold(true);
+        QFont keys_font("Tahoma");
+        keys_font.setPixelSize(font_px(12));
+        keys_font.setBold(true);
+        QFont what_font("Tahoma");
+        what_font.setPixelSize(font_px(12));
+        const QFontMetrics heading_metrics(heading_font), keys_metrics(keys_font),
+            what_metrics(what_font);
+
+        int keys_width = 0, what_width = heading_metrics.horizontalAdvance(heading_);
+        for (const auto& [keys, what] : rows_) {
+            keys_width = std::max(keys_width, keys_metrics.horizontalAdvance(keys));
+            what_width = std::max(what_width, what_metrics.horizontalAdvance(what));
+        }
+        what_width = std::max(what_width, what_metrics.horizontalAdvance(kClosing));
+        const int pad = px(300);
+        const int gap = px(240);
+        const int line = std::max(keys_metrics.height(), what_metrics.height()) + px(45);
+        const int width = pad + keys_width + gap + what_width + pad;
+        const int height =
+            pad + heading_metrics.height() + px(150) + line * int(rows_.size() + 1) + px(150) + pad;
+        QRect panel(0, 0, width, height);
+        panel.moveCenter(rect().center());
+
+        painter.fillRect(panel, kScreenBlue);
+        painter.setPen(QPen(kYellow, reference_px(2)));
+        painter.drawRect(panel.adjusted(0, 0, -1, -1));
+
+        int y = panel.top() + pad;
+        const int left = panel.left() + pad;
+        painter.setFont(heading_font);
+        painter.setPen(kYellow);
+        painter.drawText(QRect(left, y, width - 2 * pad, heading_metrics.height()),
+                         Qt::AlignLeft | Qt::AlignVCenter, heading_);
+        y += heading_metrics.height() + px(150);
+        for (const auto& [keys, what] : rows_) {
+            painter.setFont(keys_font);
+            painter.setPen(kYellow);
+            painter.drawText(QRect(left, y, keys_width, line), Qt::AlignLeft | Qt::AlignVCenter,
+                             keys);
+            painter.setFont(what_font);
+            painter.setPen(kWhite);
+            painter.drawText(QRect(left + keys_width + gap, y, what_width, line),
+                             Qt::AlignLeft | Qt::AlignVCenter, what);
+            y += line;
+        }
+        y += px(150);
+        painter.drawText(QRect(left, y, width - 2 * pad, line), Qt::AlignLeft | Qt::AlignVCenter,
+                         kClosing);
+    }
+
+    Kind kind_;
+    QString heading_;
+    QList<QPair<QString, QString>> rows_;
+};
+
+Overlay* find_overlay(const Form& form) {
+    for (QObject* child : form.children()) {
+        if (auto* overlay = dynamic_cast<Overlay*>(child); overlay && !overlay->isHidden()) {
+            return overlay;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+void show_blank(Form& form) {
+    close_overlay(form);
+    new Overlay(form, Overlay::Kind::Blank);
+}
+
+void show_key_help(Form& form) {
+    close_overlay(form);
+    new Overlay(form, Overlay::Kind::KeyHelp);
+}
+
+bool close_overlay(Form& form) {
+    Overlay* overlay = find_overlay(form);
+    if (overlay) {
+        overlay->close_now();
+    }
+    return overlay != nullptr;
+}
+
+bool overlay_open(const Form& form) {
+    return find_overlay(form) != nullptr;
+}
+
+QWidget* open_overlay(const Form& form) {
+    return find_overlay(form);
+}
+
+} // namespace shell
