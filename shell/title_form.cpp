@@ -19,14 +19,20 @@ void centre(Form& form) {
     form.set_left(float(desktop.width) / 2.0f - float(form.outer_width()) / 2.0f);
 }
 
-QIcon title_icon() {
-    QPixmap icon(32, 32);
-    icon.fill(kStyleBlue);
-    QPainter painter(&icon);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kYellow, 4, Qt::SolidLine, Qt::RoundCap));
-    painter.drawArc(QRectF(7, 7, 18, 18), 45 * 16, 270 * 16);
-    return QIcon(icon);
+// Painted once and shared by every load of the screen: each new icon given to a window
+// would be kept by the platform, and memory would grow with every visit.
+const QIcon& title_icon() {
+    static const QIcon* const icon = [] {
+        QPixmap pixmap(32, 32);
+        pixmap.fill(kStyleBlue);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(kYellow, 4, Qt::SolidLine, Qt::RoundCap));
+        painter.drawArc(QRectF(7, 7, 18, 18), 45 * 16, 270 * 16);
+        painter.end();
+        return new QIcon(pixmap);
+    }();
+    return *icon;
 }
 
 } // namespace
