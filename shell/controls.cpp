@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QGlyphRun>
+#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRawFont>
@@ -214,9 +215,15 @@ QFont make_font(const FontSpec& design) {
     return font;
 }
 
+// Asked once a face: the font database lists every family at each question, a cost a
+// screen would pay at every load.
 bool face_available(const QString& face) {
     ensure_fonts();
-    return QFontDatabase::hasFamily(face);
+    static QHash<QString, bool> known;
+    if (auto it = known.find(face); it != known.end()) {
+        return *it;
+    }
+    return *known.insert(face, QFontDatabase::hasFamily(face));
 }
 
 QFont fitted_font(const QFont& font, const QRect& box, Qt::Alignment alignment, bool wrap,
