@@ -78,6 +78,8 @@ Form::Form(const QString& name, double width, double height) : stage_(new QWidge
     // not drop the movement there): over the background it reaches the form.
     stage_->setObjectName("stage");
     stage_->setMouseTracking(true);
+    // The form paints every pixel itself, so the toolkit need not fill it first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     set_outer_size(width, height);
 }
 
@@ -297,14 +299,23 @@ void Form::resizeEvent(QResizeEvent* event) {
     fit_stage();
 }
 
+// Every pixel is painted once (a full screen is many of them): the black margins, the
+// back colour where the picture does not reach, and the picture.
 void Form::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect design = stage_->geometry();
-    if (design != rect()) {
-        painter.fillRect(rect(), kBlack);
+    const QPixmap picture = background_pixmap(true);
+    const QRect pictured =
+        picture.isNull()
+            ? QRect()
+            : QRect(design.topLeft(), picture.deviceIndependentSize().toSize()) & design;
+    for (const QRect& margin : QRegion(rect()) - design) {
+        painter.fillRect(margin, kBlack);
     }
-    painter.fillRect(design, back_);
-    painter.drawPixmap(design.topLeft(), background_pixmap(true));
+    for (const QRect& uncovered : QRegion(design) - pictured) {
+        painter.fillRect(uncovered, back_);
+    }
+    painter.drawPixmap(design.topLeft(), picture);
 }
 
 void Form::mouseMoveEvent(QMouseEvent* event) {
