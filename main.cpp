@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chalkline: mathematics activities for the whole class on a projector or whiteboard.
 
 #include "activities.h"

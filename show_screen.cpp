@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // For developers: opens one screen by name, as a menu would, to look at it or take a
 // screenshot (show_screen fourrules; show_screen -f fourrules for full screen). Not
 // installed with the program.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures Chalkline side by side with a bare Qt program of the same widgets and the same
 // pictures, and prints one table of figures with their ratios to the bare program:
 // cold start to the painted title screen, screen switches per screen, the Magic Squares

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's SVG icon to PNG files of the sizes given, for icon themes that
 // want bitmaps. Used by the build only.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Paints the program's pictures and saves them as JPEG files in <out>/Images and
 // <out>/opening. Each is made at three times the pixel size at which it shows, so that
 // it stays sharp when the window is enlarged for a projector, and says so in its header

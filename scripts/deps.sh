@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs with apt-get the Debian packages that building and running Chalkline need,
 # with "test" also those its tests need, and with "package" those that making and
 # checking its Debian package need. Nothing is installed, and apt is not touched, when

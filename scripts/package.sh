@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of Chalkline into dist/ and checks it with lintian. The
 # build, in build/package, uses Debian's own compiler flags (hardening included) and
 # leaves the tests out. Install it with: apt-get install ./dist/chalkline_*.deb

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Chalkline in build/ and starts it there, beside its Images and opening folders.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds Chalkline in build/ and runs every test; then builds the whole suite again in
 # build/sanitize with AddressSanitizer and UndefinedBehaviorSanitizer and runs it there.
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build folder BUILD into a fresh PREFIX with `cmake --install`, for the
 # tests of the installed program, and copies TEST_PROGRAM (a test that must run from
 # the installed program's folder) into PREFIX/BINDIR beside it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program under Xvfb and works it with real X clicks: the title window
 # is centred at its size and "Exit" ends the program with status 0; the installed
 # program, started from another folder, walks through the menus and comes back out; a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program worked without a mouse: real key events on the real screens, the screen
 // reader's press action, and a double tap that must not leave two screens.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From the back of the room, on the real screens: the widest captions the activities
 // make are drawn whole, greyed and marked texts read in greyscale, and an option takes
 // a click anywhere on it.

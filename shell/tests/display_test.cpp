@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Full screen and the screen in use, on two offscreen screens side by side: 1920 by 1080
 // and, to its right, 1280 by 800. Also what the command line asks for.
 

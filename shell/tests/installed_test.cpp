@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture folders of an installed program. This test runs from the bin folder of a
 // test installation (`cmake --install --prefix`), beside the installed program, with
 // CHALKLINE_TEST_PREFIX naming that prefix, and works from an empty working folder as

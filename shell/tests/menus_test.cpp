@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first menu screen, the five menu screens and every move between screens, driven
 // by real clicks and mouse moves on controls found by name.
 

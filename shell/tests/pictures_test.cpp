@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any JPEG at a picture path shows at its own size or is reported clearly, without
 // hanging, and a picture costs only the area it fills. The pictures are made here.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen layer, style_form, the title screen and the activity frame, driven as a
 // person would: real clicks and mouse moves on controls found by name.
 

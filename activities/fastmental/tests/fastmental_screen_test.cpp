@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Mental Arithmetic screen driven as the teacher would: clicks on its controls by
 // name, the timers' ticks fired by the test.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Four Rules screen driven by clicks on its controls, found by name: what is shown
 // and hidden for each kind of number, and the answers Solution reveals.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Magic Squares screen driven as a class would: real presses, moves and releases on
 // the tiles, clicks on the buttons and options, and timer ticks fired by the test.
 

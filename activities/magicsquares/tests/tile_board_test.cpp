@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "magicsquares_logic.h"
 #include "tile_board.h"
 

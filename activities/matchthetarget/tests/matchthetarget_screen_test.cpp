@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Match the Target screen driven as the teacher drives it: real clicks on the
 // controls found by name, and the instruction timer's tick fired by the test.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Ordering screen driven as the class would: clicks on the numbers and buttons by
 // control name, with the timer ticks fired by the test.
 
