@@ -47,15 +47,6 @@ void refresh(bool present_visible) {
     }
 }
 
-bool toggles_full_screen(const QKeyEvent* key) {
-    if (key->isAutoRepeat()) {
-        return false;
-    }
-    const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
-    return (key->key() == Qt::Key_F11 && modifiers == Qt::NoModifier) ||
-           (key->key() == Qt::Key_F && modifiers == Qt::ControlModifier);
-}
-
 // Sees every key before the widget with the focus does, so no control can keep the
 // full-screen keys for itself.
 class DisplayKeys : public QObject {
@@ -65,7 +56,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
-            if (toggles_full_screen(static_cast<QKeyEvent*>(event))) {
+            if (const auto* key = static_cast<QKeyEvent*>(event);
+                is_full_screen_key(key) && !key->isAutoRepeat()) {
                 if (event->type() == QEvent::KeyPress) {
                     toggle_full_screen();
                 }
@@ -109,6 +101,12 @@ public:
 
 bool full_screen() {
     return display().full;
+}
+
+bool is_full_screen_key(const QKeyEvent* key) {
+    const auto modifiers = key->modifiers() & ~Qt::KeypadModifier;
+    return (key->key() == Qt::Key_F11 && modifiers == Qt::NoModifier) ||
+           (key->key() == Qt::Key_F && modifiers == Qt::ControlModifier);
 }
 
 void set_full_screen(bool on) {

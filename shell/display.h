@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+class QKeyEvent;
 class QScreen;
 
 namespace shell {
@@ -12,6 +13,8 @@ namespace shell {
 bool full_screen();
 void set_full_screen(bool on);
 void toggle_full_screen();
+// F11 and Ctrl+F: the keys that toggle full screen on every screen.
+bool is_full_screen_key(const QKeyEvent* key);
 
 // Design pixels to screen pixels: 1 in a window; in full screen
 // min(screen width / 800, screen height / 600), in device-independent pixels.

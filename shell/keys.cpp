@@ -2,6 +2,7 @@
 #include "keys.h"
 
 #include "accessibility.h"
+#include "display.h"
 #include "overlays.h"
 #include "pictures.h"
 
@@ -265,11 +266,6 @@ void install_input_layer() {
 }
 
 } // namespace
-
-bool is_full_screen_key(const QKeyEvent* event) {
-    const QKeyCombination key = normalised(event);
-    return key.key() == Qt::Key_F11 || key == QKeyCombination(Qt::ControlModifier, Qt::Key_F);
-}
 
 bool press(Control* control) {
     if (!control) {

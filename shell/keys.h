@@ -77,7 +77,4 @@ private:
     QPointer<QWidget> mark_;
 };
 
-// The keys that belong to the full-screen switch and pass every screen untouched.
-bool is_full_screen_key(const class QKeyEvent* event);
-
 } // namespace shell
