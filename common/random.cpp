@@ -31,4 +31,8 @@ float ClockRandom::next() {
     return float(engine_() >> 8) * (1.0f / 16777216.0f);
 }
 
+float SeededRandom::next() {
+    return float(engine_() >> 8) * (1.0f / 16777216.0f);
+}
+
 } // namespace chalkline

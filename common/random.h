@@ -39,4 +39,16 @@ private:
     std::uint64_t reseeds_ = 0;
 };
 
+// A source with a fixed seed, for tests that check a rule over many problems: the same
+// seed gives the same draws, and reseeding changes nothing.
+class SeededRandom final : public RandomSource {
+public:
+    explicit SeededRandom(std::uint32_t seed) : engine_(seed) {}
+    void reseed() override {}
+    float next() override;
+
+private:
+    std::mt19937 engine_;
+};
+
 } // namespace chalkline
