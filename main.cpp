@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     shell::set_full_screen(request.full_screen);
     shell::register_title_form();
     shell::register_menu_forms();
-    register_activities();
+    chalkline::register_activities();
 
     shell::run_handler([] { shell::show_form("Titlefrm"); });
     if (shell::program_ended()) {

@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
     }
     shell::register_title_form();
     shell::register_menu_forms();
-    register_activities();
+    chalkline::register_activities();
     const QString name = arguments[0];
     if (!shell::has_form(name)) {
         std::fprintf(stderr, "show_screen: no screen named %s\n", qPrintable(name));

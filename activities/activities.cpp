@@ -7,10 +7,30 @@
 #include "matchthetarget_screen.h"
 #include "ordering_screen.h"
 
-void register_activities() {
-    chalkline::register_fastmental_screen();
-    chalkline::register_fourrules_screen();
-    chalkline::magicsquares::register_magicsquares_screen();
-    register_matchthetarget_screen();
-    chalkline::ordering::register_ordering_screen();
+namespace chalkline {
+
+namespace {
+
+using shell::make_screen;
+
+// Every activity of the program. A menu title is enabled exactly when a row names its
+// menu and place; a new activity needs only its row here and its folder in CMake.
+const shell::ActivityEntry kActivities[] = {
+    {"matchthetarget", 1, 0, make_screen<matchthetarget::MatchTheTargetForm>},
+    {"Magicsquares", 1, 1, make_screen<magicsquares::Magicsquares>},
+    {"ordering", 1, 4, make_screen<ordering::OrderingForm>},
+    {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
+    {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
+};
+
+} // namespace
+
+std::span<const shell::ActivityEntry> activities() {
+    return kActivities;
 }
+
+void register_activities() {
+    shell::register_activities(kActivities);
+}
+
+} // namespace chalkline

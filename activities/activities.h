@@ -1,8 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// Makes every activity screen of the program known to the screen registry, so that the
-// menu screens enable their titles and open them. Each activity's screen library offers
-// register_<name>_screen(), which calls shell::register_form with its form's name;
-// activities.cpp calls them all.
+#include "activity_table.h"
+
+#include <span>
+
+namespace chalkline {
+
+// The program's activities, one row each: screen name, menu, place on the menu, screen.
+std::span<const shell::ActivityEntry> activities();
+
+// Makes every activity known to the screens and the menus.
 void register_activities();
+
+} // namespace chalkline

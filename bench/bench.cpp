@@ -62,7 +62,7 @@ void start_screens(bool full_screen) {
     shell::set_full_screen(full_screen);
     shell::register_title_form();
     shell::register_menu_forms();
-    register_activities();
+    chalkline::register_activities();
 }
 
 // Runs events until the window (or any widget in it) has painted and every deleted window

@@ -6,6 +6,9 @@
 #include "pictures.h"
 #include "style_form.h"
 
+#include <QAccessible>
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace shell {
@@ -92,6 +95,30 @@ void ActivityForm::choose_next_kind() {
                           ? kind_options.begin()
                           : chosen + 1;
     press(*next);
+}
+
+void ActivityForm::set_problem_sentence(const QString& problem) {
+    problem_ = problem;
+    answer_.clear();
+    tell_sentence();
+}
+
+void ActivityForm::set_answer_sentence(const QString& answer) {
+    answer_ = answer;
+    tell_sentence();
+}
+
+void ActivityForm::tell_sentence() {
+    QString text = QCoreApplication::translate("ActivityForm", "Problem: %1").arg(problem_);
+    if (!answer_.isEmpty()) {
+        text += ' ' + QCoreApplication::translate("ActivityForm", "Answer: %1").arg(answer_);
+    }
+    if (text == accessibleDescription()) {
+        return;
+    }
+    setAccessibleDescription(text);
+    QAccessibleEvent event(this, QAccessible::DescriptionChanged);
+    QAccessible::updateAccessibility(&event);
 }
 
 void ActivityForm::cmdexit_Click() {

@@ -37,6 +37,15 @@ public:
 
     const QString& menu() const { return menu_; }
 
+    // The sentence a screen reader reads for the screen (its accessible description):
+    // "Problem: ..." while a problem is shown, "Problem: ... Answer: ..." once its
+    // solution is fully shown. A new problem sets the problem, which drops the answer;
+    // the last step of the solution's reveal sets the answer. Each change is told to the
+    // screen reader at once.
+    void set_problem_sentence(const QString& problem);
+    void set_answer_sentence(const QString& answer);
+    QString sentence() const { return accessibleDescription(); }
+
     Frame* framestatus;
     PictureButton* cmdgo;
     PictureButton* cmdsoln;
@@ -62,7 +71,11 @@ private:
     void add_shared_keys();
     void choose_next_kind();
 
+    void tell_sentence();
+
     QString menu_;
+    QString problem_;
+    QString answer_;
     std::vector<std::pair<PictureButton*, QString>> pictures_;
 };
 

@@ -2,6 +2,7 @@
 #include "menu_forms.h"
 
 #include "accessibility.h"
+#include "activity_table.h"
 #include "keys.h"
 #include "pictures.h"
 #include "style_form.h"
@@ -31,60 +32,35 @@ constexpr double kWebLinksOffset = 4500;
 constexpr std::array<const char*, kLinks> kLinkCaptions = {"Menu 1", "Menu 2", "Menu 3",
                                                            "Menu 4", "Menu 5", "WWW Links"};
 
-// A title on a menu screen, with the activity screen it opens (none for an activity
-// that the program does not have).
-struct MenuTitle {
-    const char* caption;
-    const char* screen;
-};
-
+// The titles of a menu screen. Which of them the program has, and the screens they open,
+// is the activity table's to say (activity_table.h).
 struct MenuPage {
     double width; // of the title column
     int count;    // of titles
-    std::array<MenuTitle, 6> titles;
+    std::array<const char*, 6> titles;
 };
 
 constexpr MenuPage kMenuPages[] = {
     {3405,
      6,
-     {{{"Match the Target", "matchthetarget"},
-       {"Magic Squares", "Magicsquares"},
-       {"Spider Diagrams", nullptr},
-       {"The 24 Puzzle", nullptr},
-       {"Ordering", "ordering"},
-       {"Integer Squares", nullptr}}}},
+     {{"Match the Target", "Magic Squares", "Spider Diagrams", "The 24 Puzzle", "Ordering",
+       "Integer Squares"}}},
     {3735,
      6,
-     {{{"Number Squares", nullptr},
-       {"Percentages", nullptr},
-       {"Substitution", nullptr},
-       {"Right-angled Triangles", nullptr},
-       {"Mental Arithmetic", "fastmental"},
-       {"The Hundred Square", nullptr}}}},
+     {{"Number Squares", "Percentages", "Substitution", "Right-angled Triangles",
+       "Mental Arithmetic", "The Hundred Square"}}},
     {6075,
      6,
-     {{{"The Four Rules", "fourrules"},
-       {"Fractions, Decimals and Percentages", nullptr},
-       {"Pythagorean Triples", nullptr},
-       {"Order of Operations", nullptr},
-       {"Number Wall", nullptr},
-       {"Fractions Between", nullptr}}}},
+     {{"The Four Rules", "Fractions, Decimals and Percentages", "Pythagorean Triples",
+       "Order of Operations", "Number Wall", "Fractions Between"}}},
     {3405,
      6,
-     {{{"Pandigital Fractions", nullptr},
-       {"Products", nullptr},
-       {"Quadratic Factors", nullptr},
-       {"Hidden Digits", nullptr},
-       {"Roman Arithmetic", nullptr},
-       {"Pascal's Triangle 1", nullptr}}}},
+     {{"Pandigital Fractions", "Products", "Quadratic Factors", "Hidden Digits", "Roman Arithmetic",
+       "Pascal's Triangle 1"}}},
     {3975,
      5,
-     {{{"Pascal's Triangle 2", nullptr},
-       {"The Fibonacci Sequence", nullptr},
-       {"Affine Ciphers", nullptr},
-       {"Hailstone Numbers", nullptr},
-       {"Leibniz' Triangle", nullptr},
-       {nullptr, nullptr}}}},
+     {{"Pascal's Triangle 2", "The Fibonacci Sequence", "Affine Ciphers", "Hailstone Numbers",
+       "Leibniz' Triangle", nullptr}}},
 };
 constexpr int kMenus = int(std::size(kMenuPages));
 
@@ -290,7 +266,7 @@ MenuForm::MenuForm(int number)
                                    .top = kListTop,
                                    .width = titles.width,
                                    .height = 495,
-                                   .caption = titles.titles[0].caption,
+                                   .caption = titles.titles[0],
                                    .font = {"Tahoma", 15.75, true},
                                    .opaque = true,
                                    .border = true,
@@ -328,7 +304,7 @@ void MenuForm::Form_Load() {
         Label* title = load_element("Label3", i);
         title->set_left(first->left());
         title->set_top(first->top() + kListStep * i);
-        title->set_caption(titles.titles[i].caption);
+        title->set_caption(titles.titles[i]);
     }
 
     show_menu_links();
@@ -336,8 +312,7 @@ void MenuForm::Form_Load() {
         get<Label>("Label3", i)->set_visible(true);
     }
     for (int i = 0; i < titles.count; ++i) {
-        const char* screen = titles.titles[i].screen;
-        if (screen && has_form(screen)) {
+        if (activity_at(number_, i)) {
             get<Label>("Label3", i)->set_enabled(true);
         }
     }
@@ -357,13 +332,12 @@ void MenuForm::Label3_MouseMove(int index, const MouseArgs&) {
 }
 
 void MenuForm::Label3_Click(int index) {
-    const MenuPage& titles = page(number_);
-    if (index < 0 || index >= titles.count || !titles.titles[index].screen ||
-        !has_form(titles.titles[index].screen)) {
+    const ActivityEntry* activity = activity_at(number_, index);
+    if (!activity) {
         return;
     }
     const QString self = name();
-    show_form(titles.titles[index].screen);
+    show_form(activity->screen);
     unload_form(self);
 }
 

@@ -304,12 +304,3 @@ void FastMentalForm::cmdsoln_Click() {
 }
 
 } // namespace chalkline::fastmental
-
-namespace chalkline {
-
-void register_fastmental_screen() {
-    shell::register_form("fastmental",
-                         [] { return std::make_unique<fastmental::FastMentalForm>(); });
-}
-
-} // namespace chalkline

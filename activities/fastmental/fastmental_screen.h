@@ -68,10 +68,3 @@ private:
 };
 
 } // namespace chalkline::fastmental
-
-namespace chalkline {
-
-// Makes the Mental Arithmetic screen known to the screen registry as "fastmental".
-void register_fastmental_screen();
-
-} // namespace chalkline

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-namespace chalkline {
+namespace chalkline::fourrules {
 namespace {
 
 // Divides a fraction by the highest common factor of its two parts. The factor is
@@ -143,4 +143,4 @@ FourRulesAnswers work_out_answers(const FourRulesProblem& problem) {
     return answers;
 }
 
-} // namespace chalkline
+} // namespace chalkline::fourrules

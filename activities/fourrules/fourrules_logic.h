@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace chalkline {
+namespace chalkline::fourrules {
 
 // The kinds of numbers the Four Rules draws, coded in the order of the screen's options.
 inline constexpr int kPositiveWholeNumbers = 1;
@@ -63,4 +63,4 @@ FourRulesAnswers work_out_answers(const FourRulesProblem& problem);
 // significant digits ("11.66667", "-5", "3.5").
 std::string quotient_text(int first, int second);
 
-} // namespace chalkline
+} // namespace chalkline::fourrules

@@ -5,7 +5,7 @@
 #include "forms.h"
 #include "number_text.h"
 
-namespace chalkline {
+namespace chalkline::fourrules {
 
 using shell::FontSpec;
 using shell::Label;
@@ -187,7 +187,7 @@ void FourRulesForm::clearlabels() {
 
 void FourRulesForm::calculate() {
     clearlabels();
-    problem_ = chalkline::calculate(kind_, random_);
+    problem_ = fourrules::calculate(kind_, random_);
     if (kind_ != kProperFractions) {
         Label2->set_caption(text_of(problem_.first));
         Label3->set_caption(text_of(problem_.second));
@@ -250,8 +250,4 @@ void FourRulesForm::cmdsoln_Click() {
     }
 }
 
-void register_fourrules_screen() {
-    shell::register_form("fourrules", [] { return std::make_unique<FourRulesForm>(); });
-}
-
-} // namespace chalkline
+} // namespace chalkline::fourrules

@@ -5,7 +5,7 @@
 #include "fourrules_logic.h"
 #include "random.h"
 
-namespace chalkline {
+namespace chalkline::fourrules {
 
 // The Four Rules screen: two numbers of the chosen kind under the prompt, and on
 // Solution their sum, difference, product and quotient, fractions with their mixed forms.
@@ -60,7 +60,4 @@ private:
     shell::Line* lines_[9] = {};
 };
 
-// Makes the screen known to the screen registry as "fourrules".
-void register_fourrules_screen();
-
-} // namespace chalkline
+} // namespace chalkline::fourrules

@@ -419,8 +419,4 @@ void Magicsquares::show_board() {
     }
 }
 
-void register_magicsquares_screen() {
-    shell::register_form("Magicsquares", [] { return std::make_unique<Magicsquares>(); });
-}
-
 } // namespace chalkline::magicsquares

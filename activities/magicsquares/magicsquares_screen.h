@@ -76,7 +76,4 @@ private:
     TileBoard board_;
 };
 
-// Makes the screen known to the screen registry under its name, so the menus can open it.
-void register_magicsquares_screen();
-
 } // namespace chalkline::magicsquares

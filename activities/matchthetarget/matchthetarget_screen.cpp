@@ -210,9 +210,3 @@ void MatchTheTargetForm::Timer1_Timer() {
 }
 
 } // namespace chalkline::matchthetarget
-
-void register_matchthetarget_screen() {
-    shell::register_form("matchthetarget", [] {
-        return std::make_unique<chalkline::matchthetarget::MatchTheTargetForm>();
-    });
-}

@@ -70,6 +70,3 @@ private:
 };
 
 } // namespace chalkline::matchthetarget
-
-// Makes the screen known to the registry under the name "matchthetarget".
-void register_matchthetarget_screen();

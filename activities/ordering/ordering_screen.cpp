@@ -295,8 +295,4 @@ void OrderingForm::show_end_captions() {
     Label12_biggest->set_visible(true);
 }
 
-void register_ordering_screen() {
-    shell::register_form("ordering", [] { return std::make_unique<OrderingForm>(); });
-}
-
 } // namespace chalkline::ordering

@@ -59,7 +59,4 @@ private:
     ClockRandom random_;
 };
 
-// Makes the screen "ordering" known to the screen registry.
-void register_ordering_screen();
-
 } // namespace chalkline::ordering

@@ -74,7 +74,7 @@ private slots:
     void initTestCase() {
         register_title_form();
         register_menu_forms();
-        register_activities();
+        chalkline::register_activities();
         set_address_opener([](const QUrl&) { return true; });
     }
 
@@ -186,7 +186,7 @@ private slots:
     // Space or an arrow on a focused option makes no new problem; K and Ctrl+digit
     // choose the kind as a click on its option does.
     void the_kind_is_chosen_by_its_keys_only() {
-        auto* form = static_cast<chalkline::FourRulesForm*>(show_form("fourrules"));
+        auto* form = static_cast<chalkline::fourrules::FourRulesForm*>(show_form("fourrules"));
         form->Option2->setFocus();
         form->cmdsoln->click();
         QTest::keyClick(form->Option2, Qt::Key_Space);
@@ -291,7 +291,7 @@ private slots:
         QCOMPARE(screen()->name(), QString("fastmental"));
 
         cleanup();
-        auto* four = static_cast<chalkline::FourRulesForm*>(show_form("fourrules"));
+        auto* four = static_cast<chalkline::fourrules::FourRulesForm*>(show_form("fourrules"));
         key(Qt::Key_3, Qt::ControlModifier);
         QCOMPARE(QAccessible::queryAccessibleInterface(four->Label9)->text(QAccessible::Name),
                  four->Label9->caption() + " over " + four->Label10->caption());
@@ -301,7 +301,7 @@ private slots:
     // B blanks the whole screen and the list of keys covers it, both following the
     // screen's size; the key or click that takes them away does nothing else.
     void the_blank_and_the_list_of_keys_cover_the_screen() {
-        auto* form = static_cast<chalkline::FourRulesForm*>(show_form("fourrules"));
+        auto* form = static_cast<chalkline::fourrules::FourRulesForm*>(show_form("fourrules"));
         key(Qt::Key_PageUp);
         key(Qt::Key_B);
         QWidget* blank = open_overlay(*form);

@@ -22,7 +22,7 @@ class LegibilityTest : public QObject {
     }
 
 private slots:
-    void initTestCase() { register_activities(); }
+    void initTestCase() { chalkline::register_activities(); }
     void cleanup() {
         set_twips_per_pixel(15);
         for (Form* f : loaded_forms()) {

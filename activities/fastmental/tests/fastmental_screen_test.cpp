@@ -2,6 +2,7 @@
 // The Mental Arithmetic screen driven as the teacher would: clicks on its controls by
 // name, the timers' ticks fired by the test.
 
+#include "activity_table.h"
 #include "fastmental_screen.h"
 #include "forms.h"
 #include "menu_forms.h"
@@ -94,7 +95,7 @@ private slots:
         if (!has_form("menu2")) {
             register_form("menu2", [] { return std::make_unique<Menu2StandIn>(); });
         }
-        chalkline::register_fastmental_screen();
+        register_form("fastmental", make_screen<chalkline::fastmental::FastMentalForm>);
     }
 
     void init() { QVERIFY(show_form("fastmental") != nullptr); }

@@ -14,7 +14,7 @@
 #include <utility>
 #include <vector>
 
-namespace chalkline {
+namespace chalkline::fourrules {
 namespace {
 
 using chalkline::testing::ScriptedRandom;
@@ -342,4 +342,4 @@ TEST_F(FourRules, EveryGeneratedProblemObeysItsRulesAndIsAnsweredExactly) {
 }
 
 } // namespace
-} // namespace chalkline
+} // namespace chalkline::fourrules

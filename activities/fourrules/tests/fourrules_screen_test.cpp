@@ -2,6 +2,7 @@
 // The Four Rules screen driven by clicks on its controls, found by name: what is shown
 // and hidden for each kind of number, and the answers Solution reveals.
 
+#include "activity_table.h"
 #include "forms.h"
 #include "fourrules_screen.h"
 #include "number_text.h"
@@ -13,8 +14,8 @@
 #include <numeric>
 
 using namespace shell;
-using chalkline::FourRulesForm;
 using chalkline::read_number;
+using chalkline::fourrules::FourRulesForm;
 
 namespace {
 
@@ -104,7 +105,7 @@ class FourRulesScreenTest : public QObject {
 private slots:
     void initTestCase() {
         std::setlocale(LC_ALL, "C");
-        chalkline::register_fourrules_screen();
+        register_form("fourrules", make_screen<FourRulesForm>);
         if (!has_form("menu3")) {
             register_form("menu3", [] { return std::make_unique<StandInMenu>(); });
         }

@@ -2,6 +2,7 @@
 // The Match the Target screen driven as the teacher drives it: real clicks on the
 // controls found by name, and the instruction timer's tick fired by the test.
 
+#include "activity_table.h"
 #include "forms.h"
 #include "matchthetarget_screen.h"
 #include "menu_forms.h"
@@ -77,7 +78,7 @@ private slots:
         if (!has_form("menu1")) {
             register_form("menu1", [] { return std::make_unique<Form>("menu1", 12000, 9000); });
         }
-        register_matchthetarget_screen();
+        register_form("matchthetarget", make_screen<chalkline::matchthetarget::MatchTheTargetForm>);
     }
 
     void cleanup() {

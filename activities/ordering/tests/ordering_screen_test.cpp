@@ -4,6 +4,7 @@
 
 #include "ordering_screen.h"
 
+#include "activity_table.h"
 #include "forms.h"
 #include "number_text.h"
 
@@ -101,7 +102,7 @@ class OrderingScreenTest : public QObject {
 private slots:
     void initTestCase() {
         std::setlocale(LC_ALL, "C");
-        chalkline::ordering::register_ordering_screen();
+        register_form("ordering", make_screen<chalkline::ordering::OrderingForm>);
         register_form("menu1", [] { return std::make_unique<MenuStandIn>(); });
     }
 
