@@ -6,6 +6,8 @@
 
 #include <QButtonGroup>
 
+#include <algorithm>
+
 namespace chalkline::fastmental {
 
 using shell::FontSpec;
@@ -248,6 +250,8 @@ void FastMentalForm::calculate() {
         Label3[row]->set_caption(QString::fromStdString(chain.values[row].text()));
     }
 
+    shown_rows_.clear();
+    tell_shown_rows();
     // Enabling a timer that already runs starts its interval afresh, so the first row
     // always comes one full interval after the click.
     if (forward) {
@@ -263,6 +267,32 @@ void FastMentalForm::calculate() {
 void FastMentalForm::show_row(int row) {
     Label2[row]->set_visible(true);
     Label_val1[row + 4]->set_visible(true);
+    if (std::find(shown_rows_.begin(), shown_rows_.end(), row) == shown_rows_.end()) {
+        shown_rows_.push_back(row);
+        tell_shown_rows();
+    }
+}
+
+// "start at 50; + 18, ÷ 4." forward, "end at 42; - 9, x 3." in reverse (the rows from
+// the last), a row longer at each tick, so that the screen reader follows the chain as
+// it runs.
+void FastMentalForm::tell_shown_rows() {
+    const bool forward = Option4->value();
+    std::sort(shown_rows_.begin(), shown_rows_.end());
+    if (!forward) {
+        std::reverse(shown_rows_.begin(), shown_rows_.end());
+    }
+    QStringList rows;
+    for (int row : shown_rows_) {
+        rows << Label_val1[row + 4]->caption() + ' ' + Label2[row]->caption();
+    }
+    const QString end = forward ? Label3[0]->caption() : Label3[4]->caption();
+    if (rows.isEmpty()) {
+        set_problem_sentence(forward ? tr("start at %1.").arg(end) : tr("end at %1.").arg(end));
+    } else {
+        set_problem_sentence(forward ? tr("start at %1; %2.").arg(end, rows.join(", "))
+                                     : tr("end at %1; %2.").arg(end, rows.join(", ")));
+    }
 }
 
 void FastMentalForm::Timer1_Timer() {
@@ -301,6 +331,11 @@ void FastMentalForm::cmdsoln_Click() {
         Label4->set_visible(false);
         Label3[0]->set_visible(true);
     }
+    QStringList values;
+    for (int row = 0; row <= 4; ++row) {
+        values << Label3[row]->caption();
+    }
+    set_answer_sentence(values.join(", ") + '.');
 }
 
 } // namespace chalkline::fastmental

@@ -14,6 +14,8 @@ namespace chalkline::fastmental {
 // "?" for the answer; Reverse shows the answer and reveals the rows from the bottom,
 // ending with a "?" for the start. The scroll bar sets the time between rows.
 class FastMentalForm : public shell::ActivityForm {
+    Q_OBJECT
+
 public:
     FastMentalForm();
 
@@ -60,6 +62,11 @@ public:
     shell::Timer* Timer2;
 
 private:
+    // The chain as far as it is shown, for the screen reader: the rows in the order
+    // they appeared.
+    void tell_shown_rows();
+    std::vector<int> shown_rows_;
+
     // Shows row `row`: its symbol and its number, never its value.
     void show_row(int row);
     int chosen_kind() const;

@@ -17,6 +17,22 @@ QString text_of(int value) {
     return QString::fromStdString(number_text(value));
 }
 
+QString text_of(const Fraction& f) {
+    return text_of(f.numerator) + '/' + text_of(f.denominator);
+}
+
+// A result as the screen shows it: an improper fraction by its mixed form.
+QString text_of(const Fraction& f, const std::optional<MixedNumber>& mixed) {
+    if (!mixed) {
+        return text_of(f);
+    }
+    if (mixed->remainder == 0) {
+        return text_of(mixed->whole);
+    }
+    return text_of(mixed->whole) + ' ' + text_of(mixed->remainder) + '/' +
+           text_of(mixed->denominator);
+}
+
 // One label of the design. Numbers and signs are centred, sentences start at the left.
 struct LabelRow {
     int number;
@@ -188,7 +204,13 @@ void FourRulesForm::clearlabels() {
 void FourRulesForm::calculate() {
     clearlabels();
     problem_ = fourrules::calculate(kind_, random_);
-    if (kind_ != kProperFractions) {
+    const bool fractions = kind_ == kProperFractions;
+    set_problem_sentence(tr("find the sum, difference, product and quotient of %1 and %2.")
+                             .arg(fractions ? text_of(Fraction{problem_.num1, problem_.den1})
+                                            : text_of(problem_.first),
+                                  fractions ? text_of(Fraction{problem_.num2, problem_.den2})
+                                            : text_of(problem_.second)));
+    if (!fractions) {
         Label2->set_caption(text_of(problem_.first));
         Label3->set_caption(text_of(problem_.second));
         Label2->set_visible(true);
@@ -248,6 +270,18 @@ void FourRulesForm::cmdsoln_Click() {
     for (int number = 5; number <= 8; ++number) {
         label(number)->set_visible(true);
     }
+    QStringList results;
+    if (problem_.kind == kProperFractions) {
+        results = {text_of(answers.sum, answers.sum_mixed), text_of(answers.difference, {}),
+                   text_of(answers.product, {}), text_of(answers.quotient, answers.quotient_mixed)};
+    } else {
+        // The whole-number lines end with their result: "The sum is 19".
+        for (const std::string& line : answers.texts) {
+            results << QString::fromStdString(line).section(' ', -1);
+        }
+    }
+    set_answer_sentence(tr("sum %1; difference %2; product %3; quotient %4.")
+                            .arg(results[0], results[1], results[2], results[3]));
 }
 
 } // namespace chalkline::fourrules

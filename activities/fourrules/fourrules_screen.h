@@ -10,6 +10,8 @@ namespace chalkline::fourrules {
 // The Four Rules screen: two numbers of the chosen kind under the prompt, and on
 // Solution their sum, difference, product and quotient, fractions with their mixed forms.
 class FourRulesForm : public shell::ActivityForm {
+    Q_OBJECT
+
 public:
     FourRulesForm();
 

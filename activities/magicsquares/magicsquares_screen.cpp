@@ -278,6 +278,12 @@ void Magicsquares::calculate() {
         tiles[std::size_t(i)]->set_caption(qtext(square_.tiles[std::size_t(i)]));
         copies[std::size_t(i)]->set_caption(tiles[std::size_t(i)]->caption());
     }
+    QStringList numbers;
+    for (const auto* tile : tiles) {
+        numbers << tile->caption();
+    }
+    const QString last = numbers.takeLast();
+    set_problem_sentence(tr("make a magic square from %1 and %2.").arg(numbers.join(", "), last));
 }
 
 void Magicsquares::makevisible() {
@@ -348,6 +354,14 @@ void Magicsquares::cmdsoln_Click() {
     for (auto* sum : sums) {
         sum->set_caption(qtext(answer.magic_sum));
     }
+    const auto row = [this](int first) {
+        return QStringList{cells[std::size_t(first)]->caption(),
+                           cells[std::size_t(first + 1)]->caption(),
+                           cells[std::size_t(first + 2)]->caption()}
+            .join(", ");
+    };
+    set_answer_sentence(tr("every line adds to %1; top row %2; middle row %3; bottom row %4.")
+                            .arg(qtext(answer.magic_sum), row(0), row(3), row(6)));
 }
 
 void Magicsquares::Timer1_Timer() {

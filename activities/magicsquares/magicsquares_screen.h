@@ -15,6 +15,8 @@ namespace chalkline::magicsquares {
 // that turn red at the magic sum, a Show / Hide pair for that sum and a flashing square
 // once the class has built it.
 class Magicsquares : public shell::ActivityForm {
+    Q_OBJECT
+
 public:
     explicit Magicsquares(std::unique_ptr<RandomSource> random = std::make_unique<ClockRandom>());
 

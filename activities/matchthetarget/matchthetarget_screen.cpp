@@ -189,6 +189,9 @@ void MatchTheTargetForm::calculate() {
         label->set_visible(true);
     }
     Label11->set_visible(true);
+    set_problem_sentence(tr("make %1 from %2, %3, %4, %5 and %6 in this order.")
+                             .arg(Label11->caption(), Label1->caption(), Label2->caption(),
+                                  Label3->caption(), Label4->caption(), Label5->caption()));
 }
 
 void MatchTheTargetForm::cmdgo_Click() {
@@ -201,6 +204,7 @@ void MatchTheTargetForm::cmdsoln_Click() {
         Labelans->set_visible(true);
     }
     Frame4->set_visible(true);
+    set_answer_sentence(Labelans->caption().simplified() + " = " + Label11->caption() + '.');
 }
 
 // Once, 15 seconds after the screen opens: the instructions make room.

@@ -31,6 +31,8 @@ private:
 // and on request the answer expression over the given numbers. A panel of
 // instructions shows for the first 15 seconds after the screen opens.
 class MatchTheTargetForm : public shell::ActivityForm {
+    Q_OBJECT
+
 public:
     MatchTheTargetForm();
 

@@ -185,6 +185,15 @@ void OrderingForm::calculate() {
     for (auto* place : Label11) {
         place->set_visible(true);
     }
+    set_problem_sentence(tr("put in order, smallest first: %1.").arg(listed(Label10)));
+}
+
+template <class Labels> QString OrderingForm::listed(const Labels& labels) {
+    QStringList numbers;
+    for (const shell::Label* label : labels) {
+        numbers << label->caption();
+    }
+    return numbers.join(", ");
 }
 
 void OrderingForm::Label10_Click(int index) {
@@ -227,6 +236,7 @@ void OrderingForm::Timer4_Timer() {
     }
     if (Label11[kCount - 1]->visible()) {
         Timer4->set_enabled(false);
+        set_answer_sentence(listed(Label11) + '.');
     }
 }
 

@@ -15,6 +15,8 @@ namespace chalkline::ordering {
 // board lives in the controls: the numbers in Label10, the placed ones disabled, the
 // places in Label11.
 class OrderingForm : public shell::ActivityForm {
+    Q_OBJECT
+
 public:
     OrderingForm();
 
@@ -55,6 +57,8 @@ private:
     void write_board(const OrderingBoard& board);
     void set_places_opaque(bool opaque);
     void show_end_captions();
+    // The numbers of Label10 or Label11, "34, 10, 46, 5, 32".
+    template <class Labels> static QString listed(const Labels& labels);
 
     ClockRandom random_;
 };
