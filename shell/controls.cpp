@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
+#include "captions.h"
+#include "colours.h"
+#include "fonts.h"
+
 #include "forms.h"
 #include "pictures.h"
 
-#include <QFile>
-#include <QFontDatabase>
-#include <QGlyphRun>
-#include <QHash>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRawFont>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 #include <QTextLayout>
@@ -22,144 +21,6 @@
 namespace shell {
 
 namespace {
-
-// Where Debian's wine fonts put the design's symbol face. Fontconfig does not list that
-// folder, so the program registers the file itself.
-constexpr const char* kSymbolFontFile = "/usr/share/wine/fonts/wingding.ttf";
-
-// The faces the screens name are Windows faces, and their captions were fitted to them.
-// Where they are not installed, free faces of about their widths stand in, rather than
-// the much wider default, so that captions stay on their lines. (The wine fonts' own
-// Tahoma is left alone: its bold is drawn with regular strokes, too thin to project.)
-void install_fonts() {
-    QFont::insertSubstitutions("Tahoma", {"DejaVu Sans Condensed", "Liberation Sans"});
-    QFont::insertSubstitutions("Arial", {"Liberation Sans", "DejaVu Sans"});
-    QFont::insertSubstitutions("Times New Roman", {"Liberation Serif", "DejaVu Serif"});
-    if (QFile::exists(kSymbolFontFile)) {
-        QFontDatabase::addApplicationFont(kSymbolFontFile);
-    }
-}
-
-void ensure_fonts() {
-    static const bool installed = (install_fonts(), true);
-    (void)installed;
-}
-
-// No caption is drawn smaller than this, however little room it has.
-constexpr int kSmallestPixelSize = 6;
-
-// The caption's lines, broken at words when wrap is set, aligned in the box as drawText
-// would align them.
-std::unique_ptr<QTextLayout> lay_out(const QString& caption, const QFont& font, const QRect& box,
-                                     Qt::Alignment alignment, bool wrap) {
-    auto layout = std::make_unique<QTextLayout>(caption, font);
-    QTextOption option(alignment & Qt::AlignHorizontal_Mask);
-    option.setWrapMode(wrap ? QTextOption::WordWrap : QTextOption::NoWrap);
-    layout->setTextOption(option);
-    layout->beginLayout();
-    double height = 0;
-    for (QTextLine line = layout->createLine(); line.isValid(); line = layout->createLine()) {
-        line.setLineWidth(box.width());
-        line.setPosition({0, height});
-        height += line.height();
-    }
-    layout->endLayout();
-    double top = box.top();
-    if (alignment & Qt::AlignVCenter) {
-        top += (box.height() - height) / 2;
-    } else if (alignment & Qt::AlignBottom) {
-        top += box.height() - height;
-    }
-    layout->setPosition({double(box.left()), top});
-    return layout;
-}
-
-// Where the glyphs of a laid-out caption are drawn: the union of their outlines.
-QRectF ink(const QTextLayout& layout) {
-    QRectF bounds;
-    for (const QGlyphRun& run : layout.glyphRuns()) {
-        const QRawFont face = run.rawFont();
-        const QList<quint32> glyphs = run.glyphIndexes();
-        const QList<QPointF> positions = run.positions();
-        for (qsizetype i = 0; i < glyphs.size() && i < positions.size(); ++i) {
-            bounds |= face.boundingRect(glyphs[i]).translated(positions[i]);
-        }
-    }
-    return bounds.translated(layout.position());
-}
-
-std::unique_ptr<QTextLayout> fitted_layout(QFont font, const QRect& box, Qt::Alignment alignment,
-                                           bool wrap, QString caption) {
-    caption.replace('\n', QChar::LineSeparator);
-    if (font.pixelSize() <= 0) {
-        font.setPixelSize(QFontInfo(font).pixelSize());
-    }
-    auto layout = lay_out(caption, font, box, alignment, wrap);
-    // A glyph may reach a little past its advance (the bar of a "T", the tail of a "j"):
-    // up to a pixel beyond the box counts as inside.
-    const QRectF room = QRectF(box).adjusted(-1, -1, 1, 1);
-    while (!box.isEmpty() && font.pixelSize() > kSmallestPixelSize) {
-        const QRectF drawn = ink(*layout);
-        if (drawn.isNull() || room.contains(drawn)) {
-            break;
-        }
-        font.setPixelSize(font.pixelSize() - 1);
-        layout = lay_out(caption, font, box, alignment, wrap);
-    }
-    return layout;
-}
-
-// Relative luminance, as a greyscale rendering shows a colour.
-double luminance(const QColor& colour) {
-    const auto linear = [](double c) {
-        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
-}
-
-double contrast(const QColor& a, const QColor& b) {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
-// Greyed text reads at this contrast or better against the back behind it.
-constexpr double kGreyedContrast = 3.2;
-
-// Greyed text: the grey nearest mid grey that reads at kGreyedContrast on the back (mid
-// grey itself on black, a dark grey on the screens' blue).
-QColor greyed_text(const QColor& back) {
-    for (int step = 0; step <= 128; ++step) {
-        for (const int level : {128 - step, 128 + step}) {
-            const QColor grey(level, level, level);
-            if (level >= 0 && level <= 255 && contrast(grey, back) >= kGreyedContrast) {
-                return grey;
-            }
-        }
-    }
-    return kWhite;
-}
-
-// The colour a picture averages to: the back that a transparent caption has on it. The
-// last picture asked about is remembered; screens repaint on the same one.
-QColor average_colour(const QPixmap& picture) {
-    static qint64 key = 0;
-    static QColor average;
-    if (picture.cacheKey() != key) {
-        key = picture.cacheKey();
-        average = picture.toImage()
-                      .scaled(1, 1, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                      .pixelColor(0, 0);
-    }
-    return average;
-}
-
-// Greyed text is engraved: a copy a pixel down and to the right, light under text darker
-// than its back, dark under text lighter than it.
-QColor engraving(const QColor& text, const QColor& back) {
-    return luminance(text) < luminance(back) ? kWhite : QColor(24, 24, 24);
-}
 
 // Raises the control's click handler when the button is clicked. The handler is copied
 // first: it may unload the form, and the control with it.
@@ -204,38 +65,6 @@ void draw_button(QAbstractButton* button, QStyleOptionButton option, QStyle::Con
 }
 
 } // namespace
-
-// ---- Fonts and captions ----
-
-QFont make_font(const FontSpec& design) {
-    ensure_fonts();
-    QFont font(design.face);
-    font.setPixelSize(font_px(design.size));
-    font.setBold(design.bold);
-    font.setStrikeOut(design.strikeout);
-    return font;
-}
-
-// Asked once a face: the font database lists every family at each question, a cost a
-// screen would pay at every load.
-bool face_available(const QString& face) {
-    ensure_fonts();
-    static QHash<QString, bool> known;
-    if (auto it = known.find(face); it != known.end()) {
-        return *it;
-    }
-    return *known.insert(face, QFontDatabase::hasFamily(face));
-}
-
-QFont fitted_font(const QFont& font, const QRect& box, Qt::Alignment alignment, bool wrap,
-                  const QString& caption) {
-    return fitted_layout(font, box, alignment, wrap, caption)->font();
-}
-
-void draw_caption(QPainter& painter, const QRect& box, Qt::Alignment alignment, bool wrap,
-                  const QString& caption) {
-    fitted_layout(painter.font(), box, alignment, wrap, caption)->draw(&painter, QPointF());
-}
 
 // ---- Control ----
 

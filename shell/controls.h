@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "captions.h"
+#include "fonts.h"
 #include "pictures.h"
 #include "twips.h"
 
@@ -27,31 +29,6 @@ struct MouseArgs {
     double x;
     double y;
 };
-
-// A font by face, size in points and weight; its pixel size follows the twips factor.
-struct FontSpec {
-    QString face = "Tahoma";
-    double size = 8.25;
-    bool bold = false;
-    bool strikeout = false;
-};
-
-// The font of a design at the twips factor in force.
-QFont make_font(const FontSpec& design);
-// Whether a face can be drawn here: installed, or a face the program registers itself
-// (the Wingdings of Debian's wine fonts, where they are installed).
-bool face_available(const QString& face);
-
-// Every caption is drawn whole. Laid out in its box by the alignment (broken at words
-// when wrap is set), it keeps its font where every drawn glyph lies inside the box (a
-// glyph may reach a pixel past it, as the bar of a "T" does), and is drawn smaller until
-// it does otherwise. The drawn glyphs decide, not the face's line height, so a caption
-// that visibly fits keeps its size.
-QFont fitted_font(const QFont& font, const QRect& box, Qt::Alignment alignment, bool wrap,
-                  const QString& caption);
-// Draws the caption so with the painter's font and pen.
-void draw_caption(QPainter& painter, const QRect& box, Qt::Alignment alignment, bool wrap,
-                  const QString& caption);
 
 // What every named control has: a place and size in twips inside its container, the
 // visible and enabled flags, and its event handlers. Elements of a control array share
