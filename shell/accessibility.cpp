@@ -39,16 +39,19 @@ public:
     QString text(QAccessible::Text kind) const override {
         if (kind == QAccessible::Name) {
             const ReaderTraits* traits = traits_of(object());
-            return traits && traits->name ? traits->name() : label()->caption();
+            if (traits && traits->name) {
+                return traits->name();
+            }
+            return label()->accessibleName().isEmpty() ? spoken(label()->caption())
+                                                       : label()->accessibleName();
         }
         return QAccessibleWidget::text(kind);
     }
 
     QAccessible::State state() const override {
         QAccessible::State state = QAccessibleWidget::state();
-        if (pressable()) {
-            state.focusable = true;
-        }
+        state.invisible = !label()->isVisible();
+        state.focusable = pressable();
         if (const ReaderTraits* traits = traits_of(object()); traits && traits->passed_over) {
             state.invisible = true;
         }
@@ -81,14 +84,80 @@ private:
     Label* label() const { return static_cast<Label*>(widget()); }
     bool pressable() const {
         const ReaderTraits* traits = traits_of(object());
+        if (!label()->isEnabled() || (traits && traits->inert)) {
+            return false;
+        }
         return (traits && traits->press) || label()->on_click;
     }
+};
+
+// An option button: every action a screen reader offers it does what a click does, so
+// that choosing a kind through the reader makes a problem of that kind.
+class OptionInterface : public QAccessibleWidget {
+public:
+    explicit OptionInterface(OptionButton* option)
+        : QAccessibleWidget(option, QAccessible::RadioButton) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && option()->accessibleName().isEmpty()) {
+            return option()->text();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = option()->isChecked();
+        state.focusable = option()->isEnabled();
+        return state;
+    }
+
+    QStringList actionNames() const override {
+        return option()->isEnabled() ? QStringList{pressAction()} : QStringList{};
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction() || action == toggleAction()) {
+            press(option());
+        }
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    OptionButton* option() const { return static_cast<OptionButton*>(widget()); }
+};
+
+// A frame is named by the caption it draws, and is not showing while it is hidden.
+class FrameInterface : public QAccessibleWidget {
+public:
+    explicit FrameInterface(Frame* frame) : QAccessibleWidget(frame, QAccessible::Grouping) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && frame()->accessibleName().isEmpty()) {
+            return frame()->caption();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = !frame()->isVisible();
+        return state;
+    }
+
+private:
+    Frame* frame() const { return static_cast<Frame*>(widget()); }
 };
 
 // Screens are windows, named for the screen they are (their accessible name).
 QAccessibleInterface* interface_for(const QString&, QObject* object) {
     if (auto* label = dynamic_cast<Label*>(object)) {
         return new LabelInterface(label);
+    }
+    if (auto* option = dynamic_cast<OptionButton*>(object)) {
+        return new OptionInterface(option);
+    }
+    if (auto* frame = dynamic_cast<Frame*>(object)) {
+        return new FrameInterface(frame);
     }
     if (auto* form = dynamic_cast<Form*>(object)) {
         return new QAccessibleWidget(form, QAccessible::Window);
@@ -111,6 +180,21 @@ void read_as_fraction(Label* numerator, Label* denominator) {
                           return numerator->caption() + " over " + denominator->caption();
                       }});
     set_reader_traits(denominator, {.passed_over = true});
+}
+
+QString spoken(const QString& caption) {
+    static const QList<QPair<QString, QString>> kSigns = {
+        {"+", "plus"}, {"-", "minus"}, {"x", "times"}, {QString(QChar(0x00F7)), "divided by"}};
+    for (const auto& [sign, word] : kSigns) {
+        if (caption.trimmed() == sign) {
+            return word;
+        }
+    }
+    QString text = caption;
+    for (const auto& [sign, word] : kSigns) {
+        text.replace(' ' + sign + ' ', ' ' + word + ' ');
+    }
+    return text;
 }
 
 void install_accessibility() {

@@ -20,12 +20,20 @@ struct ReaderTraits {
     std::function<QString()> name{};
     std::function<void()> press{};
     bool passed_over = false;
+    // Reacts to nothing, whatever handlers it shares with its array (a menu's link to
+    // itself): read as plain text, with no press action.
+    bool inert = false;
 };
 void set_reader_traits(Control* control, ReaderTraits traits);
 
 // Reads two labels as one fraction, "3 over 4": the numerator's name carries the whole
 // value and the denominator is passed over.
 void read_as_fraction(Label* numerator, Label* denominator);
+
+// The words a screen reader should say for the signs of an operation in a caption:
+// "12 x 3" is "12 times 3", "7 - 2" is "7 minus 2", "÷" alone is "divided by". A "-"
+// before a number stays a minus sign.
+QString spoken(const QString& caption);
 
 // Gives the labels and screens of the program their screen-reader interfaces. Runs once;
 // the keyboard layer calls it as the first screen is built.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms.h"
 
+#include "accessibility.h"
+
 #include "display.h"
 #include "pictures.h"
 
@@ -72,7 +74,11 @@ template <class F> void for_each_control(const QObject* root, F&& f) {
 
 // ---- Form ----
 
-Form::Form(const QString& name, double width, double height) : stage_(new QWidget(this)) {
+Form::Form(const QString& name, double width, double height) {
+    // Before anything asks for the screen's reader interface (naming it does), so that
+    // the first screen too is read as a window, not as a bare filler.
+    install_accessibility();
+    stage_ = new QWidget(this);
     setObjectName(name);
     setMouseTracking(true);
     // The stage passes pointer movement on (it tracks the pointer, so the toolkit does
@@ -278,11 +284,19 @@ Timer* Form::timer(const QString& name) const {
     return nullptr;
 }
 
-void Form::kill_timers() {
+std::vector<Timer*> Form::timers() const {
+    std::vector<Timer*> found;
     for (QObject* child : children()) {
         if (auto* t = dynamic_cast<Timer*>(child)) {
-            t->kill();
+            found.push_back(t);
         }
+    }
+    return found;
+}
+
+void Form::kill_timers() {
+    for (Timer* t : timers()) {
+        t->kill();
     }
 }
 

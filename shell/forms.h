@@ -110,6 +110,8 @@ public:
     Label* add_label(QWidget* parent, const LabelSpec& design);
     Timer* add_timer(const QString& name, int interval_ms, bool enabled);
     Timer* timer(const QString& name) const;
+    // Every timer of the form, in the order added.
+    std::vector<Timer*> timers() const;
 
     // Stops every timer for good; the registry calls it on unload.
     void kill_timers();
@@ -131,7 +133,7 @@ private:
     // Moves it there, or places it afresh when that place is for another screen or scale.
     void place_window();
 
-    QWidget* stage_;
+    QWidget* stage_ = nullptr;
     QColor back_{192, 192, 192};
     Picture picture_;
     double width_ = 0, height_ = 0, left_ = 0, top_ = 0;

@@ -203,7 +203,7 @@ IntroForm::IntroForm()
                               .font = {"Tahoma", 9.75, false}});
     Label4->on_click = [this](int) { Label4_Click(); };
     set_reader_traits(Label4, {.role = QAccessible::Link});
-    setAccessibleName(QString("%1 \u2014 First menu").arg(kCaption));
+    setAccessibleName(QString("%1, First menu").arg(kCaption));
 }
 
 std::vector<Control*> IntroForm::focus_entries() const {
@@ -240,7 +240,7 @@ void IntroForm::Command1_Click() {
     const QString self = name();
     if (auto* title = dynamic_cast<TitleForm*>(touch_form("Titlefrm"))) {
         title->Command1->set_caption("Cancel");
-        title->setAccessibleName(QString("%1 \u2014 Leave the program?").arg(kCaption));
+        title->setAccessibleName(QString("%1, Leave the program?").arg(kCaption));
     }
     show_form("Titlefrm");
     unload_form(self);
@@ -274,7 +274,7 @@ MenuForm::MenuForm(int number)
                                    .enabled = false});
     first->on_mouse_move = [this](int i, const MouseArgs& a) { Label3_MouseMove(i, a); };
     first->on_click = [this](int i) { Label3_Click(i); };
-    setAccessibleName(QString("%1 \u2014 Menu %2").arg(kCaption).arg(number));
+    setAccessibleName(QString("%1, Menu %2").arg(kCaption).arg(number));
 }
 
 std::vector<Control*> MenuForm::focus_entries() const {
@@ -316,6 +316,8 @@ void MenuForm::Form_Load() {
             get<Label>("Label3", i)->set_enabled(true);
         }
     }
+    // The link to this very menu does nothing, so a screen reader does not offer it.
+    set_reader_traits(get<Label>("Label2", number_ - 1), {.inert = true});
 }
 
 void MenuForm::Label2_Click(int index) {

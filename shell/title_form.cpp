@@ -83,6 +83,9 @@ TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
     setTabOrder(Command1, Command2);
     Command1->setFocus();
     Command1->setDefault(true);
+    // Return works whichever button has the focus, as Space does.
+    Command1->setAutoDefault(true);
+    Command2->setAutoDefault(true);
     Command1->on_click = [this](int) { Command1_Click(); };
     Command2->on_click = [this](int) { Command2_Click(); };
 

@@ -100,6 +100,7 @@ FastMentalForm::FastMentalForm()
     VScroll1->setPageStep(1000);
     VScroll1->setValue(kShortestInterval);
     VScroll1->on_change = [this](int) { VScroll1_Change(); };
+    VScroll1->setAccessibleName(tr("Time between rows"));
     add_label(this, {.name = "Label66",
                      .index = 0,
                      .left = 7395,
@@ -205,6 +206,7 @@ void FastMentalForm::Option5_Click() {
 void FastMentalForm::VScroll1_Change() {
     Timer1->set_interval(VScroll1->value());
     Timer2->set_interval(VScroll1->value());
+    VScroll1->setAccessibleDescription(tr("%1 seconds").arg(VScroll1->value() / 1000.0));
 }
 
 int FastMentalForm::chosen_kind() const {

@@ -162,6 +162,32 @@ FourRulesForm::FourRulesForm() : ActivityForm("fourrules", "The Four Rules", "me
     for (int numerator : kNumerators) {
         shell::read_as_fraction(label(numerator), label(numerator + 1));
     }
+    // Each answer line reads as one phrase, "The sum is 1 37/88", in reading order; the
+    // fields of its fraction and its mixed form read for it and are passed over.
+    struct AnswerFields {
+        int caption, numerator, whole, mixed_numerator;
+    };
+    constexpr AnswerFields kAnswerFields[] = {
+        {5, 13, 23, 25}, {6, 15, 0, 0}, {7, 17, 0, 0}, {8, 19, 24, 27}};
+    for (const AnswerFields& fields : kAnswerFields) {
+        shell::set_reader_traits(
+            label(fields.caption), {.name = [this, fields] {
+                const QString caption = label(fields.caption)->caption();
+                if (!label(fields.numerator)->visible()) {
+                    return caption;
+                }
+                if (fields.whole && label(fields.whole)->visible()) {
+                    const QString rest = label(fields.mixed_numerator)->caption() + '/' +
+                                         label(fields.mixed_numerator + 1)->caption();
+                    return caption + ' ' + label(fields.whole)->caption() + ' ' + rest;
+                }
+                return caption + ' ' + label(fields.numerator)->caption() + '/' +
+                       label(fields.numerator + 1)->caption();
+            }});
+    }
+    for (int field = 13; field <= 28; ++field) {
+        shell::set_reader_traits(label(field), {.passed_over = true});
+    }
 }
 
 void FourRulesForm::start() {

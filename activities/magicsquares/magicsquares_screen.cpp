@@ -107,6 +107,18 @@ Magicsquares::Magicsquares(std::unique_ptr<RandomSource> random)
                                        .back = shell::kWhite});
         sum->on_change = [this, line](int) { line_sum_change(line); };
         sums[std::size_t(line)] = sum;
+        // Read with its line: "top row sum 42", or "top row sum empty".
+        static const char* const kLineNames[line_count] = {
+            QT_TR_NOOP("rising diagonal"),  QT_TR_NOOP("top row"),
+            QT_TR_NOOP("middle row"),       QT_TR_NOOP("bottom row"),
+            QT_TR_NOOP("falling diagonal"), QT_TR_NOOP("right column"),
+            QT_TR_NOOP("middle column"),    QT_TR_NOOP("left column")};
+        shell::set_reader_traits(sum, {.name = [sum, line] {
+                                     const QString value = sum->caption();
+                                     return tr("%1 sum %2")
+                                         .arg(tr(kLineNames[line]),
+                                              value.isEmpty() ? tr("empty") : value);
+                                 }});
     }
     for (int k = 0; k < cell_count; ++k) {
         Label_value[std::size_t(k)] =

@@ -27,7 +27,7 @@ bool answered(const ActivityForm& form) {
 // screen whose reveal never ends fails).
 void run_reveal(ActivityForm& form) {
     for (int round = 0; round < 2000 && !answered(form); ++round) {
-        for (Timer* timer : form.findChildren<Timer*>()) {
+        for (Timer* timer : form.timers()) {
             timer->fire();
         }
     }
