@@ -159,6 +159,9 @@ QAccessibleInterface* interface_for(const QString&, QObject* object) {
     if (auto* frame = dynamic_cast<Frame*>(object)) {
         return new FrameInterface(frame);
     }
+    if (auto* announcer = dynamic_cast<Announcer*>(object)) {
+        return new QAccessibleWidget(announcer, QAccessible::Notification);
+    }
     if (auto* form = dynamic_cast<Form*>(object)) {
         return new QAccessibleWidget(form, QAccessible::Window);
     }
@@ -182,6 +185,22 @@ void read_as_fraction(Label* numerator, Label* denominator) {
     set_reader_traits(denominator, {.passed_over = true});
 }
 
+Announcer::Announcer(QWidget* parent) : QWidget(parent) {
+    setObjectName("announcer");
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0);
+    hide();
+}
+
+// Shown afresh with the news as its name: the reader speaks a notification when it
+// starts showing.
+void Announcer::announce(const QString& text) {
+    hide();
+    setAccessibleName(text);
+    show();
+}
+
 QString spoken(const QString& caption) {
     static const QList<QPair<QString, QString>> kSigns = {
         {"+", "plus"}, {"-", "minus"}, {"x", "times"}, {QString(QChar(0x00F7)), "divided by"}};
@@ -195,6 +214,12 @@ QString spoken(const QString& caption) {
         text.replace(' ' + sign + ' ', ' ' + word + ' ');
     }
     return text;
+}
+
+void renew_reader_interface(QWidget* widget) {
+    if (QAccessibleInterface* cached = QAccessible::queryAccessibleInterface(widget)) {
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cached));
+    }
 }
 
 void install_accessibility() {

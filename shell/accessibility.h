@@ -35,6 +35,20 @@ void read_as_fraction(Label* numerator, Label* denominator);
 // before a number stays a minus sign.
 QString spoken(const QString& caption);
 
+// Tells a screen reader something new without moving the focus: a notification the
+// reader speaks as it appears (the way a desktop's notices are spoken). Each screen that
+// has news owns one announcer, invisible on the screen.
+class Announcer : public QWidget {
+public:
+    explicit Announcer(QWidget* parent);
+    void announce(const QString& text);
+};
+
+// Drops the reader interface the toolkit may have made for a control while it was being
+// built (its caption is set in the base's constructor, before the control is what it
+// is), so that the next question gets the program's own.
+void renew_reader_interface(QWidget* widget);
+
 // Gives the labels and screens of the program their screen-reader interfaces. Runs once;
 // the keyboard layer calls it as the first screen is built.
 void install_accessibility();

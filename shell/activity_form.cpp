@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "activity_form.h"
 
+#include "accessibility.h"
 #include "keys.h"
 #include "overlays.h"
 #include "pictures.h"
@@ -98,14 +99,50 @@ void ActivityForm::choose_next_kind() {
 }
 
 void ActivityForm::set_problem_sentence(const QString& problem) {
+    const QString old_problem = problem_, old_answer = answer_;
     problem_ = problem;
     answer_.clear();
     tell_sentence();
+    announce_change(old_problem, old_answer);
 }
 
 void ActivityForm::set_answer_sentence(const QString& answer) {
+    const QString old_answer = answer_;
     answer_ = answer;
     tell_sentence();
+    announce_change(problem_, old_answer);
+}
+
+// The screen's sentence is its description; a reader speaks what changed as a notice:
+// the answer once it is shown, the rows a growing problem gains (a chain read out as it
+// runs), or else the whole new problem.
+void ActivityForm::announce_change(const QString& old_problem, const QString& old_answer) {
+    QString news;
+    if (!answer_.isEmpty()) {
+        if (answer_ == old_answer) {
+            return;
+        }
+        news = QCoreApplication::translate("ActivityForm", "Answer: %1").arg(answer_);
+    } else {
+        if (problem_ == old_problem && old_answer.isEmpty()) {
+            return;
+        }
+        const QString stem = old_problem.endsWith('.') ? old_problem.chopped(1) : old_problem;
+        if (old_answer.isEmpty() && !stem.isEmpty() && problem_.startsWith(stem) &&
+            problem_.size() > stem.size() + 1) {
+            news = problem_.mid(stem.size() + 1).trimmed();
+        } else {
+            news = QCoreApplication::translate("ActivityForm", "Problem: %1").arg(problem_);
+        }
+    }
+    // A screen that is opening is read whole by the reader as it appears.
+    if (!isVisible()) {
+        return;
+    }
+    if (!announcer_) {
+        announcer_ = new Announcer(this);
+    }
+    announcer_->announce(news);
 }
 
 void ActivityForm::tell_sentence() {

@@ -72,10 +72,13 @@ private:
     void choose_next_kind();
 
     void tell_sentence();
+    // Speaks the part of the sentence that is new.
+    void announce_change(const QString& old_problem, const QString& old_answer);
 
     QString menu_;
     QString problem_;
     QString answer_;
+    class Announcer* announcer_ = nullptr;
     std::vector<std::pair<PictureButton*, QString>> pictures_;
 };
 

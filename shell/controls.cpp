@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls.h"
 
+#include "accessibility.h"
 #include "captions.h"
 #include "colours.h"
 #include "fonts.h"
@@ -387,6 +388,7 @@ OptionButton::OptionButton(QWidget* parent, const QString& name, const QString& 
     setAutoFillBackground(true);
     forward_clicks(this, this);
     apply_scale();
+    renew_reader_interface(this);
 }
 
 void OptionButton::set_fore_colour(const QColor& colour) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overlays.h"
 
+#include "accessibility.h"
 #include "keys.h"
 
 #include <QEvent>
@@ -43,6 +44,13 @@ public:
         setGeometry(form.rect());
         raise();
         show();
+        // The reader hears the list (or that the screen is blank) as it opens; the focus
+        // stays where it was, so any key closes the list and leaves it there.
+        QString news = accessibleName();
+        if (!accessibleDescription().isEmpty()) {
+            news += ". " + accessibleDescription().replace('\n', ". ") + ". " + kClosing;
+        }
+        (new Announcer(this))->announce(news);
     }
 
     Kind kind() const { return kind_; }

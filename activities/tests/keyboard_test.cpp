@@ -3,6 +3,7 @@
 // reader's press action, and a double tap that must not leave two screens.
 
 #include "activities.h"
+#include "activity_form.h"
 #include "fourrules_screen.h"
 #include "keys.h"
 #include "magicsquares_screen.h"
@@ -270,6 +271,33 @@ private slots:
         QCOMPARE(screen()->name(), QString("menu1"));
         QTest::mouseClick(screen()->control("Command1")->widget(), Qt::LeftButton);
         QCOMPARE(screen()->name(), QString("intro0"));
+    }
+
+    // Without the focus moving, a screen reader is told each new problem and the answer
+    // as notices, and reads the screen's sentence; a kind chosen through the reader makes
+    // a problem of that kind, as a click does.
+    void a_screen_reader_hears_each_problem_and_answer() {
+        auto* form = static_cast<ActivityForm*>(show_form("ordering"));
+        const auto notice = [form] {
+            auto* announcer = form->findChild<QWidget*>("announcer");
+            return announcer && announcer->isVisible() ? announcer->accessibleName() : QString();
+        };
+        key(Qt::Key_PageDown);
+        QVERIFY(notice().startsWith("Problem: put in order, smallest first: "));
+        QCOMPARE(form->sentence(), notice());
+        const QString problem = notice();
+        key(Qt::Key_PageUp);
+        for (int tick = 0; tick < 5; ++tick) {
+            form->timer("Timer4")->fire();
+        }
+        QVERIFY(notice().startsWith("Answer: "));
+        QCOMPARE(form->sentence(), problem + ' ' + notice());
+
+        QAccessibleInterface* decimals =
+            QAccessible::queryAccessibleInterface(form->control("Option3")->widget());
+        decimals->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+        QVERIFY(static_cast<OptionButton*>(form->control("Option3"))->value());
+        QVERIFY2(notice().startsWith("Problem: ") && notice().contains('.'), qPrintable(notice()));
     }
 
     // A screen reader presses a menu title through its action, as a click would; a
