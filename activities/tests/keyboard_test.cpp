@@ -153,7 +153,7 @@ private slots:
             {"Match the Target", "Magic Squares", "Ordering", "Menu 2", "Menu 3", "Menu 4",
              "Menu 5", "Command1"},
             {"Mental Arithmetic", "Menu 1", "Menu 3", "Menu 4", "Menu 5", "Command1"},
-            {"The Four Rules", "Menu 1", "Menu 2", "Menu 4", "Menu 5", "Command1"},
+            {"The Four Rules", "Number Wall", "Menu 1", "Menu 2", "Menu 4", "Menu 5", "Command1"},
             {"Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
             {"Menu 1", "Menu 2", "Menu 3", "Menu 4", "Command1"},
         };
