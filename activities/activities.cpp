@@ -7,6 +7,7 @@
 #include "matchthetarget_screen.h"
 #include "numberwall_screen.h"
 #include "ordering_screen.h"
+#include "pascal1_screen.h"
 
 namespace chalkline {
 
@@ -23,6 +24,7 @@ const shell::ActivityEntry kActivities[] = {
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
     {"numberwall", 3, 4, make_screen<numberwall::NumberWallForm>},
+    {"pascal1", 4, 5, make_screen<pascal1::Pascal1Form>},
 };
 
 } // namespace
