@@ -8,6 +8,7 @@
 #include "numberwall_screen.h"
 #include "ordering_screen.h"
 #include "pascal1_screen.h"
+#include "pascal2_screen.h"
 
 namespace chalkline {
 
@@ -25,6 +26,7 @@ const shell::ActivityEntry kActivities[] = {
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
     {"numberwall", 3, 4, make_screen<numberwall::NumberWallForm>},
     {"pascal1", 4, 5, make_screen<pascal1::Pascal1Form>},
+    {"pascal2", 5, 0, make_screen<pascal2::Pascal2Form>},
 };
 
 } // namespace
