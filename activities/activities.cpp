@@ -3,6 +3,7 @@
 
 #include "fastmental_screen.h"
 #include "fourrules_screen.h"
+#include "leibniz_screen.h"
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
 #include "numberwall_screen.h"
@@ -27,6 +28,7 @@ const shell::ActivityEntry kActivities[] = {
     {"numberwall", 3, 4, make_screen<numberwall::NumberWallForm>},
     {"pascal1", 4, 5, make_screen<pascal1::Pascal1Form>},
     {"pascal2", 5, 0, make_screen<pascal2::Pascal2Form>},
+    {"leibniz", 5, 4, make_screen<leibniz::LeibnizForm>},
 };
 
 } // namespace
