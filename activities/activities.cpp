@@ -3,9 +3,13 @@
 
 #include "fastmental_screen.h"
 #include "fourrules_screen.h"
+#include "leibniz_screen.h"
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
+#include "numberwall_screen.h"
 #include "ordering_screen.h"
+#include "pascal1_screen.h"
+#include "pascal2_screen.h"
 
 namespace chalkline {
 
@@ -21,6 +25,10 @@ const shell::ActivityEntry kActivities[] = {
     {"ordering", 1, 4, make_screen<ordering::OrderingForm>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
+    {"numberwall", 3, 4, make_screen<numberwall::NumberWallForm>},
+    {"pascal1", 4, 5, make_screen<pascal1::Pascal1Form>},
+    {"pascal2", 5, 0, make_screen<pascal2::Pascal2Form>},
+    {"leibniz", 5, 4, make_screen<leibniz::LeibnizForm>},
 };
 
 } // namespace

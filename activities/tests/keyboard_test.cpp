@@ -154,9 +154,10 @@ private slots:
             {"Match the Target", "Magic Squares", "Ordering", "Menu 2", "Menu 3", "Menu 4",
              "Menu 5", "Command1"},
             {"Mental Arithmetic", "Menu 1", "Menu 3", "Menu 4", "Menu 5", "Command1"},
-            {"The Four Rules", "Menu 1", "Menu 2", "Menu 4", "Menu 5", "Command1"},
-            {"Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
-            {"Menu 1", "Menu 2", "Menu 3", "Menu 4", "Command1"},
+            {"The Four Rules", "Number Wall", "Menu 1", "Menu 2", "Menu 4", "Menu 5", "Command1"},
+            {"Pascal's Triangle 1", "Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
+            {"Pascal's Triangle 2", "Leibniz' Triangle", "Menu 1", "Menu 2", "Menu 3", "Menu 4",
+             "Command1"},
         };
         for (int n = 1; n <= 5; ++n) {
             Form* menu = show_form(QString("menu%1").arg(n));

@@ -1,0 +1,144 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "board_form.h"
+
+namespace chalkline::boards {
+
+namespace {
+
+// A part of the Solution every 600 ms, as on the other screens.
+constexpr int kPartInterval = 600;
+
+} // namespace
+
+BoardForm::BoardForm(const QString& name, const QString& caption, const QString& menu)
+    : ActivityForm(name, caption, menu) {
+    Board1 = add<BrickBoard>(this, "Board1");
+    Board1->move(120, 120, 9960, 8760);
+    Label1 = add_label(this, {.name = "Label1",
+                              .left = 165,
+                              .top = 150,
+                              .width = 3600,
+                              .height = 1500,
+                              .caption = "",
+                              .font = {"Tahoma", 18, true},
+                              .align = Qt::AlignLeft | Qt::AlignTop});
+    Label2 = add_label(this, {.name = "Label2",
+                              .left = 165,
+                              .top = 7950,
+                              .width = 9900,
+                              .height = 750,
+                              .caption = "",
+                              .font = {"Tahoma", 20.25, true},
+                              .align = Qt::AlignLeft | Qt::AlignVCenter,
+                              .visible = false});
+    Frame1 = add<shell::Frame>(this, "Frame1");
+    Frame1->move(8850, 120, 3030, 1380);
+    Frame1->set_border(false);
+    Option1 = add_option(Frame1, "Option1", "", 135, 90, 2800, 375, 9.75);
+    Option2 = add_option(Frame1, "Option2", "", 135, 495, 2800, 375, 9.75);
+    Option3 = add_option(Frame1, "Option3", "", 135, 900, 2800, 375, 9.75);
+    Option1->set_value(true);
+    Option1->on_click = [this](int) { choose_kind(1); };
+    Option2->on_click = [this](int) { choose_kind(2); };
+    Option3->on_click = [this](int) { choose_kind(3); };
+    recoloured = {"Frame1", "Option1", "Option2", "Option3"};
+    kind_options = {Option1, Option2, Option3};
+
+    Timer1 = add_timer("Timer1", kPartInterval, false);
+    Timer1->on_tick = [this] { Timer1_Timer(); };
+}
+
+void BoardForm::set_kinds(const QString& first, const QString& second, const QString& third) {
+    Option1->setText(first);
+    Option2->setText(second);
+    Option3->setText(third);
+}
+
+void BoardForm::start() {
+    choose_kind(1);
+}
+
+void BoardForm::choose_kind(int kind) {
+    kind_ = kind;
+    cmdgo_Click();
+}
+
+void BoardForm::cmdgo_Click() {
+    stop_solution();
+    Label2->set_visible(false);
+    calculate();
+}
+
+void BoardForm::stop_solution() {
+    Timer1->set_enabled(false);
+    next_part_ = 0;
+}
+
+// Solution pressed again while its parts come, or after, changes nothing.
+void BoardForm::cmdsoln_Click() {
+    if (solution_begun()) {
+        return;
+    }
+    Timer1_Timer();
+    if (!solution_shown()) {
+        Timer1->set_enabled(true);
+    }
+}
+
+void BoardForm::Timer1_Timer() {
+    if (solution_shown()) {
+        Timer1->set_enabled(false);
+        return;
+    }
+    show_part(next_part_++);
+    if (solution_shown()) {
+        Timer1->set_enabled(false);
+        set_answer_sentence(answer_sentence());
+    }
+}
+
+int BoardForm::solution_parts() const {
+    return int(steps_.size()) + 1;
+}
+
+void BoardForm::show_part(int part) {
+    if (part > 0 && part <= int(steps_.size())) {
+        const Step& before = steps_[std::size_t(part - 1)];
+        for (int box : {before.cell, before.from[0], before.from[1]}) {
+            Board1->set_look(box, settled(box));
+        }
+    }
+    if (part < int(steps_.size())) {
+        const Step& step = steps_[std::size_t(part)];
+        Board1->set_look(step.from[0], BoxLook::Source);
+        Board1->set_look(step.from[1], BoxLook::Source);
+        Board1->set_look(step.cell, BoxLook::Filling);
+    }
+}
+
+void BoardForm::show_puzzle(const std::vector<std::string>& numbers, std::vector<bool> shown,
+                            std::vector<Step> steps, const std::string& problem,
+                            const std::string& answer) {
+    std::vector<QString> texts;
+    for (const std::string& number : numbers) {
+        texts.push_back(QString::fromStdString(number));
+    }
+    Board1->set_numbers(std::move(texts));
+    shown_ = std::move(shown);
+    steps_ = std::move(steps);
+    for (int box = 0; box < Board1->box_count(); ++box) {
+        Board1->set_look(box, shown_.at(std::size_t(box)) ? BoxLook::Given : BoxLook::Hidden);
+    }
+    Board1->setAccessibleName(QString::fromStdString(problem));
+    answer_ = QString::fromStdString(answer);
+}
+
+QString BoardForm::answer_sentence() const {
+    return tr("%1.").arg(answer_);
+}
+
+BoxLook BoardForm::settled(int box) const {
+    return shown_.at(std::size_t(box)) ? BoxLook::Given : BoxLook::Answer;
+}
+
+} // namespace chalkline::boards

@@ -1,0 +1,110 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// What every screen of a number wall or triangle does, driven with real clicks: a kind
+// and Go make new problems, Solution reveals its parts tick by tick and then the answer
+// sentence (pressed again it changes nothing), Go stops a reveal, Exit returns to the
+// menu and unloads the screen.
+
+#include "activity_table.h"
+#include "board_form.h"
+#include "forms.h"
+
+#include <QtTest>
+
+#include <functional>
+#include <vector>
+
+namespace chalkline::boards::testing {
+
+class StandInMenu : public shell::Form {
+public:
+    explicit StandInMenu(const QString& name) : Form(name, 12000, 9000) {}
+};
+
+template <class Screen> void register_screen(const QString& screen, const QString& menu) {
+    shell::register_form(screen, shell::make_screen<Screen>);
+    if (!shell::has_form(menu)) {
+        shell::register_form(menu, [menu] { return std::make_unique<StandInMenu>(menu); });
+    }
+}
+
+inline void unload_all() {
+    for (shell::Form* form : shell::loaded_forms()) {
+        shell::unload_form(form->name());
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Clicks near the left edge, halfway down: on an option button that is its dot.
+inline void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+}
+
+inline bool has_answer(BoardForm* form) {
+    return form->sentence().contains(" Answer: ");
+}
+
+// Runs the whole flow on kind `kind` (2 or 3); `solved` looks at the screen once its
+// Solution is fully shown.
+inline void check_screen_flow(const QString& screen, const QString& caption, const QString& menu,
+                              int kind, const std::function<void(BoardForm*)>& solved) {
+    auto* form = dynamic_cast<BoardForm*>(shell::show_form(screen));
+    QVERIFY(form);
+    QCOMPARE(form->caption(), caption);
+    QCOMPARE(form->kind(), 1);
+    QVERIFY(form->Option1->value());
+
+    QString before = form->sentence();
+    auto* option = form->get<shell::OptionButton>(QString("Option%1").arg(kind));
+    click(option);
+    QVERIFY(option->value());
+    QCOMPARE(form->kind(), kind);
+    QVERIFY(form->sentence() != before);
+    before = form->sentence();
+    click(form->cmdgo);
+    QVERIFY(form->sentence() != before);
+    QVERIFY(form->sentence().startsWith("Problem: ") && !has_answer(form));
+
+    // The first part at once, one part a tick: each hidden box is filled with the two it
+    // comes from flashing. Solution again midway changes nothing; the answer is read
+    // once all is shown, and every box is then given or filled in.
+    const std::vector<Step> steps = form->steps();
+    const QString problem = form->sentence();
+    click(form->cmdsoln);
+    std::size_t part = 0;
+    for (; form->Timer1->enabled(); ++part) {
+        if (part < steps.size()) {
+            QCOMPARE(form->Board1->look(steps[part].cell), BoxLook::Filling);
+            QCOMPARE(form->Board1->look(steps[part].from[0]), BoxLook::Source);
+            QCOMPARE(form->Board1->look(steps[part].from[1]), BoxLook::Source);
+        }
+        if (part == 1) {
+            click(form->cmdsoln);
+        }
+        QVERIFY(!has_answer(form));
+        QVERIFY(form->Timer1->fire());
+    }
+    QVERIFY(steps.empty() || part == steps.size());
+    QVERIFY(form->solution_shown());
+    QVERIFY(form->sentence().startsWith(problem + " Answer: "));
+    for (int box = 0; box < form->Board1->box_count() && !steps.empty(); ++box) {
+        const BoxLook look = form->Board1->look(box);
+        QVERIFY(look == BoxLook::Given || look == BoxLook::Answer);
+    }
+    solved(form);
+    if (QTest::currentTestFailed()) {
+        return;
+    }
+
+    // Go during the reveal stops it and hides the answer again.
+    click(form->cmdsoln);
+    click(form->cmdgo);
+    QVERIFY(!form->Timer1->enabled() && !form->solution_begun() && !has_answer(form));
+
+    click(form->cmdexit);
+    QVERIFY(!shell::loaded_form(screen));
+    QVERIFY(shell::loaded_form(menu) && shell::loaded_form(menu)->isVisible());
+}
+
+} // namespace chalkline::boards::testing

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "board_form.h"
+#include "pascal2_logic.h"
+
+namespace chalkline::pascal2 {
+
+// The Pascal's Triangle 2 screen: which numbers of the first 16, 32 or 64 rows are
+// multiples of a divisor from 2 to 9? Solution colours them a few rows at a time from
+// the top, and the pattern they make appears; the status line then gives their count.
+class Pascal2Form : public boards::BoardForm {
+    Q_OBJECT
+
+public:
+    Pascal2Form();
+
+    const Question& question() const { return question_; }
+
+protected:
+    void calculate() override;
+    QString answer_sentence() const override;
+    int solution_parts() const override;
+    void show_part(int part) override;
+
+private:
+    Question question_;
+};
+
+} // namespace chalkline::pascal2
