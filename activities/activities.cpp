@@ -3,6 +3,7 @@
 
 #include "fastmental_screen.h"
 #include "fourrules_screen.h"
+#include "integersquares_screen.h"
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
 #include "numbersquares_screen.h"
@@ -20,6 +21,7 @@ const shell::ActivityEntry kActivities[] = {
     {"matchthetarget", 1, 0, make_screen<matchthetarget::MatchTheTargetForm>},
     {"Magicsquares", 1, 1, make_screen<magicsquares::Magicsquares>},
     {"ordering", 1, 4, make_screen<ordering::OrderingForm>},
+    {"integersquares", 1, 5, make_screen<integersquares::IntegerSquaresForm>},
     {"numbersquares", 2, 0, make_screen<numbersquares::NumberSquaresForm>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
