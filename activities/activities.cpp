@@ -3,6 +3,7 @@
 
 #include "fastmental_screen.h"
 #include "fourrules_screen.h"
+#include "hundredsquare_screen.h"
 #include "integersquares_screen.h"
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
@@ -24,6 +25,7 @@ const shell::ActivityEntry kActivities[] = {
     {"integersquares", 1, 5, make_screen<integersquares::IntegerSquaresForm>},
     {"numbersquares", 2, 0, make_screen<numbersquares::NumberSquaresForm>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
+    {"hundredsquare", 2, 5, make_screen<hundredsquare::HundredSquareForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
 };
 
