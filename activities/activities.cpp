@@ -9,6 +9,7 @@
 #include "matchthetarget_screen.h"
 #include "numbersquares_screen.h"
 #include "ordering_screen.h"
+#include "products_screen.h"
 
 namespace chalkline {
 
@@ -27,6 +28,7 @@ const shell::ActivityEntry kActivities[] = {
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"hundredsquare", 2, 5, make_screen<hundredsquare::HundredSquareForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
+    {"products", 4, 1, make_screen<products::ProductsForm>},
 };
 
 } // namespace
