@@ -62,7 +62,8 @@ struct ClueRange {
 // of the drawn size is tried in a random order. Nearly every square has such a set, so
 // the first draw almost always succeeds; should every try fail, the last square is
 // given cells one by one in a random order, the fewest at least, until it alone
-// fits, which eight cells always do. Products need values without 0 (a 0 would make a total say nothing).
+// fits, which eight cells always do. Products need values without 0 (a 0 would make
+// a total say nothing).
 SquarePuzzle make_square_puzzle(const Square& values, SquareRules rules, ClueRange clues,
                                 RandomSource& random,
                                 const std::optional<SquarePuzzle>& previous = std::nullopt);
