@@ -3,13 +3,17 @@
 
 #include "fastmental_screen.h"
 #include "fourrules_screen.h"
+#include "hundredsquare_screen.h"
+#include "integersquares_screen.h"
 #include "leibniz_screen.h"
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
+#include "numbersquares_screen.h"
 #include "numberwall_screen.h"
 #include "ordering_screen.h"
 #include "pascal1_screen.h"
 #include "pascal2_screen.h"
+#include "products_screen.h"
 
 namespace chalkline {
 
@@ -23,9 +27,13 @@ const shell::ActivityEntry kActivities[] = {
     {"matchthetarget", 1, 0, make_screen<matchthetarget::MatchTheTargetForm>},
     {"Magicsquares", 1, 1, make_screen<magicsquares::Magicsquares>},
     {"ordering", 1, 4, make_screen<ordering::OrderingForm>},
+    {"integersquares", 1, 5, make_screen<integersquares::IntegerSquaresForm>},
+    {"numbersquares", 2, 0, make_screen<numbersquares::NumberSquaresForm>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
+    {"hundredsquare", 2, 5, make_screen<hundredsquare::HundredSquareForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
     {"numberwall", 3, 4, make_screen<numberwall::NumberWallForm>},
+    {"products", 4, 1, make_screen<products::ProductsForm>},
     {"pascal1", 4, 5, make_screen<pascal1::Pascal1Form>},
     {"pascal2", 5, 0, make_screen<pascal2::Pascal2Form>},
     {"leibniz", 5, 4, make_screen<leibniz::LeibnizForm>},

@@ -1,0 +1,113 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the logic tests of the grid screens share: a random source stuck on one value,
+// which makes every draw repeat and so drives each generator into its fallback, and
+// the checks of a 3 by 3 square puzzle.
+#pragma once
+
+#include "random.h"
+#include "square_puzzle.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+
+#include <algorithm>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace chalkline::grids::testing {
+
+class StuckRandom final : public RandomSource {
+public:
+    void reseed() override {}
+    float next() override { return 0.0f; }
+};
+
+// Whether a square has the puzzle's totals, worked out line by line here.
+inline bool has_totals(const SquarePuzzle& p, const Square& s) {
+    const auto total = [&](int a, int b, int c) {
+        const auto at = [&](int i) { return s[std::size_t(i)]; };
+        return p.rules.products ? at(a) * at(b) * at(c) : at(a) + at(b) + at(c);
+    };
+    for (int i = 0; i < 3; ++i) {
+        const auto k = std::size_t(i);
+        if (total(3 * i, 3 * i + 1, 3 * i + 2) != p.totals.rows[k] ||
+            total(i, i + 3, i + 6) != p.totals.columns[k]) {
+            return false;
+        }
+    }
+    return !p.rules.diagonals ||
+           (total(0, 4, 8) == p.totals.diagonals[0] && total(6, 4, 2) == p.totals.diagonals[1]);
+}
+
+// The squares that fit the puzzle, counted without its solver: every order of the
+// numbers not given in the cells not given.
+inline int squares_fitting(const SquarePuzzle& p) {
+    std::vector<std::size_t> cells;
+    std::vector<int> free;
+    for (std::size_t c = 0; c < kCells; ++c) {
+        if (!p.given[c]) {
+            cells.push_back(c);
+            free.push_back(p.answer[c]);
+        }
+    }
+    std::sort(free.begin(), free.end());
+    Square s = p.answer;
+    int count = 0;
+    do {
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            s[cells[i]] = free[i];
+        }
+        count += has_totals(p, s) ? 1 : 0;
+    } while (std::next_permutation(free.begin(), free.end()));
+    return count;
+}
+
+template <class Kind, class Problem>
+using Make = Problem (*)(Kind, RandomSource&, const std::optional<Problem>&);
+
+// For each kind, a run of problems from one seeded source, each made with the one
+// before: each passes `check` and differs from the one before. Then a stuck source,
+// on which every draw repeats, drives the generator into its fallback: the problem it
+// makes after the first must differ from it and still pass `check` (told it is the
+// fallback's).
+template <class Kind, class Problem>
+void check_runs(Make<Kind, Problem> make, std::initializer_list<Kind> kinds,
+                const std::function<void(Kind, const Problem&, bool fallback)>& check,
+                int count = 2000) {
+    for (Kind kind : kinds) {
+        SCOPED_TRACE(int(kind));
+        SeededRandom random(7);
+        std::optional<Problem> previous;
+        for (int i = 0; i < count && !::testing::Test::HasFatalFailure(); ++i) {
+            const Problem problem = make(kind, random, previous);
+            check(kind, problem, false);
+            ASSERT_NE(previous, problem);
+            previous = problem;
+        }
+        StuckRandom stuck;
+        const Problem first = make(kind, stuck, std::nullopt);
+        const Problem next = make(kind, stuck, first);
+        EXPECT_NE(next, first);
+        check(kind, next, true);
+    }
+}
+
+// What the class relies on in a square puzzle: the nine values are the square's,
+// smallest first, and pass the activity's own check; the totals hold; the given count
+// is in range (the fallback may give more); one square only fits.
+inline void check_square_puzzle(const SquarePuzzle& p, SquareRules rules, ClueRange clues,
+                                bool fallback,
+                                const std::function<bool(const Square&)>& values_ok) {
+    ASSERT_TRUE(values_ok(p.values));
+    ASSERT_TRUE(std::is_sorted(p.values.begin(), p.values.end()));
+    ASSERT_TRUE(std::is_permutation(p.values.begin(), p.values.end(), p.answer.begin()));
+    ASSERT_EQ(p.rules, rules);
+    ASSERT_TRUE(has_totals(p, p.answer));
+    ASSERT_GE(p.given_count(), clues.fewest);
+    ASSERT_TRUE(fallback || p.given_count() <= clues.most);
+    ASSERT_EQ(squares_fitting(p), 1);
+}
+
+} // namespace chalkline::grids::testing

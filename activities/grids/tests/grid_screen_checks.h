@@ -1,0 +1,121 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the screen tests of the grid screens share: the screen opened as a menu opens
+// it, the Solution played to its end, and the run every grid screen must pass.
+#pragma once
+
+#include "grid_form.h"
+
+#include "activity_table.h"
+#include "forms.h"
+
+#include <QtTest>
+
+#include <memory>
+
+namespace chalkline::grids::testing {
+
+// The listing menu screen that Exit returns to.
+class MenuStandIn : public shell::Form {
+public:
+    explicit MenuStandIn(const QString& name) : Form(name, 12000, 9000) {}
+};
+
+// The screen, and a stand-in for the menu that lists it.
+template <class Screen> void register_screen(const QString& name, const QString& menu) {
+    shell::register_form(name, shell::make_screen<Screen>);
+    shell::register_form(menu, [menu] { return std::make_unique<MenuStandIn>(menu); });
+}
+
+inline void unload_all() {
+    for (shell::Form* form : shell::loaded_forms()) {
+        shell::unload_form(form->name());
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+inline GridForm* open(const QString& name) {
+    auto* form = dynamic_cast<GridForm*>(shell::show_form(name));
+    if (form) {
+        (void)QTest::qWaitForWindowExposed(form);
+    }
+    return form;
+}
+
+// Kind k, from 0.
+inline shell::OptionButton* option(const GridForm* form, int k) {
+    return form->get<shell::OptionButton>(QString("Option%1").arg(k + 1));
+}
+
+inline void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+}
+
+// Solution, then the reveal's ticks until it stops. Returns the ticks fired.
+inline int play_solution(GridForm* form) {
+    click(form->cmdsoln);
+    int ticks = 0;
+    while (ticks < 100 && form->timer("Timer1")->fire()) {
+        ++ticks;
+    }
+    return ticks;
+}
+
+inline bool any_hidden(const GridForm* form) {
+    return !form->board->hidden_places().empty();
+}
+
+// Opens on the first kind; Go makes another problem; Solution fills one hidden box at
+// once and one a tick, each flashing, is not restarted by a second press, and ends
+// with the answer sentence, the board's reading and no flash; Go during the reveal
+// stops it; every kind's click makes a problem of it with numbers of at least 24
+// points; Exit goes back to the menu and unloads the screen.
+inline void check_grid_screen(const QString& name, const QString& caption, const QString& menu) {
+    GridForm* form = open(name);
+    QVERIFY(form);
+    QCOMPARE(form->caption(), caption);
+    QCOMPARE(form->kind(), 0);
+    QVERIFY(option(form, 0)->value() && option(form, 2) && !option(form, 3));
+    QVERIFY(form->sentence().startsWith("Problem: "));
+
+    const QString first = form->sentence();
+    click(form->cmdgo);
+    QVERIFY(form->sentence() != first);
+    QVERIFY(any_hidden(form));
+
+    const std::size_t hidden = form->board->hidden_places().size();
+    click(form->cmdsoln);
+    QCOMPARE(form->board->hidden_places().size(), hidden - 1);
+    QVERIFY(form->board->flashing());
+    click(form->cmdsoln);
+    QCOMPARE(form->board->hidden_places().size(), hidden - 1);
+    QVERIFY(form->timer("Timer1")->fire());
+    QCOMPARE(form->board->hidden_places().size(), hidden - 2);
+    QVERIFY(!form->sentence().contains("Answer:"));
+    click(form->cmdgo);
+    QVERIFY(!form->timer("Timer1")->enabled());
+    QVERIFY(!form->board->flashing());
+    QVERIFY(any_hidden(form));
+
+    // One box at once, one a tick, and a last tick that ends the flash.
+    const int to_fill = int(form->board->hidden_places().size());
+    QCOMPARE(play_solution(form), to_fill);
+    QVERIFY(!any_hidden(form));
+    QVERIFY(!form->board->flashing());
+    QVERIFY(!form->timer("Timer1")->enabled());
+    QVERIFY(form->sentence().contains(" Answer: "));
+    QVERIFY(!form->sentence().section(" Answer: ", 1).contains('?'));
+
+    for (int kind = 2; kind >= 0; --kind) {
+        click(option(form, kind));
+        QCOMPARE(form->kind(), kind);
+        QVERIFY(!form->sentence().contains("Answer:"));
+        QVERIFY2(form->board->number_font().pixelSize() >= shell::font_px(24),
+                 qPrintable(form->sentence()));
+    }
+
+    click(form->cmdexit);
+    QVERIFY(!shell::loaded_form(name));
+    QVERIFY(shell::loaded_form(menu) && shell::loaded_form(menu)->isVisible());
+}
+
+} // namespace chalkline::grids::testing

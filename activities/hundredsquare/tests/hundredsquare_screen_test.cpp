@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Hundred Square screen driven by clicks: the run every grid screen passes, then
+// what each kind shows and says.
+
+#include "hundredsquare_screen.h"
+
+#include "grid_screen_checks.h"
+
+#include <QtTest>
+
+using namespace chalkline::grids;
+using namespace chalkline::grids::testing;
+using chalkline::hundredsquare::HundredSquareForm;
+
+class HundredSquareScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { register_screen<HundredSquareForm>("hundredsquare", "menu2"); }
+    void cleanup() { unload_all(); }
+
+    void runs_as_every_grid_screen() {
+        check_grid_screen("hundredsquare", "The Hundred Square", "menu2");
+    }
+
+    // The whole squares read their hundred numbers, a piece its own, in boxes larger
+    // than those of the whole square.
+    void each_kind_shows_and_says_its_square() {
+        GridForm* form = open("hundredsquare");
+        const QRect whole = form->board->place_rect({0, 0});
+        const QString prefix =
+            "Problem: the hundred square, top row first, ? for a hidden number: ";
+        QVERIFY(form->sentence().startsWith(prefix + "1, ") ||
+                form->sentence().startsWith(prefix + "?, "));
+        QCOMPARE(form->sentence().count(", ") + form->sentence().count("; "), 99 + 2);
+        const int hidden = int(form->sentence().count('?')) - 1;
+        QVERIFY(hidden >= 12 && hidden <= 20);
+
+        click(option(form, 1));
+        QVERIFY(form->sentence().startsWith("Problem: a piece of the hundred square, top row "
+                                            "first: "));
+        QVERIFY(form->board->rows() <= 9 && form->board->columns() <= 9);
+        const QRect piece = form->board->place_rect({0, 0});
+        QVERIFY(piece.width() >= whole.width() && piece.height() >= whole.height());
+        QVERIFY(piece.width() <= whole.width() * 3 / 2 + 1);
+        play_solution(form);
+        QVERIFY(form->sentence().contains(" Answer: "));
+
+        click(option(form, 2));
+        QVERIFY(form->sentence().startsWith("Problem: the square from -50 to 49"));
+        QVERIFY(form->board->number({0, 0}) == "-50" && form->board->number({9, 9}) == "49");
+    }
+};
+
+QTEST_MAIN(HundredSquareScreenTest)
+#include "hundredsquare_screen_test.moc"

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Number Squares screen driven by clicks: the run every grid screen passes, then
+// the sentences of the problem and of the answer.
+
+#include "numbersquares_screen.h"
+
+#include "grid_screen_checks.h"
+
+#include <QtTest>
+
+using namespace chalkline::grids;
+using namespace chalkline::grids::testing;
+using chalkline::numbersquares::NumberSquaresForm;
+
+class NumberSquaresScreenTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { register_screen<NumberSquaresForm>("numbersquares", "menu2"); }
+    void cleanup() { unload_all(); }
+
+    void runs_as_every_grid_screen() {
+        check_grid_screen("numbersquares", "Number Squares", "menu2");
+    }
+
+    void says_the_square_its_totals_and_its_answer() {
+        GridForm* form = open("numbersquares");
+        const QString row = "[1-9?], [1-9?], [1-9?]";
+        const QString totals = "\\d+, \\d+, \\d+";
+        for (const QString total : {"sums", "products", "sums"}) {
+            const QRegularExpression problem(
+                QString("^Problem: a square of the digits 1 to 9, top row first: %1; %1; %1; "
+                        "row %2 %3; column %2 %3\\.$")
+                    .arg(row, total, totals));
+            QVERIFY2(problem.match(form->sentence()).hasMatch(), qPrintable(form->sentence()));
+            play_solution(form);
+            const QString answer = form->sentence().section(" Answer: ", 1);
+            QVERIFY2(
+                QRegularExpression(QString("^%1; %1; %1\\.$").arg(row)).match(answer).hasMatch(),
+                qPrintable(answer));
+            for (char digit = '1'; digit <= '9'; ++digit) {
+                QCOMPARE(answer.count(QChar(digit)), 1);
+            }
+            click(option(form, total == "sums" ? 1 : 2));
+        }
+    }
+};
+
+QTEST_MAIN(NumberSquaresScreenTest)
+#include "numbersquares_screen_test.moc"
