@@ -2,6 +2,7 @@
 #include "activities.h"
 
 #include "fastmental_screen.h"
+#include "fdp_screen.h"
 #include "fourrules_screen.h"
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
@@ -23,6 +24,7 @@ const shell::ActivityEntry kActivities[] = {
     {"percentages", 2, 1, make_screen<percentages::PercentagesForm>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
+    {"fdp", 3, 1, make_screen<fdp::FdpForm>},
 };
 
 } // namespace
