@@ -4,6 +4,7 @@
 #include "fastmental_screen.h"
 #include "fdp_screen.h"
 #include "fourrules_screen.h"
+#include "fractionsbetween_screen.h"
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
 #include "ordering_screen.h"
@@ -25,6 +26,7 @@ const shell::ActivityEntry kActivities[] = {
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
     {"fdp", 3, 1, make_screen<fdp::FdpForm>},
+    {"fractionsbetween", 3, 5, make_screen<fractionsbetween::FractionsBetweenForm>},
 };
 
 } // namespace

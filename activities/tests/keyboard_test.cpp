@@ -154,8 +154,8 @@ private slots:
              "Menu 5", "Command1"},
             {"Percentages", "Mental Arithmetic", "Menu 1", "Menu 3", "Menu 4", "Menu 5",
              "Command1"},
-            {"The Four Rules", "Fractions, Decimals and Percentages", "Menu 1", "Menu 2", "Menu 4",
-             "Menu 5", "Command1"},
+            {"The Four Rules", "Fractions, Decimals and Percentages", "Fractions Between", "Menu 1",
+             "Menu 2", "Menu 4", "Menu 5", "Command1"},
             {"Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
             {"Menu 1", "Menu 2", "Menu 3", "Menu 4", "Command1"},
         };
