@@ -8,6 +8,7 @@
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
 #include "ordering_screen.h"
+#include "pandigital_screen.h"
 #include "percentages_screen.h"
 
 namespace chalkline {
@@ -27,6 +28,7 @@ const shell::ActivityEntry kActivities[] = {
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
     {"fdp", 3, 1, make_screen<fdp::FdpForm>},
     {"fractionsbetween", 3, 5, make_screen<fractionsbetween::FractionsBetweenForm>},
+    {"pandigital", 4, 0, make_screen<pandigital::PandigitalForm>},
 };
 
 } // namespace

@@ -156,7 +156,7 @@ private slots:
              "Command1"},
             {"The Four Rules", "Fractions, Decimals and Percentages", "Fractions Between", "Menu 1",
              "Menu 2", "Menu 4", "Menu 5", "Command1"},
-            {"Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
+            {"Pandigital Fractions", "Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
             {"Menu 1", "Menu 2", "Menu 3", "Menu 4", "Command1"},
         };
         for (int n = 1; n <= 5; ++n) {
