@@ -9,10 +9,10 @@ namespace {
 
 constexpr double kTableLeft = 300;
 constexpr double kColumnWidth = 2950;
-constexpr double kFirstRowTop = 850;
-constexpr double kRowStep = 1300;
-// Room for a fraction stacked at 24 points.
-constexpr double kRowHeight = 1260;
+constexpr double kFirstRowTop = 800;
+constexpr double kRowStep = 1360;
+// Room for a fraction stacked at 24 points inside the border, at every scale.
+constexpr double kRowHeight = 1340;
 
 } // namespace
 
@@ -25,7 +25,7 @@ FdpForm::FdpForm()
         Label2[std::size_t(column)] = add_label(this, {.name = "Label2",
                                                        .index = column,
                                                        .left = left,
-                                                       .top = 250,
+                                                       .top = 220,
                                                        .width = kColumnWidth,
                                                        .height = 550,
                                                        .caption = headings[column],

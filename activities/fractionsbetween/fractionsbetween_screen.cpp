@@ -28,7 +28,7 @@ constexpr double kLineStart = 1100;
 constexpr double kLineEnd = 7800;
 constexpr double kLineY = 1450;
 constexpr double kEndLabelWidth = 2000;
-constexpr double kEndLabelHeight = 1300;
+constexpr double kEndLabelHeight = 1340; // room for a fraction stacked at 24 points
 
 // The answer boxes below the line, at these centres.
 constexpr double kAnswerCentres[] = {1750, 4750, 7750};
