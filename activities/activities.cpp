@@ -2,7 +2,9 @@
 #include "activities.h"
 
 #include "fastmental_screen.h"
+#include "fdp_screen.h"
 #include "fourrules_screen.h"
+#include "fractionsbetween_screen.h"
 #include "hundredsquare_screen.h"
 #include "integersquares_screen.h"
 #include "leibniz_screen.h"
@@ -11,8 +13,10 @@
 #include "numbersquares_screen.h"
 #include "numberwall_screen.h"
 #include "ordering_screen.h"
+#include "pandigital_screen.h"
 #include "pascal1_screen.h"
 #include "pascal2_screen.h"
+#include "percentages_screen.h"
 #include "products_screen.h"
 
 namespace chalkline {
@@ -29,10 +33,14 @@ const shell::ActivityEntry kActivities[] = {
     {"ordering", 1, 4, make_screen<ordering::OrderingForm>},
     {"integersquares", 1, 5, make_screen<integersquares::IntegerSquaresForm>},
     {"numbersquares", 2, 0, make_screen<numbersquares::NumberSquaresForm>},
+    {"percentages", 2, 1, make_screen<percentages::PercentagesForm>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"hundredsquare", 2, 5, make_screen<hundredsquare::HundredSquareForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
+    {"fdp", 3, 1, make_screen<fdp::FdpForm>},
     {"numberwall", 3, 4, make_screen<numberwall::NumberWallForm>},
+    {"fractionsbetween", 3, 5, make_screen<fractionsbetween::FractionsBetweenForm>},
+    {"pandigital", 4, 0, make_screen<pandigital::PandigitalForm>},
     {"products", 4, 1, make_screen<products::ProductsForm>},
     {"pascal1", 4, 5, make_screen<pascal1::Pascal1Form>},
     {"pascal2", 5, 0, make_screen<pascal2::Pascal2Form>},

@@ -174,6 +174,20 @@ std::string recurring_text(const Fraction& value) {
     return digits.repeating.empty() ? decimal_of(digits) : decimal_of(digits) + " recurring";
 }
 
+std::string dotted_text(const Fraction& value) {
+    DecimalDigits digits = decimal_digits(value);
+    if (digits.repeating.empty()) {
+        return decimal_of(digits);
+    }
+    constexpr const char* kDot = "\u0307";
+    std::string& cycle = digits.repeating;
+    cycle.insert(cycle.size(), kDot);
+    if (cycle.size() > 1 + std::char_traits<char>::length(kDot)) {
+        cycle.insert(1, kDot);
+    }
+    return decimal_of(digits);
+}
+
 std::optional<std::string> percent_text(const Fraction& value) {
     const auto text = decimal_text(value * 100);
     if (!text) {

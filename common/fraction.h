@@ -74,6 +74,10 @@ std::optional<std::string> decimal_text(const Fraction& value);
 // "0.3 recurring", "0.16 recurring" (the 6 recurs), "0.142857 recurring"; an ending
 // decimal as decimal_text writes it.
 std::string recurring_text(const Fraction& value);
+// The decimal as the class writes it on the board: a dot over the first and the last
+// repeating digit, each dot a combining dot above (U+0307) after its digit: "0.3̇",
+// "0.16̇", "3.1̇42857̇". An ending decimal as decimal_text writes it.
+std::string dotted_text(const Fraction& value);
 // The value as a percentage, "75%" or "12.5%", when its decimal ends; nothing otherwise.
 std::optional<std::string> percent_text(const Fraction& value);
 // A decimal with exactly `places` digits after the point, rounded half away from zero

@@ -19,6 +19,16 @@ TEST(Fraction, KeepsLowestTermsAndAPositiveDenominator) {
     EXPECT_EQ(power(Fraction(-2, 3), 3), Fraction(-8, 27));
 }
 
+// The dots go over the first and last digit of the cycle; without them the digits are
+// those of the recurring form.
+TEST(Fraction, DottedFormMarksTheCycle) {
+    EXPECT_EQ(dotted_text(Fraction(1, 3)), "0.3\u0307");
+    EXPECT_EQ(dotted_text(Fraction(-1, 6)), "-0.16\u0307");
+    EXPECT_EQ(dotted_text(Fraction(22, 7)), "3.1\u030742857\u0307");
+    EXPECT_EQ(dotted_text(Fraction(3, 4)), "0.75");
+    EXPECT_EQ(dotted_text(Fraction(200, 3)), "66.6\u0307");
+}
+
 TEST(Fraction, OverflowAndDivisionByZeroThrowInsteadOfWrapping) {
     constexpr std::int64_t big = std::numeric_limits<std::int64_t>::max();
     EXPECT_THROW(Fraction(1, 0), FractionError);

@@ -1,0 +1,104 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+// What every screen of the fraction activities must do, driven with real clicks: Go
+// makes a new problem, Solution reveals it part by part on its timer and then gives the
+// answer sentence, Go hides it again, a kind's option makes a problem of that kind, Exit
+// goes back to the menu.
+
+#include "activity_form.h"
+#include "activity_table.h"
+#include "forms.h"
+#include "reveal.h"
+
+#include <QtTest>
+
+namespace chalkline::fractionkit::testing {
+
+// The listing menu screen that Exit returns to.
+class MenuStandIn : public shell::Form {
+public:
+    explicit MenuStandIn(const QString& name) : Form(name, 12000, 9000) {}
+};
+
+template <class T> void register_screen(const QString& screen, const QString& menu) {
+    shell::register_form(screen, shell::make_screen<T>);
+    shell::register_form(menu, [menu] { return std::make_unique<MenuStandIn>(menu); });
+}
+
+template <class T> T* open(const QString& screen) {
+    auto* form = static_cast<T*>(shell::show_form(screen));
+    if (form) {
+        (void)QTest::qWaitForWindowExposed(form);
+    }
+    return form;
+}
+
+inline void unload_all() {
+    for (shell::Form* f : shell::loaded_forms()) {
+        shell::unload_form(f->name());
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Clicks near the left edge, halfway down: on an option button that is its dot.
+inline void click(shell::Control* control) {
+    QWidget* widget = control->widget();
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+}
+
+// Clicks Solution and fires the reveal's timer until it stops; returns the ticks.
+inline int solve(shell::ActivityForm* form, const QString& timer) {
+    click(form->cmdsoln);
+    int ticks = 0;
+    while (form->timer(timer)->fire() && ticks < 100) {
+        ++ticks;
+    }
+    return ticks;
+}
+
+// The shared behaviour; `parts` is how many parts the Solution reveals.
+inline void check_go_solution_kind_exit(shell::ActivityForm* form, const QString& timer, int parts,
+                                        const QString& menu) {
+    const QString first = form->sentence();
+    QVERIFY2(first.startsWith("Problem: ") && !first.contains("Answer:"), qPrintable(first));
+    click(form->cmdgo);
+    QVERIFY(form->sentence() != first);
+
+    // One part at once, then one a tick; a second Solution midway changes nothing.
+    click(form->cmdsoln);
+    QVERIFY(!form->sentence().contains("Answer:"));
+    QCOMPARE(form->timer(timer)->interval(), Reveal::kInterval);
+    if (parts > 1) {
+        QVERIFY(form->timer(timer)->fire());
+        click(form->cmdsoln);
+    }
+    int ticks = parts > 1 ? 1 : 0;
+    while (form->timer(timer)->fire()) {
+        QVERIFY(++ticks < 100);
+    }
+    QCOMPARE(ticks, parts - 1);
+    const QString solved = form->sentence();
+    QVERIFY2(solved.contains(" Answer: "), qPrintable(solved));
+    click(form->cmdsoln);
+    QCOMPARE(form->sentence(), solved);
+
+    // Go midway through a reveal stops it and hides the answer.
+    click(form->cmdgo);
+    QVERIFY(!form->sentence().contains("Answer:"));
+    click(form->cmdsoln);
+    click(form->cmdgo);
+    QVERIFY(!form->timer(timer)->enabled());
+    QVERIFY(!form->sentence().contains("Answer:"));
+
+    const QString before = form->sentence();
+    click(form->control("Option2"));
+    QVERIFY(form->get<shell::OptionButton>("Option2")->value());
+    QVERIFY(form->sentence() != before);
+
+    const QString screen = form->name();
+    click(form->cmdexit);
+    QVERIFY(shell::loaded_form(screen) == nullptr);
+    QVERIFY(shell::loaded_form(menu) && shell::loaded_form(menu)->isVisible());
+}
+
+} // namespace chalkline::fractionkit::testing
