@@ -2,6 +2,7 @@
 #include "command_line.h"
 
 #include "chalkline_version.h"
+#include "menu_forms.h"
 
 #include <QCommandLineParser>
 
@@ -60,10 +61,29 @@ StartRequest refusal(const QString& error) {
 
 } // namespace
 
+// The activities as the menus list them, one menu a paragraph, within 80 columns.
+QString activities_text() {
+    QString text = "Activities:\n";
+    for (int menu = 1; menu <= 5; ++menu) {
+        QString line = QString("  Menu %1:").arg(menu);
+        const QStringList titles = menu_titles(menu);
+        for (int i = 0; i < titles.size(); ++i) {
+            const QString item = ' ' + titles[i] + (i + 1 < titles.size() ? "," : "");
+            if (line.size() + item.size() > 79) {
+                text += line + '\n';
+                line = "         ";
+            }
+            line += item;
+        }
+        text += line + '\n';
+    }
+    return text;
+}
+
 QString help_text() {
     return kUsage +
            "Mathematics activities for the whole class, on a projector or a whiteboard.\n\n" +
-           kOptions + "\n" + kKeys;
+           kOptions + "\n" + activities_text() + "\n" + kKeys;
 }
 
 StartRequest read_command_line(const QStringList& arguments) {

@@ -349,6 +349,15 @@ void MenuForm::Command1_Click() {
     unload_form(self);
 }
 
+QStringList menu_titles(int number) {
+    QStringList titles;
+    const MenuPage& titles_page = page(number);
+    for (int i = 0; i < titles_page.count; ++i) {
+        titles << titles_page.titles[std::size_t(i)];
+    }
+    return titles;
+}
+
 // ---- Registry ----
 
 void register_menu_forms() {

@@ -95,4 +95,7 @@ inline const QUrl kWebAddress{"https://nrich.maths.org/"};
 // screen registry.
 void register_menu_forms();
 
+// The titles on menu screen `number` (1 to 5), from the top.
+QStringList menu_titles(int number);
+
 } // namespace shell
