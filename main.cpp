@@ -5,6 +5,7 @@
 #include "command_line.h"
 #include "display.h"
 #include "forms.h"
+#include "language.h"
 #include "menu_forms.h"
 #include "pictures.h"
 #include "session.h"
@@ -14,25 +15,37 @@
 #include <QScreen>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char** argv) {
-    // The command line is read before the application starts, so that --help, --version
-    // and a mistyped option answer without a display and before any window opens.
+    // The command line is read before the window's application starts, so that --help,
+    // --version and a mistyped option answer without a display and before any window opens.
     QStringList arguments;
     for (int i = 0; i < argc; ++i) {
         arguments << QString::fromLocal8Bit(argv[i]);
     }
+    // A plain application object first, so that --help, --version and the errors of the
+    // command line answer in the teacher's language without a display.
+    const QString language = shell::requested_language(arguments);
+    std::optional<QCoreApplication> early(std::in_place, argc, argv);
+    shell::use_language(language);
     const shell::StartRequest request = shell::read_command_line(arguments);
     if (request.exit_status) {
         std::fputs(qPrintable(request.output), *request.exit_status == 0 ? stdout : stderr);
         return *request.exit_status;
     }
-
     shell::require_graphical_session(argc, argv);
+    early.reset();
+
     QApplication app(argc, argv);
+    shell::use_language(language);
     if (request.screen && !shell::use_screen_number(*request.screen)) {
-        std::fprintf(stderr, "chalkline: there is no screen %d; this display has %d, from 0\n",
-                     *request.screen, int(QGuiApplication::screens().size()));
+        std::fputs(qPrintable(QCoreApplication::translate(
+                                  "CommandLine",
+                                  "chalkline: there is no screen %1; this display has %2, from 0\n")
+                                  .arg(*request.screen)
+                                  .arg(QGuiApplication::screens().size())),
+                   stderr);
         return 2;
     }
     shell::start_display();

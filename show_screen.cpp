@@ -6,6 +6,7 @@
 #include "activities.h"
 #include "display.h"
 #include "forms.h"
+#include "language.h"
 #include "menu_forms.h"
 #include "pictures.h"
 #include "title_form.h"
@@ -16,10 +17,15 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    shell::use_language(shell::requested_language(app.arguments()));
     QStringList arguments = app.arguments().mid(1);
+    if (const qsizetype at = arguments.indexOf("--lang"); at >= 0) {
+        arguments.remove(at, std::min<qsizetype>(2, arguments.size() - at));
+    }
     const bool full = arguments.removeAll("-f") + arguments.removeAll("--full-screen") > 0;
     if (arguments.size() != 1) {
-        std::fprintf(stderr, "usage: show_screen [-f | --full-screen] <screen name>\n");
+        std::fprintf(stderr,
+                     "usage: show_screen [-f | --full-screen] [--lang CODE] <screen name>\n");
         return 2;
     }
     shell::register_title_form();

@@ -5,35 +5,52 @@
 #include "menu_forms.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace shell {
 
 namespace {
 
-const QString kUsage = "Usage: chalkline [-f | --full-screen] [--screen N] [--help] [--version]\n";
+// The context of the command line's texts in the translations.
+struct CommandLine {
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
 
-const QString kOptions = "Options:\n"
-                         "  -f, --full-screen   show every screen full screen, scaled to fit\n"
-                         "  --screen N          open on screen N (0 is the first)\n"
-                         "  --help              print the options and the keys, then end\n"
-                         "  --version           print the version, then end\n";
+QString usage() {
+    return CommandLine::tr(
+        "Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [--help] "
+        "[--version]\n");
+}
 
-const QString kKeys =
-    "Keys:\n"
-    "  F11, Ctrl+F                full screen on and off, on every screen\n"
-    "  Tab, Shift+Tab, arrows     menus: move from entry to entry\n"
-    "  Return, Space              menus: open the entry; title screen: OK\n"
-    "  Escape                     the screen's Exit; title screen: Cancel\n"
-    "  PageDown, N, Right         activities: Go, a new problem\n"
-    "  PageUp, S                  activities: Solution\n"
-    "  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind\n"
-    "  B, .                       activities: blank the screen and back\n"
-    "  F1, ?                      activities: the keys of the screen\n"
-    "  Tab, Up, Down, Return      Ordering: choose a number and place it\n"
-    "  Backspace, U               Ordering: Undo\n"
-    "  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home\n"
-    "  H                          Magic Squares: show or hide the magic sum\n"
-    "  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse\n";
+QString options() {
+    return CommandLine::tr(
+        "Options:\n"
+        "  -f, --full-screen   show every screen full screen, scaled to fit\n"
+        "  --screen N          open on screen N (0 is the first)\n"
+        "  --lang CODE         show the texts in this language (fr, de, es, en)\n"
+        "  --help              print the options and the keys, then end\n"
+        "  --version           print the version, then end\n");
+}
+
+QString keys() {
+    return CommandLine::tr(
+        "Keys:\n"
+        "  F11, Ctrl+F                full screen on and off, on every screen\n"
+        "  Tab, Shift+Tab, arrows     menus: move from entry to entry\n"
+        "  Return, Space              menus: open the entry; title screen: OK\n"
+        "  Escape                     the screen's Exit; title screen: Cancel\n"
+        "  PageDown, N, Right         activities: Go, a new problem\n"
+        "  PageUp, S                  activities: Solution\n"
+        "  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind\n"
+        "  B, .                       activities: blank the screen and back\n"
+        "  F1, ?                      activities: the keys of the screen\n"
+        "  Tab, Up, Down, Return      Ordering: choose a number and place it\n"
+        "  Backspace, U               Ordering: Undo\n"
+        "  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send "
+        "it home\n"
+        "  H                          Magic Squares: show or hide the magic sum\n"
+        "  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse\n");
+}
 
 // Options of the toolkit itself, read by it once the application starts.
 struct ToolkitOption {
@@ -56,22 +73,23 @@ StartRequest ending(int status, const QString& output) {
 }
 
 StartRequest refusal(const QString& error) {
-    return ending(2, "chalkline: " + error + "\n" + kUsage + kOptions);
+    return ending(2, "chalkline: " + error + "\n" + usage() + options());
 }
 
 } // namespace
 
 // The activities as the menus list them, one menu a paragraph, within 80 columns.
 QString activities_text() {
-    QString text = "Activities:\n";
+    QString text = CommandLine::tr("Activities:\n");
     for (int menu = 1; menu <= 5; ++menu) {
-        QString line = QString("  Menu %1:").arg(menu);
+        QString line = CommandLine::tr("  Menu %1:").arg(menu);
+        const QString indent(line.size(), ' ');
         const QStringList titles = menu_titles(menu);
         for (int i = 0; i < titles.size(); ++i) {
             const QString item = ' ' + titles[i] + (i + 1 < titles.size() ? "," : "");
             if (line.size() + item.size() > 79) {
                 text += line + '\n';
-                line = "         ";
+                line = indent;
             }
             line += item;
         }
@@ -81,9 +99,10 @@ QString activities_text() {
 }
 
 QString help_text() {
-    return kUsage +
-           "Mathematics activities for the whole class, on a projector or a whiteboard.\n\n" +
-           kOptions + "\n" + activities_text() + "\n" + kKeys;
+    return usage() +
+           CommandLine::tr(
+               "Mathematics activities for the whole class, on a projector or a whiteboard.\n\n") +
+           options() + "\n" + activities_text() + "\n" + keys();
 }
 
 StartRequest read_command_line(const QStringList& arguments) {
@@ -93,7 +112,8 @@ StartRequest read_command_line(const QStringList& arguments) {
     const QCommandLineOption screen("screen", "", "N");
     const QCommandLineOption help("help", "");
     const QCommandLineOption version("version", "");
-    parser.addOptions({full_screen, screen, help, version});
+    const QCommandLineOption language("lang", "", "CODE");
+    parser.addOptions({full_screen, screen, help, version, language});
     for (const ToolkitOption& option : kToolkitOptions) {
         QCommandLineOption toolkit(option.name, "");
         if (option.takes_value) {
@@ -107,7 +127,8 @@ StartRequest read_command_line(const QStringList& arguments) {
         return refusal(parser.errorText());
     }
     if (!parser.positionalArguments().isEmpty()) {
-        return refusal(QString("unexpected argument \"%1\"").arg(parser.positionalArguments()[0]));
+        return refusal(
+            CommandLine::tr("unexpected argument \"%1\"").arg(parser.positionalArguments()[0]));
     }
     if (parser.isSet(help)) {
         return ending(0, help_text());
@@ -121,7 +142,7 @@ StartRequest read_command_line(const QStringList& arguments) {
         bool number = false;
         const int index = parser.value(screen).toInt(&number);
         if (!number || index < 0) {
-            return refusal(QString("--screen needs a screen number, 0 or more, not \"%1\"")
+            return refusal(CommandLine::tr("--screen needs a screen number, 0 or more, not \"%1\"")
                                .arg(parser.value(screen)));
         }
         request.screen = index;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "session.h"
 
+#include <QCoreApplication>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -25,9 +26,11 @@ void require_graphical_session(int argc, char** argv) {
             return;
         }
     }
-    std::fprintf(stderr, "chalkline: needs a graphical session to show its windows, but "
-                         "neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the "
-                         "desktop\n");
+    std::fputs(qPrintable(QCoreApplication::translate(
+                   "CommandLine", "chalkline: needs a graphical session to show its windows, but "
+                                  "neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the "
+                                  "desktop\n")),
+               stderr);
     std::exit(1);
 }
 

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The translations of translations/*.ts against the texts of the code.
+#   translations.sh update [LUPDATE]   brings every .ts up to date with the code: new
+#                                      texts come in unfinished, texts gone are dropped
+#   translations.sh check [LUPDATE]    lists, per language, the texts not yet translated
+#                                      (new in the code, or marked unfinished), and fails
+#                                      when there is one
+# Run from the top of the source tree. LUPDATE defaults to Qt 6's lupdate.
+set -euo pipefail
+
+action=${1:-check}
+lupdate=${2:-/usr/lib/qt6/bin/lupdate}
+sources=(main.cpp shell activities pictures)
+
+case "$action" in
+update)
+    "$lupdate" -silent -locations none -no-obsolete "${sources[@]}" -ts translations/chalkline_*.ts
+    ;;
+check)
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' EXIT
+    cp translations/chalkline_*.ts "$scratch"/
+    "$lupdate" -silent -locations none -no-obsolete "${sources[@]}" -ts "$scratch"/chalkline_*.ts
+    status=0
+    for ts in "$scratch"/chalkline_*.ts; do
+        language=$(basename "$ts" .ts)
+        language=${language#chalkline_}
+        # Each unfinished message: its context and its English text, one a line.
+        missing=$(python3 - "$ts" <<'PY'
+import sys
+import xml.etree.ElementTree as tree
+for context in tree.parse(sys.argv[1]).getroot().iter("context"):
+    name = context.findtext("name")
+    for message in context.iter("message"):
+        translation = message.find("translation")
+        if translation is None or translation.get("type") == "unfinished" or not (
+                translation.text or translation.findall("numerusform")):
+            print(f"  {name}: {message.findtext('source')!r}")
+PY
+)
+        if [ -n "$missing" ]; then
+            echo "$language: $(grep -c . <<<"$missing") texts not translated"
+            echo "$missing"
+            status=1
+        else
+            echo "$language: complete"
+        fi
+    done
+    exit $status
+    ;;
+*)
+    echo "usage: translations.sh update|check [LUPDATE]" >&2
+    exit 2
+    ;;
+esac
