@@ -7,6 +7,7 @@
 #include "fonts.h"
 
 #include "forms.h"
+#include "language.h"
 #include "pictures.h"
 
 #include <QMouseEvent>
@@ -220,7 +221,7 @@ QRect Label::caption_box() const {
 }
 
 QFont Label::caption_font() const {
-    return fitted_font(font(), caption_box(), align_, true, text());
+    return fitted_font(font(), caption_box(), align_, true, reader_text(text()));
 }
 
 // The colour behind the caption: its own back, or its container's (its background
@@ -254,7 +255,9 @@ void Label::paintEvent(QPaintEvent*) {
         const double half = edge / 2.0;
         painter.drawRect(QRectF(area).adjusted(half, half, -half, -half));
     }
-    const auto layout = fitted_layout(font(), caption_box(), align_, true, text());
+    // Numbers and signs are drawn as the reader writes them; the caption keeps the
+    // program's own form.
+    const auto layout = fitted_layout(font(), caption_box(), align_, true, reader_text(text()));
     if (!isEnabled()) {
         const QColor back = backdrop();
         const QColor grey = greyed_text(back);

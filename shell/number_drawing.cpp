@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "number_drawing.h"
 
+#include "language.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -43,7 +45,8 @@ int gap(const QFontMetrics& metrics) {
 
 } // namespace
 
-QSize number_extent(const QFont& font, const QString& text) {
+QSize number_extent(const QFont& font, const QString& written) {
+    const QString text = reader_text(written);
     const QFontMetrics metrics(font);
     const NumberParts parts = parts_of(text);
     if (!parts.stacked()) {
@@ -72,7 +75,9 @@ QFont fitted_number_font(const QFont& font, const QRect& box, const QString& tex
     return fitted;
 }
 
-void draw_number(QPainter& painter, const QRect& box, const QString& text) {
+void draw_number(QPainter& painter, const QRect& box, const QString& written) {
+    // Drawn as the reader writes it: "2,51" in French.
+    const QString text = reader_text(written);
     const QFont font = fitted_number_font(painter.font(), box, text);
     painter.save();
     painter.setFont(font);
