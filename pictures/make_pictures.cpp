@@ -3,8 +3,11 @@
 // <out>/opening. Each is made at three times the pixel size at which it shows, so that
 // it stays sharp when the window is enlarged for a projector, and says so in its header
 // with a density of 288 dots per inch (three times 96), by which the program shows it at
-// a third of its pixel size.
+// a third of its pixel size. Given languages as well ("make_pictures <out> fr de"), it
+// paints the buttons again in each, in <out>/Images/<language>, with the words of the
+// translations it finds in <out>/translations.
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFont>
 #include <QFontMetrics>
@@ -12,6 +15,7 @@
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -32,12 +36,17 @@ struct Button {
 
 // Go, Solution and Exit are 1650 by 500 twips; Show and Hide 2089 by 465; Undo 1350 by 465.
 const Button kButtons[] = {
-    {"next.jpg", "Next", {60, 190, 90}, {20, 120, 50}, 110, 33},
-    {"solution.jpg", "Solution", {255, 170, 40}, {205, 110, 0}, 110, 33},
-    {"exit.jpg", "Exit", {225, 70, 60}, {150, 25, 20}, 110, 33},
-    {"show.jpg", "Show", {80, 150, 240}, {30, 80, 180}, 139, 31},
-    {"hide.jpg", "Hide", {120, 120, 200}, {60, 60, 130}, 139, 31},
-    {"undo.jpg", "Undo", {170, 90, 210}, {100, 40, 140}, 90, 31},
+    {"next.jpg", QT_TRANSLATE_NOOP("Pictures", "Next"), {60, 190, 90}, {20, 120, 50}, 110, 33},
+    {"solution.jpg",
+     QT_TRANSLATE_NOOP("Pictures", "Solution"),
+     {255, 170, 40},
+     {205, 110, 0},
+     110,
+     33},
+    {"exit.jpg", QT_TRANSLATE_NOOP("Pictures", "Exit"), {225, 70, 60}, {150, 25, 20}, 110, 33},
+    {"show.jpg", QT_TRANSLATE_NOOP("Pictures", "Show"), {80, 150, 240}, {30, 80, 180}, 139, 31},
+    {"hide.jpg", QT_TRANSLATE_NOOP("Pictures", "Hide"), {120, 120, 200}, {60, 60, 130}, 139, 31},
+    {"undo.jpg", QT_TRANSLATE_NOOP("Pictures", "Undo"), {170, 90, 210}, {100, 40, 140}, 90, 31},
 };
 
 QFont word_font(int pixel_height) {
@@ -48,6 +57,7 @@ QFont word_font(int pixel_height) {
 }
 
 QImage paint_button(const Button& b) {
+    const QString word = QCoreApplication::translate("Pictures", b.word);
     const int w = b.width * kScale;
     const int h = b.height * kScale;
     QImage image(w, h, QImage::Format_RGB32);
@@ -63,14 +73,14 @@ QImage paint_button(const Button& b) {
     p.fillRect(QRect(0, h - h / 12, w, h / 12), QColor(0, 0, 0, 60));
     // Large white words with a dark shadow read well from the back of a room.
     QFont font = word_font(int(h * 0.66));
-    while (QFontMetrics(font).horizontalAdvance(b.word) > w * 0.9 && font.pixelSize() > 8) {
+    while (QFontMetrics(font).horizontalAdvance(word) > w * 0.9 && font.pixelSize() > 8) {
         font.setPixelSize(font.pixelSize() - 2);
     }
     p.setFont(font);
     p.setPen(QColor(0, 0, 0, 130));
-    p.drawText(image.rect().translated(kScale, kScale), Qt::AlignCenter, b.word);
+    p.drawText(image.rect().translated(kScale, kScale), Qt::AlignCenter, word);
     p.setPen(Qt::white);
-    p.drawText(image.rect(), Qt::AlignCenter, b.word);
+    p.drawText(image.rect(), Qt::AlignCenter, word);
     return image;
 }
 
@@ -160,8 +170,8 @@ bool save(QImage image, const QString& path) {
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_pictures <output folder>\n");
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: make_pictures <output folder> [language...]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));
@@ -172,6 +182,19 @@ int main(int argc, char** argv) {
     bool ok = true;
     for (const Button& b : kButtons) {
         ok = save(paint_button(b), out.filePath(QString("Images/") + b.file)) && ok;
+    }
+    for (int i = 2; i < argc; ++i) {
+        const QString language = QString::fromLocal8Bit(argv[i]);
+        QTranslator words;
+        if (!words.load(out.filePath("translations/chalkline_" + language + ".qm")) ||
+            !QCoreApplication::installTranslator(&words) || !out.mkpath("Images/" + language)) {
+            std::fprintf(stderr, "make_pictures: no translation for %s\n", argv[i]);
+            return 1;
+        }
+        for (const Button& b : kButtons) {
+            ok = save(paint_button(b), out.filePath("Images/" + language + '/' + b.file)) && ok;
+        }
+        QCoreApplication::removeTranslator(&words);
     }
     ok = save(paint_menu(), out.filePath("Images/menu1.jpg")) && ok;
     ok = save(paint_title(), out.filePath("opening/vorlen00.jpg")) && ok;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibility.h"
 
+#include <QCoreApplication>
+
 #include "forms.h"
 #include "keys.h"
 #include "pictures.h"
@@ -180,7 +182,8 @@ void set_reader_traits(Control* control, ReaderTraits traits) {
 
 void read_as_fraction(Label* numerator, Label* denominator) {
     set_reader_traits(numerator, {.name = [numerator, denominator] {
-                          return numerator->caption() + " over " + denominator->caption();
+                          return QCoreApplication::translate("Reader", "%1 over %2")
+                              .arg(numerator->caption(), denominator->caption());
                       }});
     set_reader_traits(denominator, {.passed_over = true});
 }
@@ -202,8 +205,11 @@ void Announcer::announce(const QString& text) {
 }
 
 QString spoken(const QString& caption) {
-    static const QList<QPair<QString, QString>> kSigns = {
-        {"+", "plus"}, {"-", "minus"}, {"x", "times"}, {QString(QChar(0x00F7)), "divided by"}};
+    const QList<QPair<QString, QString>> kSigns = {
+        {"+", QCoreApplication::translate("Reader", "plus")},
+        {"-", QCoreApplication::translate("Reader", "minus")},
+        {"x", QCoreApplication::translate("Reader", "times")},
+        {QString(QChar(0x00F7)), QCoreApplication::translate("Reader", "divided by")}};
     for (const auto& [sign, word] : kSigns) {
         if (caption.trimmed() == sign) {
             return word;

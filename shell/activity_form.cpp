@@ -17,8 +17,9 @@ namespace shell {
 ActivityForm::ActivityForm(const QString& name, const QString& caption, const QString& menu,
                            const QString& status_frame)
     : Form(name, 12000, 9000), menu_(menu) {
-    set_caption(caption);
-    setAccessibleName(caption);
+    // An activity's title is its menu entry's, and is translated with the menus.
+    set_caption(QCoreApplication::translate("Menus", qPrintable(caption)));
+    setAccessibleName(this->caption());
     framestatus = add<Frame>(this, status_frame);
     framestatus->move(10200, 6850, 1730, 1650);
     cmdgo = add_picture_button(framestatus, "cmdgo", "Images\\next.jpg", 30, 30, 1650, 500);
@@ -55,16 +56,31 @@ void ActivityForm::Form_Load() {
     start();
 }
 
+namespace {
+
+// The context of the keys' texts in the translations.
+struct ActivityKeys {
+    Q_DECLARE_TR_FUNCTIONS(ActivityKeys)
+};
+
+} // namespace
+
 // The keys of every activity screen. A presenter remote sends PageDown and PageUp, and
 // B or "." to blank the screen, so Go and Solution are enough for a whole lesson.
 void ActivityForm::add_shared_keys() {
     std::vector<KeyBinding> rows = {
         {{Qt::Key_PageDown, Qt::Key_N, Qt::Key_Right},
-         "PageDown, N or Right arrow",
-         "Go: a new problem",
+         ActivityKeys::tr("PageDown, N or Right arrow"),
+         ActivityKeys::tr("Go: a new problem"),
          [this](int) { press(cmdgo); }},
-        {{Qt::Key_PageUp, Qt::Key_S}, "PageUp or S", "Solution", [this](int) { press(cmdsoln); }},
-        {{Qt::Key_Escape}, "Esc", "Exit: back to the menu", [this](int) { press(cmdexit); }},
+        {{Qt::Key_PageUp, Qt::Key_S},
+         ActivityKeys::tr("PageUp or S"),
+         ActivityKeys::tr("Solution"),
+         [this](int) { press(cmdsoln); }},
+        {{Qt::Key_Escape},
+         ActivityKeys::tr("Esc"),
+         ActivityKeys::tr("Exit: back to the menu"),
+         [this](int) { press(cmdexit); }},
     };
     if (!kind_options.empty()) {
         const int count = int(kind_options.size());
@@ -72,20 +88,25 @@ void ActivityForm::add_shared_keys() {
         for (int i = 0; i < count; ++i) {
             direct << QKeyCombination(Qt::ControlModifier, Qt::Key(Qt::Key_1 + i));
         }
-        rows.push_back(
-            {{Qt::Key_K}, "K", "the next kind of numbers", [this](int) { choose_next_kind(); }});
+        rows.push_back({{Qt::Key_K},
+                        ActivityKeys::tr("K"),
+                        ActivityKeys::tr("the next kind of numbers"),
+                        [this](int) { choose_next_kind(); }});
         rows.push_back({direct,
-                        QString(count == 2 ? "Ctrl+1 or Ctrl+%1" : "Ctrl+1 to Ctrl+%1").arg(count),
-                        "that kind of numbers, in the order shown",
+                        (count == 2 ? ActivityKeys::tr("Ctrl+1 or Ctrl+%1")
+                                    : ActivityKeys::tr("Ctrl+1 to Ctrl+%1"))
+                            .arg(count),
+                        ActivityKeys::tr("that kind of numbers, in the order shown"),
                         [this](int which) { press(kind_options[std::size_t(which)]); }});
     }
     rows.push_back({{Qt::Key_B, Qt::Key_Period},
-                    "B or .",
-                    "blank the screen; any key or click brings it back",
+                    ActivityKeys::tr("B or ."),
+                    ActivityKeys::tr("blank the screen; any key or click brings it back"),
                     [this](int) { show_blank(*this); }});
-    rows.push_back({{Qt::Key_F1, Qt::Key_Question}, "F1 or ?", "this list of keys", [this](int) {
-                        show_key_help(*this);
-                    }});
+    rows.push_back({{Qt::Key_F1, Qt::Key_Question},
+                    ActivityKeys::tr("F1 or ?"),
+                    ActivityKeys::tr("this list of keys"),
+                    [this](int) { show_key_help(*this); }});
     ScreenKeys::of(*this).add_front(std::move(rows));
 }
 
@@ -177,7 +198,18 @@ PictureButton* ActivityForm::add_picture_button(QWidget* parent, const QString& 
 OptionButton* ActivityForm::add_option(QWidget* parent, const QString& name, const QString& caption,
                                        double left, double top, double width, double height,
                                        double font_size) {
-    auto* option = add<OptionButton>(parent, name, caption);
+    // The kinds of numbers that many activities offer are translated here, once for all.
+    static constexpr const char* kKinds[] = {QT_TRANSLATE_NOOP("Kinds", "Positive Whole Numbers"),
+                                             QT_TRANSLATE_NOOP("Kinds", "Integers"),
+                                             QT_TRANSLATE_NOOP("Kinds", "Decimals"),
+                                             QT_TRANSLATE_NOOP("Kinds", "Proper Fractions"),
+                                             QT_TRANSLATE_NOOP("Kinds", "Fractions"),
+                                             QT_TRANSLATE_NOOP("Kinds", "Forward"),
+                                             QT_TRANSLATE_NOOP("Kinds", "Reverse")};
+    const bool shared = std::any_of(std::begin(kKinds), std::end(kKinds),
+                                    [&](const char* kind) { return caption == kind; });
+    auto* option = add<OptionButton>(
+        parent, name, shared ? QCoreApplication::translate("Kinds", qPrintable(caption)) : caption);
     option->move(left, top, width, height);
     option->set_fore_colour(kYellow);
     option->set_font_spec({"Tahoma", font_size, true});

@@ -38,17 +38,20 @@ QString data_file_hint(const QString& path) {
     const QFileInfo file(path);
     if (file.isRelative()) {
         const QStringList folders = data_folders();
-        return QString("It is in none of the folders searched: %1. Reinstall the program; "
-                       "an installed Chalkline keeps its Images and opening folders in %2.")
+        return QCoreApplication::translate(
+                   "Errors", "It is in none of the folders searched: %1. Reinstall the program; "
+                             "an installed Chalkline keeps its Images and opening folders in %2.")
             .arg(folders.join(", "), folders.value(1, folders.first()));
     }
     if (!file.exists()) {
-        return "Reinstall the program to restore it.";
+        return QCoreApplication::translate("Errors", "Reinstall the program to restore it.");
     }
     if (!file.isReadable()) {
-        return "Check its permissions: the user running Chalkline must be able to read it.";
+        return QCoreApplication::translate(
+            "Errors", "Check its permissions: the user running Chalkline must be able to read it.");
     }
-    return "The file is damaged; reinstall the program to restore it.";
+    return QCoreApplication::translate("Errors",
+                                       "The file is damaged; reinstall the program to restore it.");
 }
 
 } // namespace shell

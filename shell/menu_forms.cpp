@@ -8,16 +8,23 @@
 #include "style_form.h"
 #include "title_form.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace shell {
 
 namespace {
 
+// The context of the menus' texts in the translations.
+struct Menus {
+    Q_DECLARE_TR_FUNCTIONS(Menus)
+};
+
 constexpr const char* kCaption = "Chalkline";
 constexpr const char* kProductTitle = "Chalkline";
 // Short enough for the one line of its label.
-constexpr const char* kNotice = "Free software: GNU GPL 3 or later";
+constexpr const char* kNotice = QT_TRANSLATE_NOOP("Menus", "Free software: GNU GPL 3 or later");
 constexpr const char* kMenuPicture = "Images\\menu1.jpg";
 constexpr const char* kExitPicture = "Images\\exit.jpg";
 
@@ -29,8 +36,10 @@ constexpr int kWebLinks = 5;
 // "WWW Links" stands one step further down than the even spacing would put it.
 constexpr double kWebLinksOffset = 4500;
 
-constexpr std::array<const char*, kLinks> kLinkCaptions = {"Menu 1", "Menu 2", "Menu 3",
-                                                           "Menu 4", "Menu 5", "WWW Links"};
+constexpr std::array<const char*, kLinks> kLinkCaptions = {
+    QT_TRANSLATE_NOOP("Menus", "Menu 1"), QT_TRANSLATE_NOOP("Menus", "Menu 2"),
+    QT_TRANSLATE_NOOP("Menus", "Menu 3"), QT_TRANSLATE_NOOP("Menus", "Menu 4"),
+    QT_TRANSLATE_NOOP("Menus", "Menu 5"), QT_TRANSLATE_NOOP("Menus", "WWW Links")};
 
 // The titles of a menu screen. Which of them the program has, and the screens they open,
 // is the activity table's to say (activity_table.h).
@@ -43,24 +52,36 @@ struct MenuPage {
 constexpr MenuPage kMenuPages[] = {
     {3405,
      6,
-     {{"Match the Target", "Magic Squares", "Spider Diagrams", "The 24 Puzzle", "Ordering",
-       "Integer Squares"}}},
+     {{QT_TRANSLATE_NOOP("Menus", "Match the Target"), QT_TRANSLATE_NOOP("Menus", "Magic Squares"),
+       QT_TRANSLATE_NOOP("Menus", "Spider Diagrams"), QT_TRANSLATE_NOOP("Menus", "The 24 Puzzle"),
+       QT_TRANSLATE_NOOP("Menus", "Ordering"), QT_TRANSLATE_NOOP("Menus", "Integer Squares")}}},
     {3735,
      6,
-     {{"Number Squares", "Percentages", "Substitution", "Right-angled Triangles",
-       "Mental Arithmetic", "The Hundred Square"}}},
+     {{QT_TRANSLATE_NOOP("Menus", "Number Squares"), QT_TRANSLATE_NOOP("Menus", "Percentages"),
+       QT_TRANSLATE_NOOP("Menus", "Substitution"),
+       QT_TRANSLATE_NOOP("Menus", "Right-angled Triangles"),
+       QT_TRANSLATE_NOOP("Menus", "Mental Arithmetic"),
+       QT_TRANSLATE_NOOP("Menus", "The Hundred Square")}}},
     {6075,
      6,
-     {{"The Four Rules", "Fractions, Decimals and Percentages", "Pythagorean Triples",
-       "Order of Operations", "Number Wall", "Fractions Between"}}},
+     {{QT_TRANSLATE_NOOP("Menus", "The Four Rules"),
+       QT_TRANSLATE_NOOP("Menus", "Fractions, Decimals and Percentages"),
+       QT_TRANSLATE_NOOP("Menus", "Pythagorean Triples"),
+       QT_TRANSLATE_NOOP("Menus", "Order of Operations"), QT_TRANSLATE_NOOP("Menus", "Number Wall"),
+       QT_TRANSLATE_NOOP("Menus", "Fractions Between")}}},
     {3405,
      6,
-     {{"Pandigital Fractions", "Products", "Quadratic Factors", "Hidden Digits", "Roman Arithmetic",
-       "Pascal's Triangle 1"}}},
+     {{QT_TRANSLATE_NOOP("Menus", "Pandigital Fractions"), QT_TRANSLATE_NOOP("Menus", "Products"),
+       QT_TRANSLATE_NOOP("Menus", "Quadratic Factors"), QT_TRANSLATE_NOOP("Menus", "Hidden Digits"),
+       QT_TRANSLATE_NOOP("Menus", "Roman Arithmetic"),
+       QT_TRANSLATE_NOOP("Menus", "Pascal's Triangle 1")}}},
     {3975,
      5,
-     {{"Pascal's Triangle 2", "The Fibonacci Sequence", "Affine Ciphers", "Hailstone Numbers",
-       "Leibniz' Triangle", nullptr}}},
+     {{QT_TRANSLATE_NOOP("Menus", "Pascal's Triangle 2"),
+       QT_TRANSLATE_NOOP("Menus", "The Fibonacci Sequence"),
+       QT_TRANSLATE_NOOP("Menus", "Affine Ciphers"),
+       QT_TRANSLATE_NOOP("Menus", "Hailstone Numbers"),
+       QT_TRANSLATE_NOOP("Menus", "Leibniz' Triangle"), nullptr}}},
 };
 constexpr int kMenus = int(std::size(kMenuPages));
 
@@ -86,7 +107,7 @@ MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading)
                      .top = kListTop,
                      .width = 2235,
                      .height = 495,
-                     .caption = kLinkCaptions[0],
+                     .caption = Menus::tr(kLinkCaptions[0]),
                      .font = {"Tahoma", 18, true},
                      .border = true,
                      .visible = false});
@@ -106,20 +127,20 @@ MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading)
     keys.focus_order = [this] { return focus_entries(); };
     keys.add({
         {{Qt::Key_Tab, Qt::Key_Down, Qt::Key_Right},
-         "Tab, Down or Right arrow",
-         "the next entry",
+         Menus::tr("Tab, Down or Right arrow"),
+         Menus::tr("the next entry"),
          [&keys](int) { keys.focus_next(); },
          true},
         {{Qt::Key_Backtab, Qt::Key_Up, Qt::Key_Left},
-         "Shift+Tab, Up or Left arrow",
-         "the entry before",
+         Menus::tr("Shift+Tab, Up or Left arrow"),
+         Menus::tr("the entry before"),
          [&keys](int) { keys.focus_previous(); },
          true},
         {{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space},
-         "Return or Space",
-         "open the marked entry",
+         Menus::tr("Return or Space"),
+         Menus::tr("open the marked entry"),
          [&keys](int) { keys.press_focused(); }},
-        {{Qt::Key_Escape}, "Esc", "Exit", [this](int) { press(Command1); }},
+        {{Qt::Key_Escape}, Menus::tr("Esc"), Menus::tr("Exit"), [this](int) { press(Command1); }},
     });
 }
 
@@ -163,7 +184,7 @@ void MenuScreen::load_menu_links() {
         Label* link = load_element("Label2", i);
         link->set_left(left);
         link->set_top(top + (i == kWebLinks ? kWebLinksOffset : kListStep * i));
-        link->set_caption(kLinkCaptions[i]);
+        link->set_caption(Menus::tr(kLinkCaptions[i]));
     }
     get<Label>("Label2", kWebLinks)->set_enabled(false);
 }
@@ -199,11 +220,11 @@ IntroForm::IntroForm()
                               .top = 8280,
                               .width = 3600,
                               .height = 375,
-                              .caption = kNotice,
+                              .caption = Menus::tr(kNotice),
                               .font = {"Tahoma", 9.75, false}});
     Label4->on_click = [this](int) { Label4_Click(); };
     set_reader_traits(Label4, {.role = QAccessible::Link});
-    setAccessibleName(QString("%1, First menu").arg(kCaption));
+    setAccessibleName(Menus::tr("%1, First menu").arg(kCaption));
 }
 
 std::vector<Control*> IntroForm::focus_entries() const {
@@ -239,8 +260,8 @@ void IntroForm::Label4_Click() {
 void IntroForm::Command1_Click() {
     const QString self = name();
     if (auto* title = dynamic_cast<TitleForm*>(touch_form("Titlefrm"))) {
-        title->Command1->set_caption("Cancel");
-        title->setAccessibleName(QString("%1, Leave the program?").arg(kCaption));
+        title->Command1->set_caption(TitleForm::tr("Cancel"));
+        title->setAccessibleName(Menus::tr("%1, Leave the program?").arg(kCaption));
     }
     show_form("Titlefrm");
     unload_form(self);
@@ -254,7 +275,7 @@ MenuForm::MenuForm(int number)
                                      .top = 120,
                                      .width = 3405,
                                      .height = 900,
-                                     .caption = QString("Menu %1").arg(number),
+                                     .caption = Menus::tr("Menu %1").arg(number),
                                      .font = {"Tahoma", 36, true},
                                      .opaque = true,
                                      .border = true}),
@@ -266,7 +287,7 @@ MenuForm::MenuForm(int number)
                                    .top = kListTop,
                                    .width = titles.width,
                                    .height = 495,
-                                   .caption = titles.titles[0],
+                                   .caption = Menus::tr(titles.titles[0]),
                                    .font = {"Tahoma", 15.75, true},
                                    .opaque = true,
                                    .border = true,
@@ -274,7 +295,7 @@ MenuForm::MenuForm(int number)
                                    .enabled = false});
     first->on_mouse_move = [this](int i, const MouseArgs& a) { Label3_MouseMove(i, a); };
     first->on_click = [this](int i) { Label3_Click(i); };
-    setAccessibleName(QString("%1, Menu %2").arg(kCaption).arg(number));
+    setAccessibleName(Menus::tr("%1, Menu %2").arg(kCaption).arg(number));
 }
 
 std::vector<Control*> MenuForm::focus_entries() const {
@@ -304,7 +325,7 @@ void MenuForm::Form_Load() {
         Label* title = load_element("Label3", i);
         title->set_left(first->left());
         title->set_top(first->top() + kListStep * i);
-        title->set_caption(titles.titles[i]);
+        title->set_caption(Menus::tr(titles.titles[i]));
     }
 
     show_menu_links();
@@ -353,7 +374,7 @@ QStringList menu_titles(int number) {
     QStringList titles;
     const MenuPage& titles_page = page(number);
     for (int i = 0; i < titles_page.count; ++i) {
-        titles << titles_page.titles[std::size_t(i)];
+        titles << Menus::tr(titles_page.titles[std::size_t(i)]);
     }
     return titles;
 }

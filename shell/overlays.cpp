@@ -4,6 +4,7 @@
 #include "accessibility.h"
 #include "keys.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
 
@@ -13,10 +14,15 @@ namespace shell {
 
 namespace {
 
-// The rows every list of keys ends with.
-const QString kFullScreenKeys = "F11 or Ctrl+F";
-const QString kFullScreenWhat = "full screen on and off";
-const QString kClosing = "Any key or click closes this list.";
+// The context of the overlays' texts in the translations.
+struct Overlays {
+    Q_DECLARE_TR_FUNCTIONS(Overlays)
+};
+
+// The last line of every list of keys.
+QString closing() {
+    return Overlays::tr("Any key or click closes this list.");
+}
 
 class Overlay : public QWidget {
 public:
@@ -27,11 +33,12 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent, kind == Kind::Blank);
         form.installEventFilter(this);
         if (kind == Kind::KeyHelp) {
-            heading_ = "Keys: " + form.caption();
+            heading_ = Overlays::tr("Keys: %1").arg(form.caption());
             for (const KeyBinding& row : ScreenKeys::of(form).table()) {
                 rows_.append({row.keys_text, row.what});
             }
-            rows_.append({kFullScreenKeys, kFullScreenWhat});
+            // The row every list of keys ends with.
+            rows_.append({Overlays::tr("F11 or Ctrl+F"), Overlays::tr("full screen on and off")});
             setAccessibleName(heading_);
             QStringList lines;
             for (const auto& [keys, what] : rows_) {
@@ -39,7 +46,7 @@ public:
             }
             setAccessibleDescription(lines.join('\n'));
         } else {
-            setAccessibleName("Blank screen");
+            setAccessibleName(Overlays::tr("Blank screen"));
         }
         setGeometry(form.rect());
         raise();
@@ -48,7 +55,7 @@ public:
         // stays where it was, so any key closes the list and leaves it there.
         QString news = accessibleName();
         if (!accessibleDescription().isEmpty()) {
-            news += ". " + accessibleDescription().replace('\n', ". ") + ". " + kClosing;
+            news += ". " + accessibleDescription().replace('\n', ". ") + ". " + closing();
         }
         (new Announcer(this))->announce(news);
     }
@@ -102,7 +109,7 @@ private:
             keys_width = std::max(keys_width, keys_metrics.horizontalAdvance(keys));
             what_width = std::max(what_width, what_metrics.horizontalAdvance(what));
         }
-        what_width = std::max(what_width, what_metrics.horizontalAdvance(kClosing));
+        what_width = std::max(what_width, what_metrics.horizontalAdvance(closing()));
         const int pad = px(300);
         const int gap = px(240);
         const int line = std::max(keys_metrics.height(), what_metrics.height()) + px(45);
@@ -136,7 +143,7 @@ private:
         }
         y += px(150);
         painter.drawText(QRect(left, y, width - 2 * pad, line), Qt::AlignLeft | Qt::AlignVCenter,
-                         kClosing);
+                         closing());
     }
 
     Kind kind_;

@@ -3,6 +3,7 @@
 
 #include "data_folders.h"
 #include "forms.h"
+#include "language.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -62,9 +63,23 @@ Cache& cache() {
 }
 
 // The picture path with the separators of this system; the screens write Windows ones.
+// A button's picture ("Images/next.jpg") has a copy with the words of the language in
+// use ("Images/fr/next.jpg") where the build painted one.
 QString local_path(const QString& path) {
     QString local = path;
     local.replace('\\', '/');
+    if (current_language() != "en" && local.startsWith("Images/") && local.count('/') == 1) {
+        // Looked for once a path and language: pictures are asked for at every load.
+        static QHash<QString, bool> painted;
+        const QString translated = "Images/" + current_language() + local.mid(6);
+        auto found = painted.find(translated);
+        if (found == painted.end()) {
+            found = painted.insert(translated, find_data_file(translated) != translated);
+        }
+        if (*found) {
+            return translated;
+        }
+    }
     return local;
 }
 
@@ -261,7 +276,8 @@ PictureError::PictureError(QString path, QString reason)
       reason_(std::move(reason)) {}
 
 QString PictureError::report() const {
-    return QString(
+    return QCoreApplication::translate(
+               "Errors",
                "Chalkline cannot start this screen: the picture \"%1\" cannot be loaded (%2). %3")
         .arg(path_, reason_, data_file_hint(path_));
 }
@@ -356,7 +372,8 @@ QString picture_word(const QString& path) {
         return {};
     }
     base[0] = base[0].toUpper();
-    return base;
+    // The word painted on the picture, in the language in use.
+    return QCoreApplication::translate("Pictures", qPrintable(base));
 }
 
 PictureStats picture_stats() {

@@ -65,18 +65,18 @@ TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
                           .top = 5250,
                           .width = 4455,
                           .height = 735,
-                          .caption = "Mathematics for the whole class",
+                          .caption = tr("Mathematics for the whole class"),
                           .font = {"Times New Roman", 15.75, false}});
-    Command1 = add<CommandButton>(Frame1, "Command1", "OK");
+    Command1 = add<CommandButton>(Frame1, "Command1", tr("OK"));
     Command1->move(1320, 6000, 1335, 375);
-    Command2 = add<CommandButton>(Frame1, "Command2", "Exit");
+    Command2 = add<CommandButton>(Frame1, "Command2", tr("Exit"));
     Command2->move(2760, 6000, 1335, 375);
     Label2 = title_label({.name = "Label2",
                           .left = 0,
                           .top = 6420,
                           .width = 5415,
                           .height = 255,
-                          .caption = "Free software under the GNU GPL, version 3 or later",
+                          .caption = tr("Free software under the GNU GPL, version 3 or later"),
                           .font = {"Arial", 8.25, false}});
 
     // OK comes first in the tab order and holds the focus when the screen opens.
@@ -94,8 +94,8 @@ TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
     setAccessibleName("Chalkline");
     ScreenKeys& keys = ScreenKeys::of(*this);
     keys.exclusive = false;
-    keys.add({{{Qt::Key_Escape}, "Esc", "Cancel", [this](int) {
-                   if (Command1->caption() == "Cancel") {
+    keys.add({{{Qt::Key_Escape}, tr("Esc"), tr("Cancel"), [this](int) {
+                   if (Command1->caption() == tr("Cancel")) {
                        press(Command1);
                    }
                }}});

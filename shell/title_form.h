@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QCoreApplication>
+
 #include "forms.h"
 
 namespace shell {
@@ -9,6 +11,8 @@ namespace shell {
 // "OK" on to the first menu screen and "Exit". The first menu's exit button brings it
 // back with "OK" captioned "Cancel", as the confirmation to leave.
 class TitleForm : public Form {
+    Q_DECLARE_TR_FUNCTIONS(TitleForm)
+
 public:
     TitleForm();
 
