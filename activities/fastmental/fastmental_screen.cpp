@@ -58,7 +58,7 @@ FastMentalForm::FastMentalForm()
                      .top = 1800,
                      .width = 2670,
                      .height = 450,
-                     .caption = "Starting Value:",
+                     .caption = tr("Starting Value:"),
                      .font = {"Tahoma", 18, true},
                      .align = Qt::AlignLeft | Qt::AlignTop});
     Label3[0] = chain_label("Label3", 0, 4440, kRowTop[0], 1665, "99");
@@ -107,7 +107,7 @@ FastMentalForm::FastMentalForm()
                      .top = 1515,
                      .width = 1400,
                      .height = 255,
-                     .caption = "Less Time",
+                     .caption = tr("Less Time"),
                      .font = {"Tahoma", 9.75, true},
                      .align = Qt::AlignLeft | Qt::AlignTop});
     add_label(this, {.name = "Label66",
@@ -116,7 +116,7 @@ FastMentalForm::FastMentalForm()
                      .top = 5865,
                      .width = 1400,
                      .height = 255,
-                     .caption = "More Time",
+                     .caption = tr("More Time"),
                      .font = {"Tahoma", 9.75, true},
                      .align = Qt::AlignLeft | Qt::AlignTop});
 
@@ -126,8 +126,8 @@ FastMentalForm::FastMentalForm()
     Option2 = add_option(Frame1, "Option2", "Integers", 60, 540, 2415, 315, 8.25);
     Option3 = add_option(Frame1, "Option3", "Decimals", 60, 900, 2415, 315, 8.25);
     Option1->set_value(true);
-    Option4 = add_option(this, "Option4", "Forward", 9225, 4920, 1500, 315, 8.25);
-    Option5 = add_option(this, "Option5", "Reverse", 9225, 5295, 1500, 315, 8.25);
+    Option4 = add_option(this, "Option4", tr("Forward"), 9225, 4920, 1500, 315, 8.25);
+    Option5 = add_option(this, "Option5", tr("Reverse"), 9225, 5295, 1500, 315, 8.25);
     Option4->set_value(true);
     // Each set of options is a group of its own. Left to the toolkit, the options on
     // the form would also clear those inside Frame1, so Reverse could unset the kind.
@@ -154,17 +154,17 @@ FastMentalForm::FastMentalForm()
     // The arrow keys step the scroll bar as its arrow buttons do.
     shell::ScreenKeys::of(*this).add({
         {{Qt::Key_Up},
-         "Up arrow",
-         "less time between rows",
+         tr("Up arrow"),
+         tr("less time between rows"),
          [this](int) { VScroll1->triggerAction(QAbstractSlider::SliderSingleStepSub); },
          true},
         {{Qt::Key_Down},
-         "Down arrow",
-         "more time between rows",
+         tr("Down arrow"),
+         tr("more time between rows"),
          [this](int) { VScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd); },
          true},
-        {{Qt::Key_F}, "F", "Forward", [this](int) { shell::press(Option4); }},
-        {{Qt::Key_R}, "R", "Reverse", [this](int) { shell::press(Option5); }},
+        {{Qt::Key_F}, "F", tr("Forward"), [this](int) { shell::press(Option4); }},
+        {{Qt::Key_R}, "R", tr("Reverse"), [this](int) { shell::press(Option5); }},
     });
 }
 

@@ -13,8 +13,10 @@ namespace chalkline::magicsquares {
 
 namespace {
 
-const QString kInstruction = "Use the 9 numbers to create a magic square";
-const QString kSolutionLead = "The sum along each row, column and diagonal is ";
+const char* const kInstruction = QT_TRANSLATE_NOOP("chalkline::magicsquares::Magicsquares",
+                                                   "Use the 9 numbers to create a magic square");
+const char* const kSolutionLead = QT_TRANSLATE_NOOP(
+    "chalkline::magicsquares::Magicsquares", "The sum along each row, column and diagonal is %1");
 const QColor kLightYellow{255, 255, 128};
 const QColor kBrown{128, 64, 0};
 constexpr int kFlashBorder = 4;
@@ -44,7 +46,7 @@ Magicsquares::Magicsquares(std::unique_ptr<RandomSource> random)
                                .top = 330,
                                .width = 11535,
                                .height = 645,
-                               .caption = kInstruction,
+                               .caption = tr(kInstruction),
                                .font = {"Tahoma", 18, true},
                                .fore = shell::kYellow});
 
@@ -190,21 +192,25 @@ void Magicsquares::add_keys() {
         digits << QKeyCombination(Qt::Key(Qt::Key_1 + k));
     }
     keys.add({
-        {{Qt::Key_Tab}, "Tab", "choose the next tile", [&keys](int) { keys.focus_next(); }, true},
+        {{Qt::Key_Tab},
+         "Tab",
+         tr("choose the next tile"),
+         [&keys](int) { keys.focus_next(); },
+         true},
         {{Qt::Key_Backtab},
          "Shift+Tab",
-         "choose the tile before",
+         tr("choose the tile before"),
          [&keys](int) { keys.focus_previous(); },
          true},
-        {digits, "1 to 9", "put the chosen tile in that cell, counted along the rows",
+        {digits, tr("1 to 9"), tr("put the chosen tile in that cell, counted along the rows"),
          [this](int which) { put_chosen_tile(which); }},
         {{Qt::Key_0, Qt::Key_Delete},
-         "0 or Delete",
-         "send the chosen tile home",
+         tr("0 or Delete"),
+         tr("send the chosen tile home"),
          [this](int) { put_chosen_tile(-1); }},
         {{Qt::Key_H},
          "H",
-         "Show or Hide the magic sum",
+         tr("Show or Hide the magic sum"),
          [this](int) { (void)(shell::press(Command1) || shell::press(Command2)); }},
     });
 
@@ -306,7 +312,7 @@ void Magicsquares::makevisible() {
     for (auto* tile : tiles) {
         tile->set_visible(true);
     }
-    Label19->set_caption(kInstruction);
+    Label19->set_caption(tr(kInstruction));
     board_.clear_board();
     for (int i = 0; i < tile_count; ++i) {
         tiles[std::size_t(i)]->set_caption("");
@@ -356,7 +362,7 @@ void Magicsquares::cmdsoln_Click() {
     for (int k = 0; k < cell_count; ++k) {
         cells[std::size_t(k)]->set_caption(qtext(answer.cells[std::size_t(k)]));
     }
-    Label19->set_caption(kSolutionLead + qtext(answer.magic_sum));
+    Label19->set_caption(tr(kSolutionLead).arg(qtext(answer.magic_sum)));
     for (auto* tile : tiles) {
         tile->set_visible(false);
     }

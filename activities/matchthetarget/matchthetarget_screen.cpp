@@ -81,7 +81,7 @@ MatchTheTargetForm::MatchTheTargetForm()
                                  .align = centred,
                                  .visible = false});
 
-    Frame1 = add<CaptionFrame>(this, "Frame1", "Given numbers", frame_font, kWhite);
+    Frame1 = add<CaptionFrame>(this, "Frame1", tr("Given numbers"), frame_font, kWhite);
     Frame1->move(327, 2610, 11280, 2070);
     const struct {
         Label** label;
@@ -128,7 +128,7 @@ MatchTheTargetForm::MatchTheTargetForm()
                                  .top = 255,
                                  .width = 7590,
                                  .height = 795,
-                                 .caption = "To match the target number use:",
+                                 .caption = tr("To match the target number use:"),
                                  .font = {"Tahoma", 21.75, true},
                                  .fore = kWhite,
                                  .align = left});

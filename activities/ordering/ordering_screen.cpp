@@ -61,7 +61,7 @@ OrderingForm::OrderingForm() : ActivityForm("ordering", "Ordering", "menu1") {
                                         .top = 1035,
                                         .width = 1635,
                                         .height = 525,
-                                        .caption = "Smallest",
+                                        .caption = tr("Smallest"),
                                         .font = kBigFont,
                                         .visible = false});
     Label12_biggest = add_label(this, {.name = "Label12",
@@ -70,7 +70,7 @@ OrderingForm::OrderingForm() : ActivityForm("ordering", "Ordering", "menu1") {
                                        .top = 4275,
                                        .width = 1425,
                                        .height = 525,
-                                       .caption = "Biggest",
+                                       .caption = tr("Biggest"),
                                        .font = kBigFont,
                                        .visible = false});
     Label13 = add_label(this, {.name = "Label13",
@@ -90,7 +90,7 @@ OrderingForm::OrderingForm() : ActivityForm("ordering", "Ordering", "menu1") {
                               .font = arrow_font(),
                               .visible = false});
 
-    // The arrows only point from "Smallest" to "Biggest": nothing to read.
+    // The arrows only point from tr("Smallest") to tr("Biggest"): nothing to read.
     shell::set_reader_traits(Label13, {.passed_over = true});
     shell::set_reader_traits(Label5, {.passed_over = true});
 
@@ -127,33 +127,34 @@ void OrderingForm::add_keys() {
     };
     keys.add({
         {{Qt::Key_Tab, Qt::Key_Down},
-         "Tab or Down arrow",
-         "mark the next number still to place",
+         tr("Tab or Down arrow"),
+         tr("mark the next number still to place"),
          [&keys](int) { keys.focus_next(); },
          true},
         {{Qt::Key_Backtab, Qt::Key_Up},
-         "Shift+Tab or Up arrow",
-         "mark the number before",
+         tr("Shift+Tab or Up arrow"),
+         tr("mark the number before"),
          [&keys](int) { keys.focus_previous(); },
          true},
         {{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space},
-         "Return or Space",
-         "place the marked number",
+         tr("Return or Space"),
+         tr("place the marked number"),
          [&keys](int) { keys.press_focused(); }},
         {{Qt::Key_Backspace, Qt::Key_U},
-         "Backspace or U",
-         "Undo",
+         tr("Backspace or U"),
+         tr("Undo"),
          [this](int) { shell::press(cmdundo); }},
     });
     for (int i = 0; i < kCount; ++i) {
-        shell::set_reader_traits(
-            Label11[i], {.name = [this, i] {
-                const QString end = i == 0 ? ", smallest" : i == kCount - 1 ? ", biggest" : "";
-                const QString held = Label11[i]->caption();
-                return QString("Place %1%2: %3")
-                    .arg(i + 1)
-                    .arg(end, held.isEmpty() ? "empty" : held);
-            }});
+        shell::set_reader_traits(Label11[i], {.name = [this, i] {
+                                     const QString end = i == 0            ? tr(", smallest")
+                                                         : i == kCount - 1 ? tr(", biggest")
+                                                                           : "";
+                                     const QString held = Label11[i]->caption();
+                                     return QString("Place %1%2: %3")
+                                         .arg(i + 1)
+                                         .arg(end, held.isEmpty() ? tr("empty") : held);
+                                 }});
     }
 }
 
