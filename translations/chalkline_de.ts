@@ -1,0 +1,1241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>ActivityForm</name>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Lösung: %1</translation>
+    </message>
+    <message>
+        <source>Problem: %1</source>
+        <translation>Aufgabe: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ActivityKeys</name>
+    <message>
+        <source>PageDown, N or Right arrow</source>
+        <translation>Bild ab, N oder Pfeil rechts</translation>
+    </message>
+    <message>
+        <source>Go: a new problem</source>
+        <translation>Weiter: eine neue Aufgabe</translation>
+    </message>
+    <message>
+        <source>PageUp or S</source>
+        <translation>Bild auf oder S</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Exit: back to the menu</source>
+        <translation>Ende: zurück zum Menü</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>the next kind of numbers</source>
+        <translation>die nächste Zahlenart</translation>
+    </message>
+    <message>
+        <source>Ctrl+1 or Ctrl+%1</source>
+        <translation>Strg+1 oder Strg+%1</translation>
+    </message>
+    <message>
+        <source>Ctrl+1 to Ctrl+%1</source>
+        <translation>Strg+1 bis Strg+%1</translation>
+    </message>
+    <message>
+        <source>that kind of numbers, in the order shown</source>
+        <translation>diese Zahlenart, in der gezeigten Reihenfolge</translation>
+    </message>
+    <message>
+        <source>B or .</source>
+        <translation>B oder .</translation>
+    </message>
+    <message>
+        <source>blank the screen; any key or click brings it back</source>
+        <translation>Bildschirm schwarz; jede Taste oder ein Klick holt ihn zurück</translation>
+    </message>
+    <message>
+        <source>F1 or ?</source>
+        <translation>F1 oder ?</translation>
+    </message>
+    <message>
+        <source>this list of keys</source>
+        <translation>diese Liste der Tasten</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>chalkline: there is no screen %1; this display has %2, from 0
+</source>
+        <translation>chalkline: Bildschirm %1 gibt es nicht; diese Anzeige hat %2, ab 0
+</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [--help] [--version]
+</source>
+        <translation>Aufruf: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [--help] [--version]
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --full-screen   show every screen full screen, scaled to fit
+  --screen N          open on screen N (0 is the first)
+  --lang CODE         show the texts in this language (fr, de, es, en)
+  --help              print the options and the keys, then end
+  --version           print the version, then end
+</source>
+        <translation>Optionen:
+  -f, --full-screen   jeden Bildschirm im Vollbild zeigen, passend skaliert
+  --screen N          auf Bildschirm N öffnen (0 ist der erste)
+  --lang CODE         die Texte in dieser Sprache zeigen (fr, de, es, en)
+  --help              Optionen und Tasten ausgeben, dann beenden
+  --version           die Version ausgeben, dann beenden
+</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Go, a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Tasten:
+  F11, Strg+F                Vollbild ein und aus, auf jedem Bildschirm
+  Tab, Umschalt+Tab, Pfeile  Menüs: von Eintrag zu Eintrag
+  Eingabe, Leertaste         Menüs: Eintrag öffnen; Titelbild: OK
+  Esc                        Ende des Bildschirms; Titelbild: Abbrechen
+  Bild ab, N, Rechts         Aktivitäten: Weiter, eine neue Aufgabe
+  Bild auf, S                Aktivitäten: Lösung
+  K, Strg+1, Strg+2, Strg+3  Aktivitäten: nächste Zahlenart, oder eine Art
+  B, .                       Aktivitäten: Bildschirm schwarz und zurück
+  F1, ?                      Aktivitäten: die Tasten des Bildschirms
+  Tab, Hoch, Runter, Eingabe Ordnen: eine Zahl wählen und einsetzen
+  Rücktaste, U               Ordnen: Rückgängig
+  Tab, 1 bis 9, 0, Entf      Magische Quadrate: Plättchen wählen, setzen, zurück
+  H                          Magische Quadrate: magische Summe zeigen oder verbergen
+  Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
+</translation>
+    </message>
+    <message>
+        <source>Activities:
+</source>
+        <translation>Aktivitäten:
+</translation>
+    </message>
+    <message>
+        <source>  Menu %1:</source>
+        <translation>  Menü %1:</translation>
+    </message>
+    <message>
+        <source>Mathematics activities for the whole class, on a projector or a whiteboard.
+
+</source>
+        <translation>Mathematik-Aktivitäten für die ganze Klasse, am Beamer oder an der Tafel.
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>--screen needs a screen number, 0 or more, not &quot;%1&quot;</source>
+        <translation>--screen braucht eine Bildschirmnummer ab 0, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
+</source>
+        <translation>chalkline: braucht eine grafische Sitzung für seine Fenster, aber weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt; starten Sie es vom Desktop aus
+</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>It is in none of the folders searched: %1. Reinstall the program; an installed Chalkline keeps its Images and opening folders in %2.</source>
+        <translation>Sie liegt in keinem der durchsuchten Ordner: %1. Installieren Sie das Programm neu; ein installiertes Chalkline hat seine Ordner Images und opening in %2.</translation>
+    </message>
+    <message>
+        <source>Reinstall the program to restore it.</source>
+        <translation>Installieren Sie das Programm neu, um sie wiederherzustellen.</translation>
+    </message>
+    <message>
+        <source>Check its permissions: the user running Chalkline must be able to read it.</source>
+        <translation>Prüfen Sie die Rechte: wer Chalkline startet, muss sie lesen können.</translation>
+    </message>
+    <message>
+        <source>The file is damaged; reinstall the program to restore it.</source>
+        <translation>Die Datei ist beschädigt; installieren Sie das Programm neu.</translation>
+    </message>
+    <message>
+        <source>Chalkline cannot start this screen: the picture &quot;%1&quot; cannot be loaded (%2). %3</source>
+        <translation>Chalkline kann diesen Bildschirm nicht öffnen: das Bild „%1“ lässt sich nicht laden (%2). %3</translation>
+    </message>
+</context>
+<context>
+    <name>Kinds</name>
+    <message>
+        <source>Positive Whole Numbers</source>
+        <translation>Natürliche Zahlen</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Ganze Zahlen</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Dezimalzahlen</translation>
+    </message>
+    <message>
+        <source>Proper Fractions</source>
+        <translation>Echte Brüche</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Brüche</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Rückwärts</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>Free software: GNU GPL 3 or later</source>
+        <translation>Freie Software: GNU GPL 3 oder neuer</translation>
+    </message>
+    <message>
+        <source>Menu 1</source>
+        <translation>Menü 1</translation>
+    </message>
+    <message>
+        <source>Menu 2</source>
+        <translation>Menü 2</translation>
+    </message>
+    <message>
+        <source>Menu 3</source>
+        <translation>Menü 3</translation>
+    </message>
+    <message>
+        <source>Menu 4</source>
+        <translation>Menü 4</translation>
+    </message>
+    <message>
+        <source>Menu 5</source>
+        <translation>Menü 5</translation>
+    </message>
+    <message>
+        <source>WWW Links</source>
+        <translation>Weblinks</translation>
+    </message>
+    <message>
+        <source>Match the Target</source>
+        <translation>Triff das Ziel</translation>
+    </message>
+    <message>
+        <source>Magic Squares</source>
+        <translation>Magische Quadrate</translation>
+    </message>
+    <message>
+        <source>Spider Diagrams</source>
+        <translation>Spinnendiagramme</translation>
+    </message>
+    <message>
+        <source>The 24 Puzzle</source>
+        <translation>Das 24-Spiel</translation>
+    </message>
+    <message>
+        <source>Ordering</source>
+        <translation>Ordnen</translation>
+    </message>
+    <message>
+        <source>Integer Squares</source>
+        <translation>Quadrate ganzer Zahlen</translation>
+    </message>
+    <message>
+        <source>Number Squares</source>
+        <translation>Zahlenquadrate</translation>
+    </message>
+    <message>
+        <source>Percentages</source>
+        <translation>Prozente</translation>
+    </message>
+    <message>
+        <source>Substitution</source>
+        <translation>Einsetzen</translation>
+    </message>
+    <message>
+        <source>Right-angled Triangles</source>
+        <translation>Rechtwinklige Dreiecke</translation>
+    </message>
+    <message>
+        <source>Mental Arithmetic</source>
+        <translation>Kopfrechnen</translation>
+    </message>
+    <message>
+        <source>The Hundred Square</source>
+        <translation>Die Hundertertafel</translation>
+    </message>
+    <message>
+        <source>The Four Rules</source>
+        <translation>Die vier Grundrechenarten</translation>
+    </message>
+    <message>
+        <source>Fractions, Decimals and Percentages</source>
+        <translation>Brüche, Dezimalzahlen und Prozente</translation>
+    </message>
+    <message>
+        <source>Pythagorean Triples</source>
+        <translation>Pythagoreische Tripel</translation>
+    </message>
+    <message>
+        <source>Order of Operations</source>
+        <translation>Rechenreihenfolge</translation>
+    </message>
+    <message>
+        <source>Number Wall</source>
+        <translation>Zahlenmauer</translation>
+    </message>
+    <message>
+        <source>Fractions Between</source>
+        <translation>Brüche dazwischen</translation>
+    </message>
+    <message>
+        <source>Pandigital Fractions</source>
+        <translation>Pandigitale Brüche</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produkte</translation>
+    </message>
+    <message>
+        <source>Quadratic Factors</source>
+        <translation>Faktorisieren</translation>
+    </message>
+    <message>
+        <source>Hidden Digits</source>
+        <translation>Versteckte Ziffern</translation>
+    </message>
+    <message>
+        <source>Roman Arithmetic</source>
+        <translation>Römisch rechnen</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 1</source>
+        <translation>Pascalsches Dreieck 1</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 2</source>
+        <translation>Pascalsches Dreieck 2</translation>
+    </message>
+    <message>
+        <source>The Fibonacci Sequence</source>
+        <translation>Die Fibonacci-Folge</translation>
+    </message>
+    <message>
+        <source>Affine Ciphers</source>
+        <translation>Affine Chiffren</translation>
+    </message>
+    <message>
+        <source>Hailstone Numbers</source>
+        <translation>Collatz-Folgen</translation>
+    </message>
+    <message>
+        <source>Leibniz&apos; Triangle</source>
+        <translation>Leibniz-Dreieck</translation>
+    </message>
+    <message>
+        <source>Tab, Down or Right arrow</source>
+        <translation>Tab, Pfeil runter oder rechts</translation>
+    </message>
+    <message>
+        <source>the next entry</source>
+        <translation>der nächste Eintrag</translation>
+    </message>
+    <message>
+        <source>Shift+Tab, Up or Left arrow</source>
+        <translation>Umschalt+Tab, Pfeil hoch oder links</translation>
+    </message>
+    <message>
+        <source>the entry before</source>
+        <translation>der Eintrag davor</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Eingabe oder Leertaste</translation>
+    </message>
+    <message>
+        <source>open the marked entry</source>
+        <translation>den markierten Eintrag öffnen</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>%1, First menu</source>
+        <translation>%1, erstes Menü</translation>
+    </message>
+    <message>
+        <source>%1, Leave the program?</source>
+        <translation>%1, Programm beenden?</translation>
+    </message>
+    <message>
+        <source>Menu %1</source>
+        <translation>Menü %1</translation>
+    </message>
+    <message>
+        <source>%1, Menu %2</source>
+        <translation>%1, Menü %2</translation>
+    </message>
+</context>
+<context>
+    <name>NumberLabel</name>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 periodisch</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>x</source>
+        <comment>multiplication sign</comment>
+        <translation>·</translation>
+    </message>
+    <message>
+        <source>÷</source>
+        <comment>division sign</comment>
+        <translation>:</translation>
+    </message>
+</context>
+<context>
+    <name>Overlays</name>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Tasten: %1</translation>
+    </message>
+    <message>
+        <source>F11 or Ctrl+F</source>
+        <translation>F11 oder Strg+F</translation>
+    </message>
+    <message>
+        <source>full screen on and off</source>
+        <translation>Vollbild ein und aus</translation>
+    </message>
+    <message>
+        <source>Blank screen</source>
+        <translation>Schwarzer Bildschirm</translation>
+    </message>
+    <message>
+        <source>Any key or click closes this list.</source>
+        <translation>Jede Taste oder ein Klick schließt diese Liste.</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Zeigen</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Verbergen</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+</context>
+<context>
+    <name>Reader</name>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 durch %2</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>geteilt durch</translation>
+    </message>
+</context>
+<context>
+    <name>TitleForm</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Mathematics for the whole class</source>
+        <translation>Mathematik für die ganze Klasse</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later</source>
+        <translation>Freie Software unter der GNU GPL, Version 3 oder neuer</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::boards::BoardForm</name>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fastmental::FastMentalForm</name>
+    <message>
+        <source>Time between rows</source>
+        <translation>Zeit zwischen den Zeilen</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>start at %1.</source>
+        <translation>Start bei %1.</translation>
+    </message>
+    <message>
+        <source>end at %1.</source>
+        <translation>Ende bei %1.</translation>
+    </message>
+    <message>
+        <source>start at %1; %2.</source>
+        <translation>Start bei %1; %2.</translation>
+    </message>
+    <message>
+        <source>end at %1; %2.</source>
+        <translation>Ende bei %1; %2.</translation>
+    </message>
+    <message>
+        <source>Starting Value:</source>
+        <translation>Startwert:</translation>
+    </message>
+    <message>
+        <source>Less Time</source>
+        <translation>Weniger Zeit</translation>
+    </message>
+    <message>
+        <source>More Time</source>
+        <translation>Mehr Zeit</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Rückwärts</translation>
+    </message>
+    <message>
+        <source>Up arrow</source>
+        <translation>Pfeil hoch</translation>
+    </message>
+    <message>
+        <source>less time between rows</source>
+        <translation>weniger Zeit zwischen den Zeilen</translation>
+    </message>
+    <message>
+        <source>Down arrow</source>
+        <translation>Pfeil runter</translation>
+    </message>
+    <message>
+        <source>more time between rows</source>
+        <translation>mehr Zeit zwischen den Zeilen</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fdp::FdpForm</name>
+    <message>
+        <source>Simple</source>
+        <translation>Einfach</translation>
+    </message>
+    <message>
+        <source>Harder</source>
+        <translation>Schwerer</translation>
+    </message>
+    <message>
+        <source>Over One</source>
+        <translation>Größer als 1</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Bruch</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Dezimalzahl</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>Write each number the other two ways.</source>
+        <translation>Schreibe jede Zahl auf die zwei anderen Arten.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fourrules::FourRulesForm</name>
+    <message>
+        <source>find the sum, difference, product and quotient of %1 and %2.</source>
+        <translation>finde Summe, Differenz, Produkt und Quotient von %1 und %2.</translation>
+    </message>
+    <message>
+        <source>sum %1; difference %2; product %3; quotient %4.</source>
+        <translation>Summe %1; Differenz %2; Produkt %3; Quotient %4.</translation>
+    </message>
+    <message>
+        <source>Find the sum, difference, product and quotient of...</source>
+        <translation>Finde Summe, Differenz, Produkt und Quotient von …</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>The sum is</source>
+        <translation>Die Summe ist</translation>
+    </message>
+    <message>
+        <source>The difference is</source>
+        <translation>Die Differenz ist</translation>
+    </message>
+    <message>
+        <source>The product is</source>
+        <translation>Das Produkt ist</translation>
+    </message>
+    <message>
+        <source>The quotient is</source>
+        <translation>Der Quotient ist</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fractionsbetween::FractionsBetweenForm</name>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Nah</translation>
+    </message>
+    <message>
+        <source>Improper</source>
+        <translation>Unecht</translation>
+    </message>
+    <message>
+        <source>Find a fraction between</source>
+        <translation>Finde einen Bruch zwischen</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>Halfway</source>
+        <translation>Mitte</translation>
+    </message>
+    <message>
+        <source>Mediant</source>
+        <translation>Mediant</translation>
+    </message>
+    <message>
+        <source>Simplest</source>
+        <translation>Einfachster</translation>
+    </message>
+    <message>
+        <source>find a fraction between %1 and %2.</source>
+        <translation>finde einen Bruch zwischen %1 und %2.</translation>
+    </message>
+    <message>
+        <source>halfway %1; mediant %2; simplest %3.</source>
+        <translation>Mitte %1; Mediant %2; einfachster %3.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::grids::SquareForm</name>
+    <message>
+        <source>row products %1</source>
+        <translation>Zeilenprodukte %1</translation>
+    </message>
+    <message>
+        <source>row sums %1</source>
+        <translation>Zeilensummen %1</translation>
+    </message>
+    <message>
+        <source>column products %1</source>
+        <translation>Spaltenprodukte %1</translation>
+    </message>
+    <message>
+        <source>column sums %1</source>
+        <translation>Spaltensummen %1</translation>
+    </message>
+    <message>
+        <source>diagonal sums %1 from the top left, %2 from the bottom left</source>
+        <translation>Diagonalsummen %1 von oben links, %2 von unten links</translation>
+    </message>
+    <message>
+        <source>%1, top row first: %2.</source>
+        <translation>%1, oberste Zeile zuerst: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::hundredsquare::HundredSquareForm</name>
+    <message>
+        <source>The Hundred Square</source>
+        <translation>Die Hundertertafel</translation>
+    </message>
+    <message>
+        <source>1 to 100</source>
+        <translation>1 bis 100</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Ausschnitte</translation>
+    </message>
+    <message>
+        <source>-50 to 49</source>
+        <translation>-50 bis 49</translation>
+    </message>
+    <message>
+        <source>Find the hidden numbers of the hundred square</source>
+        <translation>Finde die versteckten Zahlen der Hundertertafel</translation>
+    </message>
+    <message>
+        <source>the hundred square, top row first, ? for a hidden number: %1.</source>
+        <translation>die Hundertertafel, oberste Zeile zuerst, ? für eine versteckte Zahl: %1.</translation>
+    </message>
+    <message>
+        <source>A piece of the hundred square: find its other numbers</source>
+        <translation>Ein Ausschnitt der Hundertertafel: finde die anderen Zahlen</translation>
+    </message>
+    <message>
+        <source>a piece of the hundred square, top row first: %1.</source>
+        <translation>ein Ausschnitt der Hundertertafel, oberste Zeile zuerst: %1.</translation>
+    </message>
+    <message>
+        <source>This square runs from -50 to 49: find its hidden numbers</source>
+        <translation>Diese Tafel geht von -50 bis 49: finde die versteckten Zahlen</translation>
+    </message>
+    <message>
+        <source>the square from -50 to 49, top row first, ? for a hidden number: %1.</source>
+        <translation>die Tafel von -50 bis 49, oberste Zeile zuerst, ? für eine versteckte Zahl: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::integersquares::IntegerSquaresForm</name>
+    <message>
+        <source>Integer Squares</source>
+        <translation>Quadrate ganzer Zahlen</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Sums and Diagonals</source>
+        <translation>Summen und Diagonalen</translation>
+    </message>
+    <message>
+        <source>Fewer Clues</source>
+        <translation>Weniger Hinweise</translation>
+    </message>
+    <message>
+        <source>Put these nine integers in the square, once each: each row and column adds up to the number beside it</source>
+        <translation>Setze diese neun ganzen Zahlen je einmal ins Quadrat: jede Zeile und Spalte ergibt die Zahl daneben</translation>
+    </message>
+    <message>
+        <source>Put these nine integers in the square, once each: each row, column and diagonal adds up to the number at its end</source>
+        <translation>Setze diese neun ganzen Zahlen je einmal ins Quadrat: jede Zeile, Spalte und Diagonale ergibt die Zahl am Ende</translation>
+    </message>
+    <message>
+        <source>a square of the integers %1</source>
+        <translation>ein Quadrat der ganzen Zahlen %1</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::leibniz::LeibnizForm</name>
+    <message>
+        <source>Leibniz&apos; Triangle</source>
+        <translation>Leibniz-Dreieck</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 5</source>
+        <translation>Zeilen 1 bis 5</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 7</source>
+        <translation>Zeilen 1 bis 7</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 9</source>
+        <translation>Zeilen 1 bis 9</translation>
+    </message>
+    <message>
+        <source>Each fraction is the sum of the two below it. Find the missing fractions.</source>
+        <translation>Jeder Bruch ist die Summe der zwei darunter. Finde die fehlenden Brüche.</translation>
+    </message>
+    <message>
+        <source>Leibniz triangle, rows 1 to %1, top first: %2.</source>
+        <translation>Leibniz-Dreieck, Zeilen 1 bis %1, oben zuerst: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::magicsquares::Magicsquares</name>
+    <message>
+        <source>rising diagonal</source>
+        <translation>steigende Diagonale</translation>
+    </message>
+    <message>
+        <source>top row</source>
+        <translation>oberste Zeile</translation>
+    </message>
+    <message>
+        <source>middle row</source>
+        <translation>mittlere Zeile</translation>
+    </message>
+    <message>
+        <source>bottom row</source>
+        <translation>unterste Zeile</translation>
+    </message>
+    <message>
+        <source>falling diagonal</source>
+        <translation>fallende Diagonale</translation>
+    </message>
+    <message>
+        <source>right column</source>
+        <translation>rechte Spalte</translation>
+    </message>
+    <message>
+        <source>middle column</source>
+        <translation>mittlere Spalte</translation>
+    </message>
+    <message>
+        <source>left column</source>
+        <translation>linke Spalte</translation>
+    </message>
+    <message>
+        <source>%1 sum %2</source>
+        <translation>%1 Summe %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>make a magic square from %1 and %2.</source>
+        <translation>bilde ein magisches Quadrat aus %1 und %2.</translation>
+    </message>
+    <message>
+        <source>every line adds to %1; top row %2; middle row %3; bottom row %4.</source>
+        <translation>jede Linie ergibt %1; oberste Zeile %2; mittlere Zeile %3; unterste Zeile %4.</translation>
+    </message>
+    <message>
+        <source>Use the 9 numbers to create a magic square</source>
+        <translation>Bilde mit den 9 Zahlen ein magisches Quadrat</translation>
+    </message>
+    <message>
+        <source>The sum along each row, column and diagonal is %1</source>
+        <translation>Die Summe jeder Zeile, Spalte und Diagonale ist %1</translation>
+    </message>
+    <message>
+        <source>choose the next tile</source>
+        <translation>das nächste Plättchen wählen</translation>
+    </message>
+    <message>
+        <source>choose the tile before</source>
+        <translation>das Plättchen davor wählen</translation>
+    </message>
+    <message>
+        <source>1 to 9</source>
+        <translation>1 bis 9</translation>
+    </message>
+    <message>
+        <source>put the chosen tile in that cell, counted along the rows</source>
+        <translation>das gewählte Plättchen in dieses Feld setzen, zeilenweise gezählt</translation>
+    </message>
+    <message>
+        <source>0 or Delete</source>
+        <translation>0 oder Entf</translation>
+    </message>
+    <message>
+        <source>send the chosen tile home</source>
+        <translation>das gewählte Plättchen zurücklegen</translation>
+    </message>
+    <message>
+        <source>Show or Hide the magic sum</source>
+        <translation>Magische Summe zeigen oder verbergen</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::matchthetarget::MatchTheTargetForm</name>
+    <message>
+        <source>make %1 from %2, %3, %4, %5 and %6 in this order.</source>
+        <translation>bilde %1 aus %2, %3, %4, %5 und %6 in dieser Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>Given numbers</source>
+        <translation>Gegebene Zahlen</translation>
+    </message>
+    <message>
+        <source>To match the target number use:</source>
+        <translation>Um das Ziel zu treffen, nutze:</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::numbersquares::NumberSquaresForm</name>
+    <message>
+        <source>Number Squares</source>
+        <translation>Zahlenquadrate</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produkte</translation>
+    </message>
+    <message>
+        <source>Sums, fewer clues</source>
+        <translation>Summen, weniger Hinweise</translation>
+    </message>
+    <message>
+        <source>Put the digits 1 to 9 in the square, once each: each row and column multiplies to the number beside it</source>
+        <translation>Setze die Ziffern 1 bis 9 je einmal ins Quadrat: das Produkt jeder Zeile und Spalte ist die Zahl daneben</translation>
+    </message>
+    <message>
+        <source>Put the digits 1 to 9 in the square, once each: each row and column adds up to the number beside it</source>
+        <translation>Setze die Ziffern 1 bis 9 je einmal ins Quadrat: jede Zeile und Spalte ergibt die Zahl daneben</translation>
+    </message>
+    <message>
+        <source>a square of the digits 1 to 9</source>
+        <translation>ein Quadrat der Ziffern 1 bis 9</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::numberwall::NumberWallForm</name>
+    <message>
+        <source>Number Wall</source>
+        <translation>Zahlenmauer</translation>
+    </message>
+    <message>
+        <source>Positive Whole Numbers</source>
+        <translation>Natürliche Zahlen</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Ganze Zahlen</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Dezimalzahlen</translation>
+    </message>
+    <message>
+        <source>Each brick is the sum of the two bricks below it. Find the missing bricks.</source>
+        <translation>Jeder Stein ist die Summe der zwei Steine darunter. Finde die fehlenden Steine.</translation>
+    </message>
+    <message>
+        <source>number wall, bottom row first: %1.</source>
+        <translation>Zahlenmauer, unterste Reihe zuerst: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::ordering::OrderingForm</name>
+    <message>
+        <source>put in order, smallest first: %1.</source>
+        <translation>ordne, die kleinste zuerst: %1.</translation>
+    </message>
+    <message>
+        <source>Smallest</source>
+        <translation>Kleinste</translation>
+    </message>
+    <message>
+        <source>Biggest</source>
+        <translation>Größte</translation>
+    </message>
+    <message>
+        <source>Tab or Down arrow</source>
+        <translation>Tab oder Pfeil runter</translation>
+    </message>
+    <message>
+        <source>mark the next number still to place</source>
+        <translation>die nächste noch offene Zahl markieren</translation>
+    </message>
+    <message>
+        <source>Shift+Tab or Up arrow</source>
+        <translation>Umschalt+Tab oder Pfeil hoch</translation>
+    </message>
+    <message>
+        <source>mark the number before</source>
+        <translation>die Zahl davor markieren</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Eingabe oder Leertaste</translation>
+    </message>
+    <message>
+        <source>place the marked number</source>
+        <translation>die markierte Zahl einsetzen</translation>
+    </message>
+    <message>
+        <source>Backspace or U</source>
+        <translation>Rücktaste oder U</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>, smallest</source>
+        <translation>, kleinste</translation>
+    </message>
+    <message>
+        <source>, biggest</source>
+        <translation>, größte</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pandigital::PandigitalForm</name>
+    <message>
+        <source>Unit Fractions</source>
+        <translation>Stammbrüche</translation>
+    </message>
+    <message>
+        <source>Any Fraction</source>
+        <translation>Beliebiger Bruch</translation>
+    </message>
+    <message>
+        <source>With Clues</source>
+        <translation>Mit Hinweisen</translation>
+    </message>
+    <message>
+        <source>Use the digits 1 to 9 once each to make a fraction equal to</source>
+        <translation>Bilde mit den Ziffern 1 bis 9, je einmal, einen Bruch gleich</translation>
+    </message>
+    <message>
+        <source>1 way</source>
+        <translation>1 Möglichkeit</translation>
+    </message>
+    <message>
+        <source>%1 ways</source>
+        <translation>%1 Möglichkeiten</translation>
+    </message>
+    <message>
+        <source>use the digits 1 to 9 once each to make a fraction equal to %1: %2.</source>
+        <translation>bilde mit den Ziffern 1 bis 9, je einmal, einen Bruch gleich %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 = %2; 1 way.</source>
+        <translation>%1 = %2; 1 Möglichkeit.</translation>
+    </message>
+    <message>
+        <source>%1 = %2; %3 ways.</source>
+        <translation>%1 = %2; %3 Möglichkeiten.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pascal1::Pascal1Form</name>
+    <message>
+        <source>Pascal&apos;s Triangle 1</source>
+        <translation>Pascalsches Dreieck 1</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 7</source>
+        <translation>Zeilen 0 bis 7</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 10</source>
+        <translation>Zeilen 0 bis 10</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 13</source>
+        <translation>Zeilen 0 bis 13</translation>
+    </message>
+    <message>
+        <source>Each number is the sum of the two above it. Find the missing numbers.</source>
+        <translation>Jede Zahl ist die Summe der zwei darüber. Finde die fehlenden Zahlen.</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s triangle, rows 0 to %1, top first: %2.</source>
+        <translation>Pascalsches Dreieck, Zeilen 0 bis %1, oben zuerst: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pascal2::Pascal2Form</name>
+    <message>
+        <source>Pascal&apos;s Triangle 2</source>
+        <translation>Pascalsches Dreieck 2</translation>
+    </message>
+    <message>
+        <source>16 rows</source>
+        <translation>16 Zeilen</translation>
+    </message>
+    <message>
+        <source>32 rows</source>
+        <translation>32 Zeilen</translation>
+    </message>
+    <message>
+        <source>64 rows</source>
+        <translation>64 Zeilen</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s triangle, rows 0 to %1</source>
+        <translation>Pascalsches Dreieck, Zeilen 0 bis %1</translation>
+    </message>
+    <message>
+        <source>Which numbers are multiples of %1?</source>
+        <translation>Welche Zahlen sind Vielfache von %1?</translation>
+    </message>
+    <message>
+        <source>which numbers in rows 0 to %1 of Pascal&apos;s triangle are multiples of %2?</source>
+        <translation>welche Zahlen in den Zeilen 0 bis %1 des Pascalschen Dreiecks sind Vielfache von %2?</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 numbers are multiples of %3.</source>
+        <translation>%1 der %2 Zahlen sind Vielfache von %3.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::percentages::PercentagesForm</name>
+    <message>
+        <source>Of an Amount</source>
+        <translation>Von einem Betrag</translation>
+    </message>
+    <message>
+        <source>Increase and Decrease</source>
+        <translation>Erhöhen und Senken</translation>
+    </message>
+    <message>
+        <source>What Percentage</source>
+        <translation>Wie viel Prozent</translation>
+    </message>
+    <message>
+        <source>Work out each percentage of the amount.</source>
+        <translation>Berechne jeden Prozentsatz des Betrags.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease each amount by the percentage.</source>
+        <translation>Erhöhe oder senke jeden Betrag um den Prozentsatz.</translation>
+    </message>
+    <message>
+        <source>Write each as a percentage.</source>
+        <translation>Schreibe jedes als Prozentsatz.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 increased by %2</source>
+        <translation>%1 erhöht um %2</translation>
+    </message>
+    <message>
+        <source>%1 decreased by %2</source>
+        <translation>%1 gesenkt um %2</translation>
+    </message>
+    <message>
+        <source>%1 out of %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::products::ProductsForm</name>
+    <message>
+        <source>Products</source>
+        <translation>Produkte</translation>
+    </message>
+    <message>
+        <source>Tables to 10</source>
+        <translation>Einmaleins bis 10</translation>
+    </message>
+    <message>
+        <source>Tables to 12</source>
+        <translation>Einmaleins bis 12</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Dezimalzahlen</translation>
+    </message>
+    <message>
+        <source>Find the missing numbers of the multiplication grid</source>
+        <translation>Finde die fehlenden Zahlen der Einmaleinstafel</translation>
+    </message>
+    <message>
+        <source>a multiplication grid, top headers %1; left headers %2; products row by row: %3.</source>
+        <translation>eine Einmaleinstafel, Köpfe oben %1; Köpfe links %2; Produkte zeilenweise: %3.</translation>
+    </message>
+</context>
+</TS>

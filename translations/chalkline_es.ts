@@ -1,0 +1,1241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>ActivityForm</name>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Solución: %1</translation>
+    </message>
+    <message>
+        <source>Problem: %1</source>
+        <translation>Problema: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ActivityKeys</name>
+    <message>
+        <source>PageDown, N or Right arrow</source>
+        <translation>Av Pág, N o flecha derecha</translation>
+    </message>
+    <message>
+        <source>Go: a new problem</source>
+        <translation>Siguiente: un problema nuevo</translation>
+    </message>
+    <message>
+        <source>PageUp or S</source>
+        <translation>Re Pág o S</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solución</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Exit: back to the menu</source>
+        <translation>Salir: volver al menú</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>the next kind of numbers</source>
+        <translation>el siguiente tipo de números</translation>
+    </message>
+    <message>
+        <source>Ctrl+1 or Ctrl+%1</source>
+        <translation>Ctrl+1 o Ctrl+%1</translation>
+    </message>
+    <message>
+        <source>Ctrl+1 to Ctrl+%1</source>
+        <translation>Ctrl+1 a Ctrl+%1</translation>
+    </message>
+    <message>
+        <source>that kind of numbers, in the order shown</source>
+        <translation>ese tipo de números, en el orden mostrado</translation>
+    </message>
+    <message>
+        <source>B or .</source>
+        <translation>B o .</translation>
+    </message>
+    <message>
+        <source>blank the screen; any key or click brings it back</source>
+        <translation>pantalla en negro; cualquier tecla o clic la recupera</translation>
+    </message>
+    <message>
+        <source>F1 or ?</source>
+        <translation>F1 o ?</translation>
+    </message>
+    <message>
+        <source>this list of keys</source>
+        <translation>esta lista de teclas</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>chalkline: there is no screen %1; this display has %2, from 0
+</source>
+        <translation>chalkline: no existe la pantalla %1; esta pantalla tiene %2, desde 0
+</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [--help] [--version]
+</source>
+        <translation>Uso: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [--help] [--version]
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --full-screen   show every screen full screen, scaled to fit
+  --screen N          open on screen N (0 is the first)
+  --lang CODE         show the texts in this language (fr, de, es, en)
+  --help              print the options and the keys, then end
+  --version           print the version, then end
+</source>
+        <translation>Opciones:
+  -f, --full-screen   cada pantalla a pantalla completa, a escala
+  --screen N          abrir en la pantalla N (0 es la primera)
+  --lang CODE         mostrar los textos en este idioma (fr, de, es, en)
+  --help              mostrar las opciones y las teclas, y terminar
+  --version           mostrar la versión, y terminar
+</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Go, a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Teclas:
+  F11, Ctrl+F                pantalla completa sí o no, en cada pantalla
+  Tab, Mayús+Tab, flechas    menús: pasar de una entrada a otra
+  Intro, Espacio             menús: abrir la entrada; pantalla de título: Aceptar
+  Esc                        Salir de la pantalla; pantalla de título: Cancelar
+  Av Pág, N, Derecha         actividades: Siguiente, un problema nuevo
+  Re Pág, S                  actividades: Solución
+  K, Ctrl+1, Ctrl+2, Ctrl+3  actividades: siguiente tipo de números, o uno
+  B, .                       actividades: pantalla en negro y volver
+  F1, ?                      actividades: las teclas de la pantalla
+  Tab, Arriba, Abajo, Intro  Ordenar: elegir un número y colocarlo
+  Retroceso, U               Ordenar: Deshacer
+  Tab, 1 a 9, 0, Supr        Cuadrados mágicos: elegir, poner, devolver una ficha
+  H                          Cuadrados mágicos: mostrar u ocultar la suma mágica
+  Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
+</translation>
+    </message>
+    <message>
+        <source>Activities:
+</source>
+        <translation>Actividades:
+</translation>
+    </message>
+    <message>
+        <source>  Menu %1:</source>
+        <translation>  Menú %1:</translation>
+    </message>
+    <message>
+        <source>Mathematics activities for the whole class, on a projector or a whiteboard.
+
+</source>
+        <translation>Actividades de matemáticas para toda la clase, en el proyector o la pizarra digital.
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>argumento inesperado «%1»</translation>
+    </message>
+    <message>
+        <source>--screen needs a screen number, 0 or more, not &quot;%1&quot;</source>
+        <translation>--screen necesita un número de pantalla, 0 o más, no «%1»</translation>
+    </message>
+    <message>
+        <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
+</source>
+        <translation>chalkline: necesita una sesión gráfica para mostrar sus ventanas, pero no hay DISPLAY ni WAYLAND_DISPLAY; inícielo desde el escritorio
+</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>It is in none of the folders searched: %1. Reinstall the program; an installed Chalkline keeps its Images and opening folders in %2.</source>
+        <translation>No está en ninguna de las carpetas buscadas: %1. Reinstale el programa; Chalkline instalado guarda sus carpetas Images y opening en %2.</translation>
+    </message>
+    <message>
+        <source>Reinstall the program to restore it.</source>
+        <translation>Reinstale el programa para recuperarlo.</translation>
+    </message>
+    <message>
+        <source>Check its permissions: the user running Chalkline must be able to read it.</source>
+        <translation>Compruebe sus permisos: el usuario que ejecuta Chalkline debe poder leerlo.</translation>
+    </message>
+    <message>
+        <source>The file is damaged; reinstall the program to restore it.</source>
+        <translation>El archivo está dañado; reinstale el programa para recuperarlo.</translation>
+    </message>
+    <message>
+        <source>Chalkline cannot start this screen: the picture &quot;%1&quot; cannot be loaded (%2). %3</source>
+        <translation>Chalkline no puede abrir esta pantalla: la imagen «%1» no se puede cargar (%2). %3</translation>
+    </message>
+</context>
+<context>
+    <name>Kinds</name>
+    <message>
+        <source>Positive Whole Numbers</source>
+        <translation>Números naturales</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Números enteros</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Decimales</translation>
+    </message>
+    <message>
+        <source>Proper Fractions</source>
+        <translation>Fracciones propias</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Fracciones</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Al revés</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>Free software: GNU GPL 3 or later</source>
+        <translation>Software libre: GNU GPL 3 o posterior</translation>
+    </message>
+    <message>
+        <source>Menu 1</source>
+        <translation>Menú 1</translation>
+    </message>
+    <message>
+        <source>Menu 2</source>
+        <translation>Menú 2</translation>
+    </message>
+    <message>
+        <source>Menu 3</source>
+        <translation>Menú 3</translation>
+    </message>
+    <message>
+        <source>Menu 4</source>
+        <translation>Menú 4</translation>
+    </message>
+    <message>
+        <source>Menu 5</source>
+        <translation>Menú 5</translation>
+    </message>
+    <message>
+        <source>WWW Links</source>
+        <translation>Enlaces web</translation>
+    </message>
+    <message>
+        <source>Match the Target</source>
+        <translation>Alcanza el objetivo</translation>
+    </message>
+    <message>
+        <source>Magic Squares</source>
+        <translation>Cuadrados mágicos</translation>
+    </message>
+    <message>
+        <source>Spider Diagrams</source>
+        <translation>Diagramas de araña</translation>
+    </message>
+    <message>
+        <source>The 24 Puzzle</source>
+        <translation>El juego del 24</translation>
+    </message>
+    <message>
+        <source>Ordering</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>Integer Squares</source>
+        <translation>Cuadrados de enteros</translation>
+    </message>
+    <message>
+        <source>Number Squares</source>
+        <translation>Cuadrados numéricos</translation>
+    </message>
+    <message>
+        <source>Percentages</source>
+        <translation>Porcentajes</translation>
+    </message>
+    <message>
+        <source>Substitution</source>
+        <translation>Sustitución</translation>
+    </message>
+    <message>
+        <source>Right-angled Triangles</source>
+        <translation>Triángulos rectángulos</translation>
+    </message>
+    <message>
+        <source>Mental Arithmetic</source>
+        <translation>Cálculo mental</translation>
+    </message>
+    <message>
+        <source>The Hundred Square</source>
+        <translation>La tabla del 100</translation>
+    </message>
+    <message>
+        <source>The Four Rules</source>
+        <translation>Las cuatro operaciones</translation>
+    </message>
+    <message>
+        <source>Fractions, Decimals and Percentages</source>
+        <translation>Fracciones, decimales y porcentajes</translation>
+    </message>
+    <message>
+        <source>Pythagorean Triples</source>
+        <translation>Ternas pitagóricas</translation>
+    </message>
+    <message>
+        <source>Order of Operations</source>
+        <translation>Jerarquía de operaciones</translation>
+    </message>
+    <message>
+        <source>Number Wall</source>
+        <translation>Muro de números</translation>
+    </message>
+    <message>
+        <source>Fractions Between</source>
+        <translation>Fracciones intermedias</translation>
+    </message>
+    <message>
+        <source>Pandigital Fractions</source>
+        <translation>Fracciones pandigitales</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Productos</translation>
+    </message>
+    <message>
+        <source>Quadratic Factors</source>
+        <translation>Factorizar</translation>
+    </message>
+    <message>
+        <source>Hidden Digits</source>
+        <translation>Cifras ocultas</translation>
+    </message>
+    <message>
+        <source>Roman Arithmetic</source>
+        <translation>Cálculo romano</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 1</source>
+        <translation>Triángulo de Pascal 1</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 2</source>
+        <translation>Triángulo de Pascal 2</translation>
+    </message>
+    <message>
+        <source>The Fibonacci Sequence</source>
+        <translation>La sucesión de Fibonacci</translation>
+    </message>
+    <message>
+        <source>Affine Ciphers</source>
+        <translation>Cifrados afines</translation>
+    </message>
+    <message>
+        <source>Hailstone Numbers</source>
+        <translation>Números granizo</translation>
+    </message>
+    <message>
+        <source>Leibniz&apos; Triangle</source>
+        <translation>Triángulo de Leibniz</translation>
+    </message>
+    <message>
+        <source>Tab, Down or Right arrow</source>
+        <translation>Tab, flecha abajo o derecha</translation>
+    </message>
+    <message>
+        <source>the next entry</source>
+        <translation>la entrada siguiente</translation>
+    </message>
+    <message>
+        <source>Shift+Tab, Up or Left arrow</source>
+        <translation>Mayús+Tab, flecha arriba o izquierda</translation>
+    </message>
+    <message>
+        <source>the entry before</source>
+        <translation>la entrada anterior</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Intro o Espacio</translation>
+    </message>
+    <message>
+        <source>open the marked entry</source>
+        <translation>abrir la entrada marcada</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>%1, First menu</source>
+        <translation>%1, primer menú</translation>
+    </message>
+    <message>
+        <source>%1, Leave the program?</source>
+        <translation>%1, ¿salir del programa?</translation>
+    </message>
+    <message>
+        <source>Menu %1</source>
+        <translation>Menú %1</translation>
+    </message>
+    <message>
+        <source>%1, Menu %2</source>
+        <translation>%1, menú %2</translation>
+    </message>
+</context>
+<context>
+    <name>NumberLabel</name>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 periódico</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>x</source>
+        <comment>multiplication sign</comment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>÷</source>
+        <comment>division sign</comment>
+        <translation>:</translation>
+    </message>
+</context>
+<context>
+    <name>Overlays</name>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Teclas: %1</translation>
+    </message>
+    <message>
+        <source>F11 or Ctrl+F</source>
+        <translation>F11 o Ctrl+F</translation>
+    </message>
+    <message>
+        <source>full screen on and off</source>
+        <translation>pantalla completa sí o no</translation>
+    </message>
+    <message>
+        <source>Blank screen</source>
+        <translation>Pantalla en negro</translation>
+    </message>
+    <message>
+        <source>Any key or click closes this list.</source>
+        <translation>Cualquier tecla o clic cierra esta lista.</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solución</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Mostrar</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Ocultar</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+</context>
+<context>
+    <name>Reader</name>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 entre %2</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido entre</translation>
+    </message>
+</context>
+<context>
+    <name>TitleForm</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Mathematics for the whole class</source>
+        <translation>Matemáticas para toda la clase</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later</source>
+        <translation>Software libre bajo la GNU GPL, versión 3 o posterior</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Esc</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::boards::BoardForm</name>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fastmental::FastMentalForm</name>
+    <message>
+        <source>Time between rows</source>
+        <translation>Tiempo entre filas</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>start at %1.</source>
+        <translation>empieza en %1.</translation>
+    </message>
+    <message>
+        <source>end at %1.</source>
+        <translation>termina en %1.</translation>
+    </message>
+    <message>
+        <source>start at %1; %2.</source>
+        <translation>empieza en %1; %2.</translation>
+    </message>
+    <message>
+        <source>end at %1; %2.</source>
+        <translation>termina en %1; %2.</translation>
+    </message>
+    <message>
+        <source>Starting Value:</source>
+        <translation>Valor inicial:</translation>
+    </message>
+    <message>
+        <source>Less Time</source>
+        <translation>Menos tiempo</translation>
+    </message>
+    <message>
+        <source>More Time</source>
+        <translation>Más tiempo</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>Al revés</translation>
+    </message>
+    <message>
+        <source>Up arrow</source>
+        <translation>Flecha arriba</translation>
+    </message>
+    <message>
+        <source>less time between rows</source>
+        <translation>menos tiempo entre filas</translation>
+    </message>
+    <message>
+        <source>Down arrow</source>
+        <translation>Flecha abajo</translation>
+    </message>
+    <message>
+        <source>more time between rows</source>
+        <translation>más tiempo entre filas</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fdp::FdpForm</name>
+    <message>
+        <source>Simple</source>
+        <translation>Sencillas</translation>
+    </message>
+    <message>
+        <source>Harder</source>
+        <translation>Más difíciles</translation>
+    </message>
+    <message>
+        <source>Over One</source>
+        <translation>Mayores que 1</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Fracción</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Decimal</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Porcentaje</translation>
+    </message>
+    <message>
+        <source>Write each number the other two ways.</source>
+        <translation>Escribe cada número de las otras dos formas.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fourrules::FourRulesForm</name>
+    <message>
+        <source>find the sum, difference, product and quotient of %1 and %2.</source>
+        <translation>halla la suma, la diferencia, el producto y el cociente de %1 y %2.</translation>
+    </message>
+    <message>
+        <source>sum %1; difference %2; product %3; quotient %4.</source>
+        <translation>suma %1; diferencia %2; producto %3; cociente %4.</translation>
+    </message>
+    <message>
+        <source>Find the sum, difference, product and quotient of...</source>
+        <translation>Halla la suma, la diferencia, el producto y el cociente de…</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>The sum is</source>
+        <translation>La suma es</translation>
+    </message>
+    <message>
+        <source>The difference is</source>
+        <translation>La diferencia es</translation>
+    </message>
+    <message>
+        <source>The product is</source>
+        <translation>El producto es</translation>
+    </message>
+    <message>
+        <source>The quotient is</source>
+        <translation>El cociente es</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fractionsbetween::FractionsBetweenForm</name>
+    <message>
+        <source>Easy</source>
+        <translation>Fáciles</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cercanas</translation>
+    </message>
+    <message>
+        <source>Improper</source>
+        <translation>Impropias</translation>
+    </message>
+    <message>
+        <source>Find a fraction between</source>
+        <translation>Halla una fracción entre</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>Halfway</source>
+        <translation>Punto medio</translation>
+    </message>
+    <message>
+        <source>Mediant</source>
+        <translation>Mediante</translation>
+    </message>
+    <message>
+        <source>Simplest</source>
+        <translation>La más simple</translation>
+    </message>
+    <message>
+        <source>find a fraction between %1 and %2.</source>
+        <translation>halla una fracción entre %1 y %2.</translation>
+    </message>
+    <message>
+        <source>halfway %1; mediant %2; simplest %3.</source>
+        <translation>punto medio %1; mediante %2; la más simple %3.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::grids::SquareForm</name>
+    <message>
+        <source>row products %1</source>
+        <translation>productos de filas %1</translation>
+    </message>
+    <message>
+        <source>row sums %1</source>
+        <translation>sumas de filas %1</translation>
+    </message>
+    <message>
+        <source>column products %1</source>
+        <translation>productos de columnas %1</translation>
+    </message>
+    <message>
+        <source>column sums %1</source>
+        <translation>sumas de columnas %1</translation>
+    </message>
+    <message>
+        <source>diagonal sums %1 from the top left, %2 from the bottom left</source>
+        <translation>sumas de diagonales %1 desde arriba a la izquierda, %2 desde abajo a la izquierda</translation>
+    </message>
+    <message>
+        <source>%1, top row first: %2.</source>
+        <translation>%1, fila de arriba primero: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::hundredsquare::HundredSquareForm</name>
+    <message>
+        <source>The Hundred Square</source>
+        <translation>La tabla del 100</translation>
+    </message>
+    <message>
+        <source>1 to 100</source>
+        <translation>1 a 100</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Trozos</translation>
+    </message>
+    <message>
+        <source>-50 to 49</source>
+        <translation>-50 a 49</translation>
+    </message>
+    <message>
+        <source>Find the hidden numbers of the hundred square</source>
+        <translation>Halla los números ocultos de la tabla del 100</translation>
+    </message>
+    <message>
+        <source>the hundred square, top row first, ? for a hidden number: %1.</source>
+        <translation>la tabla del 100, fila de arriba primero, ? para un número oculto: %1.</translation>
+    </message>
+    <message>
+        <source>A piece of the hundred square: find its other numbers</source>
+        <translation>Un trozo de la tabla del 100: halla sus otros números</translation>
+    </message>
+    <message>
+        <source>a piece of the hundred square, top row first: %1.</source>
+        <translation>un trozo de la tabla del 100, fila de arriba primero: %1.</translation>
+    </message>
+    <message>
+        <source>This square runs from -50 to 49: find its hidden numbers</source>
+        <translation>Esta tabla va de -50 a 49: halla sus números ocultos</translation>
+    </message>
+    <message>
+        <source>the square from -50 to 49, top row first, ? for a hidden number: %1.</source>
+        <translation>la tabla de -50 a 49, fila de arriba primero, ? para un número oculto: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::integersquares::IntegerSquaresForm</name>
+    <message>
+        <source>Integer Squares</source>
+        <translation>Cuadrados de enteros</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <translation>Sumas</translation>
+    </message>
+    <message>
+        <source>Sums and Diagonals</source>
+        <translation>Sumas y diagonales</translation>
+    </message>
+    <message>
+        <source>Fewer Clues</source>
+        <translation>Menos pistas</translation>
+    </message>
+    <message>
+        <source>Put these nine integers in the square, once each: each row and column adds up to the number beside it</source>
+        <translation>Coloca estos nueve enteros en el cuadrado, una vez cada uno: cada fila y columna suma el número de al lado</translation>
+    </message>
+    <message>
+        <source>Put these nine integers in the square, once each: each row, column and diagonal adds up to the number at its end</source>
+        <translation>Coloca estos nueve enteros en el cuadrado, una vez cada uno: cada fila, columna y diagonal suma el número del extremo</translation>
+    </message>
+    <message>
+        <source>a square of the integers %1</source>
+        <translation>un cuadrado de los enteros %1</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::leibniz::LeibnizForm</name>
+    <message>
+        <source>Leibniz&apos; Triangle</source>
+        <translation>Triángulo de Leibniz</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 5</source>
+        <translation>Filas 1 a 5</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 7</source>
+        <translation>Filas 1 a 7</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 9</source>
+        <translation>Filas 1 a 9</translation>
+    </message>
+    <message>
+        <source>Each fraction is the sum of the two below it. Find the missing fractions.</source>
+        <translation>Cada fracción es la suma de las dos de debajo. Halla las fracciones que faltan.</translation>
+    </message>
+    <message>
+        <source>Leibniz triangle, rows 1 to %1, top first: %2.</source>
+        <translation>triángulo de Leibniz, filas 1 a %1, arriba primero: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::magicsquares::Magicsquares</name>
+    <message>
+        <source>rising diagonal</source>
+        <translation>diagonal ascendente</translation>
+    </message>
+    <message>
+        <source>top row</source>
+        <translation>fila de arriba</translation>
+    </message>
+    <message>
+        <source>middle row</source>
+        <translation>fila del medio</translation>
+    </message>
+    <message>
+        <source>bottom row</source>
+        <translation>fila de abajo</translation>
+    </message>
+    <message>
+        <source>falling diagonal</source>
+        <translation>diagonal descendente</translation>
+    </message>
+    <message>
+        <source>right column</source>
+        <translation>columna derecha</translation>
+    </message>
+    <message>
+        <source>middle column</source>
+        <translation>columna del medio</translation>
+    </message>
+    <message>
+        <source>left column</source>
+        <translation>columna izquierda</translation>
+    </message>
+    <message>
+        <source>%1 sum %2</source>
+        <translation>%1 suma %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message>
+        <source>make a magic square from %1 and %2.</source>
+        <translation>forma un cuadrado mágico con %1 y %2.</translation>
+    </message>
+    <message>
+        <source>every line adds to %1; top row %2; middle row %3; bottom row %4.</source>
+        <translation>cada línea suma %1; fila de arriba %2; fila del medio %3; fila de abajo %4.</translation>
+    </message>
+    <message>
+        <source>Use the 9 numbers to create a magic square</source>
+        <translation>Usa los 9 números para formar un cuadrado mágico</translation>
+    </message>
+    <message>
+        <source>The sum along each row, column and diagonal is %1</source>
+        <translation>La suma de cada fila, columna y diagonal es %1</translation>
+    </message>
+    <message>
+        <source>choose the next tile</source>
+        <translation>elegir la ficha siguiente</translation>
+    </message>
+    <message>
+        <source>choose the tile before</source>
+        <translation>elegir la ficha anterior</translation>
+    </message>
+    <message>
+        <source>1 to 9</source>
+        <translation>1 a 9</translation>
+    </message>
+    <message>
+        <source>put the chosen tile in that cell, counted along the rows</source>
+        <translation>poner la ficha elegida en esa casilla, contando por filas</translation>
+    </message>
+    <message>
+        <source>0 or Delete</source>
+        <translation>0 o Supr</translation>
+    </message>
+    <message>
+        <source>send the chosen tile home</source>
+        <translation>devolver la ficha elegida a su sitio</translation>
+    </message>
+    <message>
+        <source>Show or Hide the magic sum</source>
+        <translation>Mostrar u ocultar la suma mágica</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::matchthetarget::MatchTheTargetForm</name>
+    <message>
+        <source>make %1 from %2, %3, %4, %5 and %6 in this order.</source>
+        <translation>obtén %1 con %2, %3, %4, %5 y %6 en este orden.</translation>
+    </message>
+    <message>
+        <source>Given numbers</source>
+        <translation>Números dados</translation>
+    </message>
+    <message>
+        <source>To match the target number use:</source>
+        <translation>Para alcanzar el objetivo usa:</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::numbersquares::NumberSquaresForm</name>
+    <message>
+        <source>Number Squares</source>
+        <translation>Cuadrados numéricos</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <translation>Sumas</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Productos</translation>
+    </message>
+    <message>
+        <source>Sums, fewer clues</source>
+        <translation>Sumas, menos pistas</translation>
+    </message>
+    <message>
+        <source>Put the digits 1 to 9 in the square, once each: each row and column multiplies to the number beside it</source>
+        <translation>Coloca las cifras del 1 al 9 en el cuadrado, una vez cada una: cada fila y columna multiplica el número de al lado</translation>
+    </message>
+    <message>
+        <source>Put the digits 1 to 9 in the square, once each: each row and column adds up to the number beside it</source>
+        <translation>Coloca las cifras del 1 al 9 en el cuadrado, una vez cada una: cada fila y columna suma el número de al lado</translation>
+    </message>
+    <message>
+        <source>a square of the digits 1 to 9</source>
+        <translation>un cuadrado de las cifras del 1 al 9</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::numberwall::NumberWallForm</name>
+    <message>
+        <source>Number Wall</source>
+        <translation>Muro de números</translation>
+    </message>
+    <message>
+        <source>Positive Whole Numbers</source>
+        <translation>Números naturales</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Números enteros</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Decimales</translation>
+    </message>
+    <message>
+        <source>Each brick is the sum of the two bricks below it. Find the missing bricks.</source>
+        <translation>Cada ladrillo es la suma de los dos de debajo. Halla los ladrillos que faltan.</translation>
+    </message>
+    <message>
+        <source>number wall, bottom row first: %1.</source>
+        <translation>muro de números, fila de abajo primero: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::ordering::OrderingForm</name>
+    <message>
+        <source>put in order, smallest first: %1.</source>
+        <translation>ordena, de menor a mayor: %1.</translation>
+    </message>
+    <message>
+        <source>Smallest</source>
+        <translation>Menor</translation>
+    </message>
+    <message>
+        <source>Biggest</source>
+        <translation>Mayor</translation>
+    </message>
+    <message>
+        <source>Tab or Down arrow</source>
+        <translation>Tab o flecha abajo</translation>
+    </message>
+    <message>
+        <source>mark the next number still to place</source>
+        <translation>marcar el siguiente número por colocar</translation>
+    </message>
+    <message>
+        <source>Shift+Tab or Up arrow</source>
+        <translation>Mayús+Tab o flecha arriba</translation>
+    </message>
+    <message>
+        <source>mark the number before</source>
+        <translation>marcar el número anterior</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Intro o Espacio</translation>
+    </message>
+    <message>
+        <source>place the marked number</source>
+        <translation>colocar el número marcado</translation>
+    </message>
+    <message>
+        <source>Backspace or U</source>
+        <translation>Retroceso o U</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>, smallest</source>
+        <translation>, menor</translation>
+    </message>
+    <message>
+        <source>, biggest</source>
+        <translation>, mayor</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pandigital::PandigitalForm</name>
+    <message>
+        <source>Unit Fractions</source>
+        <translation>Fracciones unitarias</translation>
+    </message>
+    <message>
+        <source>Any Fraction</source>
+        <translation>Cualquier fracción</translation>
+    </message>
+    <message>
+        <source>With Clues</source>
+        <translation>Con pistas</translation>
+    </message>
+    <message>
+        <source>Use the digits 1 to 9 once each to make a fraction equal to</source>
+        <translation>Usa las cifras del 1 al 9 una vez cada una para formar una fracción igual a</translation>
+    </message>
+    <message>
+        <source>1 way</source>
+        <translation>1 forma</translation>
+    </message>
+    <message>
+        <source>%1 ways</source>
+        <translation>%1 formas</translation>
+    </message>
+    <message>
+        <source>use the digits 1 to 9 once each to make a fraction equal to %1: %2.</source>
+        <translation>usa las cifras del 1 al 9 una vez cada una para formar una fracción igual a %1: %2.</translation>
+    </message>
+    <message>
+        <source>%1 = %2; 1 way.</source>
+        <translation>%1 = %2; 1 forma.</translation>
+    </message>
+    <message>
+        <source>%1 = %2; %3 ways.</source>
+        <translation>%1 = %2; %3 formas.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pascal1::Pascal1Form</name>
+    <message>
+        <source>Pascal&apos;s Triangle 1</source>
+        <translation>Triángulo de Pascal 1</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 7</source>
+        <translation>Filas 0 a 7</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 10</source>
+        <translation>Filas 0 a 10</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 13</source>
+        <translation>Filas 0 a 13</translation>
+    </message>
+    <message>
+        <source>Each number is the sum of the two above it. Find the missing numbers.</source>
+        <translation>Cada número es la suma de los dos de encima. Halla los números que faltan.</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s triangle, rows 0 to %1, top first: %2.</source>
+        <translation>triángulo de Pascal, filas 0 a %1, arriba primero: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pascal2::Pascal2Form</name>
+    <message>
+        <source>Pascal&apos;s Triangle 2</source>
+        <translation>Triángulo de Pascal 2</translation>
+    </message>
+    <message>
+        <source>16 rows</source>
+        <translation>16 filas</translation>
+    </message>
+    <message>
+        <source>32 rows</source>
+        <translation>32 filas</translation>
+    </message>
+    <message>
+        <source>64 rows</source>
+        <translation>64 filas</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s triangle, rows 0 to %1</source>
+        <translation>Triángulo de Pascal, filas 0 a %1</translation>
+    </message>
+    <message>
+        <source>Which numbers are multiples of %1?</source>
+        <translation>¿Qué números son múltiplos de %1?</translation>
+    </message>
+    <message>
+        <source>which numbers in rows 0 to %1 of Pascal&apos;s triangle are multiples of %2?</source>
+        <translation>¿qué números de las filas 0 a %1 del triángulo de Pascal son múltiplos de %2?</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 numbers are multiples of %3.</source>
+        <translation>%1 de los %2 números son múltiplos de %3.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::percentages::PercentagesForm</name>
+    <message>
+        <source>Of an Amount</source>
+        <translation>De una cantidad</translation>
+    </message>
+    <message>
+        <source>Increase and Decrease</source>
+        <translation>Aumento y descuento</translation>
+    </message>
+    <message>
+        <source>What Percentage</source>
+        <translation>Qué porcentaje</translation>
+    </message>
+    <message>
+        <source>Work out each percentage of the amount.</source>
+        <translation>Calcula cada porcentaje de la cantidad.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease each amount by the percentage.</source>
+        <translation>Aumenta o disminuye cada cantidad en el porcentaje.</translation>
+    </message>
+    <message>
+        <source>Write each as a percentage.</source>
+        <translation>Escribe cada uno como porcentaje.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 increased by %2</source>
+        <translation>%1 aumentado un %2</translation>
+    </message>
+    <message>
+        <source>%1 decreased by %2</source>
+        <translation>%1 disminuido un %2</translation>
+    </message>
+    <message>
+        <source>%1 out of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::products::ProductsForm</name>
+    <message>
+        <source>Products</source>
+        <translation>Productos</translation>
+    </message>
+    <message>
+        <source>Tables to 10</source>
+        <translation>Tablas hasta el 10</translation>
+    </message>
+    <message>
+        <source>Tables to 12</source>
+        <translation>Tablas hasta el 12</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Decimales</translation>
+    </message>
+    <message>
+        <source>Find the missing numbers of the multiplication grid</source>
+        <translation>Halla los números que faltan de la tabla de multiplicar</translation>
+    </message>
+    <message>
+        <source>a multiplication grid, top headers %1; left headers %2; products row by row: %3.</source>
+        <translation>una tabla de multiplicar, cabeceras de arriba %1; cabeceras de la izquierda %2; productos fila a fila: %3.</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,1241 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>ActivityForm</name>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Réponse : %1</translation>
+    </message>
+    <message>
+        <source>Problem: %1</source>
+        <translation>Problème : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ActivityKeys</name>
+    <message>
+        <source>PageDown, N or Right arrow</source>
+        <translation>Page suiv., N ou flèche droite</translation>
+    </message>
+    <message>
+        <source>Go: a new problem</source>
+        <translation>Suivant : un nouveau problème</translation>
+    </message>
+    <message>
+        <source>PageUp or S</source>
+        <translation>Page préc. ou S</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Exit: back to the menu</source>
+        <translation>Sortie : retour au menu</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K</translation>
+    </message>
+    <message>
+        <source>the next kind of numbers</source>
+        <translation>le type de nombres suivant</translation>
+    </message>
+    <message>
+        <source>Ctrl+1 or Ctrl+%1</source>
+        <translation>Ctrl+1 ou Ctrl+%1</translation>
+    </message>
+    <message>
+        <source>Ctrl+1 to Ctrl+%1</source>
+        <translation>Ctrl+1 à Ctrl+%1</translation>
+    </message>
+    <message>
+        <source>that kind of numbers, in the order shown</source>
+        <translation>ce type de nombres, dans l&apos;ordre affiché</translation>
+    </message>
+    <message>
+        <source>B or .</source>
+        <translation>B ou .</translation>
+    </message>
+    <message>
+        <source>blank the screen; any key or click brings it back</source>
+        <translation>écran noir ; une touche ou un clic le rétablit</translation>
+    </message>
+    <message>
+        <source>F1 or ?</source>
+        <translation>F1 ou ?</translation>
+    </message>
+    <message>
+        <source>this list of keys</source>
+        <translation>cette liste des touches</translation>
+    </message>
+</context>
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>chalkline: there is no screen %1; this display has %2, from 0
+</source>
+        <translation>chalkline : il n&apos;y a pas d&apos;écran %1 ; cet affichage en a %2, à partir de 0
+</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [--help] [--version]
+</source>
+        <translation>Utilisation : chalkline [-f | --full-screen] [--screen N] [--lang CODE] [--help] [--version]
+</translation>
+    </message>
+    <message>
+        <source>Options:
+  -f, --full-screen   show every screen full screen, scaled to fit
+  --screen N          open on screen N (0 is the first)
+  --lang CODE         show the texts in this language (fr, de, es, en)
+  --help              print the options and the keys, then end
+  --version           print the version, then end
+</source>
+        <translation>Options :
+  -f, --full-screen   chaque écran en plein écran, mis à l&apos;échelle
+  --screen N          ouvrir sur l&apos;écran N (0 est le premier)
+  --lang CODE         afficher les textes dans cette langue (fr, de, es, en)
+  --help              afficher les options et les touches, puis terminer
+  --version           afficher la version, puis terminer
+</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Go, a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Touches :
+  F11, Ctrl+F                plein écran ou non, sur chaque écran
+  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
+  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
+  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
+  Page suiv., N, Droite      activités : Suivant, un nouveau problème
+  Page préc., S              activités : Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
+  B, .                       activités : écran noir et retour
+  F1, ?                      activités : les touches de l&apos;écran
+  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
+  Retour arrière, U          Ranger : Annuler
+  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
+  H                          Carrés magiques : afficher ou cacher la somme magique
+  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
+</translation>
+    </message>
+    <message>
+        <source>Activities:
+</source>
+        <translation>Activités :
+</translation>
+    </message>
+    <message>
+        <source>  Menu %1:</source>
+        <translation>  Menu %1 :</translation>
+    </message>
+    <message>
+        <source>Mathematics activities for the whole class, on a projector or a whiteboard.
+
+</source>
+        <translation>Activités de mathématiques pour toute la classe, au vidéoprojecteur ou au tableau blanc.
+
+</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+        <source>--screen needs a screen number, 0 or more, not &quot;%1&quot;</source>
+        <translation>--screen attend un numéro d&apos;écran, 0 ou plus, et non « %1 »</translation>
+    </message>
+    <message>
+        <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
+</source>
+        <translation>chalkline : une session graphique est nécessaire pour afficher ses fenêtres, mais ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini ; lancez-le depuis le bureau
+</translation>
+    </message>
+</context>
+<context>
+    <name>Errors</name>
+    <message>
+        <source>It is in none of the folders searched: %1. Reinstall the program; an installed Chalkline keeps its Images and opening folders in %2.</source>
+        <translation>Il ne se trouve dans aucun des dossiers parcourus : %1. Réinstallez le programme ; Chalkline installé garde ses dossiers Images et opening dans %2.</translation>
+    </message>
+    <message>
+        <source>Reinstall the program to restore it.</source>
+        <translation>Réinstallez le programme pour le rétablir.</translation>
+    </message>
+    <message>
+        <source>Check its permissions: the user running Chalkline must be able to read it.</source>
+        <translation>Vérifiez ses droits : l&apos;utilisateur qui lance Chalkline doit pouvoir le lire.</translation>
+    </message>
+    <message>
+        <source>The file is damaged; reinstall the program to restore it.</source>
+        <translation>Le fichier est endommagé ; réinstallez le programme pour le rétablir.</translation>
+    </message>
+    <message>
+        <source>Chalkline cannot start this screen: the picture &quot;%1&quot; cannot be loaded (%2). %3</source>
+        <translation>Chalkline ne peut pas ouvrir cet écran : l&apos;image « %1 » ne peut pas être chargée (%2). %3</translation>
+    </message>
+</context>
+<context>
+    <name>Kinds</name>
+    <message>
+        <source>Positive Whole Numbers</source>
+        <translation>Entiers naturels</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Entiers relatifs</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Décimaux</translation>
+    </message>
+    <message>
+        <source>Proper Fractions</source>
+        <translation>Fractions</translation>
+    </message>
+    <message>
+        <source>Fractions</source>
+        <translation>Fractions</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>En avant</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>À rebours</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>Free software: GNU GPL 3 or later</source>
+        <translation>Logiciel libre : GNU GPL 3 ou plus</translation>
+    </message>
+    <message>
+        <source>Menu 1</source>
+        <translation>Menu 1</translation>
+    </message>
+    <message>
+        <source>Menu 2</source>
+        <translation>Menu 2</translation>
+    </message>
+    <message>
+        <source>Menu 3</source>
+        <translation>Menu 3</translation>
+    </message>
+    <message>
+        <source>Menu 4</source>
+        <translation>Menu 4</translation>
+    </message>
+    <message>
+        <source>Menu 5</source>
+        <translation>Menu 5</translation>
+    </message>
+    <message>
+        <source>WWW Links</source>
+        <translation>Liens web</translation>
+    </message>
+    <message>
+        <source>Match the Target</source>
+        <translation>Atteindre la cible</translation>
+    </message>
+    <message>
+        <source>Magic Squares</source>
+        <translation>Carrés magiques</translation>
+    </message>
+    <message>
+        <source>Spider Diagrams</source>
+        <translation>Diagrammes araignée</translation>
+    </message>
+    <message>
+        <source>The 24 Puzzle</source>
+        <translation>Le jeu du 24</translation>
+    </message>
+    <message>
+        <source>Ordering</source>
+        <translation>Ranger</translation>
+    </message>
+    <message>
+        <source>Integer Squares</source>
+        <translation>Carrés de relatifs</translation>
+    </message>
+    <message>
+        <source>Number Squares</source>
+        <translation>Carrés de chiffres</translation>
+    </message>
+    <message>
+        <source>Percentages</source>
+        <translation>Pourcentages</translation>
+    </message>
+    <message>
+        <source>Substitution</source>
+        <translation>Substitution</translation>
+    </message>
+    <message>
+        <source>Right-angled Triangles</source>
+        <translation>Triangles rectangles</translation>
+    </message>
+    <message>
+        <source>Mental Arithmetic</source>
+        <translation>Calcul mental</translation>
+    </message>
+    <message>
+        <source>The Hundred Square</source>
+        <translation>Le tableau de 100</translation>
+    </message>
+    <message>
+        <source>The Four Rules</source>
+        <translation>Les quatre opérations</translation>
+    </message>
+    <message>
+        <source>Fractions, Decimals and Percentages</source>
+        <translation>Fractions, décimaux et pourcentages</translation>
+    </message>
+    <message>
+        <source>Pythagorean Triples</source>
+        <translation>Triplets de Pythagore</translation>
+    </message>
+    <message>
+        <source>Order of Operations</source>
+        <translation>Priorités opératoires</translation>
+    </message>
+    <message>
+        <source>Number Wall</source>
+        <translation>Mur de nombres</translation>
+    </message>
+    <message>
+        <source>Fractions Between</source>
+        <translation>Fractions entre deux</translation>
+    </message>
+    <message>
+        <source>Pandigital Fractions</source>
+        <translation>Fractions pandigitales</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produits</translation>
+    </message>
+    <message>
+        <source>Quadratic Factors</source>
+        <translation>Factoriser</translation>
+    </message>
+    <message>
+        <source>Hidden Digits</source>
+        <translation>Chiffres cachés</translation>
+    </message>
+    <message>
+        <source>Roman Arithmetic</source>
+        <translation>Calcul romain</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 1</source>
+        <translation>Triangle de Pascal 1</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 2</source>
+        <translation>Triangle de Pascal 2</translation>
+    </message>
+    <message>
+        <source>The Fibonacci Sequence</source>
+        <translation>La suite de Fibonacci</translation>
+    </message>
+    <message>
+        <source>Affine Ciphers</source>
+        <translation>Chiffres affines</translation>
+    </message>
+    <message>
+        <source>Hailstone Numbers</source>
+        <translation>Suite de Syracuse</translation>
+    </message>
+    <message>
+        <source>Leibniz&apos; Triangle</source>
+        <translation>Triangle de Leibniz</translation>
+    </message>
+    <message>
+        <source>Tab, Down or Right arrow</source>
+        <translation>Tab, flèche bas ou droite</translation>
+    </message>
+    <message>
+        <source>the next entry</source>
+        <translation>l&apos;entrée suivante</translation>
+    </message>
+    <message>
+        <source>Shift+Tab, Up or Left arrow</source>
+        <translation>Maj+Tab, flèche haut ou gauche</translation>
+    </message>
+    <message>
+        <source>the entry before</source>
+        <translation>l&apos;entrée précédente</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Entrée ou Espace</translation>
+    </message>
+    <message>
+        <source>open the marked entry</source>
+        <translation>ouvrir l&apos;entrée marquée</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>%1, First menu</source>
+        <translation>%1, premier menu</translation>
+    </message>
+    <message>
+        <source>%1, Leave the program?</source>
+        <translation>%1, quitter le programme ?</translation>
+    </message>
+    <message>
+        <source>Menu %1</source>
+        <translation>Menu %1</translation>
+    </message>
+    <message>
+        <source>%1, Menu %2</source>
+        <translation>%1, menu %2</translation>
+    </message>
+</context>
+<context>
+    <name>NumberLabel</name>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 périodique</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>x</source>
+        <comment>multiplication sign</comment>
+        <translation>×</translation>
+    </message>
+    <message>
+        <source>÷</source>
+        <comment>division sign</comment>
+        <translation>÷</translation>
+    </message>
+</context>
+<context>
+    <name>Overlays</name>
+    <message>
+        <source>Keys: %1</source>
+        <translation>Touches : %1</translation>
+    </message>
+    <message>
+        <source>F11 or Ctrl+F</source>
+        <translation>F11 ou Ctrl+F</translation>
+    </message>
+    <message>
+        <source>full screen on and off</source>
+        <translation>plein écran ou non</translation>
+    </message>
+    <message>
+        <source>Blank screen</source>
+        <translation>Écran noir</translation>
+    </message>
+    <message>
+        <source>Any key or click closes this list.</source>
+        <translation>Une touche ou un clic ferme cette liste.</translation>
+    </message>
+</context>
+<context>
+    <name>Pictures</name>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Solution</source>
+        <translation>Solution</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Afficher</translation>
+    </message>
+    <message>
+        <source>Hide</source>
+        <translation>Cacher</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>Reader</name>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>divisé par</translation>
+    </message>
+</context>
+<context>
+    <name>TitleForm</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Mathematics for the whole class</source>
+        <translation>Les mathématiques pour toute la classe</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Free software under the GNU GPL, version 3 or later</source>
+        <translation>Logiciel libre sous GNU GPL, version 3 ou ultérieure</translation>
+    </message>
+    <message>
+        <source>Esc</source>
+        <translation>Échap</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::boards::BoardForm</name>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fastmental::FastMentalForm</name>
+    <message>
+        <source>Time between rows</source>
+        <translation>Temps entre les lignes</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>start at %1.</source>
+        <translation>départ : %1.</translation>
+    </message>
+    <message>
+        <source>end at %1.</source>
+        <translation>arrivée : %1.</translation>
+    </message>
+    <message>
+        <source>start at %1; %2.</source>
+        <translation>départ : %1 ; %2.</translation>
+    </message>
+    <message>
+        <source>end at %1; %2.</source>
+        <translation>arrivée : %1 ; %2.</translation>
+    </message>
+    <message>
+        <source>Starting Value:</source>
+        <translation>Départ :</translation>
+    </message>
+    <message>
+        <source>Less Time</source>
+        <translation>Moins de temps</translation>
+    </message>
+    <message>
+        <source>More Time</source>
+        <translation>Plus de temps</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>En avant</translation>
+    </message>
+    <message>
+        <source>Reverse</source>
+        <translation>À rebours</translation>
+    </message>
+    <message>
+        <source>Up arrow</source>
+        <translation>Flèche haut</translation>
+    </message>
+    <message>
+        <source>less time between rows</source>
+        <translation>moins de temps entre les lignes</translation>
+    </message>
+    <message>
+        <source>Down arrow</source>
+        <translation>Flèche bas</translation>
+    </message>
+    <message>
+        <source>more time between rows</source>
+        <translation>plus de temps entre les lignes</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fdp::FdpForm</name>
+    <message>
+        <source>Simple</source>
+        <translation>Simples</translation>
+    </message>
+    <message>
+        <source>Harder</source>
+        <translation>Plus dures</translation>
+    </message>
+    <message>
+        <source>Over One</source>
+        <translation>Plus que 1</translation>
+    </message>
+    <message>
+        <source>Fraction</source>
+        <translation>Fraction</translation>
+    </message>
+    <message>
+        <source>Decimal</source>
+        <translation>Décimal</translation>
+    </message>
+    <message>
+        <source>Percentage</source>
+        <translation>Pourcentage</translation>
+    </message>
+    <message>
+        <source>Write each number the other two ways.</source>
+        <translation>Écris chaque nombre des deux autres façons.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fourrules::FourRulesForm</name>
+    <message>
+        <source>find the sum, difference, product and quotient of %1 and %2.</source>
+        <translation>trouve la somme, la différence, le produit et le quotient de %1 et %2.</translation>
+    </message>
+    <message>
+        <source>sum %1; difference %2; product %3; quotient %4.</source>
+        <translation>somme %1 ; différence %2 ; produit %3 ; quotient %4.</translation>
+    </message>
+    <message>
+        <source>Find the sum, difference, product and quotient of...</source>
+        <translation>Trouve la somme, la différence, le produit et le quotient de…</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>The sum is</source>
+        <translation>La somme est</translation>
+    </message>
+    <message>
+        <source>The difference is</source>
+        <translation>La différence est</translation>
+    </message>
+    <message>
+        <source>The product is</source>
+        <translation>Le produit est</translation>
+    </message>
+    <message>
+        <source>The quotient is</source>
+        <translation>Le quotient est</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fractionsbetween::FractionsBetweenForm</name>
+    <message>
+        <source>Easy</source>
+        <translation>Faciles</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Proches</translation>
+    </message>
+    <message>
+        <source>Improper</source>
+        <translation>Impropres</translation>
+    </message>
+    <message>
+        <source>Find a fraction between</source>
+        <translation>Trouve une fraction entre</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>Halfway</source>
+        <translation>Au milieu</translation>
+    </message>
+    <message>
+        <source>Mediant</source>
+        <translation>Médiante</translation>
+    </message>
+    <message>
+        <source>Simplest</source>
+        <translation>La plus simple</translation>
+    </message>
+    <message>
+        <source>find a fraction between %1 and %2.</source>
+        <translation>trouve une fraction entre %1 et %2.</translation>
+    </message>
+    <message>
+        <source>halfway %1; mediant %2; simplest %3.</source>
+        <translation>au milieu %1 ; médiante %2 ; la plus simple %3.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::grids::SquareForm</name>
+    <message>
+        <source>row products %1</source>
+        <translation>produits des lignes %1</translation>
+    </message>
+    <message>
+        <source>row sums %1</source>
+        <translation>sommes des lignes %1</translation>
+    </message>
+    <message>
+        <source>column products %1</source>
+        <translation>produits des colonnes %1</translation>
+    </message>
+    <message>
+        <source>column sums %1</source>
+        <translation>sommes des colonnes %1</translation>
+    </message>
+    <message>
+        <source>diagonal sums %1 from the top left, %2 from the bottom left</source>
+        <translation>sommes des diagonales %1 depuis le haut à gauche, %2 depuis le bas à gauche</translation>
+    </message>
+    <message>
+        <source>%1, top row first: %2.</source>
+        <translation>%1, ligne du haut d&apos;abord : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::hundredsquare::HundredSquareForm</name>
+    <message>
+        <source>The Hundred Square</source>
+        <translation>Le tableau de 100</translation>
+    </message>
+    <message>
+        <source>1 to 100</source>
+        <translation>1 à 100</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Morceaux</translation>
+    </message>
+    <message>
+        <source>-50 to 49</source>
+        <translation>-50 à 49</translation>
+    </message>
+    <message>
+        <source>Find the hidden numbers of the hundred square</source>
+        <translation>Trouve les nombres cachés du tableau de 100</translation>
+    </message>
+    <message>
+        <source>the hundred square, top row first, ? for a hidden number: %1.</source>
+        <translation>le tableau de 100, ligne du haut d&apos;abord, ? pour un nombre caché : %1.</translation>
+    </message>
+    <message>
+        <source>A piece of the hundred square: find its other numbers</source>
+        <translation>Un morceau du tableau de 100 : trouve ses autres nombres</translation>
+    </message>
+    <message>
+        <source>a piece of the hundred square, top row first: %1.</source>
+        <translation>un morceau du tableau de 100, ligne du haut d&apos;abord : %1.</translation>
+    </message>
+    <message>
+        <source>This square runs from -50 to 49: find its hidden numbers</source>
+        <translation>Ce tableau va de -50 à 49 : trouve ses nombres cachés</translation>
+    </message>
+    <message>
+        <source>the square from -50 to 49, top row first, ? for a hidden number: %1.</source>
+        <translation>le tableau de -50 à 49, ligne du haut d&apos;abord, ? pour un nombre caché : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::integersquares::IntegerSquaresForm</name>
+    <message>
+        <source>Integer Squares</source>
+        <translation>Carrés de relatifs</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <translation>Sommes</translation>
+    </message>
+    <message>
+        <source>Sums and Diagonals</source>
+        <translation>Sommes et diagonales</translation>
+    </message>
+    <message>
+        <source>Fewer Clues</source>
+        <translation>Moins d&apos;indices</translation>
+    </message>
+    <message>
+        <source>Put these nine integers in the square, once each: each row and column adds up to the number beside it</source>
+        <translation>Place ces neuf entiers dans le carré, une fois chacun : chaque ligne et chaque colonne a pour somme le nombre à côté</translation>
+    </message>
+    <message>
+        <source>Put these nine integers in the square, once each: each row, column and diagonal adds up to the number at its end</source>
+        <translation>Place ces neuf entiers dans le carré, une fois chacun : chaque ligne, colonne et diagonale a pour somme le nombre au bout</translation>
+    </message>
+    <message>
+        <source>a square of the integers %1</source>
+        <translation>un carré des entiers %1</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::leibniz::LeibnizForm</name>
+    <message>
+        <source>Leibniz&apos; Triangle</source>
+        <translation>Triangle de Leibniz</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 5</source>
+        <translation>Lignes 1 à 5</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 7</source>
+        <translation>Lignes 1 à 7</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 9</source>
+        <translation>Lignes 1 à 9</translation>
+    </message>
+    <message>
+        <source>Each fraction is the sum of the two below it. Find the missing fractions.</source>
+        <translation>Chaque fraction est la somme des deux en dessous. Trouve les fractions manquantes.</translation>
+    </message>
+    <message>
+        <source>Leibniz triangle, rows 1 to %1, top first: %2.</source>
+        <translation>triangle de Leibniz, lignes 1 à %1, haut d&apos;abord : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::magicsquares::Magicsquares</name>
+    <message>
+        <source>rising diagonal</source>
+        <translation>diagonale montante</translation>
+    </message>
+    <message>
+        <source>top row</source>
+        <translation>ligne du haut</translation>
+    </message>
+    <message>
+        <source>middle row</source>
+        <translation>ligne du milieu</translation>
+    </message>
+    <message>
+        <source>bottom row</source>
+        <translation>ligne du bas</translation>
+    </message>
+    <message>
+        <source>falling diagonal</source>
+        <translation>diagonale descendante</translation>
+    </message>
+    <message>
+        <source>right column</source>
+        <translation>colonne de droite</translation>
+    </message>
+    <message>
+        <source>middle column</source>
+        <translation>colonne du milieu</translation>
+    </message>
+    <message>
+        <source>left column</source>
+        <translation>colonne de gauche</translation>
+    </message>
+    <message>
+        <source>%1 sum %2</source>
+        <translation>%1 somme %2</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>make a magic square from %1 and %2.</source>
+        <translation>fais un carré magique avec %1 et %2.</translation>
+    </message>
+    <message>
+        <source>every line adds to %1; top row %2; middle row %3; bottom row %4.</source>
+        <translation>chaque ligne a pour somme %1 ; ligne du haut %2 ; ligne du milieu %3 ; ligne du bas %4.</translation>
+    </message>
+    <message>
+        <source>Use the 9 numbers to create a magic square</source>
+        <translation>Utilise les 9 nombres pour faire un carré magique</translation>
+    </message>
+    <message>
+        <source>The sum along each row, column and diagonal is %1</source>
+        <translation>La somme de chaque ligne, colonne et diagonale est %1</translation>
+    </message>
+    <message>
+        <source>choose the next tile</source>
+        <translation>choisir la tuile suivante</translation>
+    </message>
+    <message>
+        <source>choose the tile before</source>
+        <translation>choisir la tuile précédente</translation>
+    </message>
+    <message>
+        <source>1 to 9</source>
+        <translation>1 à 9</translation>
+    </message>
+    <message>
+        <source>put the chosen tile in that cell, counted along the rows</source>
+        <translation>poser la tuile choisie dans cette case, comptée ligne par ligne</translation>
+    </message>
+    <message>
+        <source>0 or Delete</source>
+        <translation>0 ou Suppr</translation>
+    </message>
+    <message>
+        <source>send the chosen tile home</source>
+        <translation>renvoyer la tuile choisie à sa place</translation>
+    </message>
+    <message>
+        <source>Show or Hide the magic sum</source>
+        <translation>Afficher ou cacher la somme magique</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::matchthetarget::MatchTheTargetForm</name>
+    <message>
+        <source>make %1 from %2, %3, %4, %5 and %6 in this order.</source>
+        <translation>obtiens %1 avec %2, %3, %4, %5 et %6 dans cet ordre.</translation>
+    </message>
+    <message>
+        <source>Given numbers</source>
+        <translation>Nombres donnés</translation>
+    </message>
+    <message>
+        <source>To match the target number use:</source>
+        <translation>Pour atteindre la cible, utilise :</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::numbersquares::NumberSquaresForm</name>
+    <message>
+        <source>Number Squares</source>
+        <translation>Carrés de chiffres</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <translation>Sommes</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produits</translation>
+    </message>
+    <message>
+        <source>Sums, fewer clues</source>
+        <translation>Sommes, moins d&apos;indices</translation>
+    </message>
+    <message>
+        <source>Put the digits 1 to 9 in the square, once each: each row and column multiplies to the number beside it</source>
+        <translation>Place les chiffres de 1 à 9 dans le carré, une fois chacun : chaque ligne et chaque colonne a pour produit le nombre à côté</translation>
+    </message>
+    <message>
+        <source>Put the digits 1 to 9 in the square, once each: each row and column adds up to the number beside it</source>
+        <translation>Place les chiffres de 1 à 9 dans le carré, une fois chacun : chaque ligne et chaque colonne a pour somme le nombre à côté</translation>
+    </message>
+    <message>
+        <source>a square of the digits 1 to 9</source>
+        <translation>un carré des chiffres de 1 à 9</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::numberwall::NumberWallForm</name>
+    <message>
+        <source>Number Wall</source>
+        <translation>Mur de nombres</translation>
+    </message>
+    <message>
+        <source>Positive Whole Numbers</source>
+        <translation>Entiers naturels</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Entiers relatifs</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Décimaux</translation>
+    </message>
+    <message>
+        <source>Each brick is the sum of the two bricks below it. Find the missing bricks.</source>
+        <translation>Chaque brique est la somme des deux briques en dessous. Trouve les briques manquantes.</translation>
+    </message>
+    <message>
+        <source>number wall, bottom row first: %1.</source>
+        <translation>mur de nombres, ligne du bas d&apos;abord : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::ordering::OrderingForm</name>
+    <message>
+        <source>put in order, smallest first: %1.</source>
+        <translation>range dans l&apos;ordre, le plus petit d&apos;abord : %1.</translation>
+    </message>
+    <message>
+        <source>Smallest</source>
+        <translation>Le plus petit</translation>
+    </message>
+    <message>
+        <source>Biggest</source>
+        <translation>Le plus grand</translation>
+    </message>
+    <message>
+        <source>Tab or Down arrow</source>
+        <translation>Tab ou flèche bas</translation>
+    </message>
+    <message>
+        <source>mark the next number still to place</source>
+        <translation>marquer le nombre suivant à placer</translation>
+    </message>
+    <message>
+        <source>Shift+Tab or Up arrow</source>
+        <translation>Maj+Tab ou flèche haut</translation>
+    </message>
+    <message>
+        <source>mark the number before</source>
+        <translation>marquer le nombre précédent</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Entrée ou Espace</translation>
+    </message>
+    <message>
+        <source>place the marked number</source>
+        <translation>placer le nombre marqué</translation>
+    </message>
+    <message>
+        <source>Backspace or U</source>
+        <translation>Retour arrière ou U</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>, smallest</source>
+        <translation>, le plus petit</translation>
+    </message>
+    <message>
+        <source>, biggest</source>
+        <translation>, le plus grand</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pandigital::PandigitalForm</name>
+    <message>
+        <source>Unit Fractions</source>
+        <translation>Fractions unitaires</translation>
+    </message>
+    <message>
+        <source>Any Fraction</source>
+        <translation>Toute fraction</translation>
+    </message>
+    <message>
+        <source>With Clues</source>
+        <translation>Avec indices</translation>
+    </message>
+    <message>
+        <source>Use the digits 1 to 9 once each to make a fraction equal to</source>
+        <translation>Utilise les chiffres de 1 à 9 une fois chacun pour écrire une fraction égale à</translation>
+    </message>
+    <message>
+        <source>1 way</source>
+        <translation>1 façon</translation>
+    </message>
+    <message>
+        <source>%1 ways</source>
+        <translation>%1 façons</translation>
+    </message>
+    <message>
+        <source>use the digits 1 to 9 once each to make a fraction equal to %1: %2.</source>
+        <translation>utilise les chiffres de 1 à 9 une fois chacun pour écrire une fraction égale à %1 : %2.</translation>
+    </message>
+    <message>
+        <source>%1 = %2; 1 way.</source>
+        <translation>%1 = %2 ; 1 façon.</translation>
+    </message>
+    <message>
+        <source>%1 = %2; %3 ways.</source>
+        <translation>%1 = %2 ; %3 façons.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pascal1::Pascal1Form</name>
+    <message>
+        <source>Pascal&apos;s Triangle 1</source>
+        <translation>Triangle de Pascal 1</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 7</source>
+        <translation>Lignes 0 à 7</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 10</source>
+        <translation>Lignes 0 à 10</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 13</source>
+        <translation>Lignes 0 à 13</translation>
+    </message>
+    <message>
+        <source>Each number is the sum of the two above it. Find the missing numbers.</source>
+        <translation>Chaque nombre est la somme des deux au-dessus. Trouve les nombres manquants.</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s triangle, rows 0 to %1, top first: %2.</source>
+        <translation>triangle de Pascal, lignes 0 à %1, haut d&apos;abord : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pascal2::Pascal2Form</name>
+    <message>
+        <source>Pascal&apos;s Triangle 2</source>
+        <translation>Triangle de Pascal 2</translation>
+    </message>
+    <message>
+        <source>16 rows</source>
+        <translation>16 lignes</translation>
+    </message>
+    <message>
+        <source>32 rows</source>
+        <translation>32 lignes</translation>
+    </message>
+    <message>
+        <source>64 rows</source>
+        <translation>64 lignes</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s triangle, rows 0 to %1</source>
+        <translation>Triangle de Pascal, lignes 0 à %1</translation>
+    </message>
+    <message>
+        <source>Which numbers are multiples of %1?</source>
+        <translation>Quels nombres sont multiples de %1 ?</translation>
+    </message>
+    <message>
+        <source>which numbers in rows 0 to %1 of Pascal&apos;s triangle are multiples of %2?</source>
+        <translation>quels nombres des lignes 0 à %1 du triangle de Pascal sont multiples de %2 ?</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 numbers are multiples of %3.</source>
+        <translation>%1 des %2 nombres sont multiples de %3.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::percentages::PercentagesForm</name>
+    <message>
+        <source>Of an Amount</source>
+        <translation>D&apos;une quantité</translation>
+    </message>
+    <message>
+        <source>Increase and Decrease</source>
+        <translation>Hausse et baisse</translation>
+    </message>
+    <message>
+        <source>What Percentage</source>
+        <translation>Quel pourcentage</translation>
+    </message>
+    <message>
+        <source>Work out each percentage of the amount.</source>
+        <translation>Calcule chaque pourcentage de la quantité.</translation>
+    </message>
+    <message>
+        <source>Increase or decrease each amount by the percentage.</source>
+        <translation>Augmente ou diminue chaque quantité du pourcentage.</translation>
+    </message>
+    <message>
+        <source>Write each as a percentage.</source>
+        <translation>Écris chacun en pourcentage.</translation>
+    </message>
+    <message>
+        <source>%1 of %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 increased by %2</source>
+        <translation>%1 augmenté de %2</translation>
+    </message>
+    <message>
+        <source>%1 decreased by %2</source>
+        <translation>%1 diminué de %2</translation>
+    </message>
+    <message>
+        <source>%1 out of %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::products::ProductsForm</name>
+    <message>
+        <source>Products</source>
+        <translation>Produits</translation>
+    </message>
+    <message>
+        <source>Tables to 10</source>
+        <translation>Tables jusqu&apos;à 10</translation>
+    </message>
+    <message>
+        <source>Tables to 12</source>
+        <translation>Tables jusqu&apos;à 12</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Décimaux</translation>
+    </message>
+    <message>
+        <source>Find the missing numbers of the multiplication grid</source>
+        <translation>Trouve les nombres manquants de la table de multiplication</translation>
+    </message>
+    <message>
+        <source>a multiplication grid, top headers %1; left headers %2; products row by row: %3.</source>
+        <translation>une table de multiplication, en-têtes du haut %1 ; en-têtes de gauche %2 ; produits ligne par ligne : %3.</translation>
+    </message>
+</context>
+</TS>
