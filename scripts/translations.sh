@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The translations of translations/*.ts against the texts of the code.
-#   translations.sh update [LUPDATE]   brings every .ts up to date with the code: new
-#                                      texts come in unfinished, texts gone are dropped
+# and of data/po/*.po against the desktop entry and the AppStream metadata.
+#   translations.sh update [LUPDATE]   brings every .ts and .po up to date: new texts come
+#                                      in unfinished, texts gone are dropped
 #   translations.sh check [LUPDATE]    lists, per language, the texts not yet translated
-#                                      (new in the code, or marked unfinished), and fails
+#                                      (new, or marked unfinished or fuzzy), and fails
 #                                      when there is one
 # Run from the top of the source tree. LUPDATE defaults to Qt 6's lupdate.
 set -euo pipefail
@@ -13,9 +14,27 @@ action=${1:-check}
 lupdate=${2:-/usr/lib/qt6/bin/lupdate}
 sources=(main.cpp shell activities pictures)
 
+# The texts of the desktop entry and the metadata, as a gettext template.
+data_template() {
+    local scratch
+    scratch=$(mktemp -d)
+    xgettext -L Desktop -k -kName -kGenericName -kComment -kKeywords --no-location \
+        -o "$scratch/desktop.pot" data/chalkline.desktop
+    xgettext --its=/usr/share/gettext/its/metainfo.its --no-location -o "$scratch/metainfo.pot" \
+        data/org.chalkline.chalkline.metainfo.xml.in
+    msgcat --no-location "$scratch/desktop.pot" "$scratch/metainfo.pot" -o "$1"
+    rm -rf "$scratch"
+}
+
 case "$action" in
 update)
     "$lupdate" -silent -locations none -no-obsolete "${sources[@]}" -ts translations/chalkline_*.ts
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' EXIT
+    data_template "$scratch/data.pot"
+    for po in data/po/*.po; do
+        msgmerge -q --no-location --update --backup=none "$po" "$scratch/data.pot"
+    done
     ;;
 check)
     scratch=$(mktemp -d)
@@ -45,6 +64,19 @@ PY
             status=1
         else
             echo "$language: complete"
+        fi
+    done
+    data_template "$scratch/data.pot"
+    for po in data/po/*.po; do
+        cp "$po" "$scratch/"
+        msgmerge -q --no-location --update --backup=none "$scratch/$(basename "$po")" "$scratch/data.pot"
+        counts=$(msgfmt --statistics -o /dev/null "$scratch/$(basename "$po")" 2>&1)
+        if [[ "$counts" == *fuzzy* || "$counts" == *untranslated* ]]; then
+            echo "data/po/$(basename "$po"): $counts"
+            for which in --untranslated --only-fuzzy; do
+                msgattrib "$which" --no-wrap "$scratch/$(basename "$po")" | grep '^msgid "..*' || true
+            done
+            status=1
         fi
     done
     exit $status
