@@ -4,6 +4,8 @@
 # and of data/po/*.po against the desktop entry and the AppStream metadata.
 #   translations.sh update [LUPDATE]   brings every .ts and .po up to date: new texts come
 #                                      in unfinished, texts gone are dropped
+#   translations.sh add CODE [LUPDATE] starts a language: its .ts and .po with every text
+#                                      still to translate
 #   translations.sh check [LUPDATE]    lists, per language, the texts not yet translated
 #                                      (new, or marked unfinished or fuzzy), and fails
 #                                      when there is one
@@ -11,6 +13,10 @@
 set -euo pipefail
 
 action=${1:-check}
+if [ "$action" = add ]; then
+    language=${2:?usage: translations.sh add CODE [LUPDATE]}
+    shift
+fi
 lupdate=${2:-/usr/lib/qt6/bin/lupdate}
 sources=(main.cpp shell activities pictures)
 
@@ -27,6 +33,16 @@ data_template() {
 }
 
 case "$action" in
+add)
+    "$lupdate" -silent -locations none -no-obsolete "${sources[@]}" -target-language "$language" \
+        -ts "translations/chalkline_$language.ts"
+    scratch=$(mktemp -d)
+    trap 'rm -rf "$scratch"' EXIT
+    data_template "$scratch/data.pot"
+    msginit --no-translator --no-wrap -l "$language" -i "$scratch/data.pot" -o "data/po/$language.po"
+    echo "$language" >>data/po/LINGUAS
+    echo "Now add $language to CHALKLINE_LANGUAGES in CMakeLists.txt and translate."
+    ;;
 update)
     "$lupdate" -silent -locations none -no-obsolete "${sources[@]}" -ts translations/chalkline_*.ts
     scratch=$(mktemp -d)
@@ -74,7 +90,7 @@ PY
         if [[ "$counts" == *fuzzy* || "$counts" == *untranslated* ]]; then
             echo "data/po/$(basename "$po"): $counts"
             for which in --untranslated --only-fuzzy; do
-                msgattrib "$which" --no-wrap "$scratch/$(basename "$po")" | grep '^msgid "..*' || true
+                msgattrib "$which" --no-wrap "$scratch/$(basename "$po")" | grep '^msgid "[^"]' || true
             done
             status=1
         fi
@@ -82,7 +98,7 @@ PY
     exit $status
     ;;
 *)
-    echo "usage: translations.sh update|check [LUPDATE]" >&2
+    echo "usage: translations.sh update|check [LUPDATE], translations.sh add CODE [LUPDATE]" >&2
     exit 2
     ;;
 esac
