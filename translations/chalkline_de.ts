@@ -934,6 +934,26 @@
         <source>Show or Hide the magic sum</source>
         <translation>Magische Summe zeigen oder verbergen</translation>
     </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Shift+Tab</source>
+        <translation>Umschalt+Tab</translation>
+    </message>
+    <message>
+        <source>%1, in cell %2</source>
+        <translation>%1, in Feld %2</translation>
+    </message>
+    <message>
+        <source>%1, in the tile column</source>
+        <translation>%1, in der Plättchenspalte</translation>
+    </message>
+    <message>
+        <source>Cell %1: %2</source>
+        <translation>Feld %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::matchthetarget::MatchTheTargetForm</name>
@@ -948,6 +968,14 @@
     <message>
         <source>To match the target number use:</source>
         <translation>Um das Ziel zu treffen, nutze:</translation>
+    </message>
+    <message>
+        <source>· All the numbers in the order they appear</source>
+        <translation>· Alle Zahlen in der gegebenen Reihenfolge</translation>
+    </message>
+    <message>
+        <source>· Any of the signs +, -, x, ÷ and brackets</source>
+        <translation>· Die Zeichen +, -, ·, : und Klammern</translation>
     </message>
 </context>
 <context>
@@ -1065,6 +1093,10 @@
     <message>
         <source>empty</source>
         <translation>leer</translation>
+    </message>
+    <message>
+        <source>Place %1%2: %3</source>
+        <translation>Platz %1%2: %3</translation>
     </message>
 </context>
 <context>

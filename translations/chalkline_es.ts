@@ -934,6 +934,26 @@
         <source>Show or Hide the magic sum</source>
         <translation>Mostrar u ocultar la suma mágica</translation>
     </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Shift+Tab</source>
+        <translation>Mayús+Tab</translation>
+    </message>
+    <message>
+        <source>%1, in cell %2</source>
+        <translation>%1, en la casilla %2</translation>
+    </message>
+    <message>
+        <source>%1, in the tile column</source>
+        <translation>%1, en la columna de fichas</translation>
+    </message>
+    <message>
+        <source>Cell %1: %2</source>
+        <translation>Casilla %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::matchthetarget::MatchTheTargetForm</name>
@@ -948,6 +968,14 @@
     <message>
         <source>To match the target number use:</source>
         <translation>Para alcanzar el objetivo usa:</translation>
+    </message>
+    <message>
+        <source>· All the numbers in the order they appear</source>
+        <translation>· Todos los números en el orden dado</translation>
+    </message>
+    <message>
+        <source>· Any of the signs +, -, x, ÷ and brackets</source>
+        <translation>· Los signos +, -, ×, : y paréntesis</translation>
     </message>
 </context>
 <context>
@@ -1065,6 +1093,10 @@
     <message>
         <source>empty</source>
         <translation>vacía</translation>
+    </message>
+    <message>
+        <source>Place %1%2: %3</source>
+        <translation>Lugar %1%2: %3</translation>
     </message>
 </context>
 <context>

@@ -934,6 +934,26 @@
         <source>Show or Hide the magic sum</source>
         <translation>Afficher ou cacher la somme magique</translation>
     </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tab</translation>
+    </message>
+    <message>
+        <source>Shift+Tab</source>
+        <translation>Maj+Tab</translation>
+    </message>
+    <message>
+        <source>%1, in cell %2</source>
+        <translation>%1, dans la case %2</translation>
+    </message>
+    <message>
+        <source>%1, in the tile column</source>
+        <translation>%1, dans la colonne des tuiles</translation>
+    </message>
+    <message>
+        <source>Cell %1: %2</source>
+        <translation>Case %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::matchthetarget::MatchTheTargetForm</name>
@@ -948,6 +968,14 @@
     <message>
         <source>To match the target number use:</source>
         <translation>Pour atteindre la cible, utilise :</translation>
+    </message>
+    <message>
+        <source>· All the numbers in the order they appear</source>
+        <translation>· Tous les nombres dans l&apos;ordre donné</translation>
+    </message>
+    <message>
+        <source>· Any of the signs +, -, x, ÷ and brackets</source>
+        <translation>· Les signes +, -, ×, ÷ et des parenthèses</translation>
     </message>
 </context>
 <context>
@@ -1065,6 +1093,10 @@
     <message>
         <source>empty</source>
         <translation>vide</translation>
+    </message>
+    <message>
+        <source>Place %1%2: %3</source>
+        <translation>Place %1%2 : %3</translation>
     </message>
 </context>
 <context>

@@ -193,12 +193,12 @@ void Magicsquares::add_keys() {
     }
     keys.add({
         {{Qt::Key_Tab},
-         "Tab",
+         tr("Tab"),
          tr("choose the next tile"),
          [&keys](int) { keys.focus_next(); },
          true},
         {{Qt::Key_Backtab},
-         "Shift+Tab",
+         tr("Shift+Tab"),
          tr("choose the tile before"),
          [&keys](int) { keys.focus_previous(); },
          true},
@@ -245,18 +245,18 @@ QString Magicsquares::tile_reading(int tile) const {
     const BoardPoint at = board_.tile_position(tile);
     for (int k = 0; k < cell_count; ++k) {
         if (snap_position(k) == at) {
-            return QString("%1, in cell %2").arg(number).arg(k + 1);
+            return tr("%1, in cell %2").arg(number).arg(k + 1);
         }
     }
-    return number + ", in the tile column";
+    return tr("%1, in the tile column").arg(number);
 }
 
 QString Magicsquares::cell_reading(int cell) const {
     const QString shown = cells[std::size_t(cell)]->caption();
     const QString held = !shown.isEmpty()                  ? shown
                          : board_.label_array(cell) != "0" ? qtext(board_.label_value(cell))
-                                                           : QString("empty");
-    return QString("Cell %1: %2").arg(cell + 1).arg(held);
+                                                           : tr("empty");
+    return tr("Cell %1: %2").arg(cell + 1).arg(held);
 }
 
 void Magicsquares::start() {

@@ -137,21 +137,20 @@ MatchTheTargetForm::MatchTheTargetForm()
                                  .top = 1170,
                                  .width = 7680,
                                  .height = 480,
-                                 .caption = QString::fromUtf8("\u00B7 All the numbers in the "
-                                                              "order they appear"),
+                                 .caption = tr("· All the numbers in the order they appear"),
                                  .font = {"Tahoma", 18, true},
                                  .fore = kYellow,
                                  .align = left});
-    Label23 = add_label(Frame3, {.name = "Label23",
-                                 .left = 480,
-                                 .top = 1770,
-                                 .width = 7545,
-                                 .height = 480,
-                                 .caption = QString::fromUtf8("\u00B7 Any of the signs +, -, x, "
-                                                              "\u00F7 and brackets"),
-                                 .font = {"Tahoma", 18, true},
-                                 .fore = kYellow,
-                                 .align = left});
+    Label23 =
+        add_label(Frame3, {.name = "Label23",
+                           .left = 480,
+                           .top = 1770,
+                           .width = 7545,
+                           .height = 480,
+                           .caption = tr("· Any of the signs +, -, x, ÷ and brackets"),
+                           .font = {"Tahoma", 18, true},
+                           .fore = kYellow,
+                           .align = left});
 
     Timer1 = add_timer("Timer1", 15000, false);
     Timer1->on_tick = [this] { Timer1_Timer(); };

@@ -151,7 +151,7 @@ void OrderingForm::add_keys() {
                                                          : i == kCount - 1 ? tr(", biggest")
                                                                            : "";
                                      const QString held = Label11[i]->caption();
-                                     return QString("Place %1%2: %3")
+                                     return tr("Place %1%2: %3")
                                          .arg(i + 1)
                                          .arg(end, held.isEmpty() ? tr("empty") : held);
                                  }});
