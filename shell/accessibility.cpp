@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibility.h"
 
-#include <QCoreApplication>
-
 #include "forms.h"
 #include "keys.h"
+#include "language.h"
 #include "pictures.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 
 namespace shell {
@@ -219,7 +219,8 @@ QString spoken(const QString& caption) {
     for (const auto& [sign, word] : kSigns) {
         text.replace(' ' + sign + ' ', ' ' + word + ' ');
     }
-    return text;
+    // Numbers as the language writes them, so that the reader says "2,51" in French.
+    return reader_text(text);
 }
 
 void renew_reader_interface(QWidget* widget) {

@@ -580,11 +580,11 @@
     </message>
     <message>
         <source>Less Time</source>
-        <translation>Weniger Zeit</translation>
+        <translation>Zeit −</translation>
     </message>
     <message>
         <source>More Time</source>
-        <translation>Mehr Zeit</translation>
+        <translation>Zeit +</translation>
     </message>
     <message>
         <source>Forward</source>
@@ -759,7 +759,7 @@
     </message>
     <message>
         <source>Pieces</source>
-        <translation>Ausschnitte</translation>
+        <translation>Teile</translation>
     </message>
     <message>
         <source>-50 to 49</source>
@@ -802,7 +802,7 @@
     </message>
     <message>
         <source>Sums and Diagonals</source>
-        <translation>Summen und Diagonalen</translation>
+        <translation>Mit Diagonalen</translation>
     </message>
     <message>
         <source>Fewer Clues</source>
@@ -994,7 +994,7 @@
     </message>
     <message>
         <source>Sums, fewer clues</source>
-        <translation>Summen, weniger Hinweise</translation>
+        <translation>Weniger Tipps</translation>
     </message>
     <message>
         <source>Put the digits 1 to 9 in the square, once each: each row and column multiplies to the number beside it</source>
@@ -1251,11 +1251,11 @@
     </message>
     <message>
         <source>Tables to 10</source>
-        <translation>Einmaleins bis 10</translation>
+        <translation>1×1 bis 10</translation>
     </message>
     <message>
         <source>Tables to 12</source>
-        <translation>Einmaleins bis 12</translation>
+        <translation>1×1 bis 12</translation>
     </message>
     <message>
         <source>Decimals</source>

@@ -580,11 +580,11 @@
     </message>
     <message>
         <source>Less Time</source>
-        <translation>Menos tiempo</translation>
+        <translation>Más veloz</translation>
     </message>
     <message>
         <source>More Time</source>
-        <translation>Más tiempo</translation>
+        <translation>Más lento</translation>
     </message>
     <message>
         <source>Forward</source>
@@ -994,7 +994,7 @@
     </message>
     <message>
         <source>Sums, fewer clues</source>
-        <translation>Sumas, menos pistas</translation>
+        <translation>Menos pistas</translation>
     </message>
     <message>
         <source>Put the digits 1 to 9 in the square, once each: each row and column multiplies to the number beside it</source>
@@ -1103,7 +1103,7 @@
     <name>chalkline::pandigital::PandigitalForm</name>
     <message>
         <source>Unit Fractions</source>
-        <translation>Fracciones unitarias</translation>
+        <translation>Unitarias</translation>
     </message>
     <message>
         <source>Any Fraction</source>
@@ -1251,11 +1251,11 @@
     </message>
     <message>
         <source>Tables to 10</source>
-        <translation>Tablas hasta el 10</translation>
+        <translation>Tablas hasta 10</translation>
     </message>
     <message>
         <source>Tables to 12</source>
-        <translation>Tablas hasta el 12</translation>
+        <translation>Tablas hasta 12</translation>
     </message>
     <message>
         <source>Decimals</source>

@@ -580,11 +580,11 @@
     </message>
     <message>
         <source>Less Time</source>
-        <translation>Moins de temps</translation>
+        <translation>Plus vite</translation>
     </message>
     <message>
         <source>More Time</source>
-        <translation>Plus de temps</translation>
+        <translation>Plus lent</translation>
     </message>
     <message>
         <source>Forward</source>
@@ -802,7 +802,7 @@
     </message>
     <message>
         <source>Sums and Diagonals</source>
-        <translation>Sommes et diagonales</translation>
+        <translation>Avec diagonales</translation>
     </message>
     <message>
         <source>Fewer Clues</source>
@@ -994,7 +994,7 @@
     </message>
     <message>
         <source>Sums, fewer clues</source>
-        <translation>Sommes, moins d&apos;indices</translation>
+        <translation>Moins d&apos;indices</translation>
     </message>
     <message>
         <source>Put the digits 1 to 9 in the square, once each: each row and column multiplies to the number beside it</source>
@@ -1044,11 +1044,11 @@
     </message>
     <message>
         <source>Smallest</source>
-        <translation>Le plus petit</translation>
+        <translation>Plus petit</translation>
     </message>
     <message>
         <source>Biggest</source>
-        <translation>Le plus grand</translation>
+        <translation>Plus grand</translation>
     </message>
     <message>
         <source>Tab or Down arrow</source>
@@ -1103,7 +1103,7 @@
     <name>chalkline::pandigital::PandigitalForm</name>
     <message>
         <source>Unit Fractions</source>
-        <translation>Fractions unitaires</translation>
+        <translation>Unitaires</translation>
     </message>
     <message>
         <source>Any Fraction</source>

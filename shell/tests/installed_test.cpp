@@ -6,6 +6,7 @@
 
 #include "data_folders.h"
 #include "forms.h"
+#include "language.h"
 #include "pictures.h"
 #include "title_form.h"
 
@@ -51,6 +52,11 @@ private slots:
                  prefix + "/share/chalkline/opening/vorlen00.jpg");
         QVERIFY(!load_picture("Images\\menu1.jpg").isNull());
         unload_form("Titlefrm");
+        // The translations and the buttons painted in each language are installed too.
+        QVERIFY(use_language("de"));
+        QCOMPARE(find_data_file("Images/de/next.jpg"),
+                 prefix + "/share/chalkline/Images/de/next.jpg");
+        use_language("en");
     }
 
     // A picture beside the program is found too, and one in the working folder wins.
