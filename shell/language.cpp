@@ -116,8 +116,8 @@ bool use_language(const QString& code) {
     }
     Writing& now = writing();
     now.language = QLocale::languageToCode(locale.language());
-    now.decimal = locale.decimalPoint().at(0);
-    now.minus = locale.negativeSign();
+    now.decimal = locale.decimalPoint().isEmpty() ? QChar('.') : locale.decimalPoint().at(0);
+    now.minus = locale.negativeSign().isEmpty() ? QString("-") : locale.negativeSign();
     // Each translation sets the signs its country's schools use.
     now.times = QCoreApplication::translate("Numbers", "x", "multiplication sign");
     now.divided = QCoreApplication::translate("Numbers", "÷", "division sign");

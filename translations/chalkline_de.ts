@@ -278,7 +278,7 @@
     </message>
     <message>
         <source>Integer Squares</source>
-        <translation>Quadrate ganzer Zahlen</translation>
+        <translation>Ganzzahl-Quadrate</translation>
     </message>
     <message>
         <source>Number Squares</source>
@@ -488,7 +488,7 @@
     </message>
     <message>
         <source>Undo</source>
-        <translation>Rückgängig</translation>
+        <translation>Zurück</translation>
     </message>
 </context>
 <context>
@@ -794,7 +794,7 @@
     <name>chalkline::integersquares::IntegerSquaresForm</name>
     <message>
         <source>Integer Squares</source>
-        <translation>Quadrate ganzer Zahlen</translation>
+        <translation>Ganzzahl-Quadrate</translation>
     </message>
     <message>
         <source>Sums</source>
@@ -977,6 +977,10 @@
         <source>· Any of the signs +, -, x, ÷ and brackets</source>
         <translation>· Die Zeichen +, -, ·, : und Klammern</translation>
     </message>
+    <message>
+        <source>Target number</source>
+        <translation>Zielzahl</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::numbersquares::NumberSquaresForm</name>
@@ -1029,7 +1033,7 @@
     </message>
     <message>
         <source>Each brick is the sum of the two bricks below it. Find the missing bricks.</source>
-        <translation>Jeder Stein ist die Summe der zwei Steine darunter. Finde die fehlenden Steine.</translation>
+        <translation>Jeder Stein ist die Summe der zwei darunter. Finde die fehlenden Steine.</translation>
     </message>
     <message>
         <source>number wall, bottom row first: %1.</source>
@@ -1080,7 +1084,7 @@
     </message>
     <message>
         <source>Undo</source>
-        <translation>Rückgängig</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>, smallest</source>

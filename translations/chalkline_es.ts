@@ -977,6 +977,10 @@
         <source>· Any of the signs +, -, x, ÷ and brackets</source>
         <translation>· Los signos +, -, ×, : y paréntesis</translation>
     </message>
+    <message>
+        <source>Target number</source>
+        <translation>Número objetivo</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::numbersquares::NumberSquaresForm</name>

@@ -522,7 +522,7 @@
     </message>
     <message>
         <source>Mathematics for the whole class</source>
-        <translation>Les mathématiques pour toute la classe</translation>
+        <translation>Les maths pour toute la classe</translation>
     </message>
     <message>
         <source>OK</source>
@@ -976,6 +976,10 @@
     <message>
         <source>· Any of the signs +, -, x, ÷ and brackets</source>
         <translation>· Les signes +, -, ×, ÷ et des parenthèses</translation>
+    </message>
+    <message>
+        <source>Target number</source>
+        <translation>Nombre cible</translation>
     </message>
 </context>
 <context>

@@ -68,7 +68,7 @@ MatchTheTargetForm::MatchTheTargetForm()
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignTop;
 
-    Frame2 = add<CaptionFrame>(this, "Frame2", "  Target number", frame_font, kWhite);
+    Frame2 = add<CaptionFrame>(this, "Frame2", "  " + tr("Target number"), frame_font, kWhite);
     Frame2->move(4535, 300, 2865, 1860);
     Label11 = add_label(Frame2, {.name = "Label11",
                                  .left = 225,
