@@ -12,8 +12,10 @@
 #include "title_form.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QScreen>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 
@@ -28,11 +30,20 @@ int main(int argc, char** argv) {
     // command line answer in the teacher's language without a display.
     const QString language = shell::requested_language(arguments);
     std::optional<QCoreApplication> early(std::in_place, argc, argv);
-    shell::use_language(language);
+    const bool translated = shell::use_language(language);
     const shell::StartRequest request = shell::read_command_line(arguments);
     if (request.exit_status) {
         std::fputs(qPrintable(request.output), *request.exit_status == 0 ? stdout : stderr);
         return *request.exit_status;
+    }
+    // A language asked for by name that the program does not have: said once, in English,
+    // the language the program then shows.
+    const bool named = std::any_of(arguments.begin(), arguments.end(),
+                                   [](const QString& a) { return a.startsWith("--lang"); });
+    if (named && !translated && QLocale(language).language() != QLocale::English) {
+        std::fprintf(stderr,
+                     "chalkline: there is no translation for \"%s\"; the texts are in English\n",
+                     qPrintable(language));
     }
     shell::require_graphical_session(argc, argv);
     early.reset();
