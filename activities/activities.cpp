@@ -6,6 +6,7 @@
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
 #include "ordering_screen.h"
+#include "pythagorean_screen.h"
 #include "rightangled_screen.h"
 
 namespace chalkline {
@@ -23,6 +24,7 @@ const shell::ActivityEntry kActivities[] = {
     {"rightangled", 2, 3, make_screen<rightangled::Form>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
+    {"pythagorean", 3, 2, make_screen<pythagorean::Form>},
 };
 
 } // namespace
