@@ -6,6 +6,8 @@
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
 #include "ordering_screen.h"
+#include "pythagorean_screen.h"
+#include "rightangled_screen.h"
 
 namespace chalkline {
 
@@ -19,8 +21,10 @@ const shell::ActivityEntry kActivities[] = {
     {"matchthetarget", 1, 0, make_screen<matchthetarget::MatchTheTargetForm>},
     {"Magicsquares", 1, 1, make_screen<magicsquares::Magicsquares>},
     {"ordering", 1, 4, make_screen<ordering::OrderingForm>},
+    {"rightangled", 2, 3, make_screen<rightangled::Form>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
+    {"pythagorean", 3, 2, make_screen<pythagorean::Form>},
 };
 
 } // namespace

@@ -152,8 +152,10 @@ private slots:
         const QStringList expected[] = {
             {"Match the Target", "Magic Squares", "Ordering", "Menu 2", "Menu 3", "Menu 4",
              "Menu 5", "Command1"},
-            {"Mental Arithmetic", "Menu 1", "Menu 3", "Menu 4", "Menu 5", "Command1"},
-            {"The Four Rules", "Menu 1", "Menu 2", "Menu 4", "Menu 5", "Command1"},
+            {"Right-angled Triangles", "Mental Arithmetic", "Menu 1", "Menu 3", "Menu 4", "Menu 5",
+             "Command1"},
+            {"The Four Rules", "Pythagorean Triples", "Menu 1", "Menu 2", "Menu 4", "Menu 5",
+             "Command1"},
             {"Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
             {"Menu 1", "Menu 2", "Menu 3", "Menu 4", "Command1"},
         };
