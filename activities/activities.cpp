@@ -3,6 +3,7 @@
 
 #include "fastmental_screen.h"
 #include "fourrules_screen.h"
+#include "hiddendigits_screen.h"
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
 #include "ordering_screen.h"
@@ -21,6 +22,7 @@ const shell::ActivityEntry kActivities[] = {
     {"ordering", 1, 4, make_screen<ordering::OrderingForm>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
+    {"hiddendigits", 4, 3, make_screen<hiddendigits::HiddenDigitsForm>},
 };
 
 } // namespace

@@ -154,7 +154,7 @@ private slots:
              "Menu 5", "Command1"},
             {"Mental Arithmetic", "Menu 1", "Menu 3", "Menu 4", "Menu 5", "Command1"},
             {"The Four Rules", "Menu 1", "Menu 2", "Menu 4", "Menu 5", "Command1"},
-            {"Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
+            {"Hidden Digits", "Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
             {"Menu 1", "Menu 2", "Menu 3", "Menu 4", "Command1"},
         };
         for (int n = 1; n <= 5; ++n) {
