@@ -7,6 +7,7 @@
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
 #include "ordering_screen.h"
+#include "spiderdiagrams_screen.h"
 
 namespace chalkline {
 
@@ -19,6 +20,7 @@ using shell::make_screen;
 const shell::ActivityEntry kActivities[] = {
     {"matchthetarget", 1, 0, make_screen<matchthetarget::MatchTheTargetForm>},
     {"Magicsquares", 1, 1, make_screen<magicsquares::Magicsquares>},
+    {"spiderdiagrams", 1, 2, make_screen<spiderdiagrams::SpiderDiagramsForm>},
     {"ordering", 1, 4, make_screen<ordering::OrderingForm>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
