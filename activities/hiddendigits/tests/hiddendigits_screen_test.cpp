@@ -15,11 +15,6 @@ using chalkline::hiddendigits::HiddenDigitsForm;
 
 namespace {
 
-class MenuStandIn : public Form {
-public:
-    MenuStandIn() : Form("menu4", 12000, 9000) {}
-};
-
 HiddenDigitsForm* open() {
     auto* form = static_cast<HiddenDigitsForm*>(show_form("hiddendigits"));
     (void)QTest::qWaitForWindowExposed(form);
@@ -49,7 +44,7 @@ class HiddenDigitsScreenTest : public QObject {
 private slots:
     void initTestCase() {
         register_form("hiddendigits", make_screen<HiddenDigitsForm>);
-        register_form("menu4", [] { return std::make_unique<MenuStandIn>(); });
+        register_form("menu4", [] { return std::make_unique<Form>("menu4", 12000, 9000); });
     }
 
     void cleanup() {
@@ -118,7 +113,7 @@ private slots:
         click(form->cmdsoln);
         QPointer<Timer> timer = form->timer("Timer1");
         click(form->cmdexit);
-        QCOMPARE(loaded_form("menu4")->isVisible(), true);
+        QVERIFY(loaded_form("menu4")->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!loaded_form("hiddendigits"));
         QVERIFY(!timer || !timer->fire());
