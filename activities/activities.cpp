@@ -3,11 +3,13 @@
 
 #include "fastmental_screen.h"
 #include "fourrules_screen.h"
+#include "hiddendigits_screen.h"
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
 #include "ordering_screen.h"
 #include "pythagorean_screen.h"
 #include "rightangled_screen.h"
+#include "spiderdiagrams_screen.h"
 
 namespace chalkline {
 
@@ -20,11 +22,13 @@ using shell::make_screen;
 const shell::ActivityEntry kActivities[] = {
     {"matchthetarget", 1, 0, make_screen<matchthetarget::MatchTheTargetForm>},
     {"Magicsquares", 1, 1, make_screen<magicsquares::Magicsquares>},
+    {"spiderdiagrams", 1, 2, make_screen<spiderdiagrams::SpiderDiagramsForm>},
     {"ordering", 1, 4, make_screen<ordering::OrderingForm>},
     {"rightangled", 2, 3, make_screen<rightangled::Form>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
     {"pythagorean", 3, 2, make_screen<pythagorean::Form>},
+    {"hiddendigits", 4, 3, make_screen<hiddendigits::HiddenDigitsForm>},
 };
 
 } // namespace
