@@ -2,6 +2,7 @@
 #include "activities.h"
 
 #include "fastmental_screen.h"
+#include "fibonacci_screen.h"
 #include "fourrules_screen.h"
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
@@ -21,6 +22,7 @@ const shell::ActivityEntry kActivities[] = {
     {"ordering", 1, 4, make_screen<ordering::OrderingForm>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
+    {"fibonacci", 5, 1, make_screen<fibonacci::FibonacciForm>},
 };
 
 } // namespace
