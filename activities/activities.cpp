@@ -4,6 +4,7 @@
 #include "fastmental_screen.h"
 #include "fibonacci_screen.h"
 #include "fourrules_screen.h"
+#include "hailstone_screen.h"
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
 #include "ordering_screen.h"
@@ -23,6 +24,7 @@ const shell::ActivityEntry kActivities[] = {
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
     {"fibonacci", 5, 1, make_screen<fibonacci::FibonacciForm>},
+    {"hailstone", 5, 3, make_screen<hailstone::HailstoneForm>},
 };
 
 } // namespace
