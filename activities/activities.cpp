@@ -2,7 +2,9 @@
 #include "activities.h"
 
 #include "fastmental_screen.h"
+#include "fibonacci_screen.h"
 #include "fourrules_screen.h"
+#include "hailstone_screen.h"
 #include "hiddendigits_screen.h"
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
@@ -29,6 +31,8 @@ const shell::ActivityEntry kActivities[] = {
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
     {"pythagorean", 3, 2, make_screen<pythagorean::Form>},
     {"hiddendigits", 4, 3, make_screen<hiddendigits::HiddenDigitsForm>},
+    {"fibonacci", 5, 1, make_screen<fibonacci::FibonacciForm>},
+    {"hailstone", 5, 3, make_screen<hailstone::HailstoneForm>},
 };
 
 } // namespace

@@ -157,7 +157,8 @@ private slots:
             {"The Four Rules", "Pythagorean Triples", "Menu 1", "Menu 2", "Menu 4", "Menu 5",
              "Command1"},
             {"Hidden Digits", "Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
-            {"Menu 1", "Menu 2", "Menu 3", "Menu 4", "Command1"},
+            {"The Fibonacci Sequence", "Hailstone Numbers", "Menu 1", "Menu 2", "Menu 3", "Menu 4",
+             "Command1"},
         };
         for (int n = 1; n <= 5; ++n) {
             Form* menu = show_form(QString("menu%1").arg(n));
