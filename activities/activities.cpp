@@ -6,6 +6,9 @@
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
 #include "ordering_screen.h"
+#include "orderofoperations_screen.h"
+#include "substitution_screen.h"
+#include "twentyfour_screen.h"
 
 namespace chalkline {
 
@@ -18,9 +21,12 @@ using shell::make_screen;
 const shell::ActivityEntry kActivities[] = {
     {"matchthetarget", 1, 0, make_screen<matchthetarget::MatchTheTargetForm>},
     {"Magicsquares", 1, 1, make_screen<magicsquares::Magicsquares>},
+    {"twentyfour", 1, 3, make_screen<twentyfour::TwentyFourForm>},
     {"ordering", 1, 4, make_screen<ordering::OrderingForm>},
+    {"substitution", 2, 2, make_screen<substitution::SubstitutionForm>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
+    {"orderofoperations", 3, 3, make_screen<orderofoperations::OrderOfOperationsForm>},
 };
 
 } // namespace
