@@ -162,6 +162,19 @@ bool steps_fit(const Expression& e, bool& power) {
     return steps_fit(e.left(), power) && (e.kind() != Kind_::binary || steps_fit(e.right(), power));
 }
 
+// Whether the expression has the same value written without any of its brackets: then
+// they teach nothing.
+bool brackets_change_nothing(const Expression& e) {
+    std::string text = expression_text(e);
+    std::erase(text, '(');
+    std::erase(text, ')');
+    try {
+        return evaluate(parse_expression(text)) == evaluate(e);
+    } catch (const EvaluationError&) {
+        return false;
+    }
+}
+
 } // namespace
 
 bool fits(const Expression& expression, Kind kind) {
@@ -175,10 +188,13 @@ bool fits(const Expression& expression, Kind kind) {
         }
     }
     bool power = false;
-    if (!steps_fit(expression, power)) {
+    if (!steps_fit(expression, power) || int(working(expression).size()) > kMostOperations) {
         return false;
     }
     const bool brackets = has_brackets(expression);
+    if (brackets && brackets_change_nothing(expression)) {
+        return false;
+    }
     const bool kind_shown = kind == Kind::four_rules ? !brackets && !power
                             : kind == Kind::brackets ? brackets && !power
                                                      : power;

@@ -17,6 +17,8 @@ enum class Kind { four_rules, brackets, powers };
 inline constexpr int kFewestNumbers = 4;
 inline constexpr int kMostNumbers = 6;
 inline constexpr int kBiggestNumber = 20;
+// Powers count among the operations, so the working never has more lines than this.
+inline constexpr int kMostOperations = 5;
 // No value on the way is bigger, so each line can be worked in the head.
 inline constexpr int kBiggestValue = 1000;
 
@@ -28,9 +30,9 @@ struct Problem {
     std::vector<Expression> working;
 };
 
-// A new expression of the kind, other than the one before: every step of its working a
-// whole number from 0 to kBiggestValue, and its value worked from left to right without
-// regard to the order of operations a different number.
+// A new expression of the kind, other than the one before: at most kMostOperations
+// operations, every step of its working a whole number from 0 to kBiggestValue, and its value
+// worked from left to right without regard to the order of operations a different number.
 Problem new_problem(Kind kind, RandomSource& random, const Expression* previous = nullptr);
 
 // Whether an expression meets those rules for the kind.

@@ -24,8 +24,8 @@ public:
 
     const Problem& problem() const { return problem_; }
 
-    // The longest working has a line for each of five operations.
-    static constexpr int kLines = 5;
+    // The longest working has a line for each operation.
+    static constexpr int kLines = kMostOperations;
 
     shell::Label* Label1; // the instruction
     shell::Label* Label2; // the expression

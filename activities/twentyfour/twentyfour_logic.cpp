@@ -137,7 +137,8 @@ Part join(Operator op, const Part& a, const Part& b) {
     return made;
 }
 
-// Every expression over the parts, as each_value makes them, to `found`.
+// Every expression over the parts, as each_value makes them and with the operands of
+// each sum and product in both orders, to `found`.
 template <class Found> void each_expression(std::vector<Part>& parts, Found& found) {
     if (parts.size() == 1) {
         found(parts[0]);
@@ -161,12 +162,14 @@ template <class Found> void each_expression(std::vector<Part>& parts, Found& fou
             };
             const Part& a = parts[i];
             const Part& b = parts[j];
-            try_with(Operator::add, a, b);
-            try_with(Operator::subtract, a, b);
-            try_with(Operator::subtract, b, a);
-            try_with(Operator::multiply, a, b);
-            try_with(Operator::divide, a, b);
-            try_with(Operator::divide, b, a);
+            // Both orders of a sum and a product too: they are the same way, but one of
+            // them may be written with fewer brackets.
+            for (const auto& [first, second] : {std::pair{&a, &b}, std::pair{&b, &a}}) {
+                for (const Operator op :
+                     {Operator::add, Operator::subtract, Operator::multiply, Operator::divide}) {
+                    try_with(op, *first, *second);
+                }
+            }
         }
     }
 }

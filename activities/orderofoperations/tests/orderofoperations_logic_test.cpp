@@ -17,7 +17,8 @@ int operations_in(const Expression& e) {
     }
 }
 
-// Every problem of every kind: 4 to 6 numbers from 1 to 20, the kind's signs, each line
+// Every problem of every kind: 4 to 6 numbers from 1 to 20, 3 to 5 operations, the kind's
+// signs, each line
 // of the working the value of the one before with one operation fewer, every step a
 // whole number, the last line the value, left to right a different value, and never
 // the same expression twice running.
@@ -38,7 +39,8 @@ TEST(OrderOfOperations, EveryProblemKeepsTheRules) {
                 EXPECT_NE(text, expression_text(*previous));
             }
             const Fraction value = evaluate(problem.question, {}, Steps::whole);
-            ASSERT_FALSE(problem.working.empty());
+            ASSERT_GE(problem.working.size(), 3u);
+            ASSERT_LE(problem.working.size(), std::size_t(kMostOperations));
             int operations = operations_in(problem.question);
             for (const Expression& line : problem.working) {
                 EXPECT_EQ(evaluate(line, {}, Steps::whole), value) << expression_text(line);
@@ -58,15 +60,16 @@ TEST(OrderOfOperations, RefusesWhatBreaksTheRules) {
         const char* text;
         Kind kind;
     } refused[] = {
-        {"3 x 4 + 5 - 2", Kind::four_rules},             // left to right gives 15 too
-        {"3 + 4 x 5 - 7 \xC3\xB7 2", Kind::four_rules},  // a step that is not whole
-        {"3 - 4 x 5 + 20", Kind::four_rules},            // a step below 0
-        {"3 + 4 x 5 - 6", Kind::four_rules},             // only 4 numbers needed: fine
-        {"2 x (3 + 4) - 1", Kind::four_rules},           // brackets in the wrong kind
-        {"2 + 3 x 4 - 1", Kind::brackets},               // no brackets
-        {"2 + 3 x 21 - 1", Kind::four_rules},            // a number above 20
-        {"2 + 11\xC2\xB2 x 4 - 1", Kind::powers},        // a base above 10
-        {"2 + 3 x 4 - 1 + 1 + 1 + 1", Kind::four_rules}, // 7 numbers
+        {"3 x 4 + 5 - 2", Kind::four_rules},                         // left to right gives 15 too
+        {"3 + 4 x 5 - 7 \xC3\xB7 2", Kind::four_rules},              // a step that is not whole
+        {"3 - 4 x 5 + 20", Kind::four_rules},                        // a step below 0
+        {"3 + 4 x 5 - 6", Kind::four_rules},                         // only 4 numbers needed: fine
+        {"2 x (3 + 4) - 1", Kind::four_rules},                       // brackets in the wrong kind
+        {"2 + 3 x 4 - 1", Kind::brackets},                           // no brackets
+        {"2 + 3 x 21 - 1", Kind::four_rules},                        // a number above 20
+        {"2 + 11\xC2\xB2 x 4 - 1", Kind::powers},                    // a base above 10
+        {"2 + 3 x 4 - 1 + 1 + 1 + 1", Kind::four_rules},             // 7 numbers
+        {"2\xC2\xB2 + 3\xC2\xB2 x 4 - 5\xC2\xB2 + 1", Kind::powers}, // 7 operations
     };
     for (const auto& row : refused) {
         const bool expected = std::string(row.text) == "3 + 4 x 5 - 6";

@@ -73,7 +73,7 @@ TEST(TwentyFour, SimplestSolutionAndWays) {
         int ways;
     } rows[] = {
         {{{3, 3, 8, 8}, 24}, "8 \xC3\xB7 (3 - 8 \xC3\xB7 3)", 1}, // only with a fraction
-        {{{1, 5, 5, 5}, 24}, "5 x (5 - 1 \xC3\xB7 5)", 1},
+        {{{1, 5, 5, 5}, 24}, "(5 - 1 \xC3\xB7 5) x 5", 1},
         // 1 x 1 x 3 x 8, 1 ÷ 1 x 3 x 8, 3 x 8 ÷ 1 ÷ 1, 1 + 3 x 8 - 1, 3 x (8 + 1 - 1) and
         // 8 x (3 + 1 - 1); the first two have no brackets nor division: the text decides.
         {{{1, 1, 3, 8}, 24}, "1 + 3 x 8 - 1", 6},
