@@ -150,10 +150,12 @@ private slots:
     // the pointer and carries the focus mark.
     void the_menu_focus_passes_only_entries_that_act() {
         const QStringList expected[] = {
-            {"Match the Target", "Magic Squares", "Ordering", "Menu 2", "Menu 3", "Menu 4",
-             "Menu 5", "Command1"},
-            {"Mental Arithmetic", "Menu 1", "Menu 3", "Menu 4", "Menu 5", "Command1"},
-            {"The Four Rules", "Menu 1", "Menu 2", "Menu 4", "Menu 5", "Command1"},
+            {"Match the Target", "Magic Squares", "The 24 Puzzle", "Ordering", "Menu 2", "Menu 3",
+             "Menu 4", "Menu 5", "Command1"},
+            {"Substitution", "Mental Arithmetic", "Menu 1", "Menu 3", "Menu 4", "Menu 5",
+             "Command1"},
+            {"The Four Rules", "Order of Operations", "Menu 1", "Menu 2", "Menu 4", "Menu 5",
+             "Command1"},
             {"Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
             {"Menu 1", "Menu 2", "Menu 3", "Menu 4", "Command1"},
         };
