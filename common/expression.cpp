@@ -622,6 +622,17 @@ std::optional<Fraction> left_to_right_value(const Expression& expression) {
     }
 }
 
+int operation_count(const Expression& expression) {
+    switch (expression.kind()) {
+    case Kind::binary:
+        return 1 + operation_count(expression.left()) + operation_count(expression.right());
+    case Kind::power:
+        return 1 + operation_count(expression.left());
+    default:
+        return 0;
+    }
+}
+
 std::vector<Fraction> numbers_in(const Expression& expression) {
     std::vector<Fraction> numbers;
     const std::function<void(const Expression&)> visit = [&](const Expression& e) {

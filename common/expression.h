@@ -123,6 +123,9 @@ std::vector<Expression> working(const Expression& expression);
 // order of operations is there to prevent. Nothing when that divides by zero.
 std::optional<Fraction> left_to_right_value(const Expression& expression);
 
+// How many operations it has: each of + - x ÷ and each power; so the lines of its working.
+int operation_count(const Expression& expression);
+
 // The numbers an expression is written with, in the order written.
 std::vector<Fraction> numbers_in(const Expression& expression);
 

@@ -188,7 +188,7 @@ bool fits(const Expression& expression, Kind kind) {
         }
     }
     bool power = false;
-    if (!steps_fit(expression, power) || int(working(expression).size()) > kMostOperations) {
+    if (!steps_fit(expression, power) || operation_count(expression) > kMostOperations) {
         return false;
     }
     const bool brackets = has_brackets(expression);

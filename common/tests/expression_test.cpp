@@ -94,17 +94,6 @@ Expression random_tree(RandomSource& random, int depth, bool letters) {
     return random.draw(0, 5) == 0 ? e.bracketed() : e;
 }
 
-int operations_in(const Expression& e) {
-    switch (e.kind()) {
-    case Expression::Kind::binary:
-        return 1 + operations_in(e.left()) + operations_in(e.right());
-    case Expression::Kind::power:
-        return 1 + operations_in(e.left());
-    default:
-        return 0;
-    }
-}
-
 // Whatever the tree, its text reads back to the same text and value; the working of a
 // tree of numbers does each operation once, each line with the value of the one before.
 TEST(Expression, TextReadsBackAndWorkingKeepsTheValue) {
@@ -129,7 +118,7 @@ TEST(Expression, TextReadsBackAndWorkingKeepsTheValue) {
         EXPECT_EQ(evaluate(back, values), *value);
         if (!letters) {
             const std::vector<Expression> lines = working(tree);
-            ASSERT_EQ(int(lines.size()), operations_in(tree));
+            ASSERT_EQ(int(lines.size()), operation_count(tree));
             for (const Expression& line : lines) {
                 EXPECT_EQ(evaluate(line), *value) << expression_text(line);
             }

@@ -6,17 +6,6 @@
 namespace chalkline::orderofoperations {
 namespace {
 
-int operations_in(const Expression& e) {
-    switch (e.kind()) {
-    case Expression::Kind::binary:
-        return 1 + operations_in(e.left()) + operations_in(e.right());
-    case Expression::Kind::power:
-        return 1 + operations_in(e.left());
-    default:
-        return 0;
-    }
-}
-
 // Every problem of every kind: 4 to 6 numbers from 1 to 20, 3 to 5 operations, the kind's
 // signs, each line
 // of the working the value of the one before with one operation fewer, every step a
@@ -41,10 +30,10 @@ TEST(OrderOfOperations, EveryProblemKeepsTheRules) {
             const Fraction value = evaluate(problem.question, {}, Steps::whole);
             ASSERT_GE(problem.working.size(), 3u);
             ASSERT_LE(problem.working.size(), std::size_t(kMostOperations));
-            int operations = operations_in(problem.question);
+            int operations = operation_count(problem.question);
             for (const Expression& line : problem.working) {
                 EXPECT_EQ(evaluate(line, {}, Steps::whole), value) << expression_text(line);
-                EXPECT_EQ(operations_in(line), --operations) << expression_text(line);
+                EXPECT_EQ(operation_count(line), --operations) << expression_text(line);
             }
             EXPECT_EQ(problem.working.back(), Expression::number(value));
             EXPECT_NE(left_to_right_value(problem.question), value);
