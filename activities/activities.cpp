@@ -9,9 +9,12 @@
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
 #include "ordering_screen.h"
+#include "orderofoperations_screen.h"
 #include "pythagorean_screen.h"
 #include "rightangled_screen.h"
 #include "spiderdiagrams_screen.h"
+#include "substitution_screen.h"
+#include "twentyfour_screen.h"
 
 namespace chalkline {
 
@@ -25,11 +28,14 @@ const shell::ActivityEntry kActivities[] = {
     {"matchthetarget", 1, 0, make_screen<matchthetarget::MatchTheTargetForm>},
     {"Magicsquares", 1, 1, make_screen<magicsquares::Magicsquares>},
     {"spiderdiagrams", 1, 2, make_screen<spiderdiagrams::SpiderDiagramsForm>},
+    {"twentyfour", 1, 3, make_screen<twentyfour::TwentyFourForm>},
     {"ordering", 1, 4, make_screen<ordering::OrderingForm>},
+    {"substitution", 2, 2, make_screen<substitution::SubstitutionForm>},
     {"rightangled", 2, 3, make_screen<rightangled::Form>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
     {"pythagorean", 3, 2, make_screen<pythagorean::Form>},
+    {"orderofoperations", 3, 3, make_screen<orderofoperations::OrderOfOperationsForm>},
     {"hiddendigits", 4, 3, make_screen<hiddendigits::HiddenDigitsForm>},
     {"fibonacci", 5, 1, make_screen<fibonacci::FibonacciForm>},
     {"hailstone", 5, 3, make_screen<hailstone::HailstoneForm>},

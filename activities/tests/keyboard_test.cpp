@@ -150,12 +150,12 @@ private slots:
     // the pointer and carries the focus mark.
     void the_menu_focus_passes_only_entries_that_act() {
         const QStringList expected[] = {
-            {"Match the Target", "Magic Squares", "Spider Diagrams", "Ordering", "Menu 2", "Menu 3",
+            {"Match the Target", "Magic Squares", "Spider Diagrams", "The 24 Puzzle", "Ordering",
+             "Menu 2", "Menu 3", "Menu 4", "Menu 5", "Command1"},
+            {"Substitution", "Right-angled Triangles", "Mental Arithmetic", "Menu 1", "Menu 3",
              "Menu 4", "Menu 5", "Command1"},
-            {"Right-angled Triangles", "Mental Arithmetic", "Menu 1", "Menu 3", "Menu 4", "Menu 5",
-             "Command1"},
-            {"The Four Rules", "Pythagorean Triples", "Menu 1", "Menu 2", "Menu 4", "Menu 5",
-             "Command1"},
+            {"The Four Rules", "Pythagorean Triples", "Order of Operations", "Menu 1", "Menu 2",
+             "Menu 4", "Menu 5", "Command1"},
             {"Hidden Digits", "Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
             {"The Fibonacci Sequence", "Hailstone Numbers", "Menu 1", "Menu 2", "Menu 3", "Menu 4",
              "Command1"},
