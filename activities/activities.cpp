@@ -6,6 +6,7 @@
 #include "magicsquares_screen.h"
 #include "matchthetarget_screen.h"
 #include "ordering_screen.h"
+#include "quadratic_screen.h"
 
 namespace chalkline {
 
@@ -21,6 +22,7 @@ const shell::ActivityEntry kActivities[] = {
     {"ordering", 1, 4, make_screen<ordering::OrderingForm>},
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
+    {"quadratic", 4, 2, make_screen<quadratic::QuadraticForm>},
 };
 
 } // namespace
