@@ -7,6 +7,7 @@
 #include "matchthetarget_screen.h"
 #include "ordering_screen.h"
 #include "quadratic_screen.h"
+#include "roman_screen.h"
 
 namespace chalkline {
 
@@ -23,6 +24,7 @@ const shell::ActivityEntry kActivities[] = {
     {"fastmental", 2, 4, make_screen<fastmental::FastMentalForm>},
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
     {"quadratic", 4, 2, make_screen<quadratic::QuadraticForm>},
+    {"roman", 4, 4, make_screen<roman::RomanForm>},
 };
 
 } // namespace
