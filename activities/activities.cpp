@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "activities.h"
 
+#include "affine_screen.h"
 #include "fastmental_screen.h"
 #include "fourrules_screen.h"
 #include "magicsquares_screen.h"
@@ -25,6 +26,7 @@ const shell::ActivityEntry kActivities[] = {
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
     {"quadratic", 4, 2, make_screen<quadratic::QuadraticForm>},
     {"roman", 4, 4, make_screen<roman::RomanForm>},
+    {"affine", 5, 2, make_screen<affine::AffineForm>},
 };
 
 } // namespace
