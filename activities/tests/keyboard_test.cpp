@@ -154,8 +154,9 @@ private slots:
              "Menu 5", "Command1"},
             {"Mental Arithmetic", "Menu 1", "Menu 3", "Menu 4", "Menu 5", "Command1"},
             {"The Four Rules", "Menu 1", "Menu 2", "Menu 4", "Menu 5", "Command1"},
-            {"Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
-            {"Menu 1", "Menu 2", "Menu 3", "Menu 4", "Command1"},
+            {"Quadratic Factors", "Roman Arithmetic", "Menu 1", "Menu 2", "Menu 3", "Menu 5",
+             "Command1"},
+            {"Affine Ciphers", "Menu 1", "Menu 2", "Menu 3", "Menu 4", "Command1"},
         };
         for (int n = 1; n <= 5; ++n) {
             Form* menu = show_form(QString("menu%1").arg(n));
