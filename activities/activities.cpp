@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "activities.h"
 
+#include "affine_screen.h"
 #include "fastmental_screen.h"
 #include "fibonacci_screen.h"
 #include "fourrules_screen.h"
@@ -11,7 +12,9 @@
 #include "ordering_screen.h"
 #include "orderofoperations_screen.h"
 #include "pythagorean_screen.h"
+#include "quadratic_screen.h"
 #include "rightangled_screen.h"
+#include "roman_screen.h"
 #include "spiderdiagrams_screen.h"
 #include "substitution_screen.h"
 #include "twentyfour_screen.h"
@@ -36,8 +39,11 @@ const shell::ActivityEntry kActivities[] = {
     {"fourrules", 3, 0, make_screen<fourrules::FourRulesForm>},
     {"pythagorean", 3, 2, make_screen<pythagorean::Form>},
     {"orderofoperations", 3, 3, make_screen<orderofoperations::OrderOfOperationsForm>},
+    {"quadratic", 4, 2, make_screen<quadratic::QuadraticForm>},
     {"hiddendigits", 4, 3, make_screen<hiddendigits::HiddenDigitsForm>},
+    {"roman", 4, 4, make_screen<roman::RomanForm>},
     {"fibonacci", 5, 1, make_screen<fibonacci::FibonacciForm>},
+    {"affine", 5, 2, make_screen<affine::AffineForm>},
     {"hailstone", 5, 3, make_screen<hailstone::HailstoneForm>},
 };
 

@@ -156,9 +156,10 @@ private slots:
              "Menu 4", "Menu 5", "Command1"},
             {"The Four Rules", "Pythagorean Triples", "Order of Operations", "Menu 1", "Menu 2",
              "Menu 4", "Menu 5", "Command1"},
-            {"Hidden Digits", "Menu 1", "Menu 2", "Menu 3", "Menu 5", "Command1"},
-            {"The Fibonacci Sequence", "Hailstone Numbers", "Menu 1", "Menu 2", "Menu 3", "Menu 4",
-             "Command1"},
+            {"Quadratic Factors", "Hidden Digits", "Roman Arithmetic", "Menu 1", "Menu 2", "Menu 3",
+             "Menu 5", "Command1"},
+            {"The Fibonacci Sequence", "Affine Ciphers", "Hailstone Numbers", "Menu 1", "Menu 2",
+             "Menu 3", "Menu 4", "Command1"},
         };
         for (int n = 1; n <= 5; ++n) {
             Form* menu = show_form(QString("menu%1").arg(n));
