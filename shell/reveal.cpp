@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "reveal.h"
 
+#include <utility>
+
 namespace shell {
 
 Reveal::Reveal(Timer* timer) : timer_(timer) {
-    timer_->set_interval(kRevealInterval);
     timer_->on_tick = [this] { show_next(); };
 }
 
@@ -17,25 +18,30 @@ void Reveal::start(int parts, std::function<void(int)> show, std::function<void(
     shown_ = 0;
     show_ = std::move(show);
     done_ = std::move(done);
-    timer_->set_enabled(true);
     show_next();
+    if (shown_ < parts_) {
+        timer_->set_enabled(true);
+    }
 }
 
 void Reveal::reset() {
     timer_->set_enabled(false);
     started_ = false;
     parts_ = shown_ = 0;
+    done_ = nullptr;
 }
 
 void Reveal::show_next() {
     if (shown_ < parts_) {
         show_(shown_++);
     }
-    if (shown_ >= parts_ && timer_->enabled()) {
-        timer_->set_enabled(false);
-        if (done_) {
-            done_();
-        }
+    if (shown_ < parts_) {
+        return;
+    }
+    timer_->set_enabled(false);
+    // Taken out first: it runs once, and may start a new problem.
+    if (auto done = std::exchange(done_, nullptr)) {
+        done();
     }
 }
 

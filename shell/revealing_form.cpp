@@ -3,37 +3,34 @@
 
 namespace shell {
 
-namespace {
+RevealingForm::RevealingForm(const QString& name, const QString& caption, const QString& menu,
+                             int reveal_ms)
+    : ActivityForm(name, caption, menu), Timer1(add_timer("Timer1", reveal_ms, false)),
+      reveal_(Timer1) {}
 
-constexpr double kOptionHeight = 450;
-constexpr double kOptionStep = 500;
-constexpr double kOptionFont = 12;
-
-} // namespace
-
-RevealingForm::RevealingForm(const QString& name, const QString& caption, const QString& menu)
-    : ActivityForm(name, caption, menu),
-      Timer1(add_timer("Timer1", Reveal::kRevealInterval, false)), reveal_(Timer1) {}
-
-void RevealingForm::add_kinds(const QStringList& captions, double left, double top, double width) {
+void RevealingForm::add_kinds(const QStringList& captions, const KindPlaces& places) {
     for (int i = 0; i < captions.size(); ++i) {
         const QString name = QString("Option%1").arg(i + 1);
-        OptionButton* option = add_option(this, name, captions[i], left, top + i * kOptionStep,
-                                          width, kOptionHeight, kOptionFont);
+        const double along = i * places.step;
+        OptionButton* option = add_option(
+            this, name, captions[i], places.left + (places.across ? along : 0),
+            places.top + (places.across ? 0 : along), places.width, places.height, places.points);
         option->on_click = [this](int) { calculate(); };
         recoloured << name;
         kind_options.push_back(option);
     }
-    kind_options.front()->set_value(true);
+    if (!kind_options.empty()) {
+        kind_options.front()->set_value(true);
+    }
 }
 
-int RevealingForm::kind_index() const {
+int RevealingForm::kind() const {
     for (std::size_t i = 0; i < kind_options.size(); ++i) {
         if (kind_options[i]->value()) {
-            return int(i);
+            return int(i) + 1;
         }
     }
-    return 0;
+    return 1;
 }
 
 void RevealingForm::calculate() {
@@ -43,8 +40,8 @@ void RevealingForm::calculate() {
 
 void RevealingForm::cmdsoln_Click() {
     reveal_.start(
-        answer_parts(), [this](int part) { show_answer_part(part); },
-        [this] { set_answer_sentence(answer_text()); });
+        answer_parts(), [this](int part) { show_part(part); },
+        [this] { set_answer_sentence(answer_sentence()); });
 }
 
 } // namespace shell

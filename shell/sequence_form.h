@@ -1,49 +1,36 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "activity_form.h"
+#include "revealing_form.h"
 #include "sequence_strip.h"
 
 #include <QStringList>
 
 namespace shell {
 
-// What the sequence screens share: the strip of terms, a row of three kinds below it
-// (the first chosen when the screen opens; a click on one makes a new problem of it)
-// and a Solution revealed one part a tick of Timer1: the first part at once, the rest
-// a tick apart. Solution during the reveal or after it changes nothing; Go, a kind or
-// Exit during it stops it.
-class SequenceForm : public ActivityForm {
+// What the sequence screens share: the strip of terms and a row of kinds below it, on
+// the revealing screen. Solution fills in the strip's terms one a tick, the first at
+// once, and a tick after the last ends the reveal: the flash goes and end_reveal() shows
+// what follows the terms; the answer sentence comes with it.
+class SequenceForm : public RevealingForm {
 public:
     SequenceForm(const QString& name, const QString& caption, const QString& menu,
                  const QStringList& kinds, int reveal_ms);
 
-    void start() final;
-    void cmdgo_Click() final;
-    void cmdsoln_Click() final;
-    void Timer1_Timer();
-
-    // The chosen kind, 1 to 3 in the order of the options.
-    int kind() const;
+    int answer_parts() const final { return terms_to_fill() + 1; }
 
     SequenceStrip* Strip1;
-    OptionButton* Option1;
-    OptionButton* Option2;
-    OptionButton* Option3;
-    Timer* Timer1;
 
 protected:
-    // Makes a new problem of the chosen kind and shows it.
-    virtual void new_problem() = 0;
-    // Shows the next part of the solution; false when none was left to show.
-    virtual bool reveal_step() = 0;
-    // Runs once, when the whole solution is shown.
+    // How many terms Solution fills in.
+    virtual int terms_to_fill() const = 0;
+    // Fills in the next term (`term` counts them, 0 first) and flashes it.
+    virtual void fill_term(int term) = 0;
+    // The end of the reveal, a tick after the last term.
     virtual void end_reveal() = 0;
-    // A problem is shown afresh: a reveal under way stops, and Solution starts anew.
-    void reset_reveal();
 
 private:
-    bool solved_ = false;
+    void show_part(int part) final;
 };
 
 } // namespace shell

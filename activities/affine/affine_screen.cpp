@@ -43,14 +43,14 @@ void frame(Label* label) {
 
 } // namespace
 
-AffineForm::AffineForm() : RevealingRowForm("affine", tr("Affine Ciphers"), "menu5") {
+AffineForm::AffineForm() : RevealingForm("affine", tr("Affine Ciphers"), "menu5") {
     Instruction =
         add_label(this, text_label("Instruction", -1, 300, 150, 11400, 550, kCaptionPoints));
     KeyText = add_label(this, text_label("KeyText", -1, 300, 700, 11400, 750, kWordPoints));
     add_table();
     add_working();
     add_word();
-    add_kinds({tr("Shift"), tr("Encode"), tr("Decode")});
+    add_kinds({tr("Shift"), tr("Encode"), tr("Decode")}, shell::kKindsAlongTheBottom);
 }
 
 void AffineForm::add_table() {
@@ -107,7 +107,7 @@ int AffineForm::answer_parts() const {
 }
 
 void AffineForm::new_problem() {
-    problem_ = make_problem(kind() + 1, random_, has_problem_ ? &problem_ : nullptr);
+    problem_ = make_problem(kind(), random_, has_problem_ ? &problem_ : nullptr);
     has_problem_ = true;
     const bool decode = problem_.kind == kDecode;
     const QString given = text_of(problem_.given());

@@ -3,7 +3,7 @@
 
 #include "affine_logic.h"
 #include "random.h"
-#include "revealing_row_form.h"
+#include "revealing_form.h"
 
 #include <array>
 
@@ -13,7 +13,7 @@ namespace chalkline::affine {
 // a word to encode or decode. Solution works the word out letter by letter, each
 // letter's number, the number it becomes and its letter; Decode first shows the inverse
 // of a and the key that decodes.
-class AffineForm : public shell::RevealingRowForm {
+class AffineForm : public shell::RevealingForm {
     Q_OBJECT
 
 public:

@@ -34,10 +34,9 @@ void FibonacciForm::new_problem() {
 }
 
 void FibonacciForm::show_problem(const Problem& problem) {
-    reset_reveal();
+    stop_reveal();
     problem_ = problem;
     steps_ = work_out(shown_terms(problem)).value();
-    revealed_ = 0;
     QStringList texts;
     for (std::int64_t term : problem.terms) {
         texts << QString::number(term);
@@ -51,21 +50,19 @@ void FibonacciForm::show_problem(const Problem& problem) {
                              .arg(QString::fromStdString(shown_text(problem))));
 }
 
-bool FibonacciForm::reveal_step() {
-    if (revealed_ == int(steps_.size())) {
-        return false;
-    }
-    const Step& step = steps_[std::size_t(revealed_++)];
+void FibonacciForm::fill_term(int term) {
+    const Step& step = steps_[std::size_t(term)];
     Strip1->set_text(step.position, QString::number(step.value));
     Strip1->set_flash(step.position);
     Label2->set_caption(QString::fromStdString(step_text(step, problem_->terms)));
-    return true;
 }
 
 void FibonacciForm::end_reveal() {
-    Strip1->set_flash(-1);
     Label2->set_caption("");
-    set_answer_sentence(QString::fromStdString(terms_text(problem_->terms)) + '.');
+}
+
+QString FibonacciForm::answer_sentence() const {
+    return QString::fromStdString(terms_text(problem_->terms)) + '.';
 }
 
 } // namespace chalkline::fibonacci

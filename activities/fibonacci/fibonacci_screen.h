@@ -28,13 +28,14 @@ public:
 
 protected:
     void new_problem() override;
-    bool reveal_step() override;
+    int terms_to_fill() const override { return int(steps_.size()); }
+    void fill_term(int term) override;
     void end_reveal() override;
+    QString answer_sentence() const override;
 
 private:
     std::optional<Problem> problem_;
     std::vector<Step> steps_;
-    int revealed_ = 0;
     ClockRandom random_;
 };
 

@@ -55,7 +55,7 @@ void HailstoneForm::new_problem() {
 // The strip is laid out for the whole sequence at once, so that its boxes keep their
 // size as the terms arrive; only the start is in it until Solution.
 void HailstoneForm::show_start(int start) {
-    reset_reveal();
+    stop_reveal();
     start_ = start;
     sequence_ = hailstone_sequence(start);
     QStringList texts;
@@ -64,24 +64,18 @@ void HailstoneForm::show_start(int start) {
     }
     Strip1->lay_out(texts);
     Strip1->set_text(0, texts[0]);
-    shown_ = 1;
     Label3->set_caption(texts[0]);
     Label4->set_caption("");
     set_problem_sentence(tr("the hailstone sequence from %1.").arg(start));
 }
 
-bool HailstoneForm::reveal_step() {
-    if (shown_ == int(sequence_.terms.size())) {
-        return false;
-    }
-    Strip1->set_text(shown_, QString::number(sequence_.terms[std::size_t(shown_)]));
-    Strip1->set_flash(shown_);
-    ++shown_;
-    return true;
+void HailstoneForm::fill_term(int term) {
+    const int index = term + 1;
+    Strip1->set_text(index, QString::number(sequence_.terms[std::size_t(index)]));
+    Strip1->set_flash(index);
 }
 
 void HailstoneForm::end_reveal() {
-    Strip1->set_flash(-1);
     const auto highest =
         std::find(sequence_.terms.begin(), sequence_.terms.end(), sequence_.highest);
     Strip1->set_marked(int(highest - sequence_.terms.begin()));
@@ -89,10 +83,14 @@ void HailstoneForm::end_reveal() {
     const QString top = QString::number(sequence_.highest);
     Label4->set_caption(steps == 1 ? tr("1 step, highest %1").arg(top)
                                    : tr("%n steps, highest %1", nullptr, steps).arg(top));
+}
+
+QString HailstoneForm::answer_sentence() const {
+    const int steps = sequence_.steps;
+    const QString top = QString::number(sequence_.highest);
     const QString terms = QString::fromStdString(terms_text(sequence_));
-    set_answer_sentence(steps == 1
-                            ? tr("%1; 1 step; highest %2.").arg(terms, top)
-                            : tr("%1; %n steps; highest %2.", nullptr, steps).arg(terms, top));
+    return steps == 1 ? tr("%1; 1 step; highest %2.").arg(terms, top)
+                      : tr("%1; %n steps; highest %2.", nullptr, steps).arg(terms, top);
 }
 
 } // namespace chalkline::hailstone

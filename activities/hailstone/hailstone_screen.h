@@ -27,13 +27,15 @@ public:
 
 protected:
     void new_problem() override;
-    bool reveal_step() override;
+    // Every term after the start.
+    int terms_to_fill() const override { return int(sequence_.terms.size()) - 1; }
+    void fill_term(int term) override;
     void end_reveal() override;
+    QString answer_sentence() const override;
 
 private:
     int start_ = 0;
     Sequence sequence_;
-    int shown_ = 0;
     ClockRandom random_;
 };
 

@@ -29,8 +29,7 @@ double column_left(int place) {
 
 } // namespace
 
-HiddenDigitsForm::HiddenDigitsForm()
-    : KindScreen("hiddendigits", tr("Hidden Digits"), "menu4"), reveal_(*this, "Timer1") {
+HiddenDigitsForm::HiddenDigitsForm() : RevealingForm("hiddendigits", tr("Hidden Digits"), "menu4") {
     Label1 = add_label(this, {.name = "Label1",
                               .left = 600,
                               .top = 300,
@@ -67,11 +66,11 @@ HiddenDigitsForm::HiddenDigitsForm()
     Line1->set_border_colour(shell::kYellow);
     Line1->set_border_width(4);
 
-    add_kinds({tr("Addition"), tr("Subtraction"), tr("Multiplication")}, 8900, 2000, 3000, 12);
+    add_kinds({tr("Addition"), tr("Subtraction"), tr("Multiplication")},
+              {.left = 8930, .top = 2100, .width = 2940, .height = 480});
 }
 
-void HiddenDigitsForm::calculate() {
-    reveal_.stop();
+void HiddenDigitsForm::new_problem() {
     problem_ = make_problem(kind(), random_, problem_);
     boxes_.clear();
     std::size_t longest = 0;
@@ -103,7 +102,7 @@ void HiddenDigitsForm::calculate() {
     set_problem_sentence(tr("%1.").arg(QString::fromStdString(problem_text(*problem_))));
 }
 
-void HiddenDigitsForm::fill_box(int step) {
+void HiddenDigitsForm::show_part(int step) {
     const auto [row, place] = boxes_[std::size_t(step)];
     const std::string number = std::to_string(problem_->numbers[row]);
     shell::Label* cell = digit(row, place);
@@ -111,12 +110,8 @@ void HiddenDigitsForm::fill_box(int step) {
     cell->set_fore_colour(kFilledColour);
 }
 
-void HiddenDigitsForm::cmdsoln_Click() {
-    reveal_.start(
-        int(boxes_.size()), [this](int step) { fill_box(step); },
-        [this] {
-            set_answer_sentence(tr("%1.").arg(QString::fromStdString(answer_text(*problem_))));
-        });
+QString HiddenDigitsForm::answer_sentence() const {
+    return tr("%1.").arg(QString::fromStdString(answer_text(*problem_)));
 }
 
 } // namespace chalkline::hiddendigits

@@ -5,6 +5,10 @@ namespace chalkline::orderofoperations {
 
 namespace {
 
+using shell::text_label;
+
+constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+
 QString text_of(const Expression& e) {
     return QString::fromStdString(expression_text(e));
 }
@@ -15,32 +19,29 @@ constexpr double kLineStep = 900;
 } // namespace
 
 OrderOfOperationsForm::OrderOfOperationsForm()
-    : RevealForm("orderofoperations", "Order of Operations", "menu3") {
-    Label1 = add_instruction("Label1", tr("Work out, doing the operations in the right order:"),
-                             600, 300, 10800, 600);
-    Label2 =
-        add_numbers(this, "Label2", 600, 1000, 10800, 1000, 40, Qt::AlignLeft | Qt::AlignVCenter);
+    : RevealingForm("orderofoperations", "Order of Operations", "menu3") {
+    Label1 = add_label(this, text_label("Label1", -1, 600, 300, 10800, 600, 18, kLeft));
+    Label1->set_caption(tr("Work out, doing the operations in the right order:"));
+    Label1->set_fore_colour(shell::kWhite);
+    Label2 = add_label(this, text_label("Label2", -1, 600, 1000, 10800, 1000, 40, kLeft));
     Label2->set_fore_colour(shell::kWhite);
     for (int i = 0; i < kLines; ++i) {
-        Label3[std::size_t(i)] = add_numbers(this, "Label3", 1200, kLineTop + i * kLineStep, 10200,
-                                             850, 32, Qt::AlignLeft | Qt::AlignVCenter);
-        Label3[std::size_t(i)]->set_index(i);
+        Label3[std::size_t(i)] = add_label(
+            this, text_label("Label3", i, 1200, kLineTop + i * kLineStep, 10200, 850, 32, kLeft));
     }
-    add_kinds({tr("+ - x \u00F7"), tr("Brackets"), tr("Powers")});
+    add_kinds({tr("+ - x \u00F7"), tr("Brackets"), tr("Powers")}, shell::kKindsAtTheLowerLeft);
 }
 
-void OrderOfOperationsForm::make_problem() {
-    problem_ = new_problem(Kind(kind()), random_, made_ ? &problem_.question : nullptr);
+void OrderOfOperationsForm::new_problem() {
+    for (shell::Label* line : Label3) {
+        line->set_visible(false);
+    }
+    problem_ = orderofoperations::new_problem(Kind(kind() - 1), random_,
+                                              made_ ? &problem_.question : nullptr);
     made_ = true;
     Label2->set_caption(text_of(problem_.question));
     Label2->set_visible(true);
     set_problem_sentence(text_of(problem_.question) + ".");
-}
-
-void OrderOfOperationsForm::hide_answer() {
-    for (shell::Label* line : Label3) {
-        line->set_visible(false);
-    }
 }
 
 void OrderOfOperationsForm::show_part(int part) {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "reveal_form.h"
+#include "revealing_form.h"
 // moc reads no further than the screen: the exact arithmetic under it brings in C++20
 // library headers that moc cannot parse.
 #ifndef Q_MOC_RUN
@@ -16,7 +16,7 @@ namespace chalkline::orderofoperations {
 
 // The Order of Operations screen: one expression to work out; Solution shows the working
 // a line at a time, each line the expression that remains after one more operation.
-class OrderOfOperationsForm : public shell::RevealForm {
+class OrderOfOperationsForm : public shell::RevealingForm {
     Q_OBJECT
 
 public:
@@ -31,10 +31,10 @@ public:
     shell::Label* Label2; // the expression
     std::array<shell::Label*, kLines> Label3{};
 
-protected:
-    void make_problem() override;
-    void hide_answer() override;
     int answer_parts() const override { return int(problem_.working.size()); }
+
+protected:
+    void new_problem() override;
     void show_part(int part) override;
     QString answer_sentence() const override;
 

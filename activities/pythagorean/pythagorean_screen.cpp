@@ -47,7 +47,8 @@ Form::Form() : RevealingForm("pythagorean", tr("Pythagorean Triples"), "menu3") 
         }
     }
 
-    add_kinds({tr("Primitive"), tr("Multiples"), tr("Euclid's Formula")}, 9250, 2000, 2650);
+    add_kinds({tr("Primitive"), tr("Multiples"), tr("Euclid's Formula")},
+              {.left = 9250, .top = 2000, .width = 2650});
 }
 
 // The triple's three columns; on Euclid's Formula m and n stand before them, narrower.
@@ -76,7 +77,7 @@ void Form::lay_out_columns(bool euclid) {
 }
 
 void Form::new_problem() {
-    problem_ = pythagorean::calculate(Kind(kind_index()), problem_, random_);
+    problem_ = pythagorean::calculate(Kind(kind() - 1), problem_, random_);
     const bool euclid = problem_.kind == Kind::Euclid;
     lay_out_columns(euclid);
     instruction->set_caption(
@@ -111,7 +112,7 @@ QString Form::row_sentence(const Row& row, bool reveal) const {
 }
 
 // The row's hidden numbers written in, white beside the yellow of those given.
-void Form::show_answer_part(int r) {
+void Form::show_part(int r) {
     const Row& row = problem_.rows[std::size_t(r)];
     for (std::size_t i = 0; i < 3; ++i) {
         if (row.hidden[i]) {
@@ -122,7 +123,7 @@ void Form::show_answer_part(int r) {
     }
 }
 
-QString Form::answer_text() const {
+QString Form::answer_sentence() const {
     QStringList rows;
     for (const Row& row : problem_.rows) {
         rows << row_sentence(row, true);

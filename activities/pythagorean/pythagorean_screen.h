@@ -30,8 +30,8 @@ public:
 protected:
     void new_problem() override;
     int answer_parts() const override { return kRows; }
-    void show_answer_part(int row) override;
-    QString answer_text() const override;
+    void show_part(int row) override;
+    QString answer_sentence() const override;
 
 private:
     void lay_out_columns(bool euclid);

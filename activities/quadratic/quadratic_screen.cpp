@@ -17,7 +17,7 @@ constexpr double kRight = 11700;
 
 } // namespace
 
-QuadraticForm::QuadraticForm() : RevealingRowForm("quadratic", tr("Quadratic Factors"), "menu4") {
+QuadraticForm::QuadraticForm() : RevealingForm("quadratic", tr("Quadratic Factors"), "menu4") {
     using shell::text_label;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
@@ -37,11 +37,12 @@ QuadraticForm::QuadraticForm() : RevealingRowForm("quadratic", tr("Quadratic Fac
     // The screen reader reads the factors without the "=" that leads them on the screen.
     shell::set_reader_traits(Factors, {.name = [this] { return text_of(factors_text(problem_)); }});
 
-    add_kinds({tr("x² + bx + c"), tr("With Negatives"), tr("ax² + bx + c")});
+    add_kinds({tr("x² + bx + c"), tr("With Negatives"), tr("ax² + bx + c")},
+              shell::kKindsAlongTheBottom);
 }
 
 void QuadraticForm::new_problem() {
-    problem_ = make_problem(kind() + 1, random_, has_problem_ ? &problem_ : nullptr);
+    problem_ = make_problem(kind(), random_, has_problem_ ? &problem_ : nullptr);
     has_problem_ = true;
     const QString quadratic = text_of(quadratic_text(problem_));
     const QString factors = text_of(factors_text(problem_));

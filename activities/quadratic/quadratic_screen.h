@@ -3,13 +3,13 @@
 
 #include "quadratic_logic.h"
 #include "random.h"
-#include "revealing_row_form.h"
+#include "revealing_form.h"
 
 namespace chalkline::quadratic {
 
 // The Quadratic Factors screen: a quadratic to factorise; Solution shows its factors,
 // then the factors multiplied out again as the check.
-class QuadraticForm : public shell::RevealingRowForm {
+class QuadraticForm : public shell::RevealingForm {
     Q_OBJECT
 
 public:

@@ -66,8 +66,8 @@ Form::Form() : RevealingForm("rightangled", tr("Right-angled Triangles"), "menu2
                                    .align = Qt::AlignLeft | Qt::AlignTop,
                                    .visible = false});
 
-    add_kinds({tr("Find the Hypotenuse"), tr("Find a Shorter Side"), tr("Mixed")}, kWorkingLeft,
-              5200, 3300);
+    add_kinds({tr("Find the Hypotenuse"), tr("Find a Shorter Side"), tr("Mixed")},
+              {.left = kWorkingLeft, .top = 5200, .width = 3300});
 }
 
 void Form::new_problem() {
@@ -75,7 +75,7 @@ void Form::new_problem() {
         line->set_visible(false);
     }
     places_note->set_visible(false);
-    problem_ = rightangled::calculate(Kind(kind_index()), problem_, random_);
+    problem_ = rightangled::calculate(Kind(kind() - 1), problem_, random_);
     answer_ = work_out(problem_);
     draw_problem();
     set_problem_sentence(problem_text());
@@ -122,13 +122,13 @@ QString Form::problem_text() const {
         .arg(text_of(length_text(problem_.hypotenuse)), text_of(length_text(problem_.shorter_b)));
 }
 
-QString Form::answer_text() const {
+QString Form::answer_sentence() const {
     const QString value = text_of(answer_.value);
     return answer_.exact ? QString("%1.").arg(value) : tr("%1 to 1 decimal place.").arg(value);
 }
 
 // The first line names the side to find: its "?" becomes the working's letter.
-void Form::show_answer_part(int line) {
+void Form::show_part(int line) {
     working[std::size_t(line)]->set_caption(text_of(answer_.working[std::size_t(line)]));
     working[std::size_t(line)]->set_visible(true);
     if (line == 0) {

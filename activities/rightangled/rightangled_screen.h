@@ -30,8 +30,8 @@ public:
 protected:
     void new_problem() override;
     int answer_parts() const override { return 3; }
-    void show_answer_part(int line) override;
-    QString answer_text() const override;
+    void show_part(int line) override;
+    QString answer_sentence() const override;
 
 private:
     void draw_problem();

@@ -25,7 +25,7 @@ constexpr Columns kWorkingColumns{6000, 9950};
 
 } // namespace
 
-RomanForm::RomanForm() : RevealingRowForm("roman", tr("Roman Arithmetic"), "menu4") {
+RomanForm::RomanForm() : RevealingForm("roman", tr("Roman Arithmetic"), "menu4") {
     using shell::text_label;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     Instruction = add_label(this, text_label("Instruction", -1, kLeft, 150, 11400, 550, 21.75));
@@ -42,7 +42,7 @@ RomanForm::RomanForm() : RevealingRowForm("roman", tr("Roman Arithmetic"), "menu
         Equals[std::size_t(row)]->set_caption("=");
         shell::set_reader_traits(Equals[std::size_t(row)], {.passed_over = true});
     }
-    add_kinds({tr("Convert"), tr("Add and Subtract"), tr("Multiply")});
+    add_kinds({tr("Convert"), tr("Add and Subtract"), tr("Multiply")}, shell::kKindsAlongTheBottom);
 }
 
 void RomanForm::place_columns() {
@@ -67,7 +67,7 @@ QString RomanForm::answer(int row) const {
 }
 
 void RomanForm::new_problem() {
-    problem_ = make_problem(kind() + 1, random_, has_problem_ ? &problem_ : nullptr);
+    problem_ = make_problem(kind(), random_, has_problem_ ? &problem_ : nullptr);
     has_problem_ = true;
     Instruction->set_caption(problem_.kind == kConvert
                                  ? tr("Write each number the other way")

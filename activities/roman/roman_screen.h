@@ -2,7 +2,7 @@
 #pragma once
 
 #include "random.h"
-#include "revealing_row_form.h"
+#include "revealing_form.h"
 #include "roman_logic.h"
 
 #include <array>
@@ -12,7 +12,7 @@ namespace chalkline::roman {
 // The Roman Arithmetic screen: six questions in rows, each question, an "=" and its
 // answer; Solution shows the answers one row at a time, a Roman answer with our number
 // beside it.
-class RomanForm : public shell::RevealingRowForm {
+class RomanForm : public shell::RevealingForm {
     Q_OBJECT
 
 public:

@@ -83,7 +83,7 @@ protected:
 };
 
 SpiderDiagramsForm::SpiderDiagramsForm()
-    : KindScreen("spiderdiagrams", tr("Spider Diagrams"), "menu1"), reveal_(*this, "Timer1") {
+    : RevealingForm("spiderdiagrams", tr("Spider Diagrams"), "menu1") {
     Legs = add<SpiderLegs>(this, "Legs");
     Legs->move(0, 0, 9000, 9000);
     Label1 = add_label(this, {.name = "Label1",
@@ -135,7 +135,8 @@ SpiderDiagramsForm::SpiderDiagramsForm()
                                  }});
     }
 
-    add_kinds({tr("Positive Whole Numbers"), tr("Integers"), tr("Decimals")}, 8850, 3300, 3100, 12);
+    add_kinds({tr("Positive Whole Numbers"), tr("Integers"), tr("Decimals")},
+              {.left = 8880, .top = 3400, .width = 3040, .height = 480});
 }
 
 QString SpiderDiagramsForm::operation_words(int leg) const {
@@ -153,8 +154,7 @@ QString SpiderDiagramsForm::answer_caption(int leg) const {
     return text_of(apply(problem_->legs[std::size_t(leg)], problem_->centre));
 }
 
-void SpiderDiagramsForm::calculate() {
-    reveal_.stop();
+void SpiderDiagramsForm::new_problem() {
     problem_ = make_problem(kind(), random_, problem_);
     LabelCentre->set_caption(text_of(problem_->centre));
     QStringList operations;
@@ -167,16 +167,16 @@ void SpiderDiagramsForm::calculate() {
         tr("centre %1; %2.").arg(text_of(problem_->centre), operations.join(", ")));
 }
 
-void SpiderDiagramsForm::cmdsoln_Click() {
-    reveal_.start(
-        kLegs, [this](int leg) { LabelAnswer[leg]->set_caption(answer_caption(leg)); },
-        [this] {
-            QStringList answers;
-            for (int leg = 0; leg < kLegs; ++leg) {
-                answers << QString("%1 = %2").arg(operation_words(leg), answer_caption(leg));
-            }
-            set_answer_sentence(tr("%1.").arg(answers.join("; ")));
-        });
+void SpiderDiagramsForm::show_part(int leg) {
+    LabelAnswer[leg]->set_caption(answer_caption(leg));
+}
+
+QString SpiderDiagramsForm::answer_sentence() const {
+    QStringList answers;
+    for (int leg = 0; leg < kLegs; ++leg) {
+        answers << QString("%1 = %2").arg(operation_words(leg), answer_caption(leg));
+    }
+    return tr("%1.").arg(answers.join("; "));
 }
 
 } // namespace chalkline::spiderdiagrams

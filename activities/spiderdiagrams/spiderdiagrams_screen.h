@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "kind_screen.h"
 #include "random.h"
+#include "revealing_form.h"
 #include "spiderdiagrams_logic.h"
-#include "step_reveal.h"
 
 #include <array>
 #include <optional>
@@ -16,16 +15,11 @@ class SpiderLegs;
 // The Spider Diagrams screen: a number in a circle and eight legs, each ending in a box
 // with an operation on it. Solution writes each answer under its operation, clockwise
 // from the top.
-class SpiderDiagramsForm : public shell::KindScreen {
+class SpiderDiagramsForm : public shell::RevealingForm {
     Q_OBJECT
 
 public:
     SpiderDiagramsForm();
-
-    void cmdsoln_Click() override;
-
-    // Makes a new problem of the chosen kind and shows it, the answers empty.
-    void calculate() override;
 
     const SpiderProblem& problem() const { return *problem_; }
 
@@ -37,6 +31,15 @@ public:
     std::array<shell::Label*, kLegs> LabelOperation{};
     std::array<shell::Label*, kLegs> LabelAnswer{};
 
+    int answer_parts() const override { return kLegs; }
+
+protected:
+    // Makes a new problem of the chosen kind and shows it, the answers empty.
+    void new_problem() override;
+    // Writes the answer of that leg, clockwise from the top.
+    void show_part(int leg) override;
+    QString answer_sentence() const override;
+
 private:
     // The leg's operation as it is read ("x 3", "half", "²") and as its box shows it.
     QString operation_words(int leg) const;
@@ -45,7 +48,6 @@ private:
 
     std::optional<SpiderProblem> problem_;
     ClockRandom random_;
-    shell::StepReveal reveal_;
 };
 
 } // namespace chalkline::spiderdiagrams

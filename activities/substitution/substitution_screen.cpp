@@ -5,6 +5,8 @@ namespace chalkline::substitution {
 
 namespace {
 
+using shell::text_label;
+
 constexpr double kRowTop = 2050;
 constexpr double kRowStep = 800;
 
@@ -14,24 +16,25 @@ QString text_of(const std::string& text) {
 
 } // namespace
 
-SubstitutionForm::SubstitutionForm() : RevealForm("substitution", "Substitution", "menu2") {
-    Label1 = add_instruction("Label1", tr("Find the value of each expression when"), 600, 250,
-                             10800, 600);
+SubstitutionForm::SubstitutionForm() : RevealingForm("substitution", "Substitution", "menu2") {
+    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    Label1 = add_label(this, text_label("Label1", -1, 600, 250, 10800, 600, 18, left));
+    Label1->set_caption(tr("Find the value of each expression when"));
+    Label1->set_fore_colour(shell::kWhite);
     for (int i = 0; i < 3; ++i) {
-        Label2[std::size_t(i)] = add_numbers(this, "Label2", 900 + i * 3600, 950, 3000, 900, 32);
-        Label2[std::size_t(i)]->set_index(i);
+        Label2[std::size_t(i)] =
+            add_label(this, text_label("Label2", i, 900 + i * 3600, 950, 3000, 900, 32));
         Label2[std::size_t(i)]->set_fore_colour(shell::kWhite);
     }
     for (int k = 0; k < kExpressionCount; ++k) {
         const double top = kRowTop + k * kRowStep;
-        Label3[std::size_t(k)] =
-            add_numbers(this, "Label3", 600, top, 5300, 750, 28, Qt::AlignRight | Qt::AlignVCenter);
+        Label3[std::size_t(k)] = add_label(this, text_label("Label3", k, 600, top, 5300, 750, 28,
+                                                            Qt::AlignRight | Qt::AlignVCenter));
         Label4[std::size_t(k)] =
-            add_numbers(this, "Label4", 6000, top, 4000, 750, 28, Qt::AlignLeft | Qt::AlignVCenter);
-        Label3[std::size_t(k)]->set_index(k);
-        Label4[std::size_t(k)]->set_index(k);
+            add_label(this, text_label("Label4", k, 6000, top, 4000, 750, 28, left));
     }
-    add_kinds({tr("Positive Whole Numbers"), tr("Integers"), tr("Decimals")});
+    add_kinds({tr("Positive Whole Numbers"), tr("Integers"), tr("Decimals")},
+              shell::kKindsAtTheLowerLeft);
 }
 
 QString SubstitutionForm::expression(int k) const {
@@ -42,8 +45,11 @@ QString SubstitutionForm::answer(int k) const {
     return text_of(value_text(problem_.answers[std::size_t(k)]));
 }
 
-void SubstitutionForm::make_problem() {
-    problem_ = new_problem(Kind(kind()), random_, made_ ? &problem_ : nullptr);
+void SubstitutionForm::new_problem() {
+    for (shell::Label* value : Label4) {
+        value->set_visible(false);
+    }
+    problem_ = substitution::new_problem(Kind(kind() - 1), random_, made_ ? &problem_ : nullptr);
     made_ = true;
     QStringList values;
     for (int i = 0; i < 3; ++i) {
@@ -60,12 +66,6 @@ void SubstitutionForm::make_problem() {
         expressions << expression(k);
     }
     set_problem_sentence(tr("%1; find %2.").arg(values.join(", "), expressions.join(", ")));
-}
-
-void SubstitutionForm::hide_answer() {
-    for (shell::Label* value : Label4) {
-        value->set_visible(false);
-    }
 }
 
 void SubstitutionForm::show_part(int part) {

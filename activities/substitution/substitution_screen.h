@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "reveal_form.h"
+#include "revealing_form.h"
 // moc reads no further than the screen: the exact arithmetic under it brings in C++20
 // library headers that moc cannot parse.
 #ifndef Q_MOC_RUN
@@ -16,7 +16,7 @@ namespace chalkline::substitution {
 
 // The Substitution screen: the values of a, b and c, and six expressions of them, the
 // easiest first; Solution shows their values one after another.
-class SubstitutionForm : public shell::RevealForm {
+class SubstitutionForm : public shell::RevealingForm {
     Q_OBJECT
 
 public:
@@ -29,10 +29,10 @@ public:
     std::array<shell::Label*, kExpressionCount> Label3{}; // the expressions
     std::array<shell::Label*, kExpressionCount> Label4{}; // their values
 
-protected:
-    void make_problem() override;
-    void hide_answer() override;
     int answer_parts() const override { return kExpressionCount; }
+
+protected:
+    void new_problem() override;
     void show_part(int part) override;
     QString answer_sentence() const override;
 

@@ -5,6 +5,10 @@ namespace chalkline::twentyfour {
 
 namespace {
 
+using shell::text_label;
+
+constexpr Qt::Alignment kLeft = Qt::AlignLeft | Qt::AlignVCenter;
+
 QString text_of(int n) {
     return QString::number(n);
 }
@@ -16,28 +20,31 @@ constexpr double kBoxesLeft = (12000 - 4 * kBoxWidth - 3 * kBoxGap) / 2;
 
 } // namespace
 
-TwentyFourForm::TwentyFourForm() : RevealForm("twentyfour", "The 24 Puzzle", "menu1") {
-    Label1 = add_instruction("Label1",
-                             tr("Use each number once, with +, -, x, \u00F7 and brackets, to make"),
-                             600, 300, 10800, 600);
-    Label2 = add_numbers(this, "Label2", 4500, 1000, 3000, 1300, 54);
+TwentyFourForm::TwentyFourForm() : RevealingForm("twentyfour", "The 24 Puzzle", "menu1") {
+    Label1 = add_label(this, text_label("Label1", -1, 600, 300, 10800, 600, 18, kLeft));
+    Label1->set_caption(tr("Use each number once, with +, -, x, \u00F7 and brackets, to make"));
+    Label1->set_fore_colour(shell::kWhite);
+    Label2 = add_label(this, text_label("Label2", -1, 4500, 1000, 3000, 1300, 54));
     Label2->set_fore_colour(shell::kWhite);
     for (int i = 0; i < 4; ++i) {
-        Label3[std::size_t(i)] = add_numbers(this, "Label3", kBoxesLeft + i * (kBoxWidth + kBoxGap),
-                                             2650, kBoxWidth, 1500, 48);
-        Label3[std::size_t(i)]->set_index(i);
+        Label3[std::size_t(i)] =
+            add_label(this, text_label("Label3", i, kBoxesLeft + i * (kBoxWidth + kBoxGap), 2650,
+                                       kBoxWidth, 1500, 48));
         Label3[std::size_t(i)]->set_border(true);
         Label3[std::size_t(i)]->set_border_colour(shell::kYellow);
         Label3[std::size_t(i)]->set_border_width(3);
     }
-    Label4 = add_numbers(this, "Label4", 300, 4600, 11400, 1100, 36);
+    Label4 = add_label(this, text_label("Label4", -1, 300, 4600, 11400, 1100, 36));
     Label4->set_fore_colour(shell::kWhite);
-    Label5 = add_numbers(this, "Label5", 300, 5800, 11400, 800, 24);
-    add_kinds({tr("1 to 9"), tr("1 to 13"), tr("Target 1 to 30")});
+    Label5 = add_label(this, text_label("Label5", -1, 300, 5800, 11400, 800, 24));
+    add_kinds({tr("1 to 9"), tr("1 to 13"), tr("Target 1 to 30")}, shell::kKindsAtTheLowerLeft);
 }
 
-void TwentyFourForm::make_problem() {
-    problem_ = new_problem(Kind(kind()), random_, made_ ? &problem_.puzzle : nullptr);
+void TwentyFourForm::new_problem() {
+    Label4->set_visible(false);
+    Label5->set_visible(false);
+    problem_ =
+        twentyfour::new_problem(Kind(kind() - 1), random_, made_ ? &problem_.puzzle : nullptr);
     made_ = true;
     const Puzzle& p = problem_.puzzle;
     Label2->set_caption(text_of(p.target));
@@ -52,11 +59,6 @@ void TwentyFourForm::make_problem() {
                              .arg(p.numbers[1])
                              .arg(p.numbers[2])
                              .arg(p.numbers[3]));
-}
-
-void TwentyFourForm::hide_answer() {
-    Label4->set_visible(false);
-    Label5->set_visible(false);
 }
 
 QString TwentyFourForm::solution_text() const {

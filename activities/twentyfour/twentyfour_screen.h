@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "reveal_form.h"
+#include "revealing_form.h"
 // moc reads no further than the screen: the exact arithmetic under it brings in C++20
 // library headers that moc cannot parse.
 #ifndef Q_MOC_RUN
@@ -16,7 +16,7 @@ namespace chalkline::twentyfour {
 
 // The 24 Puzzle screen: four numbers in big boxes and the target above them; Solution
 // shows the simplest solution, then how many ways there are.
-class TwentyFourForm : public shell::RevealForm {
+class TwentyFourForm : public shell::RevealingForm {
     Q_OBJECT
 
 public:
@@ -30,10 +30,10 @@ public:
     shell::Label* Label4; // the solution
     shell::Label* Label5; // the number of ways
 
-protected:
-    void make_problem() override;
-    void hide_answer() override;
     int answer_parts() const override { return 2; }
+
+protected:
+    void new_problem() override;
     void show_part(int part) override;
     QString answer_sentence() const override;
 

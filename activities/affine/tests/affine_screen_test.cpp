@@ -15,10 +15,11 @@ class AffineScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { unload_all(); }
+    void initTestCase() { register_activity<AffineForm>("affine", "menu5"); }
+    void cleanup() { unload_every_form(); }
 
     void goes_reveals_changes_kind_and_exits() {
-        auto* form = open_screen<AffineForm>("affine", "menu5");
+        auto* form = open_activity<AffineForm>("affine");
         QCOMPARE(form->caption(), QString("Affine Ciphers"));
         QCOMPARE(form->TableLetter[25]->caption(), QString("Z"));
         QCOMPARE(form->TableNumber[25]->caption(), QString("25"));
@@ -28,7 +29,7 @@ private slots:
     // Decode shows the inverse of a first, then the word one letter a tick; the sentence
     // names the word given, the key and, at the end, the word it becomes.
     void decode_shows_the_inverse_then_each_letter() {
-        auto* form = open_screen<AffineForm>("affine", "menu5");
+        auto* form = open_activity<AffineForm>("affine");
         click(form->get<OptionButton>("Option3"));
         const QString given = QString::fromStdString(form->problem().given());
         const QString answer = QString::fromStdString(form->problem().answer());
@@ -41,7 +42,7 @@ private slots:
         QString shown;
         for (int i = 0; i < given.size(); ++i) {
             QVERIFY(!form->Result[i]->visible());
-            QVERIFY(form->RevealTimer->fire());
+            QVERIFY(form->Timer1->fire());
             QVERIFY(form->Result[i]->visible() && form->SecondNumber[i]->visible());
             shown += form->Result[i]->caption();
         }

@@ -50,7 +50,7 @@ private slots:
             click(form->cmdgo);
             QVERIFY(!(form->problem() == before));
         }
-        click(form->Option3);
+        click(form->get<OptionButton>("Option3"));
         QCOMPARE(form->problem().kind, Kind::Integers);
 
         Problem problem{Kind::AnyStart, terms_from(3, 4), {}};

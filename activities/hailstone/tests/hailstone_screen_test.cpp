@@ -50,10 +50,12 @@ private slots:
     void go_kinds_reveal_and_exit() {
         auto* form = static_cast<HailstoneForm*>(show_form("hailstone"));
         QCOMPARE(form->caption(), QString("Hailstone Numbers"));
+        QCOMPARE(form->Timer1->interval(), 400);
         int largest = 0;
         for (int round = 0; round < 40; ++round) {
             const int before = start_of(form);
-            click(round < 20 ? form->cmdgo : static_cast<QWidget*>(form->Option3));
+            click(round < 20 ? form->cmdgo
+                             : static_cast<QWidget*>(form->get<OptionButton>("Option3")));
             QVERIFY(start_of(form) != before && (round >= 20 || start_of(form) <= 30));
             largest = std::max(largest, start_of(form));
         }

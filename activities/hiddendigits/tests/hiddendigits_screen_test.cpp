@@ -60,7 +60,7 @@ private slots:
     void go_and_solution() {
         HiddenDigitsForm* form = open();
         QCOMPARE(form->caption(), QString("Hidden Digits"));
-        QVERIFY(form->option(1)->value());
+        QVERIFY(form->get<OptionButton>("Option1")->value());
         const QString first = form->sentence();
         QVERIFY(first.startsWith("Problem: "));
         const QString shown =
@@ -102,12 +102,12 @@ private slots:
     // menu and stops the timer with the screen.
     void kinds_and_exit() {
         HiddenDigitsForm* form = open();
-        click(form->option(3));
+        click(form->get<OptionButton>("Option3"));
         QCOMPARE(form->kind(), chalkline::hiddendigits::kMultiplication);
         QVERIFY(form->sentence().contains(" x "));
         QCOMPARE(form->LabelSign->caption(), QString("x"));
         QTest::keyClick(form, Qt::Key_2, Qt::ControlModifier);
-        QVERIFY(form->option(2)->value());
+        QVERIFY(form->get<OptionButton>("Option2")->value());
         QVERIFY(form->sentence().contains(" - "));
 
         click(form->cmdsoln);

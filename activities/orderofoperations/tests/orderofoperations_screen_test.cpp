@@ -2,7 +2,7 @@
 #include "orderofoperations_screen.h"
 
 #include "activity_table.h"
-#include "reveal_form_checks.h"
+#include "revealing_checks.h"
 
 using namespace shell;
 using namespace shell::testing;
@@ -12,20 +12,17 @@ class OrderOfOperationsScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        register_form("orderofoperations", make_screen<OrderOfOperationsForm>);
-        register_menu_stand_in("menu3");
-    }
-    void cleanup() { unload_all(); }
+    void initTestCase() { register_activity<OrderOfOperationsForm>("orderofoperations", "menu3"); }
+    void cleanup() { unload_every_form(); }
 
     void go_solution_kinds_and_exit() {
-        check_reveal_form(open_reveal_form("orderofoperations"), "menu3");
+        check_revealing_screen(open_activity<OrderOfOperationsForm>("orderofoperations"));
     }
 
     // A line of the working per tick, each "= " and what remains; the answer sentence
     // joins the lines with "=".
     void reveals_the_working_a_line_at_a_time() {
-        auto* form = static_cast<OrderOfOperationsForm*>(open_reveal_form("orderofoperations"));
+        auto* form = open_activity<OrderOfOperationsForm>("orderofoperations");
         const int lines = int(form->problem().working.size());
         QVERIFY(lines >= 3 && lines <= OrderOfOperationsForm::kLines);
         QCOMPARE(form->sentence(), "Problem: " + form->Label2->caption() + ".");

@@ -4,7 +4,7 @@
 
 #include "pythagorean_screen.h"
 
-#include "activity_driving.h"
+#include "revealing_checks.h"
 
 #include <QtTest>
 

@@ -15,10 +15,11 @@ class QuadraticScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { unload_all(); }
+    void initTestCase() { register_activity<QuadraticForm>("quadratic", "menu4"); }
+    void cleanup() { unload_every_form(); }
 
     void goes_reveals_changes_kind_and_exits() {
-        auto* form = open_screen<QuadraticForm>("quadratic", "menu4");
+        auto* form = open_activity<QuadraticForm>("quadratic");
         QCOMPARE(form->caption(), QString("Quadratic Factors"));
         check_revealing_screen(form);
     }
@@ -26,7 +27,7 @@ private slots:
     // The factors first, then the check that multiplies them out; the sentence reads the
     // quadratic and its factors as the screen writes them.
     void solution_shows_the_factors_then_the_check() {
-        auto* form = open_screen<QuadraticForm>("quadratic", "menu4");
+        auto* form = open_activity<QuadraticForm>("quadratic");
         for (int kind : {2, 3}) {
             click(form->get<OptionButton>(QString("Option%1").arg(kind)));
             const QString quadratic = form->Quadratic->caption();
@@ -34,7 +35,7 @@ private slots:
             QVERIFY(!form->Factors->visible() && !form->CheckExpansion->visible());
             click(form->cmdsoln);
             QVERIFY(form->Factors->visible() && !form->CheckExpansion->visible());
-            QVERIFY(form->RevealTimer->fire());
+            QVERIFY(form->Timer1->fire());
             QVERIFY(form->CheckExpansion->visible() && form->CheckResult->visible());
             const QString factors = form->CheckFactors->caption();
             QCOMPARE(form->Factors->caption(), "= " + factors);

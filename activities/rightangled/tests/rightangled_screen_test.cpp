@@ -4,7 +4,7 @@
 
 #include "rightangled_screen.h"
 
-#include "activity_driving.h"
+#include "revealing_checks.h"
 
 #include <QtTest>
 

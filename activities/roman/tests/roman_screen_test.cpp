@@ -15,10 +15,11 @@ class RomanScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() { unload_all(); }
+    void initTestCase() { register_activity<RomanForm>("roman", "menu4"); }
+    void cleanup() { unload_every_form(); }
 
     void goes_reveals_changes_kind_and_exits() {
-        auto* form = open_screen<RomanForm>("roman", "menu4");
+        auto* form = open_activity<RomanForm>("roman");
         QCOMPARE(form->caption(), QString("Roman Arithmetic"));
         check_revealing_screen(form);
     }
@@ -26,7 +27,7 @@ private slots:
     // The answers come one row a tick, a Roman answer with our number beside it; the
     // sentence reads each question and then each with its answer.
     void solution_shows_one_answer_a_row() {
-        auto* form = open_screen<RomanForm>("roman", "menu4");
+        auto* form = open_activity<RomanForm>("roman");
         click(form->get<OptionButton>("Option2"));
         QStringList questions;
         for (shell::Label* question : form->Question) {
@@ -35,7 +36,7 @@ private slots:
         QCOMPARE(form->sentence(), "Problem: " + questions.join("; ") + ".");
         click(form->cmdsoln);
         for (int row = 0; row < 6; ++row) {
-            QVERIFY(row == 0 || form->RevealTimer->fire());
+            QVERIFY(row == 0 || form->Timer1->fire());
             QVERIFY(form->Answer[row]->visible() && form->Ours[row]->visible());
             QVERIFY(row == 5 || !form->Answer[row + 1]->visible());
         }

@@ -87,7 +87,7 @@ private slots:
     // The kinds by their options and by K; Exit returns to the menu.
     void kinds_and_exit() {
         SpiderDiagramsForm* form = open();
-        QTest::mouseClick(form->option(3), Qt::LeftButton);
+        QTest::mouseClick(form->get<OptionButton>("Option3"), Qt::LeftButton);
         QCOMPARE(form->kind(), kDecimals);
         QVERIFY(form->LabelCentre->caption().contains('.'));
         QTest::keyClick(form, Qt::Key_K);

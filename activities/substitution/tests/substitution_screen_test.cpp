@@ -2,7 +2,7 @@
 #include "substitution_screen.h"
 
 #include "activity_table.h"
-#include "reveal_form_checks.h"
+#include "revealing_checks.h"
 
 using namespace shell;
 using namespace shell::testing;
@@ -12,20 +12,17 @@ class SubstitutionScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        register_form("substitution", make_screen<SubstitutionForm>);
-        register_menu_stand_in("menu2");
-    }
-    void cleanup() { unload_all(); }
+    void initTestCase() { register_activity<SubstitutionForm>("substitution", "menu2"); }
+    void cleanup() { unload_every_form(); }
 
     void go_solution_kinds_and_exit() {
-        check_reveal_form(open_reveal_form("substitution"), "menu2");
+        check_revealing_screen(open_activity<SubstitutionForm>("substitution"));
     }
 
     // The values and the six expressions read as one problem; each value comes beside its
     // expression, and the answer lists them all.
     void reveals_each_value_beside_its_expression() {
-        auto* form = static_cast<SubstitutionForm*>(open_reveal_form("substitution"));
+        auto* form = open_activity<SubstitutionForm>("substitution");
         QVERIFY(form->sentence().startsWith(
             "Problem: " + form->Label2[0]->caption() + ", " + form->Label2[1]->caption() + ", " +
             form->Label2[2]->caption() + "; find " + form->Label3[0]->caption() + ", "));

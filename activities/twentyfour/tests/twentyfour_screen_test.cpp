@@ -2,7 +2,7 @@
 #include "twentyfour_screen.h"
 
 #include "activity_table.h"
-#include "reveal_form_checks.h"
+#include "revealing_checks.h"
 
 using namespace shell;
 using namespace shell::testing;
@@ -12,20 +12,17 @@ class TwentyFourScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        register_form("twentyfour", make_screen<TwentyFourForm>);
-        register_menu_stand_in("menu1");
-    }
-    void cleanup() { unload_all(); }
+    void initTestCase() { register_activity<TwentyFourForm>("twentyfour", "menu1"); }
+    void cleanup() { unload_every_form(); }
 
     void go_solution_kinds_and_exit() {
-        check_reveal_form(open_reveal_form("twentyfour"), "menu1");
+        check_revealing_screen(open_activity<TwentyFourForm>("twentyfour"));
     }
 
     // The problem names the target and the four numbers in their boxes; the answer is the
     // solution shown, then the number of ways; the third kind asks for another target.
     void reads_the_puzzle_and_its_solution() {
-        auto* form = static_cast<TwentyFourForm*>(open_reveal_form("twentyfour"));
+        auto* form = open_activity<TwentyFourForm>("twentyfour");
         const auto& p = form->problem().puzzle;
         QCOMPARE(form->sentence(), QString("Problem: make 24 from %1, %2, %3 and %4.")
                                        .arg(p.numbers[0])
