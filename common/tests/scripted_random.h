@@ -18,13 +18,6 @@ public:
     ScriptedRandom() = default;
     ScriptedRandom(std::initializer_list<float> values) : values_(values) {}
 
-    // A source stuck on its lowest value for that many draws: every draw gives the same.
-    static ScriptedRandom stuck(std::size_t draws) {
-        ScriptedRandom source;
-        source.values_.assign(draws, 0.f);
-        return source;
-    }
-
     void reseed() override { ++reseeds_; }
     float next() override {
         if (used_ >= values_.size()) {

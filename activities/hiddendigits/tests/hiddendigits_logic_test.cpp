@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hiddendigits_logic.h"
 
-#include "constant_random.h"
+#include "stuck_random.h"
 
 #include <gtest/gtest.h>
 
@@ -111,7 +111,7 @@ TEST(HiddenDigitsLogic, EveryProblemHasOneCompletionAndNeverRepeats) {
 TEST(HiddenDigitsLogic, AStuckSourceStillGivesNewSoundProblems) {
     for (const float u : {0.0f, 0.99999f}) {
         for (int kind : {kAddition, kSubtraction, kMultiplication}) {
-            testing::ConstantRandom random(u);
+            testing::StuckRandom random(u);
             std::optional<HiddenDigitsProblem> previous;
             for (int i = 0; i < 4; ++i) {
                 const HiddenDigitsProblem p = make_problem(kind, random, previous);

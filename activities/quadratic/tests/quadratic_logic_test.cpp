@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quadratic_logic.h"
-#include "scripted_random.h"
+#include "stuck_random.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 namespace chalkline::quadratic {
 namespace {
 
-using chalkline::testing::ScriptedRandom;
+using chalkline::testing::StuckRandom;
 
 // Coefficients of x², x and 1, read back from the text as the class reads it.
 struct Coefficients {
@@ -142,7 +142,7 @@ TEST(QuadraticLogic, TermsAreWrittenAsTheClassWritesThem) {
 // A source that gives the same draws every time still never repeats a quadratic.
 TEST(QuadraticLogic, AStuckSourceStillGivesANewQuadratic) {
     for (int kind : {kPositive, kWithNegatives, kLeading}) {
-        ScriptedRandom stuck = ScriptedRandom::stuck(2000);
+        StuckRandom stuck(0, 2000);
         QuadraticProblem previous = make_problem(kind, stuck);
         for (int i = 0; i < 3; ++i) {
             const QuadraticProblem next = make_problem(kind, stuck, &previous);

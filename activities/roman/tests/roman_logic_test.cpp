@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "roman_logic.h"
-#include "scripted_random.h"
+#include "stuck_random.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 namespace chalkline::roman {
 namespace {
 
-using chalkline::testing::ScriptedRandom;
+using chalkline::testing::StuckRandom;
 
 // The standard form, written out as a pattern independently of the converter.
 const std::regex kStandard("M{0,3}(CM|CD|D?C{0,3})(XC|XL|L?X{0,3})(IX|IV|V?I{0,3})");
@@ -105,7 +105,7 @@ TEST(RomanLogic, EveryQuestionIsRightAndNew) {
 // A source that gives the same draws every time still makes six new questions.
 TEST(RomanLogic, AStuckSourceStillGivesNewQuestions) {
     for (int kind : {kConvert, kAddSubtract, kMultiply}) {
-        ScriptedRandom stuck = ScriptedRandom::stuck(20000);
+        StuckRandom stuck(0, 20000);
         const RomanProblem previous = make_problem(kind, stuck);
         const RomanProblem next = make_problem(kind, stuck, &previous);
         std::set<std::string> texts;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spiderdiagrams_logic.h"
 
-#include "constant_random.h"
+#include "stuck_random.h"
 
 #include <gtest/gtest.h>
 
@@ -77,7 +77,7 @@ TEST(SpiderDiagramsLogic, EveryProblemIsExactOfItsKindAndNew) {
 TEST(SpiderDiagramsLogic, AStuckSourceStillGivesNewSoundProblems) {
     for (const float u : {0.0f, 0.99999f}) {
         for (int kind : {kPositiveWholeNumbers, kIntegers, kDecimals}) {
-            testing::ConstantRandom random(u);
+            testing::StuckRandom random(u);
             std::optional<SpiderProblem> previous;
             for (int i = 0; i < 3; ++i) {
                 const SpiderProblem p = make_problem(kind, random, previous);
