@@ -161,6 +161,10 @@ QAccessibleInterface* interface_for(const QString&, QObject* object) {
     if (auto* frame = dynamic_cast<Frame*>(object)) {
         return new FrameInterface(frame);
     }
+    // The list of a screen's keys, its rows in its description.
+    if (object->objectName() == "keylist" && object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::List);
+    }
     if (auto* announcer = dynamic_cast<Announcer*>(object)) {
         return new QAccessibleWidget(announcer, QAccessible::Notification);
     }

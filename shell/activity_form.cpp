@@ -216,4 +216,18 @@ OptionButton* ActivityForm::add_option(QWidget* parent, const QString& name, con
     return option;
 }
 
+LabelSpec text_label(const QString& name, int index, double left, double top, double width,
+                     double height, double points, Qt::Alignment align) {
+    return {.name = name,
+            .index = index,
+            .left = left,
+            .top = top,
+            .width = width,
+            .height = height,
+            .caption = QString(),
+            .font = FontSpec{"Tahoma", points, true},
+            .fore = kYellow,
+            .align = align};
+}
+
 } // namespace shell

@@ -82,4 +82,10 @@ private:
     std::vector<std::pair<PictureButton*, QString>> pictures_;
 };
 
+// A label of an activity screen's own text: Tahoma bold, yellow, centred in its box
+// unless told, with no caption until the screen gives it one.
+LabelSpec text_label(const QString& name, int index, double left, double top, double width,
+                     double height, double points,
+                     Qt::Alignment align = Qt::AlignHCenter | Qt::AlignVCenter);
+
 } // namespace shell

@@ -4,9 +4,10 @@
 #include "accessibility.h"
 #include "keys.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
 #include <QPainter>
+#include <QPointer>
 
 #include <algorithm>
 
@@ -33,6 +34,7 @@ public:
         setAttribute(Qt::WA_OpaquePaintEvent, kind == Kind::Blank);
         form.installEventFilter(this);
         if (kind == Kind::KeyHelp) {
+            setObjectName("keylist");
             heading_ = Overlays::tr("Keys: %1").arg(form.caption());
             for (const KeyBinding& row : ScreenKeys::of(form).table()) {
                 rows_.append({row.keys_text, row.what});
@@ -51,21 +53,29 @@ public:
         setGeometry(form.rect());
         raise();
         show();
-        // The reader hears the list (or that the screen is blank) as it opens; the focus
-        // stays where it was, so any key closes the list and leaves it there.
-        QString news = accessibleName();
-        if (!accessibleDescription().isEmpty()) {
-            news += ". " + accessibleDescription().replace('\n', ". ") + ". " + closing();
+        // The reader hears that the screen is blank; the list of keys takes the focus.
+        if (kind == Kind::Blank) {
+            (new Announcer(this))->announce(accessibleName());
         }
-        (new Announcer(this))->announce(news);
+        // The focus moves into the list, where a screen reader can read it again, and
+        // goes back where it was when the list closes.
+        if (kind == Kind::KeyHelp) {
+            previous_focus_ = QApplication::focusWidget();
+            setFocusPolicy(Qt::StrongFocus);
+            setFocus();
+        }
     }
 
     Kind kind() const { return kind_; }
 
     void close_now() {
         parentWidget()->removeEventFilter(this);
+        const bool had_focus = hasFocus();
         hide();
         deleteLater();
+        if (had_focus && previous_focus_) {
+            previous_focus_->setFocus();
+        }
     }
 
 protected:
@@ -147,6 +157,7 @@ private:
     }
 
     Kind kind_;
+    QPointer<QWidget> previous_focus_;
     QString heading_;
     QList<QPair<QString, QString>> rows_;
 };

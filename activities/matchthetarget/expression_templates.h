@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "expression.h"
+
 #include <array>
 #include <stdexcept>
 #include <string>
@@ -11,7 +13,9 @@ namespace chalkline::matchthetarget {
 // The five given numbers N1 to N5, in the order the class sees them.
 using Given = std::array<int, 5>;
 
-enum class Operator { add, subtract, multiply, divide };
+using chalkline::Expression;
+using chalkline::Operator;
+using chalkline::operator_sign;
 
 // A pair of brackets around the operands first to last (positions 1 to 5).
 struct BracketGroup {
@@ -33,16 +37,16 @@ inline constexpr int template_count = 15;
 // Raised when a template is worked out on numbers that make a division inexact or
 // divide by zero, or that overflow: the puzzle would be false, so it is never
 // rounded away.
-class EvaluationError : public std::domain_error {
-public:
-    using std::domain_error::domain_error;
-};
+using chalkline::EvaluationError;
 
 // All fifteen templates, numbered 1 to 15 in order.
 const std::array<ExpressionTemplate, template_count>& expression_templates();
 
 // The template numbered 1 to 15; std::out_of_range for any other number.
 const ExpressionTemplate& expression_template(int number);
+
+// The template's expression written with the given numbers.
+Expression template_expression(int template_number, const Given& given);
 
 // The value of the template's expression on the given numbers: brackets first, then
 // multiplication and division before addition and subtraction, operators of the same
@@ -55,8 +59,5 @@ int bracket_value(int template_number, const Given& given);
 
 // The expression written with the given numbers, e.g. "(4  +  7)  x  9  -  3  x  8".
 std::string answer_text(int template_number, const Given& given);
-
-// The sign the class sees for an operator: "+", "-", "x" or "÷" (UTF-8).
-const char* operator_sign(Operator op);
 
 } // namespace chalkline::matchthetarget

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// An activity screen driven as the class would, in its own test: the screen and the
+// menu it returns to registered, opened as a menu opens it, clicked and unloaded; and
+// what every screen built on RevealingForm does, checked with real clicks.
+
+#include "activity_table.h"
+#include "forms.h"
+#include "revealing_form.h"
+
+#include <QtTest>
+
+#include <clocale>
+#include <memory>
+
+namespace shell::testing {
+
+// The listing menu screen that Exit returns to.
+class MenuStandIn : public Form {
+public:
+    explicit MenuStandIn(const QString& name) : Form(name, 12000, 9000) {}
+};
+
+template <class Screen> void register_activity(const QString& screen, const QString& menu) {
+    register_form(screen, make_screen<Screen>);
+    if (!has_form(menu)) {
+        register_form(menu, [menu] { return std::make_unique<MenuStandIn>(menu); });
+    }
+}
+
+template <class Screen> Screen* open_activity(const QString& screen) {
+    std::setlocale(LC_ALL, "C");
+    auto* form = dynamic_cast<Screen*>(show_form(screen));
+    if (form) {
+        (void)QTest::qWaitForWindowExposed(form);
+    }
+    return form;
+}
+
+// Clicks near the left edge, halfway down: on an option button that is its dot.
+inline void click(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
+}
+
+inline void unload_every_form() {
+    for (Form* f : loaded_forms()) {
+        unload_form(f->name());
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Whether Exit took the screen away and showed its menu.
+inline bool back_at_menu(const QString& screen, const QString& menu) {
+    return loaded_form(screen) == nullptr && loaded_form(menu) && loaded_form(menu)->isVisible();
+}
+
+// Shows the whole solution: Solution, then the reveal's ticks until it stops.
+inline void reveal_all(RevealingForm* form) {
+    click(form->cmdsoln);
+    for (int ticks = 0; form->Timer1->fire(); ++ticks) {
+        QVERIFY(ticks < 200);
+    }
+}
+
+// The first kind is chosen as the screen opens. Go always brings a problem unlike the
+// one before, its answer hidden. Solution shows one part at once and each other a tick
+// later, the answer sentence with the last; a second Solution, during the reveal or
+// after it, changes nothing; Go during the reveal stops it. Each kind, clicked during a
+// reveal, stops it and makes a problem of its own. Exit goes back to the menu.
+inline void check_revealing_screen(RevealingForm* form) {
+    QVERIFY(form);
+    const QString name = form->name();
+    const QString menu = form->menu();
+    QVERIFY(form->get<OptionButton>("Option1")->value());
+    QCOMPARE(form->kind(), 1);
+    QVERIFY(form->sentence().startsWith("Problem: "));
+    QVERIFY(!form->sentence().contains("Answer:"));
+    for (int i = 0; i < 20; ++i) {
+        const QString before = form->sentence();
+        click(form->cmdgo);
+        QVERIFY(form->sentence() != before);
+        QVERIFY(!form->sentence().contains("Answer:"));
+    }
+
+    const QString problem = form->sentence();
+    const int parts = form->answer_parts();
+    click(form->cmdsoln);
+    QCOMPARE(form->parts_shown(), 1);
+    QCOMPARE(form->Timer1->enabled(), parts > 1);
+    for (int part = 2; part <= parts; ++part) {
+        QVERIFY(!form->sentence().contains("Answer:"));
+        click(form->cmdsoln);
+        QCOMPARE(form->parts_shown(), part - 1);
+        QVERIFY(form->Timer1->fire());
+        QCOMPARE(form->parts_shown(), part);
+    }
+    QVERIFY(!form->Timer1->enabled());
+    QVERIFY(form->sentence().startsWith(problem + " Answer: "));
+    const QString answered = form->sentence();
+    click(form->cmdsoln);
+    QCOMPARE(form->parts_shown(), parts);
+    QCOMPARE(form->sentence(), answered);
+
+    click(form->cmdgo);
+    click(form->cmdsoln);
+    click(form->cmdgo);
+    QVERIFY(!form->Timer1->enabled());
+    QCOMPARE(form->parts_shown(), 0);
+    QVERIFY(!form->sentence().contains("Answer:"));
+
+    for (int kind = 3; kind >= 1; --kind) {
+        const QString before = form->sentence();
+        auto* option = form->get<OptionButton>(QString("Option%1").arg(kind));
+        click(form->cmdsoln);
+        click(option);
+        QVERIFY(option->value());
+        QCOMPARE(form->kind(), kind);
+        QVERIFY(form->sentence() != before);
+        QVERIFY(!form->Timer1->enabled());
+        QCOMPARE(form->parts_shown(), 0);
+        QVERIFY(!form->sentence().contains("Answer:"));
+    }
+
+    click(form->cmdsoln);
+    click(form->cmdexit);
+    QVERIFY(back_at_menu(name, menu));
+}
+
+} // namespace shell::testing
