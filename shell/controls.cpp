@@ -206,6 +206,7 @@ Label* Label::clone(int index) const {
     copy->border_width_ = border_width_;
     copy->align_ = align_;
     copy->font_ = font_;
+    copy->as_written_ = as_written_;
     copy->on_change = on_change;
     copy_common_to(*copy);
     copy->setVisible(false);
@@ -220,8 +221,12 @@ QRect Label::caption_box() const {
     return rect().adjusted(inset, inset, -inset, -inset);
 }
 
+QString Label::shown_text() const {
+    return as_written_ ? text() : reader_text(text());
+}
+
 QFont Label::caption_font() const {
-    return fitted_font(font(), caption_box(), align_, true, reader_text(text()));
+    return fitted_font(font(), caption_box(), align_, true, shown_text());
 }
 
 // The colour behind the caption: its own back, or its container's (its background
@@ -257,7 +262,7 @@ void Label::paintEvent(QPaintEvent*) {
     }
     // Numbers and signs are drawn as the reader writes them; the caption keeps the
     // program's own form.
-    const auto layout = fitted_layout(font(), caption_box(), align_, true, reader_text(text()));
+    const auto layout = fitted_layout(font(), caption_box(), align_, true, shown_text());
     if (!isEnabled()) {
         const QColor back = backdrop();
         const QColor grey = greyed_text(back);

@@ -101,6 +101,9 @@ public:
     void set_opaque(bool opaque);
     bool border() const { return border_; }
     void set_border(bool border);
+    // A caption of names ("x" the unknown, not the sign) is drawn exactly as written;
+    // otherwise its numbers and signs are drawn as the reader's language writes them.
+    void set_as_written(bool as_written) { as_written_ = as_written; }
     QColor border_colour() const { return border_colour_; }
     void set_border_colour(const QColor& colour);
     // In pixels at the reference desktop. A wider border does not move the caption.
@@ -137,6 +140,9 @@ private:
     Qt::Alignment align_ = Qt::AlignHCenter | Qt::AlignTop;
     FontSpec font_;
     bool pressed_ = false;
+    bool as_written_ = false;
+
+    QString shown_text() const;
 
     QRect caption_box() const;
     QColor backdrop() const;

@@ -542,6 +542,53 @@
     </message>
 </context>
 <context>
+    <name>chalkline::affine::AffineForm</name>
+    <message>
+        <source>Affine Ciphers</source>
+        <translation>Affine Chiffren</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Verschiebung</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>Verschlüsseln</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>Entschlüsseln</translation>
+    </message>
+    <message>
+        <source>To decode:</source>
+        <translation>Zum Entschlüsseln:</translation>
+    </message>
+    <message>
+        <source>Decode the word with the key</source>
+        <translation>Entschlüssle das Wort mit dem Schlüssel</translation>
+    </message>
+    <message>
+        <source>Encode the word with the key</source>
+        <translation>Verschlüssle das Wort mit dem Schlüssel</translation>
+    </message>
+    <message>
+        <source>Inverse of %1:</source>
+        <translation>Inverses von %1:</translation>
+    </message>
+    <message>
+        <source>decode %1 with %2.</source>
+        <translation>entschlüssle %1 mit %2.</translation>
+    </message>
+    <message>
+        <source>encode %1 with %2.</source>
+        <translation>verschlüssle %1 mit %2.</translation>
+    </message>
+    <message>
+        <source>%1 becomes %2.</source>
+        <translation>%1 wird zu %2.</translation>
+    </message>
+</context>
+<context>
     <name>chalkline::boards::BoardForm</name>
     <message>
         <source>%1.</source>
@@ -640,6 +687,33 @@
     <message>
         <source>Write each number the other two ways.</source>
         <translation>Schreibe jede Zahl auf die zwei anderen Arten.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fibonacci::FibonacciForm</name>
+    <message>
+        <source>The Fibonacci Sequence</source>
+        <translation>Die Fibonacci-Folge</translation>
+    </message>
+    <message>
+        <source>Fibonacci</source>
+        <translation>Fibonacci</translation>
+    </message>
+    <message>
+        <source>Any Start</source>
+        <translation>Beliebiger Start</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Ganze Zahlen</translation>
+    </message>
+    <message>
+        <source>Each term is the sum of the two before it.</source>
+        <translation>Jedes Glied ist die Summe der zwei davor.</translation>
+    </message>
+    <message>
+        <source>each term is the sum of the two before it: %1.</source>
+        <translation>jedes Glied ist die Summe der zwei davor: %1.</translation>
     </message>
 </context>
 <context>
@@ -745,6 +819,90 @@
     <message>
         <source>%1, top row first: %2.</source>
         <translation>%1, oberste Zeile zuerst: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::hailstone::HailstoneForm</name>
+    <message>
+        <source>Hailstone Numbers</source>
+        <translation>Collatz-Folgen</translation>
+    </message>
+    <message>
+        <source>Start 1 to 30</source>
+        <translation>Start 1 bis 30</translation>
+    </message>
+    <message>
+        <source>Start 1 to 100</source>
+        <translation>Start 1 bis 100</translation>
+    </message>
+    <message>
+        <source>Start 1 to 1000</source>
+        <translation>Start 1 bis 1000</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Even: halve it.
+Odd: multiply by 3 and add 1.
+Stop at 1.</source>
+        <translation>Gerade: halbieren.
+Ungerade: mal 3 plus 1.
+Bei 1 aufhören.</translation>
+    </message>
+    <message>
+        <source>the hailstone sequence from %1.</source>
+        <translation>die Collatz-Folge ab %1.</translation>
+    </message>
+    <message>
+        <source>1 step, highest %1</source>
+        <translation>1 Schritt, höchstens %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps, highest %1</source>
+        <translation>
+            <numerusform>%n Schritt, höchstens %1</numerusform>
+            <numerusform>%n Schritte, höchstens %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; 1 step; highest %2.</source>
+        <translation>%1; 1 Schritt; höchstens %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n steps; highest %2.</source>
+        <translation>
+            <numerusform>%1; %n Schritt; höchstens %2.</numerusform>
+            <numerusform>%1; %n Schritte; höchstens %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::hiddendigits::HiddenDigitsForm</name>
+    <message>
+        <source>Hidden Digits</source>
+        <translation>Versteckte Ziffern</translation>
+    </message>
+    <message>
+        <source>Find the hidden digits.</source>
+        <translation>Finde die versteckten Ziffern.</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1104,6 +1262,25 @@
     </message>
 </context>
 <context>
+    <name>chalkline::orderofoperations::OrderOfOperationsForm</name>
+    <message>
+        <source>Work out, doing the operations in the right order:</source>
+        <translation>Berechne in der richtigen Reihenfolge:</translation>
+    </message>
+    <message>
+        <source>+ - x ÷</source>
+        <translation>+ - · :</translation>
+    </message>
+    <message>
+        <source>Brackets</source>
+        <translation>Klammern</translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation>Potenzen</translation>
+    </message>
+</context>
+<context>
     <name>chalkline::pandigital::PandigitalForm</name>
     <message>
         <source>Unit Fractions</source>
@@ -1272,6 +1449,239 @@
     <message>
         <source>a multiplication grid, top headers %1; left headers %2; products row by row: %3.</source>
         <translation>eine Einmaleinstafel, Köpfe oben %1; Köpfe links %2; Produkte zeilenweise: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pythagorean::Form</name>
+    <message>
+        <source>Pythagorean Triples</source>
+        <translation>Pythagoreische Tripel</translation>
+    </message>
+    <message>
+        <source>Primitive</source>
+        <translation>Primitiv</translation>
+    </message>
+    <message>
+        <source>Multiples</source>
+        <translation>Vielfache</translation>
+    </message>
+    <message>
+        <source>Euclid&apos;s Formula</source>
+        <translation>Formel von Euklid</translation>
+    </message>
+    <message>
+        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
+        <translation>Ergänze die fehlenden Zahlen. Jede Zeile ist ein primitives pythagoreisches Tripel: a² + b² = c² mit a &lt; b &lt; c ≤ 100 ohne gemeinsamen Teiler.</translation>
+    </message>
+    <message>
+        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
+        <translation>Ergänze die fehlenden Zahlen. Jede Zeile ist ein Vielfaches eines primitiven pythagoreischen Tripels: a² + b² = c² mit a &lt; b &lt; c ≤ 100.</translation>
+    </message>
+    <message>
+        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
+        <translation>Finde mit der Formel von Euklid das pythagoreische Tripel zu m und n.</translation>
+    </message>
+    <message>
+        <source>m = %1, n = %2: %3</source>
+        <translation>m = %1, n = %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::quadratic::QuadraticForm</name>
+    <message>
+        <source>Quadratic Factors</source>
+        <translation>Faktorisieren</translation>
+    </message>
+    <message>
+        <source>Factorise</source>
+        <translation>Faktorisiere</translation>
+    </message>
+    <message>
+        <source>Check by multiplying out:</source>
+        <translation>Probe durch Ausmultiplizieren:</translation>
+    </message>
+    <message>
+        <source>x² + bx + c</source>
+        <translation>x² + bx + c</translation>
+    </message>
+    <message>
+        <source>With Negatives</source>
+        <translation>Mit negativen</translation>
+    </message>
+    <message>
+        <source>ax² + bx + c</source>
+        <translation>ax² + bx + c</translation>
+    </message>
+    <message>
+        <source>factorise %1.</source>
+        <translation>faktorisiere %1.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::rightangled::Form</name>
+    <message>
+        <source>Right-angled Triangles</source>
+        <translation>Rechtwinklige Dreiecke</translation>
+    </message>
+    <message>
+        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
+        <translation>Finde die Länge der mit ? markierten Seite, auf eine Nachkommastelle gerundet, wenn sie nicht ganzzahlig ist.</translation>
+    </message>
+    <message>
+        <source>Not drawn to scale</source>
+        <translation>Nicht maßstabsgetreu</translation>
+    </message>
+    <message>
+        <source>to 1 decimal place</source>
+        <translation>auf 1 Nachkommastelle</translation>
+    </message>
+    <message>
+        <source>Find the Hypotenuse</source>
+        <translation>Die Hypotenuse</translation>
+    </message>
+    <message>
+        <source>Find a Shorter Side</source>
+        <translation>Eine Kathete</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Gemischt</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
+        <translation>ein rechtwinkliges Dreieck mit den Katheten %1 und %2; finde die Hypotenuse.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
+        <translation>ein rechtwinkliges Dreieck mit der Hypotenuse %1 und einer Kathete %2; finde die andere Kathete.</translation>
+    </message>
+    <message>
+        <source>%1 to 1 decimal place.</source>
+        <translation>%1 auf 1 Nachkommastelle.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::roman::RomanForm</name>
+    <message>
+        <source>Roman Arithmetic</source>
+        <translation>Römisch rechnen</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Umwandeln</translation>
+    </message>
+    <message>
+        <source>Add and Subtract</source>
+        <translation>Plus und minus</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiplizieren</translation>
+    </message>
+    <message>
+        <source>Write each number the other way</source>
+        <translation>Schreibe jede Zahl auf die andere Art</translation>
+    </message>
+    <message>
+        <source>Work out each answer in Roman numerals</source>
+        <translation>Berechne jedes Ergebnis in römischen Zahlen</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::spiderdiagrams::SpiderDiagramsForm</name>
+    <message>
+        <source>Spider Diagrams</source>
+        <translation>Spinnendiagramme</translation>
+    </message>
+    <message>
+        <source>Do each operation to the number in the centre.</source>
+        <translation>Wende jede Rechnung auf die Zahl in der Mitte an.</translation>
+    </message>
+    <message>
+        <source>Positive Whole Numbers</source>
+        <translation>Natürliche Zahlen</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Ganze Zahlen</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Dezimalzahlen</translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation>Hälfte</translation>
+    </message>
+    <message>
+        <source>centre %1; %2.</source>
+        <translation>Mitte %1; %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::substitution::SubstitutionForm</name>
+    <message>
+        <source>Find the value of each expression when</source>
+        <translation>Berechne den Wert jedes Terms für</translation>
+    </message>
+    <message>
+        <source>Positive Whole Numbers</source>
+        <translation>Natürliche Zahlen</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Ganze Zahlen</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Dezimalzahlen</translation>
+    </message>
+    <message>
+        <source>%1; find %2.</source>
+        <translation>%1; berechne %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::twentyfour::TwentyFourForm</name>
+    <message>
+        <source>Use each number once, with +, -, x, ÷ and brackets, to make</source>
+        <translation>Nutze jede Zahl einmal, mit +, -, ·, : und Klammern, um zu erhalten:</translation>
+    </message>
+    <message>
+        <source>1 to 9</source>
+        <translation>1 bis 9</translation>
+    </message>
+    <message>
+        <source>1 to 13</source>
+        <translation>1 bis 13</translation>
+    </message>
+    <message>
+        <source>Target 1 to 30</source>
+        <translation>Ziel 1 bis 30</translation>
+    </message>
+    <message>
+        <source>make %1 from %2, %3, %4 and %5.</source>
+        <translation>bilde %1 aus %2, %3, %4 und %5.</translation>
+    </message>
+    <message>
+        <source>1 way</source>
+        <translation>1 Möglichkeit</translation>
+    </message>
+    <message>
+        <source>%1 ways</source>
+        <translation>%1 Möglichkeiten</translation>
     </message>
 </context>
 </TS>

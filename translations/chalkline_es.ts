@@ -542,6 +542,53 @@
     </message>
 </context>
 <context>
+    <name>chalkline::affine::AffineForm</name>
+    <message>
+        <source>Affine Ciphers</source>
+        <translation>Cifrados afines</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Desplazamiento</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>Cifrar</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>Descifrar</translation>
+    </message>
+    <message>
+        <source>To decode:</source>
+        <translation>Para descifrar:</translation>
+    </message>
+    <message>
+        <source>Decode the word with the key</source>
+        <translation>Descifra la palabra con la clave</translation>
+    </message>
+    <message>
+        <source>Encode the word with the key</source>
+        <translation>Cifra la palabra con la clave</translation>
+    </message>
+    <message>
+        <source>Inverse of %1:</source>
+        <translation>Inverso de %1:</translation>
+    </message>
+    <message>
+        <source>decode %1 with %2.</source>
+        <translation>descifra %1 con %2.</translation>
+    </message>
+    <message>
+        <source>encode %1 with %2.</source>
+        <translation>cifra %1 con %2.</translation>
+    </message>
+    <message>
+        <source>%1 becomes %2.</source>
+        <translation>%1 se convierte en %2.</translation>
+    </message>
+</context>
+<context>
     <name>chalkline::boards::BoardForm</name>
     <message>
         <source>%1.</source>
@@ -640,6 +687,33 @@
     <message>
         <source>Write each number the other two ways.</source>
         <translation>Escribe cada número de las otras dos formas.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fibonacci::FibonacciForm</name>
+    <message>
+        <source>The Fibonacci Sequence</source>
+        <translation>La sucesión de Fibonacci</translation>
+    </message>
+    <message>
+        <source>Fibonacci</source>
+        <translation>Fibonacci</translation>
+    </message>
+    <message>
+        <source>Any Start</source>
+        <translation>Cualquier inicio</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Números enteros</translation>
+    </message>
+    <message>
+        <source>Each term is the sum of the two before it.</source>
+        <translation>Cada término es la suma de los dos anteriores.</translation>
+    </message>
+    <message>
+        <source>each term is the sum of the two before it: %1.</source>
+        <translation>cada término es la suma de los dos anteriores: %1.</translation>
     </message>
 </context>
 <context>
@@ -745,6 +819,90 @@
     <message>
         <source>%1, top row first: %2.</source>
         <translation>%1, fila de arriba primero: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::hailstone::HailstoneForm</name>
+    <message>
+        <source>Hailstone Numbers</source>
+        <translation>Números granizo</translation>
+    </message>
+    <message>
+        <source>Start 1 to 30</source>
+        <translation>Inicio 1 a 30</translation>
+    </message>
+    <message>
+        <source>Start 1 to 100</source>
+        <translation>Inicio 1 a 100</translation>
+    </message>
+    <message>
+        <source>Start 1 to 1000</source>
+        <translation>Inicio 1 a 1000</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Even: halve it.
+Odd: multiply by 3 and add 1.
+Stop at 1.</source>
+        <translation>Par: divide entre 2.
+Impar: multiplica por 3 y suma 1.
+Para en 1.</translation>
+    </message>
+    <message>
+        <source>the hailstone sequence from %1.</source>
+        <translation>la sucesión granizo desde %1.</translation>
+    </message>
+    <message>
+        <source>1 step, highest %1</source>
+        <translation>1 paso, máximo %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps, highest %1</source>
+        <translation>
+            <numerusform>%n paso, máximo %1</numerusform>
+            <numerusform>%n pasos, máximo %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; 1 step; highest %2.</source>
+        <translation>%1; 1 paso; máximo %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n steps; highest %2.</source>
+        <translation>
+            <numerusform>%1; %n paso; máximo %2.</numerusform>
+            <numerusform>%1; %n pasos; máximo %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::hiddendigits::HiddenDigitsForm</name>
+    <message>
+        <source>Hidden Digits</source>
+        <translation>Cifras ocultas</translation>
+    </message>
+    <message>
+        <source>Find the hidden digits.</source>
+        <translation>Halla las cifras ocultas.</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1104,6 +1262,25 @@
     </message>
 </context>
 <context>
+    <name>chalkline::orderofoperations::OrderOfOperationsForm</name>
+    <message>
+        <source>Work out, doing the operations in the right order:</source>
+        <translation>Calcula respetando la jerarquía de las operaciones:</translation>
+    </message>
+    <message>
+        <source>+ - x ÷</source>
+        <translation>+ - × :</translation>
+    </message>
+    <message>
+        <source>Brackets</source>
+        <translation>Paréntesis</translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation>Potencias</translation>
+    </message>
+</context>
+<context>
     <name>chalkline::pandigital::PandigitalForm</name>
     <message>
         <source>Unit Fractions</source>
@@ -1272,6 +1449,239 @@
     <message>
         <source>a multiplication grid, top headers %1; left headers %2; products row by row: %3.</source>
         <translation>una tabla de multiplicar, cabeceras de arriba %1; cabeceras de la izquierda %2; productos fila a fila: %3.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pythagorean::Form</name>
+    <message>
+        <source>Pythagorean Triples</source>
+        <translation>Ternas pitagóricas</translation>
+    </message>
+    <message>
+        <source>Primitive</source>
+        <translation>Primitivas</translation>
+    </message>
+    <message>
+        <source>Multiples</source>
+        <translation>Múltiplos</translation>
+    </message>
+    <message>
+        <source>Euclid&apos;s Formula</source>
+        <translation>Fórmula de Euclides</translation>
+    </message>
+    <message>
+        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
+        <translation>Completa los números que faltan. Cada fila es una terna pitagórica primitiva: a² + b² = c² con a &lt; b &lt; c ≤ 100 sin factor común.</translation>
+    </message>
+    <message>
+        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
+        <translation>Completa los números que faltan. Cada fila es un múltiplo de una terna pitagórica primitiva: a² + b² = c² con a &lt; b &lt; c ≤ 100.</translation>
+    </message>
+    <message>
+        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
+        <translation>Usa la fórmula de Euclides para hallar la terna pitagórica que dan m y n.</translation>
+    </message>
+    <message>
+        <source>m = %1, n = %2: %3</source>
+        <translation>m = %1, n = %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::quadratic::QuadraticForm</name>
+    <message>
+        <source>Quadratic Factors</source>
+        <translation>Factorizar</translation>
+    </message>
+    <message>
+        <source>Factorise</source>
+        <translation>Factoriza</translation>
+    </message>
+    <message>
+        <source>Check by multiplying out:</source>
+        <translation>Comprueba desarrollando:</translation>
+    </message>
+    <message>
+        <source>x² + bx + c</source>
+        <translation>x² + bx + c</translation>
+    </message>
+    <message>
+        <source>With Negatives</source>
+        <translation>Con negativos</translation>
+    </message>
+    <message>
+        <source>ax² + bx + c</source>
+        <translation>ax² + bx + c</translation>
+    </message>
+    <message>
+        <source>factorise %1.</source>
+        <translation>factoriza %1.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::rightangled::Form</name>
+    <message>
+        <source>Right-angled Triangles</source>
+        <translation>Triángulos rectángulos</translation>
+    </message>
+    <message>
+        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
+        <translation>Halla la longitud del lado marcado con ?, con una cifra decimal si no es un número entero.</translation>
+    </message>
+    <message>
+        <source>Not drawn to scale</source>
+        <translation>No está a escala</translation>
+    </message>
+    <message>
+        <source>to 1 decimal place</source>
+        <translation>con 1 decimal</translation>
+    </message>
+    <message>
+        <source>Find the Hypotenuse</source>
+        <translation>La hipotenusa</translation>
+    </message>
+    <message>
+        <source>Find a Shorter Side</source>
+        <translation>Un cateto</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mezclado</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
+        <translation>un triángulo rectángulo con catetos %1 y %2; halla la hipotenusa.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
+        <translation>un triángulo rectángulo con hipotenusa %1 y un cateto %2; halla el otro cateto.</translation>
+    </message>
+    <message>
+        <source>%1 to 1 decimal place.</source>
+        <translation>%1 con 1 decimal.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::roman::RomanForm</name>
+    <message>
+        <source>Roman Arithmetic</source>
+        <translation>Cálculo romano</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Add and Subtract</source>
+        <translation>Sumar y restar</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiplicar</translation>
+    </message>
+    <message>
+        <source>Write each number the other way</source>
+        <translation>Escribe cada número de la otra forma</translation>
+    </message>
+    <message>
+        <source>Work out each answer in Roman numerals</source>
+        <translation>Calcula cada resultado en números romanos</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::spiderdiagrams::SpiderDiagramsForm</name>
+    <message>
+        <source>Spider Diagrams</source>
+        <translation>Diagramas de araña</translation>
+    </message>
+    <message>
+        <source>Do each operation to the number in the centre.</source>
+        <translation>Haz cada operación con el número del centro.</translation>
+    </message>
+    <message>
+        <source>Positive Whole Numbers</source>
+        <translation>Números naturales</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Números enteros</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Decimales</translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation>mitad</translation>
+    </message>
+    <message>
+        <source>centre %1; %2.</source>
+        <translation>centro %1; %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::substitution::SubstitutionForm</name>
+    <message>
+        <source>Find the value of each expression when</source>
+        <translation>Halla el valor de cada expresión cuando</translation>
+    </message>
+    <message>
+        <source>Positive Whole Numbers</source>
+        <translation>Números naturales</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Números enteros</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Decimales</translation>
+    </message>
+    <message>
+        <source>%1; find %2.</source>
+        <translation>%1; halla %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::twentyfour::TwentyFourForm</name>
+    <message>
+        <source>Use each number once, with +, -, x, ÷ and brackets, to make</source>
+        <translation>Usa cada número una vez, con +, -, ×, : y paréntesis, para obtener</translation>
+    </message>
+    <message>
+        <source>1 to 9</source>
+        <translation>1 a 9</translation>
+    </message>
+    <message>
+        <source>1 to 13</source>
+        <translation>1 a 13</translation>
+    </message>
+    <message>
+        <source>Target 1 to 30</source>
+        <translation>Objetivo 1 a 30</translation>
+    </message>
+    <message>
+        <source>make %1 from %2, %3, %4 and %5.</source>
+        <translation>obtén %1 con %2, %3, %4 y %5.</translation>
+    </message>
+    <message>
+        <source>1 way</source>
+        <translation>1 forma</translation>
+    </message>
+    <message>
+        <source>%1 ways</source>
+        <translation>%1 formas</translation>
     </message>
 </context>
 </TS>

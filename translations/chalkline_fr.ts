@@ -542,6 +542,53 @@
     </message>
 </context>
 <context>
+    <name>chalkline::affine::AffineForm</name>
+    <message>
+        <source>Affine Ciphers</source>
+        <translation>Chiffres affines</translation>
+    </message>
+    <message>
+        <source>Shift</source>
+        <translation>Décalage</translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation>Coder</translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation>Décoder</translation>
+    </message>
+    <message>
+        <source>To decode:</source>
+        <translation>Pour décoder :</translation>
+    </message>
+    <message>
+        <source>Decode the word with the key</source>
+        <translation>Décode le mot avec la clé</translation>
+    </message>
+    <message>
+        <source>Encode the word with the key</source>
+        <translation>Code le mot avec la clé</translation>
+    </message>
+    <message>
+        <source>Inverse of %1:</source>
+        <translation>Inverse de %1 :</translation>
+    </message>
+    <message>
+        <source>decode %1 with %2.</source>
+        <translation>décode %1 avec %2.</translation>
+    </message>
+    <message>
+        <source>encode %1 with %2.</source>
+        <translation>code %1 avec %2.</translation>
+    </message>
+    <message>
+        <source>%1 becomes %2.</source>
+        <translation>%1 devient %2.</translation>
+    </message>
+</context>
+<context>
     <name>chalkline::boards::BoardForm</name>
     <message>
         <source>%1.</source>
@@ -640,6 +687,33 @@
     <message>
         <source>Write each number the other two ways.</source>
         <translation>Écris chaque nombre des deux autres façons.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::fibonacci::FibonacciForm</name>
+    <message>
+        <source>The Fibonacci Sequence</source>
+        <translation>La suite de Fibonacci</translation>
+    </message>
+    <message>
+        <source>Fibonacci</source>
+        <translation>Fibonacci</translation>
+    </message>
+    <message>
+        <source>Any Start</source>
+        <translation>Tout départ</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Entiers relatifs</translation>
+    </message>
+    <message>
+        <source>Each term is the sum of the two before it.</source>
+        <translation>Chaque terme est la somme des deux précédents.</translation>
+    </message>
+    <message>
+        <source>each term is the sum of the two before it: %1.</source>
+        <translation>chaque terme est la somme des deux précédents : %1.</translation>
     </message>
 </context>
 <context>
@@ -745,6 +819,90 @@
     <message>
         <source>%1, top row first: %2.</source>
         <translation>%1, ligne du haut d&apos;abord : %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::hailstone::HailstoneForm</name>
+    <message>
+        <source>Hailstone Numbers</source>
+        <translation>Suite de Syracuse</translation>
+    </message>
+    <message>
+        <source>Start 1 to 30</source>
+        <translation>Départ 1 à 30</translation>
+    </message>
+    <message>
+        <source>Start 1 to 100</source>
+        <translation>Départ 1 à 100</translation>
+    </message>
+    <message>
+        <source>Start 1 to 1000</source>
+        <translation>Départ 1 à 1000</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>Even: halve it.
+Odd: multiply by 3 and add 1.
+Stop at 1.</source>
+        <translation>Pair : divise par 2.
+Impair : multiplie par 3 et ajoute 1.
+Arrête-toi à 1.</translation>
+    </message>
+    <message>
+        <source>the hailstone sequence from %1.</source>
+        <translation>la suite de Syracuse à partir de %1.</translation>
+    </message>
+    <message>
+        <source>1 step, highest %1</source>
+        <translation>1 étape, maximum %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n steps, highest %1</source>
+        <translation>
+            <numerusform>%n étape, maximum %1</numerusform>
+            <numerusform>%n étapes, maximum %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1; 1 step; highest %2.</source>
+        <translation>%1 ; 1 étape ; maximum %2.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1; %n steps; highest %2.</source>
+        <translation>
+            <numerusform>%1 ; %n étape ; maximum %2.</numerusform>
+            <numerusform>%1 ; %n étapes ; maximum %2.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::hiddendigits::HiddenDigitsForm</name>
+    <message>
+        <source>Hidden Digits</source>
+        <translation>Chiffres cachés</translation>
+    </message>
+    <message>
+        <source>Find the hidden digits.</source>
+        <translation>Trouve les chiffres cachés.</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
     </message>
 </context>
 <context>
@@ -1104,6 +1262,25 @@
     </message>
 </context>
 <context>
+    <name>chalkline::orderofoperations::OrderOfOperationsForm</name>
+    <message>
+        <source>Work out, doing the operations in the right order:</source>
+        <translation>Calcule en respectant les priorités opératoires :</translation>
+    </message>
+    <message>
+        <source>+ - x ÷</source>
+        <translation>+ - × ÷</translation>
+    </message>
+    <message>
+        <source>Brackets</source>
+        <translation>Parenthèses</translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation>Puissances</translation>
+    </message>
+</context>
+<context>
     <name>chalkline::pandigital::PandigitalForm</name>
     <message>
         <source>Unit Fractions</source>
@@ -1272,6 +1449,239 @@
     <message>
         <source>a multiplication grid, top headers %1; left headers %2; products row by row: %3.</source>
         <translation>une table de multiplication, en-têtes du haut %1 ; en-têtes de gauche %2 ; produits ligne par ligne : %3.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pythagorean::Form</name>
+    <message>
+        <source>Pythagorean Triples</source>
+        <translation>Triplets de Pythagore</translation>
+    </message>
+    <message>
+        <source>Primitive</source>
+        <translation>Primitifs</translation>
+    </message>
+    <message>
+        <source>Multiples</source>
+        <translation>Multiples</translation>
+    </message>
+    <message>
+        <source>Euclid&apos;s Formula</source>
+        <translation>Formule d&apos;Euclide</translation>
+    </message>
+    <message>
+        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
+        <translation>Complète les nombres manquants. Chaque ligne est un triplet de Pythagore primitif : a² + b² = c² avec a &lt; b &lt; c ≤ 100 sans facteur commun.</translation>
+    </message>
+    <message>
+        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
+        <translation>Complète les nombres manquants. Chaque ligne est un multiple d&apos;un triplet de Pythagore primitif : a² + b² = c² avec a &lt; b &lt; c ≤ 100.</translation>
+    </message>
+    <message>
+        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
+        <translation>Utilise la formule d&apos;Euclide pour trouver le triplet de Pythagore donné par m et n.</translation>
+    </message>
+    <message>
+        <source>m = %1, n = %2: %3</source>
+        <translation>m = %1, n = %2 : %3</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::quadratic::QuadraticForm</name>
+    <message>
+        <source>Quadratic Factors</source>
+        <translation>Factoriser</translation>
+    </message>
+    <message>
+        <source>Factorise</source>
+        <translation>Factorise</translation>
+    </message>
+    <message>
+        <source>Check by multiplying out:</source>
+        <translation>Vérifie en développant :</translation>
+    </message>
+    <message>
+        <source>x² + bx + c</source>
+        <translation>x² + bx + c</translation>
+    </message>
+    <message>
+        <source>With Negatives</source>
+        <translation>Avec négatifs</translation>
+    </message>
+    <message>
+        <source>ax² + bx + c</source>
+        <translation>ax² + bx + c</translation>
+    </message>
+    <message>
+        <source>factorise %1.</source>
+        <translation>factorise %1.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::rightangled::Form</name>
+    <message>
+        <source>Right-angled Triangles</source>
+        <translation>Triangles rectangles</translation>
+    </message>
+    <message>
+        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
+        <translation>Trouve la longueur du côté marqué ?, au dixième près quand ce n&apos;est pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Not drawn to scale</source>
+        <translation>Pas à l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>to 1 decimal place</source>
+        <translation>au dixième près</translation>
+    </message>
+    <message>
+        <source>Find the Hypotenuse</source>
+        <translation>L&apos;hypoténuse</translation>
+    </message>
+    <message>
+        <source>Find a Shorter Side</source>
+        <translation>Un côté de l&apos;angle droit</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mélangé</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
+        <translation>un triangle rectangle dont les côtés de l&apos;angle droit mesurent %1 et %2 ; trouve l&apos;hypoténuse.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
+        <translation>un triangle rectangle d&apos;hypoténuse %1 et dont un côté de l&apos;angle droit mesure %2 ; trouve l&apos;autre côté.</translation>
+    </message>
+    <message>
+        <source>%1 to 1 decimal place.</source>
+        <translation>%1 au dixième près.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::roman::RomanForm</name>
+    <message>
+        <source>Roman Arithmetic</source>
+        <translation>Calcul romain</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Add and Subtract</source>
+        <translation>Additionner, soustraire</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message>
+        <source>Write each number the other way</source>
+        <translation>Écris chaque nombre de l&apos;autre façon</translation>
+    </message>
+    <message>
+        <source>Work out each answer in Roman numerals</source>
+        <translation>Calcule chaque résultat en chiffres romains</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::spiderdiagrams::SpiderDiagramsForm</name>
+    <message>
+        <source>Spider Diagrams</source>
+        <translation>Diagrammes araignée</translation>
+    </message>
+    <message>
+        <source>Do each operation to the number in the centre.</source>
+        <translation>Fais chaque opération sur le nombre du centre.</translation>
+    </message>
+    <message>
+        <source>Positive Whole Numbers</source>
+        <translation>Entiers naturels</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Entiers relatifs</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Décimaux</translation>
+    </message>
+    <message>
+        <source>half</source>
+        <translation>moitié</translation>
+    </message>
+    <message>
+        <source>centre %1; %2.</source>
+        <translation>centre %1 ; %2.</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::substitution::SubstitutionForm</name>
+    <message>
+        <source>Find the value of each expression when</source>
+        <translation>Trouve la valeur de chaque expression quand</translation>
+    </message>
+    <message>
+        <source>Positive Whole Numbers</source>
+        <translation>Entiers naturels</translation>
+    </message>
+    <message>
+        <source>Integers</source>
+        <translation>Entiers relatifs</translation>
+    </message>
+    <message>
+        <source>Decimals</source>
+        <translation>Décimaux</translation>
+    </message>
+    <message>
+        <source>%1; find %2.</source>
+        <translation>%1 ; trouve %2.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::twentyfour::TwentyFourForm</name>
+    <message>
+        <source>Use each number once, with +, -, x, ÷ and brackets, to make</source>
+        <translation>Utilise chaque nombre une fois, avec +, -, ×, ÷ et des parenthèses, pour obtenir</translation>
+    </message>
+    <message>
+        <source>1 to 9</source>
+        <translation>1 à 9</translation>
+    </message>
+    <message>
+        <source>1 to 13</source>
+        <translation>1 à 13</translation>
+    </message>
+    <message>
+        <source>Target 1 to 30</source>
+        <translation>Cible 1 à 30</translation>
+    </message>
+    <message>
+        <source>make %1 from %2, %3, %4 and %5.</source>
+        <translation>obtiens %1 avec %2, %3, %4 et %5.</translation>
+    </message>
+    <message>
+        <source>1 way</source>
+        <translation>1 façon</translation>
+    </message>
+    <message>
+        <source>%1 ways</source>
+        <translation>%1 façons</translation>
     </message>
 </context>
 </TS>

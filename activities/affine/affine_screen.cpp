@@ -88,6 +88,9 @@ void AffineForm::add_word() {
         this, text_label("FirstCaption", -1, 300, kFirstTop, 900, kNumberHeight, kNumberPoints));
     SecondCaption = add_label(
         this, text_label("SecondCaption", -1, 300, kSecondTop, 900, kNumberHeight, kNumberPoints));
+    // They name the unknowns x and y: never a multiplication sign.
+    FirstCaption->set_as_written(true);
+    SecondCaption->set_as_written(true);
     for (std::size_t i = 0; i < kLongest; ++i) {
         const auto column = [&](const char* name, double top, double height, double points) {
             return add_label(this, text_label(name, int(i), kWordLeft + double(i) * kWordStep, top,
