@@ -1467,7 +1467,7 @@ Para en 1.</translation>
     </message>
     <message>
         <source>Euclid&apos;s Formula</source>
-        <translation>Fórmula de Euclides</translation>
+        <translation>Euclides</translation>
     </message>
     <message>
         <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
