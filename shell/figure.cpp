@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "figure.h"
 
+#include "language.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
@@ -213,7 +215,7 @@ Figure::Layout Figure::layout_at(double scale, const QFont& font) const {
     const auto size_of = [&](const QString& text, bool marked) {
         const double frame = marked ? 2 * pad : 0;
         const double high = metrics.height() + frame;
-        const double wide = metrics.horizontalAdvance(text) + frame + 2 * pad;
+        const double wide = metrics.horizontalAdvance(reader_text(text)) + frame + 2 * pad;
         return QSizeF(marked ? std::max(wide, high) : wide, high);
     };
 
@@ -330,7 +332,8 @@ void Figure::paintEvent(QPaintEvent*) {
     painter.setFont(drawn.font);
     const auto draw_label = [&](const QRectF& box, const QString& text, bool marked) {
         painter.setPen(text_colour_);
-        painter.drawText(box, Qt::AlignCenter, text);
+        // Lengths as the reader writes them: "24,4" in French.
+        painter.drawText(box, Qt::AlignCenter, reader_text(text));
         if (marked) {
             painter.setPen(QPen(text_colour_, std::max(1, line * 2 / 3)));
             painter.drawRect(box.adjusted(line / 2.0, line / 2.0, -line / 2.0, -line / 2.0));

@@ -151,10 +151,13 @@ QString reader_text(const QString& text) {
             out += now.divided;
         } else if (c == 'x' && !before.isLetterOrNumber() && !after.isLetterOrNumber()) {
             const bool alone = text.trimmed() == "x";
-            const bool between = before == ' ' && after == ' ' && i >= 2 && i + 2 < n &&
-                                 digit_or_bracket(text[i - 2], true) &&
-                                 digit_or_bracket(text[i + 2], false);
-            out += alone || between ? now.times : QString(c);
+            const bool operand_after =
+                after == ' ' && i + 2 < n && digit_or_bracket(text[i + 2], false);
+            // "3 x 4" between numbers; "x 10" leading an operation, as "÷ 6" and "+ 66" do.
+            const bool between = before == ' ' && i >= 2 && digit_or_bracket(text[i - 2], true);
+            // Leading, only before a number: "x - 1" is the unknown.
+            const bool leading = i == 0 && i + 2 < n && text[i + 2].isDigit();
+            out += alone || (operand_after && (between || leading)) ? now.times : QString(c);
         } else {
             out += c;
         }

@@ -25,8 +25,9 @@ QString current_language();
 // A text as the reader writes it. A number written by the logic in the C locale ("2.51",
 // "-3", "1 3/4") gets the language's decimal separator and minus sign ("2,51" in French);
 // in an expression ("3 x 4", "12 ÷ 3") the multiplication and division signs become the
-// ones the language's schools use. Words are left alone: "x" alone is a sign only where it
-// stands between numbers, or on its own as an operator's caption.
+// ones the language's schools use. Words are left alone: "x" is a sign only where it
+// stands between numbers, leads an operation ("x 10"), or stands alone as an operator's
+// caption.
 QString reader_text(const QString& text);
 
 } // namespace shell

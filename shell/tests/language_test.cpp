@@ -45,23 +45,23 @@ private slots:
     // The logic writes "2.51", "-3", "3 x 4"; each language shows them its own way,
     // and English exactly as written. Words with an x in them stay words.
     void numbers_and_signs_per_language() {
-        const QStringList texts = {"2.51",          "-0.5",  "1 3/4",        "3 x 4 = 12",
-                                   "12 ÷ 3",        "x",     "(2 + 3) x -4", "x = 4",
-                                   "Version 1.0 x", "exact", "75%"};
+        const QStringList texts = {
+            "2.51",  "-0.5", "1 3/4", "3 x 4 = 12",    "12 ÷ 3", "x",  "(2 + 3) x -4",
+            "x = 4", "x 10", "x - 1", "Version 1.0 x", "exact",  "75%"};
         const struct {
             const char* language;
             QStringList shown;
         } rows[] = {
             {"en", texts},
             {"fr",
-             {"2,51", "-0,5", "1 3/4", "3 × 4 = 12", "12 ÷ 3", "×", "(2 + 3) × -4", "x = 4",
-              "Version 1,0 x", "exact", "75%"}},
+             {"2,51", "-0,5", "1 3/4", "3 × 4 = 12", "12 ÷ 3", "×", "(2 + 3) × -4", "x = 4", "× 10",
+              "x - 1", "Version 1,0 x", "exact", "75%"}},
             {"de",
-             {"2,51", "-0,5", "1 3/4", "3 · 4 = 12", "12 : 3", "·", "(2 + 3) · -4", "x = 4",
-              "Version 1,0 x", "exact", "75%"}},
+             {"2,51", "-0,5", "1 3/4", "3 · 4 = 12", "12 : 3", "·", "(2 + 3) · -4", "x = 4", "· 10",
+              "x - 1", "Version 1,0 x", "exact", "75%"}},
             {"es_ES",
-             {"2,51", "-0,5", "1 3/4", "3 × 4 = 12", "12 : 3", "×", "(2 + 3) × -4", "x = 4",
-              "Version 1,0 x", "exact", "75%"}},
+             {"2,51", "-0,5", "1 3/4", "3 × 4 = 12", "12 : 3", "×", "(2 + 3) × -4", "x = 4", "× 10",
+              "x - 1", "Version 1,0 x", "exact", "75%"}},
         };
         for (const auto& row : rows) {
             QCOMPARE(use_language(row.language), QString(row.language) != "en");
