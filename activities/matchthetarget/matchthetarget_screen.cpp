@@ -141,16 +141,15 @@ MatchTheTargetForm::MatchTheTargetForm()
                                  .font = {"Tahoma", 18, true},
                                  .fore = kYellow,
                                  .align = left});
-    Label23 =
-        add_label(Frame3, {.name = "Label23",
-                           .left = 480,
-                           .top = 1770,
-                           .width = 7545,
-                           .height = 480,
-                           .caption = tr("· Any of the signs +, -, x, ÷ and brackets"),
-                           .font = {"Tahoma", 18, true},
-                           .fore = kYellow,
-                           .align = left});
+    Label23 = add_label(Frame3, {.name = "Label23",
+                                 .left = 480,
+                                 .top = 1770,
+                                 .width = 7545,
+                                 .height = 480,
+                                 .caption = tr("· Any of the signs +, -, x, ÷ and brackets"),
+                                 .font = {"Tahoma", 18, true},
+                                 .fore = kYellow,
+                                 .align = left});
 
     Timer1 = add_timer("Timer1", 15000, false);
     Timer1->on_tick = [this] { Timer1_Timer(); };
