@@ -40,6 +40,8 @@ int main(int argc, char** argv) {
                      *request.screen, int(QGuiApplication::screens().size()));
         return 2;
     }
+    std::fputs(qPrintable(shell::screen_request_warning(request, QGuiApplication::platformName())),
+               stderr);
     shell::start_display();
     shell::set_full_screen(request.full_screen);
     shell::register_title_form();
