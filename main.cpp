@@ -7,6 +7,7 @@
 #include "forms.h"
 #include "menu_forms.h"
 #include "pictures.h"
+#include "program_icon.h"
 #include "session.h"
 #include "title_form.h"
 
@@ -30,11 +31,17 @@ int main(int argc, char** argv) {
 
     shell::require_graphical_session(argc, argv);
     QApplication app(argc, argv);
+    // The desktop entry tells Wayland desktops the program's name and icon; message boxes
+    // take the icon from the application.
+    QGuiApplication::setDesktopFileName("chalkline");
+    QApplication::setWindowIcon(shell::program_icon());
     if (request.screen && !shell::use_screen_number(*request.screen)) {
         std::fprintf(stderr, "chalkline: there is no screen %d; this display has %d, from 0\n",
                      *request.screen, int(QGuiApplication::screens().size()));
         return 2;
     }
+    std::fputs(qPrintable(shell::screen_request_warning(request, QGuiApplication::platformName())),
+               stderr);
     shell::start_display();
     shell::set_full_screen(request.full_screen);
     shell::register_title_form();

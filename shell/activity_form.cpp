@@ -61,7 +61,7 @@ void ActivityForm::add_shared_keys() {
     std::vector<KeyBinding> rows = {
         {{Qt::Key_PageDown, Qt::Key_N, Qt::Key_Right},
          "PageDown, N or Right arrow",
-         "Go: a new problem",
+         "Next (Go): a new problem",
          [this](int) { press(cmdgo); }},
         {{Qt::Key_PageUp, Qt::Key_S}, "PageUp or S", "Solution", [this](int) { press(cmdsoln); }},
         {{Qt::Key_Escape}, "Esc", "Exit: back to the menu", [this](int) { press(cmdexit); }},

@@ -5,6 +5,7 @@
 
 #include "display.h"
 #include "pictures.h"
+#include "program_icon.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -87,6 +88,7 @@ Form::Form(const QString& name, double width, double height) {
     stage_->setMouseTracking(true);
     // The form paints every pixel itself, so the toolkit need not fill it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowIcon(program_icon());
     set_outer_size(width, height);
 }
 
@@ -121,17 +123,6 @@ QPixmap Form::background_pixmap(bool painting) const {
     const QRect clip = visible == shown ? QRect() : visible;
     return painting ? painted_pixmap(picture_, shown.size(), dpr, clip)
                     : picture_pixmap(picture_, shown.size(), dpr, clip);
-}
-
-// One empty icon serves every window: a new icon for each screen would be kept by the
-// platform and grow the memory with every screen shown.
-void Form::clear_icon() {
-    static const QIcon* const empty = [] {
-        QPixmap pixmap(1, 1);
-        pixmap.fill(Qt::transparent);
-        return new QIcon(pixmap);
-    }();
-    setWindowIcon(*empty);
 }
 
 void Form::set_outer_size(double width, double height) {

@@ -62,7 +62,6 @@ public:
     void set_background_picture(const Picture& picture);
     // The background picture as it is drawn at the scale in use (empty without one).
     QPixmap background_as_drawn() const { return background_pixmap(true); }
-    void clear_icon();
     double outer_width() const { return width_; }
     double outer_height() const { return height_; }
     void set_outer_size(double width, double height);

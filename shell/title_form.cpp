@@ -5,8 +5,6 @@
 #include "pictures.h"
 #include "style_form.h"
 
-#include <QPainter>
-
 namespace shell {
 
 namespace {
@@ -20,28 +18,12 @@ void centre(Form& form) {
     form.set_left(float(desktop.width) / 2.0f - float(form.outer_width()) / 2.0f);
 }
 
-// Painted once and shared by every load of the screen: each new icon given to a window
-// would be kept by the platform, and memory would grow with every visit.
-const QIcon& title_icon() {
-    static const QIcon* const icon = [] {
-        QPixmap pixmap(32, 32);
-        pixmap.fill(kStyleBlue);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(kYellow, 4, Qt::SolidLine, Qt::RoundCap));
-        painter.drawArc(QRectF(7, 7, 18, 18), 45 * 16, 270 * 16);
-        painter.end();
-        return new QIcon(pixmap);
-    }();
-    return *icon;
-}
-
 } // namespace
 
 TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
-    set_caption(" ");
+    // Named for taskbars and window switchers, as the other screens are.
+    set_caption("Chalkline");
     set_back_colour({192, 192, 192});
-    setWindowIcon(title_icon());
 
     Frame1 = add<Frame>(this, "Frame1");
     Frame1->move(0, -90, 5480, 6660);

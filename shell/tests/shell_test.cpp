@@ -5,6 +5,7 @@
 #include "activity_form.h"
 #include "forms.h"
 #include "pictures.h"
+#include "program_icon.h"
 #include "style_form.h"
 #include "title_form.h"
 
@@ -318,6 +319,7 @@ private slots:
     void activity_frame_loads_and_exits_to_its_menu() {
         auto* form = static_cast<FrameProbe*>(show_form("frameprobe"));
         QCOMPARE(form->problems, 1);
+        QCOMPARE(form->windowIcon().cacheKey(), program_icon().cacheKey());
         QCOMPARE(form->back_colour(), kScreenBlue);
         QCOMPARE(form->Option1->back_colour(), kScreenBlue);
         QCOMPARE(form->Option1->fore_colour(), kYellow);
@@ -340,6 +342,10 @@ private slots:
         QCOMPARE(title->size(), QSize(364, 438));
         QVERIFY(!title->Picture1->picture().isNull());
         QCOMPARE(title->Command1->caption(), QString("OK"));
+        // Taskbars and window switchers show the program's name and its drawn icon.
+        QCOMPARE(title->caption(), QString("Chalkline"));
+        QCOMPARE(title->windowIcon().cacheKey(), program_icon().cacheKey());
+        QCOMPARE(program_icon().pixmap(32).toImage().pixelColor(16, 16), QColor(0x1e, 0x5a, 0x46));
         title->Command1->set_caption("Cancel");
         QTest::mouseClick(title->Command2, Qt::LeftButton);
         QVERIFY(program_ended());
