@@ -14,6 +14,7 @@
 #include <QScreen>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char** argv) {
     // The command line is read before the application starts, so that --help, --version
@@ -29,7 +30,9 @@ int main(int argc, char** argv) {
     }
 
     shell::require_graphical_session(argc, argv);
+    std::optional<shell::DisplayConnection> connecting(std::in_place, argc, argv);
     QApplication app(argc, argv);
+    connecting.reset();
     if (request.screen && !shell::use_screen_number(*request.screen)) {
         std::fprintf(stderr, "chalkline: there is no screen %d; this display has %d, from 0\n",
                      *request.screen, int(QGuiApplication::screens().size()));
