@@ -23,11 +23,12 @@ namespace shell {
 
 namespace {
 
-// Raises the control's click handler when the button is clicked. The handler is copied
-// first: it may unload the form, and the control with it.
+// Raises the control's click handler when the button is clicked, unless its screen has
+// been left (a screen reader's press can come late). The handler is copied first: it may
+// unload the form, and the control with it.
 void forward_clicks(QAbstractButton* button, Control* control) {
-    QObject::connect(button, &QAbstractButton::clicked, button, [control] {
-        if (auto handler = control->on_click) {
+    QObject::connect(button, &QAbstractButton::clicked, button, [button, control] {
+        if (auto handler = control->on_click; handler && takes_input(button)) {
             const int i = control->index();
             run_handler([&] { handler(i); });
         }

@@ -116,6 +116,9 @@ public:
     // A new element of the same array: a copy of this one, invisible.
     Label* clone(int index) const;
 
+    // Forgets a press in progress, so that no click follows it.
+    void cancel_press() { pressed_ = false; }
+
     void apply_scale() override;
 
     // Fires whenever the caption changes.

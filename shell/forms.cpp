@@ -24,6 +24,7 @@ namespace {
 struct Registry {
     QMap<QString, FormFactory> factories;
     QMap<QString, Form*> loaded;
+    QPointer<Form> current;
     bool ended = false;
     int status = 0;
     int desktop_width_px = 0;
@@ -300,6 +301,12 @@ void Form::kill_timers() {
     }
 }
 
+void Form::pause_timers(bool paused) {
+    for (Timer* t : timers()) {
+        t->set_paused(paused);
+    }
+}
+
 void Form::apply_scale() {
     fit_stage();
     if (!full_screen() && !window_place_) {
@@ -389,18 +396,40 @@ Form* show_form(const QString& name) {
     // window being left, which may have been dragged to a projector.
     set_screen_in_use(screen_left(name));
     Form* form = touch_form(name);
-    if (form && !registry().ended) {
+    auto& r = registry();
+    if (form && !r.ended) {
         form->present();
         form->raise();
         form->activateWindow();
+        // One screen is in use and visible at a time.
+        if (Form* previous = r.current; previous && previous != form) {
+            previous->left_behind_ = true;
+            previous->hide();
+        }
+        r.current = form;
+        form->left_behind_ = false;
     }
     return form;
 }
 
+Form* current_form() {
+    return registry().current;
+}
+
+bool takes_input(const QWidget* widget) {
+    const auto* form = widget ? dynamic_cast<const Form*>(widget->window()) : nullptr;
+    return !form || !form->is_left();
+}
+
 void unload_form(const QString& name) {
-    Form* form = registry().loaded.take(key(name));
+    auto& r = registry();
+    Form* form = r.loaded.take(key(name));
     if (!form) {
         return;
+    }
+    form->left_behind_ = true;
+    if (r.current == form) {
+        r.current = nullptr;
     }
     form->kill_timers();
     form->hide();

@@ -115,6 +115,14 @@ public:
 
     // Stops every timer for good; the registry calls it on unload.
     void kill_timers();
+    // Holds every timer where it is while a cover hides the screen, and lets them go on
+    // from there (timer.h).
+    void pause_timers(bool paused);
+
+    // A screen is left once a move has shown another screen or unloaded it. From then on
+    // it takes no input: the keyboard layer drops its clicks and drags and passes its
+    // keys on to the screen in use.
+    bool is_left() const { return left_behind_; }
     // Puts every control back to its twips after the twips factor has changed.
     void apply_scale();
 
@@ -149,6 +157,10 @@ private:
         QPointer<QScreen> screen;
     };
     std::optional<WindowPlace> window_place_;
+    bool left_behind_ = false;
+
+    friend Form* show_form(const QString& name);
+    friend void unload_form(const QString& name);
 };
 
 // ---- The screens of the program, by name (without regard to letter case) ----
@@ -157,7 +169,8 @@ using FormFactory = std::function<std::unique_ptr<Form>()>;
 void register_form(const QString& name, FormFactory factory);
 bool has_form(const QString& name);
 
-// Loads the form if it is not loaded (running Form_Load), then makes it visible.
+// Loads the form if it is not loaded (running Form_Load), then makes it visible as the
+// screen in use; the screen that was in use is hidden (the move unloads it next).
 Form* show_form(const QString& name);
 // Loads the form hidden if it is not loaded; a loaded form stays as it is.
 Form* touch_form(const QString& name);
@@ -166,6 +179,10 @@ Form* touch_form(const QString& name);
 void unload_form(const QString& name);
 // The loaded form of that name, or nullptr.
 Form* loaded_form(const QString& name);
+// The screen in use: the one the last move showed, while it is loaded; or nullptr.
+Form* current_form();
+// Whether input may reach the widget: false when it stands on a screen that is left.
+bool takes_input(const QWidget* widget);
 template <class T> T* loaded(const QString& name) {
     return dynamic_cast<T*>(loaded_form(name));
 }
