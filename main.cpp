@@ -44,6 +44,13 @@ int main(int argc, char** argv) {
     shell::register_menu_forms();
     chalkline::register_activities();
 
+    // A broken installation is reported at start; later a picture never ends the lesson.
+    try {
+        shell::check_program_pictures();
+    } catch (const shell::PictureError& error) {
+        shell::fail_with(error);
+        return shell::exit_status();
+    }
     shell::run_handler([] { shell::show_form("Titlefrm"); });
     if (shell::program_ended()) {
         return shell::exit_status();

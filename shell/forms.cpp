@@ -105,13 +105,13 @@ void Form::set_back_colour(const QColor& colour) {
 
 void Form::set_background_picture(const Picture& picture) {
     picture_ = picture;
-    background_pixmap(false);
+    background_pixmap();
     update();
 }
 
 // The part of the background picture on the stage, at its own size for the scale in use
 // and the screen's pixel ratio.
-QPixmap Form::background_pixmap(bool painting) const {
+QPixmap Form::background_pixmap() const {
     const qreal dpr = devicePixelRatioF();
     const double device_twips = twips_per_pixel() / dpr;
     const QSizeF own = picture_.own_size();
@@ -120,8 +120,7 @@ QPixmap Form::background_pixmap(bool painting) const {
     const QRect stage(0, 0, qRound(stage_->width() * dpr), qRound(stage_->height() * dpr));
     const QRect visible = shown.intersected(stage);
     const QRect clip = visible == shown ? QRect() : visible;
-    return painting ? painted_pixmap(picture_, shown.size(), dpr, clip)
-                    : picture_pixmap(picture_, shown.size(), dpr, clip);
+    return painted_pixmap(picture_, shown.size(), dpr, clip);
 }
 
 // One empty icon serves every window: a new icon for each screen would be kept by the
@@ -326,7 +325,7 @@ void Form::resizeEvent(QResizeEvent* event) {
 void Form::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect design = stage_->geometry();
-    const QPixmap picture = background_pixmap(true);
+    const QPixmap picture = background_pixmap();
     const QRect pictured =
         picture.isNull()
             ? QRect()

@@ -57,11 +57,11 @@ public:
     QColor back_colour() const { return back_; }
     void set_back_colour(const QColor& colour);
     // Shown from the top left corner at its own size, decoded at that size; setting it
-    // decodes it at once, so that a picture that cannot be read fails the load.
+    // decodes it at once. Where it cannot be read, the back colour shows.
     const Picture& background_picture() const { return picture_; }
     void set_background_picture(const Picture& picture);
     // The background picture as it is drawn at the scale in use (empty without one).
-    QPixmap background_as_drawn() const { return background_pixmap(true); }
+    QPixmap background_as_drawn() const { return background_pixmap(); }
     void clear_icon();
     double outer_width() const { return width_; }
     double outer_height() const { return height_; }
@@ -133,7 +133,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPixmap background_pixmap(bool painting) const;
+    QPixmap background_pixmap() const;
     // Sizes the window (fixed in a window, free full screen) and centres the stage.
     void fit_stage();
     // Moves the window to its place in twips on the screen that place is for.

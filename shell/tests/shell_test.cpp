@@ -406,24 +406,31 @@ private slots:
         QCOMPARE(exit_status(), 0);
     }
 
-    // Without its picture the title screen tries once more on the styled window, then
-    // gives up with a report naming the file.
+    // Without its picture the start is checked and ends with a report naming the file
+    // and status 1; a screen that loads once the program runs shows without it.
     void title_screen_without_its_picture_fails_with_a_report() {
         QTemporaryDir dir;
         const QString home = QDir::currentPath();
         QDir::setCurrent(dir.path());
         clear_picture_cache();
         try {
-            show_form("Titlefrm");
-            QFAIL("the title screen loaded without its picture");
+            check_program_pictures();
+            QFAIL("the check passed without the title picture");
         } catch (const PictureError& e) {
             QCOMPARE(e.path(), QString("opening/vorlen00.jpg"));
+            QVERIFY(e.report().contains("none of the folders searched"));
+            fail_with(e);
         }
-        QDir::setCurrent(home);
-        QVERIFY(loaded_form("Titlefrm") == nullptr);
-        run_handler([] { throw PictureError("Images/next.jpg", "the file does not exist"); });
         QVERIFY(program_ended());
         QCOMPARE(exit_status(), 1);
+        reset_program_state();
+        auto* title = static_cast<TitleForm*>(show_form("Titlefrm"));
+        QVERIFY(title->isVisible() && title->Picture1->picture().isNull());
+        QCOMPARE(failed_pictures(), QStringList{"opening/vorlen00.jpg"});
+        run_handler([] { throw PictureError("Images/next.jpg", "the file does not exist"); });
+        QVERIFY(!program_ended());
+        QDir::setCurrent(home);
+        clear_picture_cache();
     }
 };
 
