@@ -212,27 +212,6 @@ QPointF centre_on_stage(Control* control) {
     return at;
 }
 
-bool is_pointer_input(QEvent::Type type) {
-    switch (type) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseMove:
-    case QEvent::Wheel:
-    case QEvent::ContextMenu:
-    case QEvent::TouchBegin:
-    case QEvent::TouchUpdate:
-    case QEvent::TouchEnd:
-    case QEvent::TouchCancel:
-    case QEvent::TabletPress:
-    case QEvent::TabletMove:
-    case QEvent::TabletRelease:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Sees every key and click of the program before the control it is meant for: input
 // for a screen that has been left goes nowhere (its keys go on to the screen in use),
 // keys go to the table of their screen, and the second tap of a double tap is dropped.
@@ -276,7 +255,9 @@ protected:
             }
             return type == QEvent::KeyPress && key_press(watched, static_cast<QKeyEvent*>(event));
         }
-        if (is_pointer_input(type) && !takes_input(qobject_cast<QWidget*>(watched))) {
+        // Mouse, wheel, touch and pen; hovering too.
+        const bool pointer = event->isPointerEvent() || type == QEvent::ContextMenu;
+        if (pointer && !takes_input(qobject_cast<QWidget*>(watched))) {
             return true;
         }
         switch (type) {
