@@ -15,6 +15,7 @@
 #include <QScreen>
 
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char** argv) {
     // The command line is read before the application starts, so that --help, --version
@@ -30,7 +31,9 @@ int main(int argc, char** argv) {
     }
 
     shell::require_graphical_session(argc, argv);
+    std::optional<shell::DisplayConnection> connecting(std::in_place, argc, argv);
     QApplication app(argc, argv);
+    connecting.reset();
     // The desktop entry tells Wayland desktops the program's name and icon; message boxes
     // take the icon from the application.
     QGuiApplication::setDesktopFileName("chalkline");
@@ -48,6 +51,13 @@ int main(int argc, char** argv) {
     shell::register_menu_forms();
     chalkline::register_activities();
 
+    // A broken installation is reported at start; later a picture never ends the lesson.
+    try {
+        shell::check_program_pictures();
+    } catch (const shell::PictureError& error) {
+        shell::fail_with(error);
+        return shell::exit_status();
+    }
     shell::run_handler([] { shell::show_form("Titlefrm"); });
     if (shell::program_ended()) {
         return shell::exit_status();

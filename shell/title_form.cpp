@@ -3,7 +3,6 @@
 
 #include "keys.h"
 #include "pictures.h"
-#include "style_form.h"
 
 namespace shell {
 
@@ -84,16 +83,10 @@ TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
 }
 
 void TitleForm::Form_Load() {
-    try {
-        set_placement(centre);
-        centre(*this);
-        Picture1->set_picture_file(kTitlePicture);
-    } catch (const PictureError&) {
-        // One more try on the styled screen; a second failure ends the program.
-        style_form(*this);
-        Frame1->raise();
-        Picture1->set_picture_file(kTitlePicture);
-    }
+    set_placement(centre);
+    centre(*this);
+    // Checked at start; should it fail later, the box shows its grey.
+    Picture1->set_picture_file(kTitlePicture);
 }
 
 void TitleForm::Command1_Click() {

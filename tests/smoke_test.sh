@@ -206,14 +206,11 @@ head -c 2000 "$build/opening/vorlen00.jpg" >"$work/corrupt/opening/vorlen00.jpg"
 start "$work/corrupt" "$broken"
 expect_report "opening/vorlen00.jpg"
 
-echo "== without the Images folder, OK ends the program with a report"
+echo "== without the Images folder the start ends with a report"
 mkdir -p "$work/no-images"
 cp -r "$build/opening" "$work/no-images/"
 start "$work/no-images" "$broken"
-title=$(window '^Chalkline$') || exit 1
-sleep 0.5
-click "$title" 132 406
-expect_report "Images/menu1.jpg" "$title"
+expect_report "Images/menu1.jpg"
 
 echo "== full screen at 1920x1080: every screen covers it, an activity opens and exits"
 start_xvfb 1920x1080
