@@ -8,6 +8,7 @@
 #include "language.h"
 #include "menu_forms.h"
 #include "pictures.h"
+#include "program_icon.h"
 #include "session.h"
 #include "title_form.h"
 
@@ -46,10 +47,18 @@ int main(int argc, char** argv) {
                      qPrintable(language));
     }
     shell::require_graphical_session(argc, argv);
+    // The display's watch is set up while the plain application still holds the teacher's
+    // language, so that its one line is in that language.
+    std::optional<shell::DisplayConnection> connecting(std::in_place, argc, argv);
     early.reset();
 
     QApplication app(argc, argv);
+    connecting.reset();
     shell::use_language(language);
+    // The desktop entry tells Wayland desktops the program's name and icon; message boxes
+    // take the icon from the application.
+    QGuiApplication::setDesktopFileName("chalkline");
+    QApplication::setWindowIcon(shell::program_icon());
     if (request.screen && !shell::use_screen_number(*request.screen)) {
         std::fputs(qPrintable(QCoreApplication::translate(
                                   "CommandLine",
@@ -59,12 +68,21 @@ int main(int argc, char** argv) {
                    stderr);
         return 2;
     }
+    std::fputs(qPrintable(shell::screen_request_warning(request, QGuiApplication::platformName())),
+               stderr);
     shell::start_display();
     shell::set_full_screen(request.full_screen);
     shell::register_title_form();
     shell::register_menu_forms();
     chalkline::register_activities();
 
+    // A broken installation is reported at start; later a picture never ends the lesson.
+    try {
+        shell::check_program_pictures();
+    } catch (const shell::PictureError& error) {
+        shell::fail_with(error);
+        return shell::exit_status();
+    }
     shell::run_handler([] { shell::show_form("Titlefrm"); });
     if (shell::program_ended()) {
         return shell::exit_status();

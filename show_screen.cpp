@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // For developers: opens one screen by name, as a menu would, to look at it or take a
-// screenshot (show_screen fourrules; show_screen -f fourrules for full screen). Not
-// installed with the program.
+// screenshot (show_screen fourrules; show_screen -f fourrules for full screen). With
+// --screenshot FILE it saves the screen as a PNG picture once it has painted, and ends:
+// the build makes the screenshots of the AppStream metadata so. Not installed with the
+// program.
 
 #include "activities.h"
 #include "display.h"
@@ -12,8 +14,17 @@
 #include "title_form.h"
 
 #include <QApplication>
+#include <QPixmap>
+#include <QTimer>
 
 #include <cstdio>
+
+namespace {
+
+// Time for the screen's first timer ticks and paints before the picture is taken.
+constexpr int kScreenshotDelayMs = 500;
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -23,9 +34,15 @@ int main(int argc, char** argv) {
         arguments.remove(at, std::min<qsizetype>(2, arguments.size() - at));
     }
     const bool full = arguments.removeAll("-f") + arguments.removeAll("--full-screen") > 0;
-    if (arguments.size() != 1) {
-        std::fprintf(stderr,
-                     "usage: show_screen [-f | --full-screen] [--lang CODE] <screen name>\n");
+    QString screenshot;
+    if (const qsizetype at = arguments.indexOf("--screenshot");
+        at >= 0 && at + 1 < arguments.size()) {
+        screenshot = arguments.takeAt(at + 1);
+        arguments.removeAt(at);
+    }
+    if (arguments.size() != 1 || arguments[0].startsWith('-')) {
+        std::fprintf(stderr, "usage: show_screen [-f | --full-screen] [--lang CODE] "
+                             "[--screenshot FILE.png] <screen name>\n");
         return 2;
     }
     shell::register_title_form();
@@ -41,6 +58,17 @@ int main(int argc, char** argv) {
     shell::run_handler([&] { shell::show_form(name); });
     if (shell::program_ended()) {
         return shell::exit_status();
+    }
+    if (!screenshot.isEmpty()) {
+        QTimer::singleShot(kScreenshotDelayMs, &app, [&] {
+            shell::Form* form = shell::loaded_form(name);
+            if (form == nullptr || !form->grab().save(screenshot, "PNG")) {
+                std::fprintf(stderr, "show_screen: cannot write %s\n", qPrintable(screenshot));
+                app.exit(1);
+                return;
+            }
+            app.exit(0);
+        });
     }
     return app.exec();
 }

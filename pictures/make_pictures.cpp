@@ -7,6 +7,8 @@
 // paints the buttons again in each, in <out>/Images/<language>, with the words of the
 // translations it finds in <out>/translations.
 
+#include "button_faces.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFont>
@@ -25,28 +27,17 @@ constexpr int kScale = 3;
 constexpr double kDotsPerInch = 96.0 * kScale;
 constexpr double kMetresPerInch = 0.0254;
 
+// The size of each button picture, in pixels as shown at 15 twips per pixel: Go,
+// Solution and Exit are 1650 by 500 twips; Show and Hide 2089 by 465; Undo 1350 by 465.
 struct Button {
     const char* file;
-    const char* word;
-    QColor top;
-    QColor bottom;
-    int width; // pixels as shown at 15 twips per pixel
+    int width;
     int height;
 };
 
-// Go, Solution and Exit are 1650 by 500 twips; Show and Hide 2089 by 465; Undo 1350 by 465.
 const Button kButtons[] = {
-    {"next.jpg", QT_TRANSLATE_NOOP("Pictures", "Next"), {60, 190, 90}, {20, 120, 50}, 110, 33},
-    {"solution.jpg",
-     QT_TRANSLATE_NOOP("Pictures", "Solution"),
-     {255, 170, 40},
-     {205, 110, 0},
-     110,
-     33},
-    {"exit.jpg", QT_TRANSLATE_NOOP("Pictures", "Exit"), {225, 70, 60}, {150, 25, 20}, 110, 33},
-    {"show.jpg", QT_TRANSLATE_NOOP("Pictures", "Show"), {80, 150, 240}, {30, 80, 180}, 139, 31},
-    {"hide.jpg", QT_TRANSLATE_NOOP("Pictures", "Hide"), {120, 120, 200}, {60, 60, 130}, 139, 31},
-    {"undo.jpg", QT_TRANSLATE_NOOP("Pictures", "Undo"), {170, 90, 210}, {100, 40, 140}, 90, 31},
+    {"next.jpg", 110, 33}, {"solution.jpg", 110, 33}, {"exit.jpg", 110, 33},
+    {"show.jpg", 139, 31}, {"hide.jpg", 139, 31},     {"undo.jpg", 90, 31},
 };
 
 QFont word_font(int pixel_height) {
@@ -56,31 +47,15 @@ QFont word_font(int pixel_height) {
     return font;
 }
 
+// The button's face (button_faces.h), at three times its size.
 QImage paint_button(const Button& b) {
-    const QString word = QCoreApplication::translate("Pictures", b.word);
-    const int w = b.width * kScale;
-    const int h = b.height * kScale;
-    QImage image(w, h, QImage::Format_RGB32);
+    QImage image(b.width * kScale, b.height * kScale, QImage::Format_RGB32);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    QLinearGradient fill(0, 0, 0, h);
-    fill.setColorAt(0, b.top);
-    fill.setColorAt(1, b.bottom);
-    p.fillRect(image.rect(), fill);
-    // A light edge at the top and a darker one at the bottom: a raised key.
-    p.fillRect(QRect(0, 0, w, h / 12), QColor(255, 255, 255, 70));
-    p.fillRect(QRect(0, h - h / 12, w, h / 12), QColor(0, 0, 0, 60));
-    // Large white words with a dark shadow read well from the back of a room.
-    QFont font = word_font(int(h * 0.66));
-    while (QFontMetrics(font).horizontalAdvance(word) > w * 0.9 && font.pixelSize() > 8) {
-        font.setPixelSize(font.pixelSize() - 2);
+    for (const shell::ButtonFace& face : shell::kButtonFaces) {
+        if (face.file == b.file) {
+            shell::paint_button_face(p, image.rect(), face, kScale);
+        }
     }
-    p.setFont(font);
-    p.setPen(QColor(0, 0, 0, 130));
-    p.drawText(image.rect().translated(kScale, kScale), Qt::AlignCenter, word);
-    p.setPen(Qt::white);
-    p.drawText(image.rect(), Qt::AlignCenter, word);
     return image;
 }
 

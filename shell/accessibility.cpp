@@ -72,7 +72,8 @@ public:
         if (traits && traits->press) {
             // Copied: the press may take the label away.
             auto run = traits->press;
-            if (label()->isEnabled() && label()->isVisibleTo(label()->window())) {
+            if (takes_input(label()) && label()->isEnabled() &&
+                label()->isVisibleTo(label()->window())) {
                 run_handler(run);
             }
         } else {

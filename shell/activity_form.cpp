@@ -71,7 +71,7 @@ void ActivityForm::add_shared_keys() {
     std::vector<KeyBinding> rows = {
         {{Qt::Key_PageDown, Qt::Key_N, Qt::Key_Right},
          ActivityKeys::tr("PageDown, N or Right arrow"),
-         ActivityKeys::tr("Go: a new problem"),
+         ActivityKeys::tr("Next (Go): a new problem"),
          [this](int) { press(cmdgo); }},
         {{Qt::Key_PageUp, Qt::Key_S},
          ActivityKeys::tr("PageUp or S"),

@@ -18,7 +18,7 @@ struct CommandLine {
 
 QString usage() {
     return CommandLine::tr(
-        "Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [--help] "
+        "Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] "
         "[--version]\n");
 }
 
@@ -28,7 +28,7 @@ QString options() {
         "  -f, --full-screen   show every screen full screen, scaled to fit\n"
         "  --screen N          open on screen N (0 is the first)\n"
         "  --lang CODE         show the texts in this language (fr, de, es, en)\n"
-        "  --help              print the options and the keys, then end\n"
+        "  -h, --help          print the options and the keys, then end\n"
         "  --version           print the version, then end\n");
 }
 
@@ -39,7 +39,7 @@ QString keys() {
         "  Tab, Shift+Tab, arrows     menus: move from entry to entry\n"
         "  Return, Space              menus: open the entry; title screen: OK\n"
         "  Escape                     the screen's Exit; title screen: Cancel\n"
-        "  PageDown, N, Right         activities: Go, a new problem\n"
+        "  PageDown, N, Right         activities: Next (Go), a new problem\n"
         "  PageUp, S                  activities: Solution\n"
         "  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind\n"
         "  B, .                       activities: blank the screen and back\n"
@@ -72,8 +72,26 @@ StartRequest ending(int status, const QString& output) {
     return request;
 }
 
+// A mistake on the command line: one line that says what is wrong, and where to look.
 StartRequest refusal(const QString& error) {
-    return ending(2, "chalkline: " + error + "\n" + usage() + options());
+    return ending(2, "chalkline: " + error + "\n" +
+                         CommandLine::tr("Try 'chalkline --help' for more information.\n"));
+}
+
+// An option the program does not know, as it was typed ("--fullscreen", "-x").
+QString as_typed(const QString& name, const QStringList& arguments) {
+    for (const QString& argument : arguments.mid(1)) {
+        if (argument == "--") {
+            break;
+        }
+        for (const char* dashes : {"--", "-"}) {
+            const QString option = dashes + name;
+            if (argument == option || argument.startsWith(option + '=')) {
+                return option;
+            }
+        }
+    }
+    return (name.size() == 1 ? "-" : "--") + name;
 }
 
 } // namespace
@@ -102,7 +120,19 @@ QString help_text() {
     return usage() +
            CommandLine::tr(
                "Mathematics activities for the whole class, on a projector or a whiteboard.\n\n") +
-           options() + "\n" + activities_text() + "\n" + keys();
+           options() + "\n" + activities_text() + "\n" + keys() +
+           CommandLine::tr("\nReport bugs at <%1>; home page: <%2>.\n")
+               .arg(kChalklineBugTracker, kChalklineHomePage);
+}
+
+QString version_text() {
+    return CommandLine::tr("chalkline %1\n"
+                           "Copyright (C) %2 The Chalkline developers.\n"
+                           "License GPLv3+: GNU GPL version 3 or later "
+                           "<https://gnu.org/licenses/gpl.html>.\n"
+                           "This is free software: you are free to change and redistribute it.\n"
+                           "There is NO WARRANTY, to the extent permitted by law.\n")
+        .arg(kChalklineVersion, kChalklineCopyrightYear);
 }
 
 StartRequest read_command_line(const QStringList& arguments) {
@@ -110,7 +140,7 @@ StartRequest read_command_line(const QStringList& arguments) {
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption full_screen({"f", "full-screen"}, "");
     const QCommandLineOption screen("screen", "", "N");
-    const QCommandLineOption help("help", "");
+    const QCommandLineOption help({"h", "help"}, "");
     const QCommandLineOption version("version", "");
     const QCommandLineOption language("lang", "", "CODE");
     parser.addOptions({full_screen, screen, help, version, language});
@@ -124,17 +154,27 @@ StartRequest read_command_line(const QStringList& arguments) {
     }
 
     if (!parser.parse(arguments)) {
-        return refusal(parser.errorText());
+        if (!parser.unknownOptionNames().isEmpty()) {
+            return refusal(CommandLine::tr("unrecognized option '%1'")
+                               .arg(as_typed(parser.unknownOptionNames()[0], arguments)));
+        }
+        // The toolkit's own sentence ("Missing value after '--screen'.") as a clause.
+        QString error = parser.errorText();
+        error[0] = error[0].toLower();
+        if (error.endsWith('.')) {
+            error.chop(1);
+        }
+        return refusal(error);
     }
     if (!parser.positionalArguments().isEmpty()) {
         return refusal(
-            CommandLine::tr("unexpected argument \"%1\"").arg(parser.positionalArguments()[0]));
+            CommandLine::tr("unexpected argument '%1'").arg(parser.positionalArguments()[0]));
     }
     if (parser.isSet(help)) {
         return ending(0, help_text());
     }
     if (parser.isSet(version)) {
-        return ending(0, QString("chalkline %1\n").arg(kChalklineVersion));
+        return ending(0, version_text());
     }
     StartRequest request;
     request.full_screen = parser.isSet(full_screen);
@@ -142,12 +182,22 @@ StartRequest read_command_line(const QStringList& arguments) {
         bool number = false;
         const int index = parser.value(screen).toInt(&number);
         if (!number || index < 0) {
-            return refusal(CommandLine::tr("--screen needs a screen number, 0 or more, not \"%1\"")
+            return refusal(CommandLine::tr("--screen needs a screen number, 0 or more, not '%1'")
                                .arg(parser.value(screen)));
         }
         request.screen = index;
     }
     return request;
+}
+
+QString screen_request_warning(const StartRequest& request, const QString& platform) {
+    if (!request.screen || request.full_screen || !platform.startsWith("wayland")) {
+        return {};
+    }
+    return CommandLine::tr("chalkline: --screen %1 is not honoured in a window under Wayland, "
+                           "where the desktop places every window; drag the window to that "
+                           "screen, or add --full-screen\n")
+        .arg(*request.screen);
 }
 
 } // namespace shell

@@ -22,7 +22,15 @@ struct StartRequest {
 // (-platform, -display, ...) are let through for it.
 StartRequest read_command_line(const QStringList& arguments);
 
-// The text of --help: the options and the keys, one line each.
+// The text of --help: the options and the keys, one line each, then where to report
+// bugs and the home page.
 QString help_text();
+// The text of --version: the version, the copyright, the licence and the warranty.
+QString version_text();
+
+// What to say on standard error when the platform cannot honour the screen asked for:
+// under Wayland the desktop, not the program, places a window (full screen goes to the
+// screen asked for even there). Empty when there is nothing to say.
+QString screen_request_warning(const StartRequest& request, const QString& platform);
 
 } // namespace shell

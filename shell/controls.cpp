@@ -2,6 +2,7 @@
 #include "controls.h"
 
 #include "accessibility.h"
+#include "button_faces.h"
 #include "captions.h"
 #include "colours.h"
 #include "fonts.h"
@@ -24,11 +25,12 @@ namespace shell {
 
 namespace {
 
-// Raises the control's click handler when the button is clicked. The handler is copied
-// first: it may unload the form, and the control with it.
+// Raises the control's click handler when the button is clicked, unless its screen has
+// been left (a screen reader's press can come late). The handler is copied first: it may
+// unload the form, and the control with it.
 void forward_clicks(QAbstractButton* button, Control* control) {
-    QObject::connect(button, &QAbstractButton::clicked, button, [control] {
-        if (auto handler = control->on_click) {
+    QObject::connect(button, &QAbstractButton::clicked, button, [button, control] {
+        if (auto handler = control->on_click; handler && takes_input(button)) {
             const int i = control->index();
             run_handler([&] { handler(i); });
         }
@@ -316,11 +318,11 @@ PictureButton::PictureButton(QWidget* parent, const QString& name)
 }
 
 void PictureButton::set_picture_file(const QString& path) {
-    picture_ = load_picture(path);
+    picture_ = picture_or_none(path);
     path_ = path;
     setAccessibleName(picture_word(path));
-    // Decoded now, so that a picture that cannot be read fails the load.
-    picture_pixmap(picture_, device_size(this, picture_area().size()), devicePixelRatioF());
+    // Decoded now, while the screen loads, not at its first paint.
+    painted_pixmap(picture_, device_size(this, picture_area().size()), devicePixelRatioF());
     update();
 }
 
@@ -339,8 +341,14 @@ void PictureButton::paintEvent(QPaintEvent*) {
     painter.fillRect(area, QColor(192, 192, 192));
     // Pressed, the picture sinks by a pixel and darkens a little.
     const QRect inner = picture_area().translated(isDown() ? QPoint(1, 1) : QPoint());
-    painter.drawPixmap(inner.topLeft(), painted_pixmap(picture_, device_size(this, inner.size()),
-                                                       devicePixelRatioF()));
+    const QPixmap pixmap =
+        painted_pixmap(picture_, device_size(this, inner.size()), devicePixelRatioF());
+    if (!pixmap.isNull()) {
+        painter.drawPixmap(inner.topLeft(), pixmap);
+    } else if (!path_.isEmpty()) {
+        // Without its picture the button draws its face: its word on its colours.
+        paint_button_face(painter, inner, button_face(picture_word(path_)), reference_px(1));
+    }
     if (isDown()) {
         painter.fillRect(inner, QColor(0, 0, 0, 50));
     }
@@ -482,9 +490,9 @@ PictureBox::PictureBox(QWidget* parent, const QString& name) : QWidget(parent), 
 }
 
 void PictureBox::set_picture_file(const QString& path) {
-    picture_ = load_picture(path);
-    // Decoded now, so that a picture that cannot be read fails the load.
-    picture_pixmap(picture_, device_size(this, size()), devicePixelRatioF());
+    picture_ = picture_or_none(path);
+    // Decoded now, while the screen loads, not at its first paint.
+    painted_pixmap(picture_, device_size(this, size()), devicePixelRatioF());
     update();
 }
 void PictureBox::set_back_colour(const QColor& colour) {

@@ -119,6 +119,9 @@ public:
     // A new element of the same array: a copy of this one, invisible.
     Label* clone(int index) const;
 
+    // Forgets a press in progress, so that no click follows it.
+    void cancel_press() { pressed_ = false; }
+
     void apply_scale() override;
 
     // Fires whenever the caption changes.
@@ -150,7 +153,8 @@ private:
 
 // A command button that shows a picture, smoothly scaled to fill it, and no caption.
 // Its accessible name is the word on the picture. The picture is decoded at the size it
-// fills.
+// fills; without it (it cannot be read) the button draws its face (button_faces.h), its
+// word on its colours, and works as ever.
 class PictureButton : public QPushButton, public Control {
 public:
     using Control::height;
@@ -158,8 +162,7 @@ public:
     using Control::width;
     PictureButton(QWidget* parent, const QString& name);
 
-    // Loads the picture file and decodes it at the size it fills (throws PictureError
-    // when it cannot be read).
+    // Loads the picture file and decodes it at the size it fills.
     void set_picture_file(const QString& path);
     const Picture& picture() const { return picture_; }
     const QString& picture_path() const { return path_; }

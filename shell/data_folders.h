@@ -7,10 +7,11 @@
 namespace shell {
 
 // The folders that may hold the picture folders Images and opening, as absolute paths
-// in the order they are searched: the working directory; the installed data folder
-// (<prefix>/share/chalkline, found from the program's own folder, so that an
-// installation under any prefix works); the program's own folder, as in a build tree.
-// A folder that comes twice is listed once.
+// in the order they are searched. An installed program (its <prefix>/share/chalkline,
+// found from the program's own folder, exists) reads its own pictures first: that data
+// folder, then the working directory, then the program's own folder. A build tree
+// searches the working directory first, then the data folder, then the program's folder,
+// where the build puts the pictures. A folder that comes twice is listed once.
 QStringList data_folders();
 
 // The file at a relative path ("opening/vorlen00.jpg") in the first data folder that
@@ -18,9 +19,10 @@ QStringList data_folders();
 // back unchanged.
 QString find_data_file(const QString& path);
 
-// What to tell the user about a data file that could not be loaded: for one found
-// nowhere, every folder searched; for one found but unreadable, its permissions;
-// otherwise that the file is damaged.
+// What to tell the user about a data file that could not be loaded, by where it lives:
+// for one found nowhere, every folder searched; for one in the program's own folders,
+// to reinstall (or, when it cannot be read, to check its permissions); for one in any
+// other folder, such as the user's own, to remove or replace it.
 QString data_file_hint(const QString& path);
 
 } // namespace shell

@@ -5,6 +5,7 @@
 
 #include "display.h"
 #include "pictures.h"
+#include "program_icon.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -24,6 +25,7 @@ namespace {
 struct Registry {
     QMap<QString, FormFactory> factories;
     QMap<QString, Form*> loaded;
+    QPointer<Form> current;
     bool ended = false;
     int status = 0;
     int desktop_width_px = 0;
@@ -87,6 +89,7 @@ Form::Form(const QString& name, double width, double height) {
     stage_->setMouseTracking(true);
     // The form paints every pixel itself, so the toolkit need not fill it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setWindowIcon(program_icon());
     set_outer_size(width, height);
 }
 
@@ -104,13 +107,13 @@ void Form::set_back_colour(const QColor& colour) {
 
 void Form::set_background_picture(const Picture& picture) {
     picture_ = picture;
-    background_pixmap(false);
+    background_pixmap();
     update();
 }
 
 // The part of the background picture on the stage, at its own size for the scale in use
 // and the screen's pixel ratio.
-QPixmap Form::background_pixmap(bool painting) const {
+QPixmap Form::background_pixmap() const {
     const qreal dpr = devicePixelRatioF();
     const double device_twips = twips_per_pixel() / dpr;
     const QSizeF own = picture_.own_size();
@@ -119,19 +122,7 @@ QPixmap Form::background_pixmap(bool painting) const {
     const QRect stage(0, 0, qRound(stage_->width() * dpr), qRound(stage_->height() * dpr));
     const QRect visible = shown.intersected(stage);
     const QRect clip = visible == shown ? QRect() : visible;
-    return painting ? painted_pixmap(picture_, shown.size(), dpr, clip)
-                    : picture_pixmap(picture_, shown.size(), dpr, clip);
-}
-
-// One empty icon serves every window: a new icon for each screen would be kept by the
-// platform and grow the memory with every screen shown.
-void Form::clear_icon() {
-    static const QIcon* const empty = [] {
-        QPixmap pixmap(1, 1);
-        pixmap.fill(Qt::transparent);
-        return new QIcon(pixmap);
-    }();
-    setWindowIcon(*empty);
+    return painted_pixmap(picture_, shown.size(), dpr, clip);
 }
 
 void Form::set_outer_size(double width, double height) {
@@ -300,6 +291,12 @@ void Form::kill_timers() {
     }
 }
 
+void Form::pause_timers(bool paused) {
+    for (Timer* t : timers()) {
+        t->set_paused(paused);
+    }
+}
+
 void Form::apply_scale() {
     fit_stage();
     if (!full_screen() && !window_place_) {
@@ -319,7 +316,7 @@ void Form::resizeEvent(QResizeEvent* event) {
 void Form::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect design = stage_->geometry();
-    const QPixmap picture = background_pixmap(true);
+    const QPixmap picture = background_pixmap();
     const QRect pictured =
         picture.isNull()
             ? QRect()
@@ -389,18 +386,40 @@ Form* show_form(const QString& name) {
     // window being left, which may have been dragged to a projector.
     set_screen_in_use(screen_left(name));
     Form* form = touch_form(name);
-    if (form && !registry().ended) {
+    auto& r = registry();
+    if (form && !r.ended) {
         form->present();
         form->raise();
         form->activateWindow();
+        // One screen is in use and visible at a time.
+        if (Form* previous = r.current; previous && previous != form) {
+            previous->left_behind_ = true;
+            previous->hide();
+        }
+        r.current = form;
+        form->left_behind_ = false;
     }
     return form;
 }
 
+Form* current_form() {
+    return registry().current;
+}
+
+bool takes_input(const QWidget* widget) {
+    const auto* form = widget ? dynamic_cast<const Form*>(widget->window()) : nullptr;
+    return !form || !form->is_left();
+}
+
 void unload_form(const QString& name) {
-    Form* form = registry().loaded.take(key(name));
+    auto& r = registry();
+    Form* form = r.loaded.take(key(name));
     if (!form) {
         return;
+    }
+    form->left_behind_ = true;
+    if (r.current == form) {
+        r.current = nullptr;
     }
     form->kill_timers();
     form->hide();

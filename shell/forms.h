@@ -57,12 +57,11 @@ public:
     QColor back_colour() const { return back_; }
     void set_back_colour(const QColor& colour);
     // Shown from the top left corner at its own size, decoded at that size; setting it
-    // decodes it at once, so that a picture that cannot be read fails the load.
+    // decodes it at once. Where it cannot be read, the back colour shows.
     const Picture& background_picture() const { return picture_; }
     void set_background_picture(const Picture& picture);
     // The background picture as it is drawn at the scale in use (empty without one).
-    QPixmap background_as_drawn() const { return background_pixmap(true); }
-    void clear_icon();
+    QPixmap background_as_drawn() const { return background_pixmap(); }
     double outer_width() const { return width_; }
     double outer_height() const { return height_; }
     void set_outer_size(double width, double height);
@@ -115,6 +114,14 @@ public:
 
     // Stops every timer for good; the registry calls it on unload.
     void kill_timers();
+    // Holds every timer where it is while a cover hides the screen, and lets them go on
+    // from there (timer.h).
+    void pause_timers(bool paused);
+
+    // A screen is left once a move has shown another screen or unloaded it. From then on
+    // it takes no input: the keyboard layer drops its clicks and drags and passes its
+    // keys on to the screen in use.
+    bool is_left() const { return left_behind_; }
     // Puts every control back to its twips after the twips factor has changed.
     void apply_scale();
 
@@ -125,7 +132,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPixmap background_pixmap(bool painting) const;
+    QPixmap background_pixmap() const;
     // Sizes the window (fixed in a window, free full screen) and centres the stage.
     void fit_stage();
     // Moves the window to its place in twips on the screen that place is for.
@@ -149,6 +156,10 @@ private:
         QPointer<QScreen> screen;
     };
     std::optional<WindowPlace> window_place_;
+    bool left_behind_ = false;
+
+    friend Form* show_form(const QString& name);
+    friend void unload_form(const QString& name);
 };
 
 // ---- The screens of the program, by name (without regard to letter case) ----
@@ -157,7 +168,8 @@ using FormFactory = std::function<std::unique_ptr<Form>()>;
 void register_form(const QString& name, FormFactory factory);
 bool has_form(const QString& name);
 
-// Loads the form if it is not loaded (running Form_Load), then makes it visible.
+// Loads the form if it is not loaded (running Form_Load), then makes it visible as the
+// screen in use; the screen that was in use is hidden (the move unloads it next).
 Form* show_form(const QString& name);
 // Loads the form hidden if it is not loaded; a loaded form stays as it is.
 Form* touch_form(const QString& name);
@@ -166,6 +178,10 @@ Form* touch_form(const QString& name);
 void unload_form(const QString& name);
 // The loaded form of that name, or nullptr.
 Form* loaded_form(const QString& name);
+// The screen in use: the one the last move showed, while it is loaded; or nullptr.
+Form* current_form();
+// Whether input may reach the widget: false when it stands on a screen that is left.
+bool takes_input(const QWidget* widget);
 template <class T> T* loaded(const QString& name) {
     return dynamic_cast<T*>(loaded_form(name));
 }

@@ -14,6 +14,7 @@
 #include <QStyleHints>
 
 #include <algorithm>
+#include <memory>
 
 namespace shell {
 
@@ -198,29 +199,95 @@ private:
     bool dropping_ = false;
 };
 
-// Sees every key and click of the program before the control it is meant for: keys go
-// to the table of their screen, and the second tap of a double tap is dropped.
+// The centre of the control in twips on its screen's stage.
+QPointF centre_on_stage(Control* control) {
+    QPointF at(control->width() / 2, control->height() / 2);
+    for (QWidget* w = control->widget(); w; w = w->parentWidget()) {
+        if (auto* form = dynamic_cast<Form*>(w->parentWidget()); form && form->stage() == w) {
+            break;
+        }
+        const auto* c = dynamic_cast<const Control*>(w);
+        at += c ? QPointF(c->left(), c->top()) : QPointF(w->pos()) * twips_per_pixel();
+    }
+    return at;
+}
+
+// Sees every key and click of the program before the control it is meant for: input
+// for a screen that has been left goes nowhere (its keys go on to the screen in use),
+// keys go to the table of their screen, and the second tap of a double tap is dropped.
+// It also knows the control a button is held down on, to let go of it when a cover
+// comes over the screen.
 class InputFilter : public QObject {
 public:
     using QObject::QObject;
 
+    // Ends the press or drag on a control of the form as if the pointer had let go over
+    // the place the control was picked up from: a drag goes back where it started, and
+    // a button pressed is let go without a click. The rest of that gesture is dropped.
+    void let_go(Form& form) {
+        Control* control = held_ ? dynamic_cast<Control*>(held_.data()) : nullptr;
+        if (!control || held_->window() != &form) {
+            return;
+        }
+        let_go_of_ = held_;
+        held_ = nullptr;
+        if (auto* button = dynamic_cast<QAbstractButton*>(control->widget())) {
+            button->setDown(false);
+            return;
+        }
+        if (auto* label = dynamic_cast<Label*>(control)) {
+            label->cancel_press();
+        }
+        if (auto up = control->on_mouse_up) {
+            const QPointF at = held_from_ - centre_on_stage(control) +
+                               QPointF(control->width() / 2, control->height() / 2);
+            const int index = control->index();
+            run_handler([&] { up(index, {Qt::LeftButton, {}, at.x(), at.y()}); });
+        }
+    }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-            return key_press(watched, static_cast<QKeyEvent*>(event));
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+            if (!takes_input(qobject_cast<QWidget*>(watched))) {
+                return pass_on(static_cast<QKeyEvent*>(event));
+            }
+            return type == QEvent::KeyPress && key_press(watched, static_cast<QKeyEvent*>(event));
+        }
+        // Mouse, wheel, touch and pen; hovering too.
+        const bool pointer = event->isPointerEvent() || type == QEvent::ContextMenu;
+        if (pointer && !takes_input(qobject_cast<QWidget*>(watched))) {
+            return true;
+        }
+        switch (type) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
             if (Form* form = form_of(watched)) {
-                return guard_.drop_press(form, static_cast<QMouseEvent*>(event));
+                if (guard_.drop_press(form, static_cast<QMouseEvent*>(event))) {
+                    return true;
+                }
+                hold(watched);
             }
             return false;
         case QEvent::MouseMove:
+            if (watched == let_go_of_) {
+                return true;
+            }
             if (Form* form = form_of(watched)) {
                 return guard_.drop_move(form);
             }
             return false;
         case QEvent::MouseButtonRelease:
+            if (static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) {
+                held_ = nullptr;
+            }
+            if (watched == let_go_of_) {
+                if (static_cast<QMouseEvent*>(event)->buttons() == Qt::NoButton) {
+                    let_go_of_ = nullptr;
+                }
+                return true;
+            }
             if (Form* form = form_of(watched)) {
                 return guard_.drop_release(form, static_cast<QMouseEvent*>(event));
             }
@@ -236,6 +303,27 @@ protected:
     }
 
 private:
+    // The control the press lands on, and where it stood then.
+    void hold(QObject* watched) {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (auto* control = dynamic_cast<Control*>(widget)) {
+            held_ = widget;
+            held_from_ = centre_on_stage(control);
+        }
+    }
+
+    // A key meant for a screen that has been left: the screen that took its place
+    // receives it, so Escape Escape goes two screens back whatever the queue holds.
+    bool pass_on(const QKeyEvent* event) {
+        Form* current = current_form();
+        if (current && current->isVisible()) {
+            QWidget* target = current->focusWidget() ? current->focusWidget() : current;
+            const std::unique_ptr<QEvent> copy(event->clone());
+            QCoreApplication::sendEvent(target, copy.get());
+        }
+        return true;
+    }
+
     bool key_press(QObject* watched, QKeyEvent* event) {
         Form* form = form_of(watched);
         ScreenKeys* keys = form ? keys_of(form) : nullptr;
@@ -253,7 +341,15 @@ private:
     }
 
     TapGuard guard_;
+    QPointer<QWidget> held_;
+    QPointF held_from_;
+    QPointer<QWidget> let_go_of_;
 };
+
+InputFilter*& input_filter() {
+    static InputFilter* filter = nullptr;
+    return filter;
+}
 
 void install_input_layer() {
     static bool installed = false;
@@ -261,18 +357,25 @@ void install_input_layer() {
         return;
     }
     installed = true;
-    qApp->installEventFilter(new InputFilter(qApp));
+    input_filter() = new InputFilter(qApp);
+    qApp->installEventFilter(input_filter());
     install_accessibility();
 }
 
 } // namespace
+
+void let_go(Form& form) {
+    if (InputFilter* filter = input_filter()) {
+        filter->let_go(form);
+    }
+}
 
 bool press(Control* control) {
     if (!control) {
         return false;
     }
     QWidget* widget = control->widget();
-    if (!widget->isEnabled() || !widget->isVisibleTo(widget->window())) {
+    if (!takes_input(widget) || !widget->isEnabled() || !widget->isVisibleTo(widget->window())) {
         return false;
     }
     if (auto* button = dynamic_cast<QAbstractButton*>(widget)) {

@@ -26,9 +26,15 @@ struct KeyBinding {
 };
 
 // Presses a control as a click on it would: its click handler runs, or for a button its
-// click. A hidden or disabled control, which a click cannot reach, is not pressed.
-// Returns whether it was pressed.
+// click. A hidden or disabled control, which a click cannot reach, or one on a screen
+// that has been left, is not pressed. Returns whether it was pressed.
 bool press(Control* control);
+
+// Ends a press or a drag in progress on a control of the form, as if the pointer had let
+// go over the place the control was picked up from: a dragged control is dropped back
+// where it started, a button is let go without a click. The rest of that gesture is
+// ignored. A cover that comes over the screen calls it.
+void let_go(Form& form);
 
 // The keyboard of one screen: its key table and the controls that the keyboard focus
 // moves through. Every key reaches the table first, whichever control has the focus, so

@@ -237,7 +237,7 @@ std::vector<Control*> IntroForm::focus_entries() const {
 void IntroForm::Form_Load() {
     style_form(*this);
     set_back_colour(kScreenBlue);
-    set_background_picture(load_picture(kMenuPicture));
+    set_background_picture(picture_or_none(kMenuPicture));
     place_exit_button();
     load_menu_links();
     show_menu_links();

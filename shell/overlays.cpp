@@ -33,6 +33,10 @@ public:
         setFocusPolicy(Qt::NoFocus);
         setAttribute(Qt::WA_OpaquePaintEvent, kind == Kind::Blank);
         form.installEventFilter(this);
+        // Nothing goes on unseen under the cover: a drag in hand goes back where it
+        // started, and the reveals and their pace wait where they are.
+        let_go(form);
+        form.pause_timers(true);
         if (kind == Kind::KeyHelp) {
             setObjectName("keylist");
             heading_ = Overlays::tr("Keys: %1").arg(form.caption());
@@ -69,6 +73,12 @@ public:
     Kind kind() const { return kind_; }
 
     void close_now() {
+        if (isHidden()) {
+            return;
+        }
+        if (auto* form = dynamic_cast<Form*>(parentWidget())) {
+            form->pause_timers(false);
+        }
         parentWidget()->removeEventFilter(this);
         const bool had_focus = hasFocus();
         hide();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pictures.h"
 
+#include "button_faces.h"
 #include "data_folders.h"
 #include "forms.h"
 #include "language.h"
@@ -53,7 +54,9 @@ struct Cache {
     QHash<PixmapKey, Held> pixmaps;
     QSet<PixmapKey> decoded;
     double scales[2] = {0, 0}; // the scale in use and the one before
-    QSet<QString> reported;
+    // The files found unreadable once the program runs, and the paths that named them.
+    QSet<QString> failed;
+    QStringList failed_files;
     PictureStats stats;
 };
 
@@ -277,8 +280,7 @@ PictureError::PictureError(QString path, QString reason)
 
 QString PictureError::report() const {
     return QCoreApplication::translate(
-               "Errors",
-               "Chalkline cannot start this screen: the picture \"%1\" cannot be loaded (%2). %3")
+               "Errors", "Chalkline cannot start: the picture \"%1\" cannot be loaded (%2). %3")
         .arg(path_, reason_, data_file_hint(path_));
 }
 
@@ -353,17 +355,64 @@ QPixmap picture_pixmap(const Picture& picture, QSize size, qreal dpr, QRect clip
     return pixmap;
 }
 
+void check_picture(const QString& path) {
+    const Picture picture = load_picture(path);
+    decode(picture, reduced(picture.pixels(), 8), {});
+}
+
+void check_program_pictures() {
+    check_picture("opening\\vorlen00.jpg");
+    check_picture("Images\\menu1.jpg");
+    for (const ButtonFace& face : kButtonFaces) {
+        check_picture("Images\\" + face.file);
+    }
+}
+
+void report_failed_picture(const PictureError& error) {
+    auto& c = cache();
+    if (c.failed.contains(error.path())) {
+        return;
+    }
+    c.failed.insert(error.path());
+    c.failed_files << error.path();
+    std::fputs(qPrintable(QCoreApplication::translate(
+                              "Errors", "chalkline: the picture \"%1\" cannot be loaded (%2); the "
+                                        "lesson goes on without it. %3\n")
+                              .arg(error.path(), error.reason(), data_file_hint(error.path()))),
+               stderr);
+    std::fflush(stderr);
+}
+
+Picture picture_or_none(const QString& path) {
+    auto& c = cache();
+    const QString local = local_path(path);
+    if (c.failed.contains(local)) {
+        return {};
+    }
+    try {
+        const Picture picture = load_picture(path);
+        return c.failed.contains(picture.file()) ? Picture() : picture;
+    } catch (const PictureError& error) {
+        report_failed_picture(error);
+        c.failed.insert(local);
+        return {};
+    }
+}
+
 QPixmap painted_pixmap(const Picture& picture, QSize size, qreal dpr, QRect clip) {
-    if (cache().reported.contains(picture.file())) {
+    if (cache().failed.contains(picture.file())) {
         return {};
     }
     try {
         return picture_pixmap(picture, size, dpr, clip);
     } catch (const PictureError& error) {
-        cache().reported.insert(picture.file());
-        std::fprintf(stderr, "chalkline: %s\n", qPrintable(error.report()));
+        report_failed_picture(error);
         return {};
     }
+}
+
+QStringList failed_pictures() {
+    return cache().failed_files;
 }
 
 QString picture_word(const QString& path) {

@@ -6,12 +6,14 @@
 #include <QSize>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 #include <stdexcept>
 
 namespace shell {
 
-// A picture the installation should have but that cannot be read. It ends the program.
+// A picture the installation should have but that cannot be read. Found by the check at
+// start, it ends the program; once the program runs, the screens show without it.
 class PictureError : public std::runtime_error {
 public:
     PictureError(QString path, QString reason);
@@ -58,9 +60,23 @@ Picture load_picture(const QString& path);
 // while its scale (twips per device pixel) is in use or was the one before; what older
 // scales used is dropped. Corrupt or incomplete data throws PictureError.
 QPixmap picture_pixmap(const Picture& picture, QSize size, qreal dpr, QRect clip = {});
-// The same for painting, which cannot fail a load: a picture that has become unreadable
-// since it was loaded is reported once on the console and draws nothing.
+
+// Every picture the program shows, read and decoded once at start (at a small size, so
+// that damage anywhere in a file shows): the first that cannot be read throws
+// PictureError, and the start ends with its report.
+void check_program_pictures();
+// The same check for one picture path.
+void check_picture(const QString& path);
+
+// Once the program runs, a picture that cannot be read never ends the lesson: it is
+// reported once on the console (one line for each file) and not read again this run, and
+// its place falls back to its colour (a picture button to its face, button_faces.h).
+// The picture for a screen being loaded, or the null picture when it cannot be read:
+Picture picture_or_none(const QString& path);
+// The picture decoded for painting, or nothing when it cannot be read now.
 QPixmap painted_pixmap(const Picture& picture, QSize size, qreal dpr, QRect clip = {});
+// The picture files reported as unreadable this run.
+QStringList failed_pictures();
 
 // The word a picture button shows ("Next" for "Images\next.jpg"), for screen readers.
 QString picture_word(const QString& path);
@@ -77,17 +93,21 @@ PictureStats picture_stats();
 // Forgets every picture read and its counts (tests that change the files on disk).
 void clear_picture_cache();
 
-// Runs a handler; a picture failure inside it ends the program with a report instead of
-// unwinding through the toolkit.
-template <class F> void run_handler(F&& handler);
-void fail_with(const PictureError& error);
+// Reports the picture once, as above.
+void report_failed_picture(const PictureError& error);
 
+// Runs a handler; a picture failure inside it is reported and the lesson goes on,
+// instead of unwinding through the toolkit.
 template <class F> void run_handler(F&& handler) {
     try {
         handler();
     } catch (const PictureError& error) {
-        fail_with(error);
+        report_failed_picture(error);
     }
 }
+
+// Ends the start with the report of a picture the check found broken: on the console and
+// in a message box, and status 1.
+void fail_with(const PictureError& error);
 
 } // namespace shell

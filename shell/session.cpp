@@ -2,13 +2,71 @@
 #include "session.h"
 
 #include <QCoreApplication>
+#include <QString>
+#include <QStringList>
 #include <QtGlobal>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace shell {
+
+namespace {
+
+// A single dash works as well as two for the toolkit's own options.
+QString option_name(const QString& argument) {
+    return argument.startsWith("--") ? argument.mid(1) : argument;
+}
+
+// What the toolkit says while it connects, held back until it has.
+struct Held {
+    QtMsgType type;
+    QString category;
+    QString text;
+};
+
+struct Watch {
+    QString display;
+    QString unreachable;
+    std::vector<Held> held;
+};
+
+Watch& watch() {
+    static Watch w;
+    return w;
+}
+
+// The value as one printable line: a display name may hold anything.
+QString one_line(QString text) {
+    for (QChar& c : text) {
+        if (!c.isPrint()) {
+            c = '?';
+        }
+    }
+    return text;
+}
+
+// The display the toolkit is asked for: the -display or -platform given, else
+// QT_QPA_PLATFORM, DISPLAY and WAYLAND_DISPLAY as set.
+QString display_named(const QStringList& arguments) {
+    for (int i = 1; i + 1 < arguments.size(); ++i) {
+        const QString option = option_name(arguments[i]);
+        if (option == "-display" || option == "-platform") {
+            return one_line(QString("%1 (%2)").arg(arguments[i + 1], option));
+        }
+    }
+    QStringList named;
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(variable)) {
+            named << QString("%1 (%2)").arg(qEnvironmentVariable(variable), variable);
+        }
+    }
+    return one_line(named.join(" or "));
+}
+
+} // namespace
 
 void require_graphical_session(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
@@ -32,6 +90,47 @@ void require_graphical_session(int argc, char** argv) {
                                   "desktop\n")),
                stderr);
     std::exit(1);
+}
+
+DisplayConnection::DisplayConnection(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i) {
+        arguments << QString::fromLocal8Bit(argv[i]);
+    }
+    watch().display = display_named(arguments);
+    // Put in the teacher's language now: the application being made has no translations
+    // yet.
+    watch().unreachable =
+        QCoreApplication::translate("CommandLine",
+                                    "chalkline: cannot reach the display %1 to show its windows; "
+                                    "check that the graphical session is running and that this "
+                                    "is its display\n")
+            .arg(watch().display);
+    watch().held.clear();
+    previous_ = qInstallMessageHandler(&DisplayConnection::hold);
+}
+
+DisplayConnection::~DisplayConnection() {
+    qInstallMessageHandler(previous_);
+    for (const Held& message : watch().held) {
+        const QByteArray category = message.category.toUtf8();
+        const QMessageLogContext context(nullptr, 0, nullptr, category.constData());
+        qt_message_output(message.type, context, message.text);
+    }
+    watch().held.clear();
+}
+
+// The toolkit ends a start it cannot make with a fatal message (and a core dump after
+// it); the program ends first, with its one line.
+void DisplayConnection::hold(QtMsgType type, const QMessageLogContext& context,
+                             const QString& text) {
+    if (type != QtFatalMsg) {
+        watch().held.push_back({type, QString::fromUtf8(context.category), text});
+        return;
+    }
+    std::fputs(qPrintable(watch().unreachable), stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
 }
 
 } // namespace shell

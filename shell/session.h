@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QtGlobal>
+
 namespace shell {
 
 // Ends the program with status 1 and a one-line message when there is no graphical
@@ -9,5 +11,24 @@ namespace shell {
 // Called before the application object is made; --help and --version, which only print
 // text, pass without a display.
 void require_graphical_session(int argc, char** argv);
+
+// Watches the toolkit connect to its display while the application object is made, from
+// construction to destruction of this guard. A display that is named but cannot be
+// reached (nothing there, a wrong name, a socket that is gone) ends the program with one
+// line naming the display it tried and status 1, where the toolkit would abort with a
+// core dump. What the toolkit says meanwhile is held back, and passed on when it
+// connects.
+class DisplayConnection {
+public:
+    DisplayConnection(int argc, char** argv);
+    ~DisplayConnection();
+    DisplayConnection(const DisplayConnection&) = delete;
+    DisplayConnection& operator=(const DisplayConnection&) = delete;
+
+private:
+    static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text);
+
+    QtMessageHandler previous_;
+};
 
 } // namespace shell

@@ -34,7 +34,6 @@ void place_styled(Form& form) {
 
 void style_form(Form& form) {
     form.set_back_colour(kStyleBlue);
-    form.clear_icon();
 
     if (auto* picture = form.get<PictureBox>("Picture1")) {
         picture->set_back_colour(kStyleBlue);

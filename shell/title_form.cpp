@@ -3,9 +3,6 @@
 
 #include "keys.h"
 #include "pictures.h"
-#include "style_form.h"
-
-#include <QPainter>
 
 namespace shell {
 
@@ -20,28 +17,12 @@ void centre(Form& form) {
     form.set_left(float(desktop.width) / 2.0f - float(form.outer_width()) / 2.0f);
 }
 
-// Painted once and shared by every load of the screen: each new icon given to a window
-// would be kept by the platform, and memory would grow with every visit.
-const QIcon& title_icon() {
-    static const QIcon* const icon = [] {
-        QPixmap pixmap(32, 32);
-        pixmap.fill(kStyleBlue);
-        QPainter painter(&pixmap);
-        painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(QPen(kYellow, 4, Qt::SolidLine, Qt::RoundCap));
-        painter.drawArc(QRectF(7, 7, 18, 18), 45 * 16, 270 * 16);
-        painter.end();
-        return new QIcon(pixmap);
-    }();
-    return *icon;
-}
-
 } // namespace
 
 TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
-    set_caption(" ");
+    // Named for taskbars and window switchers, as the other screens are.
+    set_caption("Chalkline");
     set_back_colour({192, 192, 192});
-    setWindowIcon(title_icon());
 
     Frame1 = add<Frame>(this, "Frame1");
     Frame1->move(0, -90, 5480, 6660);
@@ -102,16 +83,10 @@ TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
 }
 
 void TitleForm::Form_Load() {
-    try {
-        set_placement(centre);
-        centre(*this);
-        Picture1->set_picture_file(kTitlePicture);
-    } catch (const PictureError&) {
-        // One more try on the styled screen; a second failure ends the program.
-        style_form(*this);
-        Frame1->raise();
-        Picture1->set_picture_file(kTitlePicture);
-    }
+    set_placement(centre);
+    centre(*this);
+    // Checked at start; should it fail later, the box shows its grey.
+    Picture1->set_picture_file(kTitlePicture);
 }
 
 void TitleForm::Command1_Click() {

@@ -136,9 +136,18 @@ private slots:
         QTest::newRow("nothing") << QStringList{} << -1 << "";
         QTest::newRow("toolkit option") << QStringList{"-platform", "xcb"} << -1 << "";
         QTest::newRow("help") << QStringList{"--help"} << 0 << "F11, Ctrl+F";
-        QTest::newRow("version") << QStringList{"--version"} << 0 << "chalkline 1";
+        QTest::newRow("-h") << QStringList{"-h"} << 0
+                            << "Report bugs at <https://chalkline.invalid/bugs>; home page: "
+                               "<https://chalkline.invalid/>.\n";
+        QTest::newRow("version") << QStringList{"--version"} << 0
+                                 << "\nThere is NO WARRANTY, to the extent permitted by law.\n";
+        const QString try_help = "\nTry 'chalkline --help' for more information.\n";
         QTest::newRow("unknown") << QStringList{"--fullscreen"} << 2
-                                 << "chalkline: Unknown option 'fullscreen'.\nUsage:";
+                                 << "chalkline: unrecognized option '--fullscreen'" + try_help;
+        QTest::newRow("unknown short")
+            << QStringList{"-x"} << 2 << "chalkline: unrecognized option '-x'" + try_help;
+        QTest::newRow("no value") << QStringList{"--screen"} << 2
+                                  << "chalkline: missing value after '--screen'" + try_help;
         QTest::newRow("argument") << QStringList{"extra"} << 2 << "unexpected argument";
         QTest::newRow("no number") << QStringList{"--screen", "one"} << 2 << "--screen needs";
     }
@@ -149,9 +158,16 @@ private slots:
         const StartRequest request = read_command_line(QStringList{"chalkline"} + arguments);
         QCOMPARE(request.exit_status.value_or(-1), status);
         QVERIFY2(request.output.contains(output), qPrintable(request.output));
+        // A mistake is told in one line and a pointer to --help, not the whole list.
+        QVERIFY(status != 2 || request.output.count('\n') == 2);
         const StartRequest chosen = read_command_line({"chalkline", "-f", "--screen", "1"});
         QVERIFY(chosen.full_screen);
         QCOMPARE(chosen.screen.value_or(-1), 1);
+        // Only a window under Wayland cannot be put on the screen asked for.
+        const StartRequest windowed = read_command_line({"chalkline", "--screen", "1"});
+        QVERIFY(screen_request_warning(windowed, "wayland").contains("--screen 1 "));
+        QVERIFY(screen_request_warning(windowed, "xcb").isEmpty());
+        QVERIFY(screen_request_warning(chosen, "wayland").isEmpty());
     }
 };
 

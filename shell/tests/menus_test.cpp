@@ -11,6 +11,8 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <random>
+
 using namespace shell;
 
 namespace {
@@ -141,6 +143,34 @@ QString lit(Form* form) {
         }
     }
     return names.join(' ');
+}
+
+// Posts input to a screen as the window system queues it while the program is busy: a
+// key to its focused control (else the screen), a click on a control. Each event comes
+// a second after the one before, so no click is taken for a double tap.
+void post(QWidget* target, QEvent* event) {
+    static quint64 time = 1'000'000;
+    time += 1000;
+    static_cast<QInputEvent*>(event)->setTimestamp(time);
+    QCoreApplication::postEvent(target, event);
+}
+void post_key(Form* form, int key) {
+    QWidget* target = form->focusWidget() ? form->focusWidget() : form;
+    post(target, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier));
+    post(target, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier));
+}
+void post_click(QWidget* target) {
+    const QPointF at = QRectF(target->rect()).center();
+    const QPointF global = target->mapToGlobal(at);
+    post(target, new QMouseEvent(QEvent::MouseButtonPress, at, global, Qt::LeftButton,
+                                 Qt::LeftButton, Qt::NoModifier));
+    post(target, new QMouseEvent(QEvent::MouseButtonRelease, at, global, Qt::LeftButton,
+                                 Qt::NoButton, Qt::NoModifier));
+}
+// Handles what was queued, then lets the screens left go.
+void handle_queue() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 } // namespace
@@ -348,6 +378,59 @@ private slots:
         QCOMPARE(visible_form()->elements("Label2").size(), size_t(6));
         QVERIFY(click("Label2(2)") && click("Command1"));
         QCOMPARE(visible_form()->get<Label>("Label2", 1)->caption(), QString("Menu 2"));
+    }
+
+    // Input queued for a screen that a move has just left never acts on it: its keys go
+    // on to the screen in use, its clicks go nowhere, and one screen is visible after
+    // every burst, whatever the burst holds.
+    void queued_input_reaches_only_the_screen_in_use() {
+        // Escape Escape from an activity: two screens back, as the teacher meant.
+        Form* activity = show_form("ordering");
+        post_key(activity, Qt::Key_Escape);
+        post_key(activity, Qt::Key_Escape);
+        handle_queue();
+        QCOMPARE(screens(), QString("intro0"));
+        // Escape and Return on Menu 1 with its first title marked: the first menu alone.
+        Form* menu = show_form("menu1");
+        QTest::keyClick(menu, Qt::Key_Tab);
+        post_key(menu, Qt::Key_Escape);
+        post_key(menu, Qt::Key_Return);
+        handle_queue();
+        QCOMPARE(screens(), QString("intro0"));
+
+        const QStringList starts = {"intro0", "menu1",    "menu2",      "menu3",    "menu4",
+                                    "menu5",  "ordering", "fastmental", "fourrules"};
+        const int keys[] = {Qt::Key_Tab, Qt::Key_Down, Qt::Key_Return, Qt::Key_Space,
+                            Qt::Key_Escape};
+        for (unsigned seed = 0; seed < 400; ++seed) {
+            std::mt19937 random(seed);
+            const auto below = [&random](int n) { return int(random() % unsigned(n)); };
+            cleanup();
+            Form* form = show_form(starts[below(int(starts.size()))]);
+            for (int tabs = below(8); tabs > 0; --tabs) {
+                QTest::keyClick(form, Qt::Key_Tab);
+            }
+            std::vector<QWidget*> targets;
+            for (QWidget* w : form->findChildren<QWidget*>()) {
+                if (dynamic_cast<Control*>(w) && w->isVisible() && w->isEnabled()) {
+                    targets.push_back(w);
+                }
+            }
+            for (int events = 2 + below(5); events > 0; --events) {
+                if (below(3) == 0 && !targets.empty()) {
+                    post_click(targets[std::size_t(below(int(targets.size())))]);
+                } else {
+                    post_key(form, keys[below(int(std::size(keys)))]);
+                }
+            }
+            handle_queue();
+            if (program_ended()) { // the title screen's Exit
+                QVERIFY(loaded_forms().empty());
+                continue;
+            }
+            QVERIFY2(visible_form() && visible_form() == current_form(),
+                     qPrintable(QString("seed %1: %2").arg(seed).arg(screens())));
+        }
     }
 
     // The exit button of intro0 brings the title screen back as the confirmation.

@@ -4,7 +4,9 @@
 
 #include "activity_form.h"
 #include "forms.h"
+#include "overlays.h"
 #include "pictures.h"
+#include "program_icon.h"
 #include "style_form.h"
 #include "title_form.h"
 
@@ -318,6 +320,7 @@ private slots:
     void activity_frame_loads_and_exits_to_its_menu() {
         auto* form = static_cast<FrameProbe*>(show_form("frameprobe"));
         QCOMPARE(form->problems, 1);
+        QCOMPARE(form->windowIcon().cacheKey(), program_icon().cacheKey());
         QCOMPARE(form->back_colour(), kScreenBlue);
         QCOMPARE(form->Option1->back_colour(), kScreenBlue);
         QCOMPARE(form->Option1->fore_colour(), kYellow);
@@ -330,6 +333,65 @@ private slots:
         QVERIFY(loaded_form("menuprobe")->isVisible());
     }
 
+    // A cover over the screen (the blank, the list of keys) holds its timers where they
+    // are and lets them go on from there; a drag in hand goes back where it started and
+    // a button held down is let go without a click.
+    void a_cover_holds_the_timers_and_lets_go_of_the_pointer() {
+        auto* form = static_cast<FrameProbe*>(show_form("frameprobe"));
+        Timer* reveal = form->add_timer("Timer4", 250, true);
+        int ticks = 0;
+        reveal->on_tick = [&ticks] { ++ticks; };
+        for (const int cover : {Qt::Key_B, Qt::Key_F1}) {
+            ticks = 0;
+            QTest::keyClick(form, Qt::Key(cover));
+            QVERIFY(overlay_open(*form));
+            const int left = reveal->remaining_ms();
+            QVERIFY(!reveal->running() && left > 0 && left <= 250);
+            QVERIFY(!reveal->fire());
+            QTest::qWait(350);
+            QCOMPARE(ticks, 0);
+            QCOMPARE(reveal->remaining_ms(), left);
+            QTest::keyClick(form, Qt::Key_Space);
+            QVERIFY(!overlay_open(*form) && reveal->running());
+            QVERIFY(reveal->remaining_ms() <= left);
+            QTRY_VERIFY_WITH_TIMEOUT(ticks == 1, 2000);
+        }
+
+        auto* tile = form->add_label(form, {.name = "Tile",
+                                            .left = 1200,
+                                            .top = 900,
+                                            .width = 600,
+                                            .height = 450,
+                                            .caption = "7"});
+        // The tile follows the pointer centred under it, and lands where it is let go.
+        const auto follow = [tile](int, const MouseArgs& a) {
+            tile->move(tile->left() + a.x - 300, tile->top() + a.y - 225, 600, 450);
+        };
+        int drops = 0;
+        tile->on_mouse_move = follow;
+        tile->on_mouse_up = [&](int index, const MouseArgs& a) {
+            ++drops;
+            follow(index, a);
+        };
+        QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseMove(tile, QPoint(200, 150));
+        QVERIFY(tile->left() != 1200);
+        QTest::keyClick(form, Qt::Key_B);
+        QCOMPARE(QPointF(tile->left(), tile->top()), QPointF(1200, 900));
+        QTest::mouseMove(tile, QPoint(100, 100));
+        QTest::mouseRelease(tile, Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(drops, 1);
+        QCOMPARE(QPointF(tile->left(), tile->top()), QPointF(1200, 900));
+        QTest::keyClick(form, Qt::Key_Space);
+
+        const int problems = form->problems;
+        QTest::mousePress(form->cmdgo, Qt::LeftButton);
+        QTest::keyClick(form, Qt::Key_B);
+        QTest::mouseRelease(form->cmdgo, Qt::LeftButton);
+        QCOMPARE(form->problems, problems);
+        QVERIFY(!form->cmdgo->isDown());
+    }
+
     // The title screen centres itself by its own rule and keeps its size; Exit ends the
     // program from either state.
     void title_screen_centres_and_exits() {
@@ -340,30 +402,41 @@ private slots:
         QCOMPARE(title->size(), QSize(364, 438));
         QVERIFY(!title->Picture1->picture().isNull());
         QCOMPARE(title->Command1->caption(), QString("OK"));
+        // Taskbars and window switchers show the program's name and its drawn icon.
+        QCOMPARE(title->caption(), QString("Chalkline"));
+        QCOMPARE(title->windowIcon().cacheKey(), program_icon().cacheKey());
+        QCOMPARE(program_icon().pixmap(32).toImage().pixelColor(16, 16), QColor(0x1e, 0x5a, 0x46));
         title->Command1->set_caption("Cancel");
         QTest::mouseClick(title->Command2, Qt::LeftButton);
         QVERIFY(program_ended());
         QCOMPARE(exit_status(), 0);
     }
 
-    // Without its picture the title screen tries once more on the styled window, then
-    // gives up with a report naming the file.
+    // Without its picture the start is checked and ends with a report naming the file
+    // and status 1; a screen that loads once the program runs shows without it.
     void title_screen_without_its_picture_fails_with_a_report() {
         QTemporaryDir dir;
         const QString home = QDir::currentPath();
         QDir::setCurrent(dir.path());
         clear_picture_cache();
         try {
-            show_form("Titlefrm");
-            QFAIL("the title screen loaded without its picture");
+            check_program_pictures();
+            QFAIL("the check passed without the title picture");
         } catch (const PictureError& e) {
             QCOMPARE(e.path(), QString("opening/vorlen00.jpg"));
+            QVERIFY(e.report().contains("none of the folders searched"));
+            fail_with(e);
         }
-        QDir::setCurrent(home);
-        QVERIFY(loaded_form("Titlefrm") == nullptr);
-        run_handler([] { throw PictureError("Images/next.jpg", "the file does not exist"); });
         QVERIFY(program_ended());
         QCOMPARE(exit_status(), 1);
+        reset_program_state();
+        auto* title = static_cast<TitleForm*>(show_form("Titlefrm"));
+        QVERIFY(title->isVisible() && title->Picture1->picture().isNull());
+        QCOMPARE(failed_pictures(), QStringList{"opening/vorlen00.jpg"});
+        run_handler([] { throw PictureError("Images/next.jpg", "the file does not exist"); });
+        QVERIFY(!program_ended());
+        QDir::setCurrent(home);
+        clear_picture_cache();
     }
 };
 
