@@ -19,10 +19,6 @@
         <translation>Bild ab, N oder Pfeil rechts</translation>
     </message>
     <message>
-        <source>Go: a new problem</source>
-        <translation>Weiter: eine neue Aufgabe</translation>
-    </message>
-    <message>
         <source>PageUp or S</source>
         <translation>Bild auf oder S</translation>
     </message>
@@ -74,6 +70,10 @@
         <source>this list of keys</source>
         <translation>diese Liste der Tasten</translation>
     </message>
+    <message>
+        <source>Next (Go): a new problem</source>
+        <translation>Weiter: eine neue Aufgabe</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -84,9 +84,33 @@
 </translation>
     </message>
     <message>
-        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [--help] [--version]
+        <source>Activities:
 </source>
-        <translation>Aufruf: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [--help] [--version]
+        <translation>Aktivitäten:
+</translation>
+    </message>
+    <message>
+        <source>  Menu %1:</source>
+        <translation>  Menü %1:</translation>
+    </message>
+    <message>
+        <source>Mathematics activities for the whole class, on a projector or a whiteboard.
+
+</source>
+        <translation>Mathematik-Aktivitäten für die ganze Klasse, am Beamer oder an der Tafel.
+
+</translation>
+    </message>
+    <message>
+        <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
+</source>
+        <translation>chalkline: braucht eine grafische Sitzung für seine Fenster, aber weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt; starten Sie es vom Desktop aus
+</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
+</source>
+        <translation>Aufruf: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
 </translation>
     </message>
     <message>
@@ -94,14 +118,14 @@
   -f, --full-screen   show every screen full screen, scaled to fit
   --screen N          open on screen N (0 is the first)
   --lang CODE         show the texts in this language (fr, de, es, en)
-  --help              print the options and the keys, then end
+  -h, --help          print the options and the keys, then end
   --version           print the version, then end
 </source>
         <translation>Optionen:
   -f, --full-screen   jeden Bildschirm im Vollbild zeigen, passend skaliert
   --screen N          auf Bildschirm N öffnen (0 ist der erste)
   --lang CODE         die Texte in dieser Sprache zeigen (fr, de, es, en)
-  --help              Optionen und Tasten ausgeben, dann beenden
+  -h, --help          Optionen und Tasten ausgeben, dann beenden
   --version           die Version ausgeben, dann beenden
 </translation>
     </message>
@@ -111,7 +135,7 @@
   Tab, Shift+Tab, arrows     menus: move from entry to entry
   Return, Space              menus: open the entry; title screen: OK
   Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Go, a new problem
+  PageDown, N, Right         activities: Next (Go), a new problem
   PageUp, S                  activities: Solution
   K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
   B, .                       activities: blank the screen and back
@@ -140,35 +164,55 @@
 </translation>
     </message>
     <message>
-        <source>Activities:
+        <source>Try &apos;chalkline --help&apos; for more information.
 </source>
-        <translation>Aktivitäten:
+        <translation>»chalkline --help« gibt weitere Informationen.
 </translation>
     </message>
     <message>
-        <source>  Menu %1:</source>
-        <translation>  Menü %1:</translation>
-    </message>
-    <message>
-        <source>Mathematics activities for the whole class, on a projector or a whiteboard.
-
+        <source>
+Report bugs at &lt;%1&gt;; home page: &lt;%2&gt;.
 </source>
-        <translation>Mathematik-Aktivitäten für die ganze Klasse, am Beamer oder an der Tafel.
-
+        <translation>
+Fehler melden unter &lt;%1&gt;; Homepage: &lt;%2&gt;.
 </translation>
     </message>
     <message>
-        <source>unexpected argument &quot;%1&quot;</source>
+        <source>chalkline %1
+Copyright (C) %2 The Chalkline developers.
+License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>chalkline %1
+Copyright (C) %2 Die Entwickler von Chalkline.
+Lizenz GPLv3+: GNU GPL Version 3 oder neuer &lt;https://gnu.org/licenses/gpl.html&gt;.
+Dies ist freie Software: Sie dürfen sie ändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
+</translation>
+    </message>
+    <message>
+        <source>unrecognized option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
         <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
-        <source>--screen needs a screen number, 0 or more, not &quot;%1&quot;</source>
+        <source>--screen needs a screen number, 0 or more, not &apos;%1&apos;</source>
         <translation>--screen braucht eine Bildschirmnummer ab 0, nicht „%1“</translation>
     </message>
     <message>
-        <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
+        <source>chalkline: --screen %1 is not honoured in a window under Wayland, where the desktop places every window; drag the window to that screen, or add --full-screen
 </source>
-        <translation>chalkline: braucht eine grafische Sitzung für seine Fenster, aber weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt; starten Sie es vom Desktop aus
+        <translation>chalkline: --screen %1 gilt unter Wayland nicht für ein Fenster, da der Desktop jedes Fenster selbst platziert; ziehen Sie das Fenster auf diesen Bildschirm oder geben Sie --full-screen an
+</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot reach the display %1 to show its windows; check that the graphical session is running and that this is its display
+</source>
+        <translation>chalkline: die Anzeige %1 ist für die Fenster nicht erreichbar; prüfen Sie, ob die grafische Sitzung läuft und dies ihre Anzeige ist
 </translation>
     </message>
 </context>
@@ -191,8 +235,18 @@
         <translation>Die Datei ist beschädigt; installieren Sie das Programm neu.</translation>
     </message>
     <message>
-        <source>Chalkline cannot start this screen: the picture &quot;%1&quot; cannot be loaded (%2). %3</source>
-        <translation>Chalkline kann diesen Bildschirm nicht öffnen: das Bild „%1“ lässt sich nicht laden (%2). %3</translation>
+        <source>It is not one of the program&apos;s own pictures but a file in %1, which is searched for pictures too: remove or replace this file.</source>
+        <translation>Sie ist keines der Bilder des Programms, sondern eine Datei in %1, wo ebenfalls nach Bildern gesucht wird: entfernen oder ersetzen Sie diese Datei.</translation>
+    </message>
+    <message>
+        <source>Chalkline cannot start: the picture &quot;%1&quot; cannot be loaded (%2). %3</source>
+        <translation>Chalkline kann nicht starten: das Bild „%1“ lässt sich nicht laden (%2). %3</translation>
+    </message>
+    <message>
+        <source>chalkline: the picture &quot;%1&quot; cannot be loaded (%2); the lesson goes on without it. %3
+</source>
+        <translation>chalkline: das Bild „%1“ lässt sich nicht laden (%2); der Unterricht geht ohne es weiter. %3
+</translation>
     </message>
 </context>
 <context>

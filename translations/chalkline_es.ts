@@ -19,10 +19,6 @@
         <translation>Av Pág, N o flecha derecha</translation>
     </message>
     <message>
-        <source>Go: a new problem</source>
-        <translation>Siguiente: un problema nuevo</translation>
-    </message>
-    <message>
         <source>PageUp or S</source>
         <translation>Re Pág o S</translation>
     </message>
@@ -74,6 +70,10 @@
         <source>this list of keys</source>
         <translation>esta lista de teclas</translation>
     </message>
+    <message>
+        <source>Next (Go): a new problem</source>
+        <translation>Siguiente: un problema nuevo</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -84,9 +84,33 @@
 </translation>
     </message>
     <message>
-        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [--help] [--version]
+        <source>Activities:
 </source>
-        <translation>Uso: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [--help] [--version]
+        <translation>Actividades:
+</translation>
+    </message>
+    <message>
+        <source>  Menu %1:</source>
+        <translation>  Menú %1:</translation>
+    </message>
+    <message>
+        <source>Mathematics activities for the whole class, on a projector or a whiteboard.
+
+</source>
+        <translation>Actividades de matemáticas para toda la clase, en el proyector o la pizarra digital.
+
+</translation>
+    </message>
+    <message>
+        <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
+</source>
+        <translation>chalkline: necesita una sesión gráfica para mostrar sus ventanas, pero no hay DISPLAY ni WAYLAND_DISPLAY; inícielo desde el escritorio
+</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
+</source>
+        <translation>Uso: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
 </translation>
     </message>
     <message>
@@ -94,14 +118,14 @@
   -f, --full-screen   show every screen full screen, scaled to fit
   --screen N          open on screen N (0 is the first)
   --lang CODE         show the texts in this language (fr, de, es, en)
-  --help              print the options and the keys, then end
+  -h, --help          print the options and the keys, then end
   --version           print the version, then end
 </source>
         <translation>Opciones:
   -f, --full-screen   cada pantalla a pantalla completa, a escala
   --screen N          abrir en la pantalla N (0 es la primera)
   --lang CODE         mostrar los textos en este idioma (fr, de, es, en)
-  --help              mostrar las opciones y las teclas, y terminar
+  -h, --help          mostrar las opciones y las teclas, y terminar
   --version           mostrar la versión, y terminar
 </translation>
     </message>
@@ -111,7 +135,7 @@
   Tab, Shift+Tab, arrows     menus: move from entry to entry
   Return, Space              menus: open the entry; title screen: OK
   Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Go, a new problem
+  PageDown, N, Right         activities: Next (Go), a new problem
   PageUp, S                  activities: Solution
   K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
   B, .                       activities: blank the screen and back
@@ -140,35 +164,55 @@
 </translation>
     </message>
     <message>
-        <source>Activities:
+        <source>Try &apos;chalkline --help&apos; for more information.
 </source>
-        <translation>Actividades:
+        <translation>Pruebe «chalkline --help» para más información.
 </translation>
     </message>
     <message>
-        <source>  Menu %1:</source>
-        <translation>  Menú %1:</translation>
-    </message>
-    <message>
-        <source>Mathematics activities for the whole class, on a projector or a whiteboard.
-
+        <source>
+Report bugs at &lt;%1&gt;; home page: &lt;%2&gt;.
 </source>
-        <translation>Actividades de matemáticas para toda la clase, en el proyector o la pizarra digital.
-
+        <translation>
+Informe de errores en &lt;%1&gt;; página web: &lt;%2&gt;.
 </translation>
     </message>
     <message>
-        <source>unexpected argument &quot;%1&quot;</source>
+        <source>chalkline %1
+Copyright (C) %2 The Chalkline developers.
+License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>chalkline %1
+Copyright (C) %2 Los desarrolladores de Chalkline.
+Licencia GPLv3+: GNU GPL versión 3 o posterior &lt;https://gnu.org/licenses/gpl.html&gt;.
+Esto es software libre: puede modificarlo y redistribuirlo.
+No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
+</translation>
+    </message>
+    <message>
+        <source>unrecognized option &apos;%1&apos;</source>
+        <translation>opción no reconocida «%1»</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
         <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
-        <source>--screen needs a screen number, 0 or more, not &quot;%1&quot;</source>
+        <source>--screen needs a screen number, 0 or more, not &apos;%1&apos;</source>
         <translation>--screen necesita un número de pantalla, 0 o más, no «%1»</translation>
     </message>
     <message>
-        <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
+        <source>chalkline: --screen %1 is not honoured in a window under Wayland, where the desktop places every window; drag the window to that screen, or add --full-screen
 </source>
-        <translation>chalkline: necesita una sesión gráfica para mostrar sus ventanas, pero no hay DISPLAY ni WAYLAND_DISPLAY; inícielo desde el escritorio
+        <translation>chalkline: --screen %1 no se respeta en una ventana bajo Wayland, donde el escritorio coloca cada ventana; arrastre la ventana a esa pantalla, o añada --full-screen
+</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot reach the display %1 to show its windows; check that the graphical session is running and that this is its display
+</source>
+        <translation>chalkline: no se puede acceder a la pantalla %1 para mostrar sus ventanas; compruebe que la sesión gráfica está en marcha y que esta es su pantalla
 </translation>
     </message>
 </context>
@@ -191,8 +235,18 @@
         <translation>El archivo está dañado; reinstale el programa para recuperarlo.</translation>
     </message>
     <message>
-        <source>Chalkline cannot start this screen: the picture &quot;%1&quot; cannot be loaded (%2). %3</source>
-        <translation>Chalkline no puede abrir esta pantalla: la imagen «%1» no se puede cargar (%2). %3</translation>
+        <source>It is not one of the program&apos;s own pictures but a file in %1, which is searched for pictures too: remove or replace this file.</source>
+        <translation>No es una de las imágenes del programa sino un archivo de %1, donde también se buscan imágenes: elimine o sustituya este archivo.</translation>
+    </message>
+    <message>
+        <source>Chalkline cannot start: the picture &quot;%1&quot; cannot be loaded (%2). %3</source>
+        <translation>Chalkline no puede arrancar: la imagen «%1» no se puede cargar (%2). %3</translation>
+    </message>
+    <message>
+        <source>chalkline: the picture &quot;%1&quot; cannot be loaded (%2); the lesson goes on without it. %3
+</source>
+        <translation>chalkline: la imagen «%1» no se puede cargar (%2); la lección sigue sin ella. %3
+</translation>
     </message>
 </context>
 <context>

@@ -19,10 +19,6 @@
         <translation>Page suiv., N ou flèche droite</translation>
     </message>
     <message>
-        <source>Go: a new problem</source>
-        <translation>Suivant : un nouveau problème</translation>
-    </message>
-    <message>
         <source>PageUp or S</source>
         <translation>Page préc. ou S</translation>
     </message>
@@ -74,6 +70,10 @@
         <source>this list of keys</source>
         <translation>cette liste des touches</translation>
     </message>
+    <message>
+        <source>Next (Go): a new problem</source>
+        <translation>Suivant : un nouveau problème</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -84,9 +84,33 @@
 </translation>
     </message>
     <message>
-        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [--help] [--version]
+        <source>Activities:
 </source>
-        <translation>Utilisation : chalkline [-f | --full-screen] [--screen N] [--lang CODE] [--help] [--version]
+        <translation>Activités :
+</translation>
+    </message>
+    <message>
+        <source>  Menu %1:</source>
+        <translation>  Menu %1 :</translation>
+    </message>
+    <message>
+        <source>Mathematics activities for the whole class, on a projector or a whiteboard.
+
+</source>
+        <translation>Activités de mathématiques pour toute la classe, au vidéoprojecteur ou au tableau blanc.
+
+</translation>
+    </message>
+    <message>
+        <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
+</source>
+        <translation>chalkline : une session graphique est nécessaire pour afficher ses fenêtres, mais ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini ; lancez-le depuis le bureau
+</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
+</source>
+        <translation>Utilisation : chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
 </translation>
     </message>
     <message>
@@ -94,14 +118,14 @@
   -f, --full-screen   show every screen full screen, scaled to fit
   --screen N          open on screen N (0 is the first)
   --lang CODE         show the texts in this language (fr, de, es, en)
-  --help              print the options and the keys, then end
+  -h, --help          print the options and the keys, then end
   --version           print the version, then end
 </source>
         <translation>Options :
   -f, --full-screen   chaque écran en plein écran, mis à l&apos;échelle
   --screen N          ouvrir sur l&apos;écran N (0 est le premier)
   --lang CODE         afficher les textes dans cette langue (fr, de, es, en)
-  --help              afficher les options et les touches, puis terminer
+  -h, --help          afficher les options et les touches, puis terminer
   --version           afficher la version, puis terminer
 </translation>
     </message>
@@ -111,7 +135,7 @@
   Tab, Shift+Tab, arrows     menus: move from entry to entry
   Return, Space              menus: open the entry; title screen: OK
   Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Go, a new problem
+  PageDown, N, Right         activities: Next (Go), a new problem
   PageUp, S                  activities: Solution
   K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
   B, .                       activities: blank the screen and back
@@ -140,35 +164,55 @@
 </translation>
     </message>
     <message>
-        <source>Activities:
+        <source>Try &apos;chalkline --help&apos; for more information.
 </source>
-        <translation>Activités :
+        <translation>Essayez « chalkline --help » pour plus d&apos;informations.
 </translation>
     </message>
     <message>
-        <source>  Menu %1:</source>
-        <translation>  Menu %1 :</translation>
-    </message>
-    <message>
-        <source>Mathematics activities for the whole class, on a projector or a whiteboard.
-
+        <source>
+Report bugs at &lt;%1&gt;; home page: &lt;%2&gt;.
 </source>
-        <translation>Activités de mathématiques pour toute la classe, au vidéoprojecteur ou au tableau blanc.
-
+        <translation>
+Signalez les bogues à &lt;%1&gt; ; page d&apos;accueil : &lt;%2&gt;.
 </translation>
     </message>
     <message>
-        <source>unexpected argument &quot;%1&quot;</source>
+        <source>chalkline %1
+Copyright (C) %2 The Chalkline developers.
+License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>chalkline %1
+Copyright (C) %2 Les développeurs de Chalkline.
+Licence GPLv3+ : GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
+Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
+Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
+</translation>
+    </message>
+    <message>
+        <source>unrecognized option &apos;%1&apos;</source>
+        <translation>option non reconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
         <translation>argument inattendu « %1 »</translation>
     </message>
     <message>
-        <source>--screen needs a screen number, 0 or more, not &quot;%1&quot;</source>
+        <source>--screen needs a screen number, 0 or more, not &apos;%1&apos;</source>
         <translation>--screen attend un numéro d&apos;écran, 0 ou plus, et non « %1 »</translation>
     </message>
     <message>
-        <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
+        <source>chalkline: --screen %1 is not honoured in a window under Wayland, where the desktop places every window; drag the window to that screen, or add --full-screen
 </source>
-        <translation>chalkline : une session graphique est nécessaire pour afficher ses fenêtres, mais ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini ; lancez-le depuis le bureau
+        <translation>chalkline : --screen %1 n&apos;est pas respecté dans une fenêtre sous Wayland, où le bureau place chaque fenêtre ; faites glisser la fenêtre sur cet écran, ou ajoutez --full-screen
+</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot reach the display %1 to show its windows; check that the graphical session is running and that this is its display
+</source>
+        <translation>chalkline : impossible d&apos;atteindre l&apos;affichage %1 pour montrer ses fenêtres ; vérifiez que la session graphique est lancée et que c&apos;est bien son affichage
 </translation>
     </message>
 </context>
@@ -191,8 +235,18 @@
         <translation>Le fichier est endommagé ; réinstallez le programme pour le rétablir.</translation>
     </message>
     <message>
-        <source>Chalkline cannot start this screen: the picture &quot;%1&quot; cannot be loaded (%2). %3</source>
-        <translation>Chalkline ne peut pas ouvrir cet écran : l&apos;image « %1 » ne peut pas être chargée (%2). %3</translation>
+        <source>It is not one of the program&apos;s own pictures but a file in %1, which is searched for pictures too: remove or replace this file.</source>
+        <translation>Ce n&apos;est pas une des images du programme mais un fichier de %1, où les images sont aussi cherchées : supprimez ou remplacez ce fichier.</translation>
+    </message>
+    <message>
+        <source>Chalkline cannot start: the picture &quot;%1&quot; cannot be loaded (%2). %3</source>
+        <translation>Chalkline ne peut pas démarrer : l&apos;image « %1 » ne peut pas être chargée (%2). %3</translation>
+    </message>
+    <message>
+        <source>chalkline: the picture &quot;%1&quot; cannot be loaded (%2); the lesson goes on without it. %3
+</source>
+        <translation>chalkline : l&apos;image « %1 » ne peut pas être chargée (%2) ; la leçon continue sans elle. %3
+</translation>
     </message>
 </context>
 <context>
