@@ -102,7 +102,9 @@ click() {
 # gone <window>: waits up to 5 s for the window to leave the screen; false if it stays.
 gone() {
     for _ in $(seq 50); do
-        xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1" || return 0
+        # Read whole before matching: a matcher that stops early would break the pipe,
+        # and under pipefail the broken pipe reads as "not found".
+        grep -qx "$1" <<<"$(xdotool search --onlyvisible --name '.*' 2>/dev/null)" || return 0
         sleep 0.1
     done
     return 1
@@ -144,7 +146,7 @@ title=$(window '^Chalkline$') || exit 1
 eval "$(geometry "$title")"
 [ "$WIDTH" = 364 ] && [ "$HEIGHT" = 438 ] || fail "title window is ${WIDTH}x$HEIGHT"
 [ "$X" = 330 ] && [ "$Y" = 165 ] || fail "title window is at $X,$Y, not centred"
-xprop -id "$title" _NET_WM_ICON | grep -q "Icon (64 x 64)" || fail "the title window has no icon"
+grep -q "Icon (64 x 64)" <<<"$(xprop -id "$title" _NET_WM_ICON)" || fail "the title window has no icon"
 exit_by "$title" 228 406
 [ "$status" = 0 ] || fail "Exit ended with status $status"
 
