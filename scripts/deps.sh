@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs with apt-get the Debian packages that building and running Chalkline need,
-# with "test" also those its tests need, and with "package" those that making and
-# checking its Debian package need. Nothing is installed, and apt is not touched, when
-# every package is already there.
+# with "test" also those its tests and the developers' tools (the benchmark's probe)
+# need, and with "package" those that making and checking its Debian package need.
+# Nothing is installed, and apt is not touched, when every package is already there.
 set -euo pipefail
 
 packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools gettext appstream libgtest-dev fonts-dejavu-core fonts-dejavu-extra
           fonts-liberation2 fonts-wine)
 case "${1:-}" in
-test) packages+=(xvfb xdotool x11-utils desktop-file-utils) ;;
+test) packages+=(xvfb xdotool x11-utils desktop-file-utils
+                libx11-dev libxtst-dev libxdamage-dev libxext-dev) ;;
 package) packages+=(dpkg-dev file lintian) ;;
 esac
 
