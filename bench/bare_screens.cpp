@@ -1,32 +1,29 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bare_screens.h"
 
-#include "forms.h"
-
+#include <QEvent>
+#include <QFrame>
 #include <QHash>
 #include <QImageReader>
 #include <QJsonArray>
 #include <QLabel>
+#include <QMap>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegion>
 #include <QScrollBar>
 
 namespace bench {
 
 namespace {
 
-QJsonArray rect_json(const QRect& r) {
-    return {r.x(), r.y(), r.width(), r.height()};
-}
 QRect json_rect(const QJsonValue& v) {
     const QJsonArray a = v.toArray();
     return QRect(a[0].toInt(), a[1].toInt(), a[2].toInt(), a[3].toInt());
 }
 
-QJsonObject font_json(const QFont& font) {
-    return {{"family", font.family()}, {"px", font.pixelSize()}, {"bold", font.bold()}};
-}
 QFont json_font(const QJsonValue& v) {
     const QJsonObject o = v.toObject();
     QFont font(o["family"].toString());
@@ -35,56 +32,7 @@ QFont json_font(const QJsonValue& v) {
     return font;
 }
 
-QJsonObject record_widget(const QWidget* w) {
-    QJsonObject o{{"name", w->objectName()},
-                  {"rect", rect_json(w->geometry())},
-                  {"visible", w->isVisibleTo(w->parentWidget())}};
-    if (const auto* l = dynamic_cast<const shell::Label*>(w)) {
-        o["kind"] = "label";
-        o["text"] = l->caption();
-        o["font"] = font_json(l->font());
-        o["fore"] = l->fore_colour().name();
-        o["back"] = l->back_colour().name();
-        o["opaque"] = l->opaque();
-    } else if (const auto* b = dynamic_cast<const shell::PictureButton*>(w)) {
-        o["kind"] = "picture";
-        o["picture"] = b->picture().file();
-        o["area"] = rect_json(b->rect().adjusted(1, 1, -1, -1));
-        o["back"] = QColor(192, 192, 192).name();
-    } else if (const auto* p = dynamic_cast<const shell::PictureBox*>(w)) {
-        o["kind"] = "picture";
-        o["picture"] = p->picture().file();
-        o["area"] = rect_json(p->rect());
-        o["back"] = p->back_colour().name();
-    } else if (const auto* f = dynamic_cast<const shell::Frame*>(w)) {
-        o["kind"] = "frame";
-        o["back"] = f->back_colour().name();
-    } else if (const auto* r = dynamic_cast<const shell::OptionButton*>(w)) {
-        o["kind"] = "option";
-        o["text"] = r->text();
-        o["font"] = font_json(r->font());
-        o["fore"] = r->fore_colour().name();
-        o["back"] = r->back_colour().name();
-    } else if (dynamic_cast<const shell::VScrollBar*>(w)) {
-        o["kind"] = "scrollbar";
-    } else if (const auto* c = dynamic_cast<const shell::CommandButton*>(w)) {
-        o["kind"] = "button";
-        o["text"] = c->text();
-        o["font"] = font_json(c->font());
-    } else {
-        o["kind"] = "plain";
-    }
-    QJsonArray children;
-    for (const QObject* child : w->children()) {
-        if (const auto* cw = qobject_cast<const QWidget*>(child); cw && !cw->isWindow()) {
-            children.append(record_widget(cw));
-        }
-    }
-    o["children"] = children;
-    return o;
-}
-
-// The bare program reads each picture once for each size it draws it at.
+// Each picture is read once for each size it is drawn at, and kept.
 QPixmap bare_pixmap(const QString& file, QSize size, qreal dpr) {
     static QHash<QString, QPixmap> kept;
     const QSize device = (QSizeF(size) * dpr).toSize();
@@ -105,33 +53,7 @@ void set_colour(QWidget* w, QPalette::ColorRole role, const QString& colour) {
     w->setPalette(palette);
 }
 
-// A plain window that fills itself with its colour and draws its background picture.
-class BareScreen : public QWidget {
-public:
-    explicit BareScreen(const QJsonObject& record) : record_(record) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        const QRect design = json_rect(record_["design"]);
-        if (design != rect()) {
-            painter.fillRect(rect(), Qt::black);
-        }
-        painter.fillRect(design, QColor(record_["back"].toString()));
-        const QString file = record_["picture"].toString();
-        if (!file.isEmpty()) {
-            const QRect place = json_rect(record_["picture_rect"]);
-            painter.setClipRect(design);
-            painter.drawPixmap(place.topLeft(),
-                               bare_pixmap(file, place.size(), devicePixelRatioF()));
-        }
-    }
-
-private:
-    QJsonObject record_;
-};
-
-QWidget* build_widget(const QJsonObject& o, QWidget* parent) {
+QWidget* build_widget(const QJsonObject& o, QWidget* parent, QMap<int, QWidget*>& focus) {
     const QString kind = o["kind"].toString();
     QWidget* w = nullptr;
     if (kind == "label" || kind == "picture") {
@@ -143,6 +65,9 @@ QWidget* build_widget(const QJsonObject& o, QWidget* parent) {
             label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
             set_colour(label, QPalette::WindowText, o["fore"].toString());
             label->setAutoFillBackground(o["opaque"].toBool());
+            if (o["border"].toBool()) {
+                label->setFrameShape(QFrame::Box);
+            }
         } else {
             const QRect area = json_rect(o["area"]);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -175,41 +100,119 @@ QWidget* build_widget(const QJsonObject& o, QWidget* parent) {
     }
     w->setObjectName(o["name"].toString());
     w->setGeometry(json_rect(o["rect"]));
+    w->setEnabled(o["enabled"].toBool(true));
+    if (o.contains("focus")) {
+        focus.insert(o["focus"].toInt(), w);
+    }
     for (const QJsonValue& child : o["children"].toArray()) {
-        build_widget(child.toObject(), w);
+        build_widget(child.toObject(), w, focus);
     }
     w->setVisible(o["visible"].toBool());
     return w;
 }
 
+class Drag : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* tile = static_cast<QWidget*>(object);
+        if (event->type() == QEvent::MouseButtonPress) {
+            tile->raise();
+            return true;
+        }
+        if (event->type() == QEvent::MouseMove) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            if (mouse->buttons() & Qt::LeftButton) {
+                const QPoint at = tile->mapToParent(mouse->position().toPoint());
+                tile->move(at - tile->rect().center());
+            }
+            return true;
+        }
+        return event->type() == QEvent::MouseButtonRelease;
+    }
+};
+
 } // namespace
 
-QJsonObject record_screen(const shell::Form& form) {
-    QJsonObject o = record_widget(&form);
-    o["back"] = form.back_colour().name();
-    o["full_screen"] = form.isFullScreen();
-    o["design"] = rect_json(form.stage()->geometry());
-    const shell::Picture& picture = form.background_picture();
-    if (!picture.isNull()) {
-        const QSizeF shown = picture.own_size() / shell::twips_per_pixel();
-        o["picture"] = picture.file();
-        o["picture_rect"] = rect_json(QRect(form.design_origin(), shown.toSize()));
-    }
-    return o;
-}
-
-QWidget* build_bare_screen(const QJsonObject& record) {
-    auto* screen = new BareScreen(record);
-    screen->setObjectName(record["name"].toString());
-    screen->setFixedSize(json_rect(record["rect"]).size());
+BareScreen::BareScreen(const QJsonObject& record)
+    : record_(record), design_(json_rect(record["design"])), picture_(record["picture"].toString()),
+      picture_rect_(json_rect(record["picture_rect"])), back_(record["back"].toString()) {
+    setObjectName(record["name"].toString());
+    setWindowTitle(record["caption"].toString());
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_DeleteOnClose);
+    auto* stage = new QWidget(this);
+    stage->setGeometry(design_);
+    QMap<int, QWidget*> focus;
     for (const QJsonValue& child : record["children"].toArray()) {
-        build_widget(child.toObject(), screen);
+        build_widget(child.toObject(), stage, focus);
     }
-    return screen;
+    focus_order_.assign(focus.begin(), focus.end());
 }
 
-bool recorded_full_screen(const QJsonObject& record) {
-    return record["full_screen"].toBool();
+void BareScreen::show_as_recorded() {
+    if (record_["full_screen"].toBool()) {
+        showFullScreen();
+    } else {
+        setGeometry(json_rect(record_["window"]));
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+void BareScreen::step_focus(int step) {
+    const int count = int(focus_order_.size());
+    for (int i = 1; i <= count; ++i) {
+        const int next = focused_ < 0 ? (step > 0 ? i - 1 : count - i)
+                                      : ((focused_ + step * i) % count + count) % count;
+        QWidget* entry = focus_order_[std::size_t(next)];
+        if (!entry->isVisible() || !entry->isEnabled()) {
+            continue;
+        }
+        if (focused_ >= 0) {
+            focus_order_[std::size_t(focused_)]->setAutoFillBackground(false);
+            focus_order_[std::size_t(focused_)]->update();
+        }
+        focused_ = next;
+        entry->setAutoFillBackground(true);
+        if (!mark_) {
+            mark_ = new QFrame(entry->parentWidget());
+            mark_->setFrameShape(QFrame::Box);
+            mark_->setLineWidth(3);
+            mark_->setAttribute(Qt::WA_TransparentForMouseEvents);
+            set_colour(mark_, QPalette::WindowText, "#ffffff");
+        }
+        mark_->setParent(entry->parentWidget());
+        mark_->setGeometry(entry->geometry().adjusted(-4, -4, 4, 4));
+        mark_->show();
+        mark_->raise();
+        return;
+    }
+}
+
+void BareScreen::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QPixmap picture = picture_.isEmpty()
+                                ? QPixmap()
+                                : bare_pixmap(picture_, picture_rect_.size(), devicePixelRatioF());
+    const QRect pictured = picture.isNull() ? QRect() : picture_rect_ & design_;
+    for (const QRect& margin : QRegion(rect()) - design_) {
+        painter.fillRect(margin, Qt::black);
+    }
+    for (const QRect& uncovered : QRegion(design_) - pictured) {
+        painter.fillRect(uncovered, back_);
+    }
+    if (!picture.isNull()) {
+        painter.setClipRect(design_);
+        painter.drawPixmap(picture_rect_.topLeft(), picture);
+    }
+}
+
+void make_draggable(QWidget* widget) {
+    widget->installEventFilter(new Drag(widget));
 }
 
 } // namespace bench
