@@ -360,7 +360,7 @@ private slots:
         Form* reached = visible_form();
         QVERIFY(reached);
         QCOMPARE(!reached->property("before").toBool(), fresh);
-        QVERIFY(reached->close());
+        QVERIFY(reached->window()->close());
         QVERIFY(program_ended());
         QVERIFY(loaded_forms().empty());
     }
