@@ -214,7 +214,9 @@ void Form::fit_stage() {
                 area = window->size();
             }
         }
-    } else if (is_shown()) {
+    } else if (is_shown() && !program_window()->full_screen_on()) {
+        // Not while the window is still full screen: sizing it would drop its full-screen
+        // state here without telling a Wayland compositor, which keeps it full screen.
         window->setFixedSize(design);
     }
     resize(area);
@@ -233,18 +235,21 @@ void Form::present() {
     const bool was_shown = is_shown() && window->isVisible();
     window->hold(*this);
     if (full_screen()) {
-        if (was_shown && !window->isFullScreen()) {
+        if (was_shown && !window->full_screen_on()) {
             window_place_ = WindowPlace{window->pos(), window->screen()};
         }
-        window->setScreen(screen);
-        fit_stage();
-        window->setGeometry(screen->geometry());
-        window->showFullScreen();
+        // A move between screens leaves a full-screen window as it is: sizing it again
+        // would drop its full-screen state where the platform does not see it.
+        if (window->full_screen_on() != screen || window->geometry() != screen->geometry()) {
+            window->setScreen(screen);
+            fit_stage();
+            window->setGeometry(screen->geometry());
+            window->showFullScreen();
+            window->set_full_screen_on(screen);
+        }
         fit_stage();
     } else {
-        if (window->isFullScreen()) {
-            window->showNormal();
-        }
+        window->leave_full_screen();
         fit_stage();
         if (window_place_ && window_place_->screen == screen) {
             window->move(window_place_->corner);

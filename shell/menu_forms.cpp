@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu_forms.h"
 
+#include "chalkline_version.h"
+
 #include "accessibility.h"
 #include "activity_table.h"
 #include "keys.h"
@@ -13,6 +15,10 @@
 #include <array>
 
 namespace shell {
+
+QUrl web_address() {
+    return QUrl(kChalklineHomePage);
+}
 
 namespace {
 
@@ -211,7 +217,7 @@ IntroForm::IntroForm()
                               .top = 8160,
                               .width = 3315,
                               .height = 375,
-                              .caption = kWebAddressText,
+                              .caption = web_address().host(),
                               .font = {"Arial", 12, true},
                               .opaque = true,
                               .border = true});
@@ -253,7 +259,7 @@ void IntroForm::Label2_Click(int index) {
 }
 
 void IntroForm::Label4_Click() {
-    open_address(kWebAddress, this);
+    open_address(web_address(), this);
 }
 
 // The title screen comes back as the confirmation to leave: "Cancel" returns here.

@@ -7,7 +7,9 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QTimer>
+#include <QWindow>
 
 namespace shell {
 
@@ -49,6 +51,25 @@ void ProgramWindow::release(const Form& form) {
                 hide();
             }
         });
+    }
+}
+
+void ProgramWindow::leave_full_screen() {
+    if (!full_screen_on_) {
+        return;
+    }
+    full_screen_on_ = nullptr;
+    // A Wayland compositor may keep a surface full screen whose client asked to leave it
+    // and changed its size limits in the same breath: there the window comes back as a
+    // new surface, in a window from the start.
+    if (QGuiApplication::platformName().startsWith("wayland")) {
+        hide();
+    }
+    // The platform's window is told, whatever the widget believes: sizing a full-screen
+    // window can clear the widget's own record of the state, but not the platform's.
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    if (QWindow* handle = windowHandle()) {
+        handle->setWindowStates(handle->windowStates() & ~Qt::WindowFullScreen);
     }
 }
 

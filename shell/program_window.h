@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QScreen>
 #include <QWidget>
 
 namespace shell {
@@ -26,6 +27,11 @@ public:
     // Forgets the form (it is being hidden or unloaded); the window hides with the last
     // screen it showed.
     void release(const Form& form);
+    // The screen the window was made full screen on, or nullptr in a window.
+    QScreen* full_screen_on() const { return full_screen_on_; }
+    void set_full_screen_on(QScreen* screen) { full_screen_on_ = screen; }
+    // Back in a window from full screen; nothing when it is in a window.
+    void leave_full_screen();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -33,6 +39,7 @@ protected:
 
 private:
     QPointer<Form> shown_;
+    QPointer<QScreen> full_screen_on_;
 };
 
 // The window, made the first time it is asked for (an application must exist).

@@ -453,7 +453,7 @@ private slots:
             });
             show_form("intro0");
             QVERIFY(click("Label4"));
-            QCOMPARE(asked, QList<QUrl>{QUrl("https://nrich.maths.org/")});
+            QCOMPARE(asked, QList<QUrl>{web_address()});
             QCOMPARE(screens(), QString("intro0"));
             const auto windows = QApplication::topLevelWidgets();
             QCOMPARE(std::count_if(windows.begin(), windows.end(),
