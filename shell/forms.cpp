@@ -150,15 +150,18 @@ void Form::set_background_picture(const Picture& picture) {
 // The part of the background picture on the stage, at its own size for the scale in use
 // and the screen's pixel ratio.
 QPixmap Form::background_pixmap() const {
-    const qreal dpr = devicePixelRatioF();
+    return background_for(picture_, stage_->size(), devicePixelRatioF());
+}
+
+QPixmap background_for(const Picture& picture, QSize stage, qreal dpr) {
     const double device_twips = twips_per_pixel() / dpr;
-    const QSizeF own = picture_.own_size();
+    const QSizeF own = picture.own_size();
     const QRect shown(0, 0, qRound(own.width() / device_twips),
                       qRound(own.height() / device_twips));
-    const QRect stage(0, 0, qRound(stage_->width() * dpr), qRound(stage_->height() * dpr));
-    const QRect visible = shown.intersected(stage);
+    const QRect area(0, 0, qRound(stage.width() * dpr), qRound(stage.height() * dpr));
+    const QRect visible = shown.intersected(area);
     const QRect clip = visible == shown ? QRect() : visible;
-    return painted_pixmap(picture_, shown.size(), dpr, clip);
+    return painted_pixmap(picture, shown.size(), dpr, clip);
 }
 
 void Form::set_outer_size(double width, double height) {

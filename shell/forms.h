@@ -168,6 +168,11 @@ private:
     friend void unload_form(const QString& name);
 };
 
+// The part of a background picture that shows on a stage of that size (pixels at the
+// scale in use), decoded for painting at the device pixel ratio; the picture cache keeps
+// it, so a screen about to open can have its picture ready before it is asked for.
+QPixmap background_for(const Picture& picture, QSize stage, qreal dpr);
+
 // ---- The screens of the program, by name (without regard to letter case) ----
 
 using FormFactory = std::function<std::unique_ptr<Form>()>;

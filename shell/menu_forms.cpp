@@ -7,6 +7,7 @@
 #include "activity_table.h"
 #include "keys.h"
 #include "pictures.h"
+#include "program_window.h"
 #include "style_form.h"
 #include "title_form.h"
 
@@ -392,6 +393,11 @@ void register_menu_forms() {
     for (int number = 1; number <= kMenus; ++number) {
         register_form(menu_name(number), [number] { return std::make_unique<MenuForm>(number); });
     }
+}
+
+void prepare_first_menu() {
+    background_for(picture_or_none(kMenuPicture), QSize(px(kWindowWidth), px(9000)),
+                   program_window()->devicePixelRatioF());
 }
 
 } // namespace shell

@@ -90,6 +90,9 @@ private:
 // The web address that the first menu shows and opens: the program's own home page.
 QUrl web_address();
 
+// Decodes the first menu's picture at the size it will show at, so that it opens at once.
+void prepare_first_menu();
+
 // Makes the first menu screen intro0 and the menu screens menu1 to menu5 known to the
 // screen registry.
 void register_menu_forms();

@@ -6,7 +6,9 @@
 #include "activity_table.h"
 #include "forms.h"
 #include "menu_forms.h"
+#include "pictures.h"
 #include "title_form.h"
+#include "twips.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -434,6 +436,22 @@ private slots:
     }
 
     // The exit button of intro0 brings the title screen back as the confirmation.
+    // While the title screen waits for its key, the first menu's picture is decoded at
+    // the size the menu shows it at: OK then finds it ready.
+    void the_first_menu_picture_is_ready_while_the_title_waits() {
+        Form* title = show_form("Titlefrm");
+        QVERIFY(QTest::qWaitForWindowExposed(title->window()));
+        const QSize stage(px(12000), px(9000));
+        const Picture menu = picture_or_none("Images\\menu1.jpg");
+        // The drawing, then the decode it queues.
+        for (int turn = 0; turn < 4; ++turn) {
+            QCoreApplication::processEvents();
+        }
+        const int decodes = picture_stats().decodes;
+        QVERIFY(!background_for(menu, stage, title->devicePixelRatioF()).isNull());
+        QCOMPARE(picture_stats().decodes, decodes);
+    }
+
     void intro0_exit_asks_with_cancel() {
         show_form("Titlefrm");
         QCOMPARE(visible_form()->get<CommandButton>("Command1")->caption(), QString("OK"));
