@@ -49,7 +49,7 @@ update)
     trap 'rm -rf "$scratch"' EXIT
     data_template "$scratch/data.pot"
     for po in data/po/*.po; do
-        msgmerge -q --no-location --update --backup=none "$po" "$scratch/data.pot"
+        msgmerge -q --no-wrap --no-location --update --backup=none "$po" "$scratch/data.pot"
     done
     ;;
 check)
@@ -85,7 +85,7 @@ PY
     data_template "$scratch/data.pot"
     for po in data/po/*.po; do
         cp "$po" "$scratch/"
-        msgmerge -q --no-location --update --backup=none "$scratch/$(basename "$po")" "$scratch/data.pot"
+        msgmerge -q --no-wrap --no-location --update --backup=none "$scratch/$(basename "$po")" "$scratch/data.pot"
         counts=$(msgfmt --statistics -o /dev/null "$scratch/$(basename "$po")" 2>&1)
         if [[ "$counts" == *fuzzy* || "$counts" == *untranslated* ]]; then
             echo "data/po/$(basename "$po"): $counts"

@@ -5,6 +5,7 @@
 #include "keys.h"
 #include "language.h"
 #include "pictures.h"
+#include "program_window.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
@@ -73,7 +74,7 @@ public:
             // Copied: the press may take the label away.
             auto run = traits->press;
             if (takes_input(label()) && label()->isEnabled() &&
-                label()->isVisibleTo(label()->window())) {
+                label()->isVisibleTo(shown_in(label()))) {
                 run_handler(run);
             }
         } else {
@@ -151,7 +152,41 @@ private:
     Frame* frame() const { return static_cast<Frame*>(widget()); }
 };
 
-// Screens are windows, named for the screen they are (their accessible name).
+// A screen, inside the program's window: a pane named by its caption unless it has a
+// name of its own, described by what it says about itself (its problem and answer).
+// The focus comes to it as it opens, so a screen reader says where the teacher is.
+class ScreenInterface : public QAccessibleWidget {
+public:
+    explicit ScreenInterface(Form* form) : QAccessibleWidget(form, QAccessible::Pane) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty()) {
+            return widget()->windowTitle();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+// The program's window reads as the screen it shows: named as the screen is (its own
+// name for a reader, else its caption), described by what the screen says about itself.
+class WindowInterface : public QAccessibleWidget {
+public:
+    explicit WindowInterface(ProgramWindow* window)
+        : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const Form* shown = static_cast<ProgramWindow*>(widget())->shown();
+        if (kind == QAccessible::Description) {
+            return shown ? shown->accessibleDescription() : QString();
+        }
+        if (kind == QAccessible::Name && shown) {
+            return shown->accessibleName().isEmpty() ? shown->caption() : shown->accessibleName();
+        }
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+// Labels, options and frames read as what they show; screens and the window as above.
 QAccessibleInterface* interface_for(const QString&, QObject* object) {
     if (auto* label = dynamic_cast<Label*>(object)) {
         return new LabelInterface(label);
@@ -170,7 +205,10 @@ QAccessibleInterface* interface_for(const QString&, QObject* object) {
         return new QAccessibleWidget(announcer, QAccessible::Notification);
     }
     if (auto* form = dynamic_cast<Form*>(object)) {
-        return new QAccessibleWidget(form, QAccessible::Window);
+        return new ScreenInterface(form);
+    }
+    if (auto* window = dynamic_cast<ProgramWindow*>(object)) {
+        return new WindowInterface(window);
     }
     return nullptr;
 }

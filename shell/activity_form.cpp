@@ -177,6 +177,11 @@ void ActivityForm::tell_sentence() {
     setAccessibleDescription(text);
     QAccessibleEvent event(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
+    // The program's window reads the screen it shows as its own description.
+    if (is_shown()) {
+        QAccessibleEvent shown(window(), QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&shown);
+    }
 }
 
 void ActivityForm::cmdexit_Click() {

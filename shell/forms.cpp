@@ -5,7 +5,7 @@
 
 #include "display.h"
 #include "pictures.h"
-#include "program_icon.h"
+#include "program_window.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -64,6 +64,26 @@ Form* load(const QString& name) {
     return form;
 }
 
+// The focus goes where it went when each screen had a window of its own and that
+// window came up: back to the control of the screen that had it, or else to the first
+// control Tab reaches; on a screen with neither, to the screen itself.
+void focus_screen(Form& form) {
+    QWidget* target = form.focusWidget();
+    const auto can_take = [&form](const QWidget* w) {
+        return w && w != &form && form.isAncestorOf(w) && w->isEnabled() && w->isVisibleTo(&form);
+    };
+    if (!can_take(target)) {
+        target = nullptr;
+        for (QWidget* w = form.nextInFocusChain(); w && w != &form; w = w->nextInFocusChain()) {
+            if (can_take(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
+                target = w;
+                break;
+            }
+        }
+    }
+    (target ? target : &form)->setFocus(Qt::ActiveWindowFocusReason);
+}
+
 template <class F> void for_each_control(const QObject* root, F&& f) {
     for (QWidget* w : root->findChildren<QWidget*>()) {
         if (auto* c = dynamic_cast<Control*>(w)) {
@@ -76,10 +96,12 @@ template <class F> void for_each_control(const QObject* root, F&& f) {
 
 // ---- Form ----
 
-Form::Form(const QString& name, double width, double height) {
+Form::Form(const QString& name, double width, double height) : QWidget(program_window()) {
     // Before anything asks for the screen's reader interface (naming it does), so that
-    // the first screen too is read as a window, not as a bare filler.
+    // the first screen too is read as the program's own, not as a bare filler.
     install_accessibility();
+    // Hidden until a move shows it; a child would otherwise show with its window.
+    hide();
     stage_ = new QWidget(this);
     setObjectName(name);
     setMouseTracking(true);
@@ -89,15 +111,29 @@ Form::Form(const QString& name, double width, double height) {
     stage_->setMouseTracking(true);
     // The form paints every pixel itself, so the toolkit need not fill it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setWindowIcon(program_icon());
     set_outer_size(width, height);
 }
 
 Form::~Form() {
+    if (auto* window = dynamic_cast<ProgramWindow*>(parentWidget())) {
+        window->release(*this);
+    }
     auto& r = registry();
     if (r.loaded.value(key(objectName())) == this) {
         r.loaded.remove(key(objectName()));
     }
+}
+
+void Form::set_caption(const QString& caption) {
+    setWindowTitle(caption);
+    if (is_shown()) {
+        window()->setWindowTitle(caption);
+    }
+}
+
+bool Form::is_shown() const {
+    const auto* window = dynamic_cast<const ProgramWindow*>(parentWidget());
+    return window && window->shown() == this;
 }
 
 void Form::set_back_colour(const QColor& colour) {
@@ -114,15 +150,18 @@ void Form::set_background_picture(const Picture& picture) {
 // The part of the background picture on the stage, at its own size for the scale in use
 // and the screen's pixel ratio.
 QPixmap Form::background_pixmap() const {
-    const qreal dpr = devicePixelRatioF();
+    return background_for(picture_, stage_->size(), devicePixelRatioF());
+}
+
+QPixmap background_for(const Picture& picture, QSize stage, qreal dpr) {
     const double device_twips = twips_per_pixel() / dpr;
-    const QSizeF own = picture_.own_size();
+    const QSizeF own = picture.own_size();
     const QRect shown(0, 0, qRound(own.width() / device_twips),
                       qRound(own.height() / device_twips));
-    const QRect stage(0, 0, qRound(stage_->width() * dpr), qRound(stage_->height() * dpr));
-    const QRect visible = shown.intersected(stage);
+    const QRect area(0, 0, qRound(stage.width() * dpr), qRound(stage.height() * dpr));
+    const QRect visible = shown.intersected(area);
     const QRect clip = visible == shown ? QRect() : visible;
-    return painted_pixmap(picture_, shown.size(), dpr, clip);
+    return painted_pixmap(picture, shown.size(), dpr, clip);
 }
 
 void Form::set_outer_size(double width, double height) {
@@ -144,10 +183,10 @@ void Form::set_top(double twips) {
 }
 
 void Form::move_window() {
-    if (!full_screen()) {
+    if (!full_screen() && is_shown()) {
         const QScreen* screen = placed_for_.screen;
         const QPoint origin = screen ? screen->geometry().topLeft() : QPoint();
-        QWidget::move(origin + QPoint(px(left_), px(top_)));
+        window()->move(origin + QPoint(px(left_), px(top_)));
     }
 }
 
@@ -157,7 +196,7 @@ void Form::place_window() {
     const bool current =
         placed_for_.screen == screen_in_use() && placed_for_.twips_per_pixel == twips_per_pixel();
     if (!current && placement_) {
-        setScreen(screen_in_use());
+        window()->setScreen(screen_in_use());
         placement_(*this);
     } else {
         move_window();
@@ -166,41 +205,65 @@ void Form::place_window() {
 
 void Form::fit_stage() {
     const QSize design(px(width_), px(height_));
+    QSize area = design;
+    QWidget* window = this->window();
     if (full_screen()) {
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    } else {
-        setFixedSize(design);
+        const QScreen* screen = screen_in_use();
+        area = screen ? screen->geometry().size() : design;
+        if (is_shown()) {
+            window->setMinimumSize(0, 0);
+            window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            if (window->isFullScreen() && window->isVisible()) {
+                area = window->size();
+            }
+        }
+    } else if (is_shown() && !program_window()->full_screen_on()) {
+        // Not while the window is still full screen: sizing it would drop its full-screen
+        // state here without telling a Wayland compositor, which keeps it full screen.
+        window->setFixedSize(design);
     }
+    resize(area);
+    centre_stage();
+}
+
+void Form::centre_stage() {
+    const QSize design(px(width_), px(height_));
     const QPoint corner((width() - design.width()) / 2, (height() - design.height()) / 2);
     stage_->setGeometry(QRect(full_screen() ? corner : QPoint(), design));
 }
 
 void Form::present() {
+    ProgramWindow* window = program_window();
     QScreen* screen = screen_in_use();
+    const bool was_shown = is_shown() && window->isVisible();
+    window->hold(*this);
     if (full_screen()) {
-        if (isVisible() && !isFullScreen()) {
-            window_place_ = WindowPlace{pos(), this->screen()};
+        if (was_shown && !window->full_screen_on()) {
+            window_place_ = WindowPlace{window->pos(), window->screen()};
         }
-        setScreen(screen);
+        // A move between screens leaves a full-screen window as it is: sizing it again
+        // would drop its full-screen state where the platform does not see it.
+        if (window->full_screen_on() != screen || window->geometry() != screen->geometry()) {
+            window->setScreen(screen);
+            fit_stage();
+            window->setGeometry(screen->geometry());
+            window->showFullScreen();
+            window->set_full_screen_on(screen);
+        }
         fit_stage();
-        setGeometry(screen->geometry());
-        fit_stage();
-        showFullScreen();
-        return;
-    }
-    const bool was_full = isFullScreen();
-    if (was_full) {
-        showNormal();
-    }
-    fit_stage();
-    if (window_place_ && window_place_->screen == screen) {
-        QWidget::move(window_place_->corner);
     } else {
-        place_window();
+        window->leave_full_screen();
+        fit_stage();
+        if (window_place_ && window_place_->screen == screen) {
+            window->move(window_place_->corner);
+        } else {
+            place_window();
+        }
+        window_place_.reset();
+        window->show();
     }
-    window_place_.reset();
     show();
+    raise();
 }
 
 Control* Form::control(const QString& name) const {
@@ -308,7 +371,7 @@ void Form::apply_scale() {
 
 void Form::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    fit_stage();
+    centre_stage();
 }
 
 // Every pixel is painted once (a full screen is many of them): the black margins, the
@@ -335,19 +398,6 @@ void Form::mouseMoveEvent(QMouseEvent* event) {
     const MouseArgs args{event->buttons(), event->modifiers(), p.x() * twips_per_pixel(),
                          p.y() * twips_per_pixel()};
     run_handler([&] { Form_MouseMove(args); });
-}
-
-// Closing a window through the window manager unloads that screen like any other
-// move; when no screen is left visible, the program ends rather than run on unseen.
-void Form::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (program_ended() || loaded_form(name()) != this) {
-        return;
-    }
-    unload_form(name());
-    if (!any_form_visible()) {
-        end_program(0);
-    }
 }
 
 // ---- Registry ----
@@ -389,8 +439,10 @@ Form* show_form(const QString& name) {
     auto& r = registry();
     if (form && !r.ended) {
         form->present();
-        form->raise();
-        form->activateWindow();
+        form->window()->raise();
+        form->window()->activateWindow();
+        // Before the screen left hides, so that its focus does not wander on its way out.
+        focus_screen(*form);
         // One screen is in use and visible at a time.
         if (Form* previous = r.current; previous && previous != form) {
             previous->left_behind_ = true;
@@ -407,7 +459,7 @@ Form* current_form() {
 }
 
 bool takes_input(const QWidget* widget) {
-    const auto* form = widget ? dynamic_cast<const Form*>(widget->window()) : nullptr;
+    const Form* form = form_of(widget);
     return !form || !form->is_left();
 }
 
@@ -423,6 +475,9 @@ void unload_form(const QString& name) {
     }
     form->kill_timers();
     form->hide();
+    if (auto* window = dynamic_cast<ProgramWindow*>(form->parentWidget())) {
+        window->release(*form);
+    }
     form->deleteLater();
 }
 

@@ -33,13 +33,15 @@ struct LabelSpec {
     bool enabled = true;
 };
 
-// A screen: a window of named controls. The constructor builds the design state;
-// Form_Load runs once per load, when the form is first shown or touched.
+// A screen: named controls shown in the program's window (program_window.h), one
+// screen at a time. The constructor builds the design state; Form_Load runs once per
+// load, when the form is first shown or touched.
 //
-// The controls stand on the stage, a child that covers exactly the design area: in a
-// window the stage is the whole client area; full screen, the window covers the screen
-// and the stage is centred on it, with black margins around. Controls given the form as
-// their parent are put on the stage.
+// The form fills the window. Its controls stand on the stage, a child that covers
+// exactly the design area: in a window the stage is the whole client area, the window
+// being the design size; full screen, the window covers the screen and the stage is
+// centred on it, with black margins around. Controls given the form as their parent
+// are put on the stage. The window's size, place and caption are the shown form's.
 class Form : public QWidget {
 public:
     // The client area is width by height twips.
@@ -53,7 +55,7 @@ public:
 
     // Window properties, in twips where they are sizes.
     QString caption() const { return windowTitle(); }
-    void set_caption(const QString& caption) { setWindowTitle(caption); }
+    void set_caption(const QString& caption);
     QColor back_colour() const { return back_; }
     void set_back_colour(const QColor& colour);
     // Shown from the top left corner at its own size, decoded at that size; setting it
@@ -76,9 +78,11 @@ public:
     // The rule that places the window on a desktop (style_form's, the title screen's),
     // run again when the window opens on another screen than the one it was placed for.
     void set_placement(std::function<void(Form&)> rule) { placement_ = std::move(rule); }
-    // Shows the form as the display asks: a window of the design size at its place on
-    // the screen in use, or full screen on it.
+    // Shows the form in the program's window as the display asks: a window of the
+    // design size at the form's place on the screen in use, or full screen on it.
     void present();
+    // Whether the program's window shows this form.
+    bool is_shown() const;
 
     // Controls by name, without regard to letter case. `control` finds a single control
     // (not an element of an array); `element` finds element index of an array.
@@ -128,13 +132,15 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     QPixmap background_pixmap() const;
-    // Sizes the window (fixed in a window, free full screen) and centres the stage.
+    // Sizes the form (the design in a window, the window full screen), the program's
+    // window with it while it shows the form, and centres the stage.
     void fit_stage();
+    // Centres the stage on the form as it stands (a window's client area is the stage).
+    void centre_stage();
     // Moves the window to its place in twips on the screen that place is for.
     void move_window();
     // Moves it there, or places it afresh when that place is for another screen or scale.
@@ -161,6 +167,11 @@ private:
     friend Form* show_form(const QString& name);
     friend void unload_form(const QString& name);
 };
+
+// The part of a background picture that shows on a stage of that size (pixels at the
+// scale in use), decoded for painting at the device pixel ratio; the picture cache keeps
+// it, so a screen about to open can have its picture ready before it is asked for.
+QPixmap background_for(const Picture& picture, QSize stage, qreal dpr);
 
 // ---- The screens of the program, by name (without regard to letter case) ----
 

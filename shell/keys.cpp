@@ -5,6 +5,7 @@
 #include "display.h"
 #include "overlays.h"
 #include "pictures.h"
+#include "program_window.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,9 +21,8 @@ namespace shell {
 
 namespace {
 
-Form* form_of(QObject* object) {
-    auto* widget = qobject_cast<QWidget*>(object);
-    return widget ? dynamic_cast<Form*>(widget->window()) : nullptr;
+Form* form_of_object(QObject* object) {
+    return shell::form_of(qobject_cast<QWidget*>(object));
 }
 
 ScreenKeys* keys_of(Form* form) {
@@ -226,7 +226,7 @@ public:
     // a button pressed is let go without a click. The rest of that gesture is dropped.
     void let_go(Form& form) {
         Control* control = held_ ? dynamic_cast<Control*>(held_.data()) : nullptr;
-        if (!control || held_->window() != &form) {
+        if (!control || shell::form_of(held_) != &form) {
             return;
         }
         let_go_of_ = held_;
@@ -263,7 +263,7 @@ protected:
         switch (type) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
-            if (Form* form = form_of(watched)) {
+            if (Form* form = form_of_object(watched)) {
                 if (guard_.drop_press(form, static_cast<QMouseEvent*>(event))) {
                     return true;
                 }
@@ -274,7 +274,7 @@ protected:
             if (watched == let_go_of_) {
                 return true;
             }
-            if (Form* form = form_of(watched)) {
+            if (Form* form = form_of_object(watched)) {
                 return guard_.drop_move(form);
             }
             return false;
@@ -288,12 +288,12 @@ protected:
                 }
                 return true;
             }
-            if (Form* form = form_of(watched)) {
+            if (Form* form = form_of_object(watched)) {
                 return guard_.drop_release(form, static_cast<QMouseEvent*>(event));
             }
             return false;
         case QEvent::Show:
-            if (auto* form = dynamic_cast<Form*>(watched); form && form->isWindow()) {
+            if (auto* form = dynamic_cast<Form*>(watched)) {
                 guard_.shown(form);
             }
             return false;
@@ -325,7 +325,7 @@ private:
     }
 
     bool key_press(QObject* watched, QKeyEvent* event) {
-        Form* form = form_of(watched);
+        Form* form = form_of_object(watched);
         ScreenKeys* keys = form ? keys_of(form) : nullptr;
         if (!keys || is_full_screen_key(event)) {
             return false;
@@ -375,7 +375,7 @@ bool press(Control* control) {
         return false;
     }
     QWidget* widget = control->widget();
-    if (!takes_input(widget) || !widget->isEnabled() || !widget->isVisibleTo(widget->window())) {
+    if (!takes_input(widget) || !widget->isEnabled() || !widget->isVisibleTo(shown_in(widget))) {
         return false;
     }
     if (auto* button = dynamic_cast<QAbstractButton*>(widget)) {

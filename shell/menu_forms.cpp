@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "menu_forms.h"
 
+#include "chalkline_version.h"
+
 #include "accessibility.h"
 #include "activity_table.h"
 #include "keys.h"
 #include "pictures.h"
+#include "program_window.h"
 #include "style_form.h"
 #include "title_form.h"
 
@@ -13,6 +16,10 @@
 #include <array>
 
 namespace shell {
+
+QUrl web_address() {
+    return QUrl(kChalklineHomePage);
+}
 
 namespace {
 
@@ -211,7 +218,7 @@ IntroForm::IntroForm()
                               .top = 8160,
                               .width = 3315,
                               .height = 375,
-                              .caption = kWebAddressText,
+                              .caption = web_address().host(),
                               .font = {"Arial", 12, true},
                               .opaque = true,
                               .border = true});
@@ -253,7 +260,7 @@ void IntroForm::Label2_Click(int index) {
 }
 
 void IntroForm::Label4_Click() {
-    open_address(kWebAddress, this);
+    open_address(web_address(), this);
 }
 
 // The title screen comes back as the confirmation to leave: "Cancel" returns here.
@@ -386,6 +393,11 @@ void register_menu_forms() {
     for (int number = 1; number <= kMenus; ++number) {
         register_form(menu_name(number), [number] { return std::make_unique<MenuForm>(number); });
     }
+}
+
+void prepare_first_menu() {
+    background_for(picture_or_none(kMenuPicture), QSize(px(kWindowWidth), px(9000)),
+                   program_window()->devicePixelRatioF());
 }
 
 } // namespace shell

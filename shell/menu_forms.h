@@ -87,9 +87,11 @@ private:
     int number_;
 };
 
-// The web address that the first menu shows, and the address it opens.
-inline constexpr const char* kWebAddressText = "nrich.maths.org";
-inline const QUrl kWebAddress{"https://nrich.maths.org/"};
+// The web address that the first menu shows and opens: the program's own home page.
+QUrl web_address();
+
+// Decodes the first menu's picture at the size it will show at, so that it opens at once.
+void prepare_first_menu();
 
 // Makes the first menu screen intro0 and the menu screens menu1 to menu5 known to the
 // screen registry.

@@ -8,9 +8,10 @@
 
 namespace shell {
 
-// Where a screen's kind options stand, in twips: the first at (left, top), each width
-// by height, every next one `step` below the one before, or `step` to the right of it
-// when `across`. Their captions are yellow Tahoma bold of `points`.
+// Where a screen's kind options stand, in twips from the corner of the screen (or of
+// the frame that holds them): the first at (left, top), each width by height, every
+// next one `step` below the one before, or `step` to the right of it when `across`.
+// Their captions are yellow Tahoma bold of `points`.
 struct KindPlaces {
     double left = 0;
     double top = 0;
@@ -72,7 +73,9 @@ public:
 
 protected:
     // The options Option1, Option2..., one for each caption; a click makes a problem.
-    void add_kinds(const QStringList& captions, const KindPlaces& places);
+    // They stand on the screen, or in `frame` when one is given (a frame is given the
+    // screen's blue by the caller, as any frame of its own).
+    void add_kinds(const QStringList& captions, const KindPlaces& places, Frame* frame = nullptr);
     // For a screen that shows a problem it did not make in new_problem(): the reveal
     // stops and Solution starts afresh.
     void stop_reveal() { reveal_.reset(); }

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 #include <vector>
 
 namespace shell {
@@ -31,6 +32,7 @@ struct Watch {
     QString display;
     QString unreachable;
     std::vector<Held> held;
+    int stderr_fd = 2; // where the one line goes
 };
 
 Watch& watch() {
@@ -108,9 +110,32 @@ DisplayConnection::DisplayConnection(int argc, char** argv) {
             .arg(watch().display);
     watch().held.clear();
     previous_ = qInstallMessageHandler(&DisplayConnection::hold);
+    // A library under the toolkit may write its own failure straight to standard error
+    // (the Wayland client's "XDG_RUNTIME_DIR is invalid"); held back too, so that an
+    // unreachable display is still reported in one line.
+    std::fflush(stderr);
+    held_stderr_ = std::tmpfile();
+    saved_stderr_ = held_stderr_ ? dup(STDERR_FILENO) : -1;
+    if (saved_stderr_ >= 0 && dup2(fileno(held_stderr_), STDERR_FILENO) >= 0) {
+        watch().stderr_fd = saved_stderr_;
+    }
 }
 
 DisplayConnection::~DisplayConnection() {
+    if (saved_stderr_ >= 0) {
+        std::fflush(stderr);
+        dup2(saved_stderr_, STDERR_FILENO);
+        close(saved_stderr_);
+        watch().stderr_fd = STDERR_FILENO;
+        std::rewind(held_stderr_);
+        char buffer[4096];
+        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, held_stderr_)) > 0;) {
+            std::fwrite(buffer, 1, n, stderr);
+        }
+    }
+    if (held_stderr_) {
+        std::fclose(held_stderr_);
+    }
     qInstallMessageHandler(previous_);
     for (const Held& message : watch().held) {
         const QByteArray category = message.category.toUtf8();
@@ -128,8 +153,15 @@ void DisplayConnection::hold(QtMsgType type, const QMessageLogContext& context,
         watch().held.push_back({type, QString::fromUtf8(context.category), text});
         return;
     }
-    std::fputs(qPrintable(watch().unreachable), stderr);
-    std::fflush(stderr);
+    const QByteArray line = watch().unreachable.toLocal8Bit();
+    for (qsizetype done = 0; done < line.size();) {
+        const ssize_t n =
+            write(watch().stderr_fd, line.constData() + done, std::size_t(line.size() - done));
+        if (n <= 0) {
+            break;
+        }
+        done += n;
+    }
     std::_Exit(1);
 }
 

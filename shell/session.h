@@ -3,6 +3,8 @@
 
 #include <QtGlobal>
 
+#include <cstdio>
+
 namespace shell {
 
 // Ends the program with status 1 and a one-line message when there is no graphical
@@ -29,6 +31,10 @@ private:
     static void hold(QtMsgType type, const QMessageLogContext& context, const QString& text);
 
     QtMessageHandler previous_;
+    // Standard error as it was; while connecting, what is written straight to it (by
+    // the libraries under the toolkit) goes to a file and is passed on once connected.
+    int saved_stderr_ = -1;
+    std::FILE* held_stderr_ = nullptr;
 };
 
 } // namespace shell

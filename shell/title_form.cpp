@@ -2,7 +2,10 @@
 #include "title_form.h"
 
 #include "keys.h"
+#include "menu_forms.h"
 #include "pictures.h"
+
+#include <QTimer>
 
 namespace shell {
 
@@ -87,6 +90,16 @@ void TitleForm::Form_Load() {
     centre(*this);
     // Checked at start; should it fail later, the box shows its grey.
     Picture1->set_picture_file(kTitlePicture);
+}
+
+// Once the screen is drawn, and again after a change of scale, the first menu's picture
+// is decoded while the teacher reads it, so that OK opens the menu at once.
+void TitleForm::paintEvent(QPaintEvent* event) {
+    Form::paintEvent(event);
+    if (prepared_for_ != twips_per_pixel()) {
+        prepared_for_ = twips_per_pixel();
+        QTimer::singleShot(0, this, [] { run_handler(prepare_first_menu); });
+    }
 }
 
 void TitleForm::Command1_Click() {

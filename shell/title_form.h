@@ -27,6 +27,13 @@ public:
     CommandButton* Command1;
     CommandButton* Command2;
     Label* Label2;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    // The scale the first menu's picture was made ready for while this screen waits.
+    double prepared_for_ = 0;
 };
 
 inline constexpr const char* kTitlePicture = "opening\\vorlen00.jpg";

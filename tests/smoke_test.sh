@@ -110,18 +110,24 @@ gone() {
     return 1
 }
 
-# move_on <window> <x> <y> <name regex>: clicks until the window gives way, as every move
-# shows its target and then unloads where it came from; prints the window that follows.
-# A click that lands before a busy machine has mapped the window is tried again.
+# shows <window>: the screen the program's window shows, by the name it gives the window
+# for when it is minimised: "Chalkline, Menu 3" where the title bar says "Chalkline".
+shows() {
+    xprop -id "$1" _NET_WM_ICON_NAME 2>/dev/null | sed -n 's/^_NET_WM_ICON_NAME(UTF8_STRING) = "\(.*\)"$/\1/p'
+}
+
+# move_on <window> <x> <y> <screen>: clicks until the program's window shows that screen.
+# Every screen is shown in the one window, so the window stays and what it shows changes.
+# A click that lands before a busy machine has drawn the screen is tried again.
 move_on() {
     for _ in 1 2 3 4; do
         click "$1" "$2" "$3"
-        gone "$1" && {
-            window "$4"
-            return
-        }
+        for _ in $(seq 50); do
+            [ "$(shows "$1")" = "$4" ] && return
+            sleep 0.1
+        done
     done
-    fail "the click at $2,$3 did not leave its screen"
+    fail "the click at $2,$3 did not move on to $4 (the window shows $(shows "$1"))"
 }
 
 # exit_by <window> <x> <y>: clicks until the program ends; sets $status.
@@ -155,14 +161,17 @@ echo "== the installed program, from a folder with pictures of its own: a walk t
 mkdir -p "$work/elsewhere/Images"
 echo "not a picture" >"$work/elsewhere/Images/menu1.jpg"
 start "$work/elsewhere" "$installed"
-title=$(window '^Chalkline$') || exit 1
-intro=$(move_on "$title" 132 406 '^Chalkline$') || exit 1          # OK
-eval "$(geometry "$intro")"
+window=$(window '^Chalkline$') || exit 1
+[ "$(shows "$window")" = Chalkline ] || fail "the window shows $(shows "$window"), not the title"
+move_on "$window" 132 406 "Chalkline, First menu" # OK
+eval "$(geometry "$window")"
 [ "$WIDTH" = 800 ] && [ "$HEIGHT" = 600 ] || fail "first menu is ${WIDTH}x$HEIGHT"
-menu3=$(move_on "$intro" 714 276 '^Chalkline$') || exit 1          # Menu 3
-intro=$(move_on "$menu3" 737 548 '^Chalkline$') || exit 1          # its exit button
-title=$(move_on "$intro" 737 548 '^Chalkline$') || exit 1          # exit: the title screen again
-exit_by "$title" 228 406                                  # Exit
+move_on "$window" 714 276 "Chalkline, Menu 3" # Menu 3
+move_on "$window" 737 548 "Chalkline, First menu" # its exit button
+move_on "$window" 737 548 "Chalkline, Leave the program?" # exit: the title screen again
+[ "$(window '^Chalkline$')" = "$window" ] || fail "the title came back in another window"
+title=$window
+exit_by "$title" 228 406 # Exit
 [ "$status" = 0 ] || fail "Exit after the walk ended with status $status"
 
 # The broken starts run a copy of the program that has no pictures beside it and no
@@ -222,19 +231,21 @@ covers() {
     [ "$X,$Y,$WIDTH,$HEIGHT" = "0,0,1920,1080" ] || fail "$2 is ${WIDTH}x$HEIGHT at $X,$Y"
 }
 start "$build" "$build/chalkline" --full-screen
-title=$(window '^Chalkline$') || exit 1
-covers "$title" "the title screen"
-intro=$(move_on "$title" 870 877 '^Chalkline$') || exit 1          # OK
-covers "$intro" "the first menu"
-menu1=$(move_on "$intro" 1526 318 '^Chalkline$') || exit 1         # Menu 1
-game=$(move_on "$menu1" 960 318 '^Match the Target$') || exit 1    # its first title
-covers "$game" "Match the Target"
-menu1=$(move_on "$game" 1567 988 '^Chalkline$') || exit 1          # Exit
-covers "$menu1" "the menu after Exit"
-intro=$(move_on "$menu1" 1568 987 '^Chalkline$') || exit 1         # its exit button
-title=$(move_on "$intro" 1568 987 '^Chalkline$') || exit 1         # exit: the title screen
-covers "$title" "the exit confirmation"
-exit_by "$title" 1043 878                                          # Exit
+window=$(window '^Chalkline$') || exit 1
+covers "$window" "the title screen"
+move_on "$window" 870 877 "Chalkline, First menu" # OK
+covers "$window" "the first menu"
+move_on "$window" 1526 318 "Chalkline, Menu 1" # Menu 1
+move_on "$window" 960 318 "Match the Target" # its first title
+covers "$window" "Match the Target"
+[ "$(xdotool getwindowname "$window")" = "Match the Target" ] || fail "the window is not named for its screen"
+move_on "$window" 1567 988 "Chalkline, Menu 1" # Exit
+covers "$window" "the menu after Exit"
+move_on "$window" 1568 987 "Chalkline, First menu" # its exit button
+move_on "$window" 1568 987 "Chalkline, Leave the program?" # exit: the title screen
+covers "$window" "the exit confirmation"
+title=$window
+exit_by "$title" 1043 878 # Exit
 [ "$status" = 0 ] || fail "Exit in full screen ended with status $status"
 
 echo "smoke: 1 passed, 0 failed"

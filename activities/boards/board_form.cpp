@@ -5,13 +5,15 @@ namespace chalkline::boards {
 
 namespace {
 
-// A part of the Solution every 600 ms, as on the other screens.
-constexpr int kPartInterval = 600;
+// The three kinds in the frame at the top right.
+constexpr shell::KindPlaces kKindPlaces{
+    .left = 135, .top = 90, .width = 2800, .height = 375, .step = 405, .points = 9.75};
 
 } // namespace
 
-BoardForm::BoardForm(const QString& name, const QString& caption, const QString& menu)
-    : ActivityForm(name, caption, menu) {
+BoardForm::BoardForm(const QString& name, const QString& caption, const QString& menu,
+                     const QStringList& kinds)
+    : RevealingForm(name, caption, menu) {
     Board1 = add<BrickBoard>(this, "Board1");
     Board1->move(120, 120, 9960, 8760);
     Label1 = add_label(this, {.name = "Label1",
@@ -34,70 +36,14 @@ BoardForm::BoardForm(const QString& name, const QString& caption, const QString&
     Frame1 = add<shell::Frame>(this, "Frame1");
     Frame1->move(8850, 120, 3030, 1380);
     Frame1->set_border(false);
-    Option1 = add_option(Frame1, "Option1", "", 135, 90, 2800, 375, 9.75);
-    Option2 = add_option(Frame1, "Option2", "", 135, 495, 2800, 375, 9.75);
-    Option3 = add_option(Frame1, "Option3", "", 135, 900, 2800, 375, 9.75);
-    Option1->set_value(true);
-    Option1->on_click = [this](int) { choose_kind(1); };
-    Option2->on_click = [this](int) { choose_kind(2); };
-    Option3->on_click = [this](int) { choose_kind(3); };
-    recoloured = {"Frame1", "Option1", "Option2", "Option3"};
-    kind_options = {Option1, Option2, Option3};
-
-    Timer1 = add_timer("Timer1", kPartInterval, false);
-    Timer1->on_tick = [this] { Timer1_Timer(); };
+    recoloured << "Frame1";
+    add_kinds(kinds, kKindPlaces, Frame1);
+    Option1 = kind_options.at(0);
+    Option2 = kind_options.at(1);
+    Option3 = kind_options.at(2);
 }
 
-void BoardForm::set_kinds(const QString& first, const QString& second, const QString& third) {
-    Option1->setText(first);
-    Option2->setText(second);
-    Option3->setText(third);
-}
-
-void BoardForm::start() {
-    choose_kind(1);
-}
-
-void BoardForm::choose_kind(int kind) {
-    kind_ = kind;
-    cmdgo_Click();
-}
-
-void BoardForm::cmdgo_Click() {
-    stop_solution();
-    Label2->set_visible(false);
-    calculate();
-}
-
-void BoardForm::stop_solution() {
-    Timer1->set_enabled(false);
-    next_part_ = 0;
-}
-
-// Solution pressed again while its parts come, or after, changes nothing.
-void BoardForm::cmdsoln_Click() {
-    if (solution_begun()) {
-        return;
-    }
-    Timer1_Timer();
-    if (!solution_shown()) {
-        Timer1->set_enabled(true);
-    }
-}
-
-void BoardForm::Timer1_Timer() {
-    if (solution_shown()) {
-        Timer1->set_enabled(false);
-        return;
-    }
-    show_part(next_part_++);
-    if (solution_shown()) {
-        Timer1->set_enabled(false);
-        set_answer_sentence(answer_sentence());
-    }
-}
-
-int BoardForm::solution_parts() const {
+int BoardForm::answer_parts() const {
     return int(steps_.size()) + 1;
 }
 

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "activity_form.h"
 #include "brick_board.h"
 #include "random.h"
+#include "revealing_form.h"
 #include "triangle.h"
+
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -16,28 +18,23 @@ namespace chalkline::boards {
 // status line, and a Solution revealed in parts, the first at once and the rest one
 // per tick of Timer1.
 //
-// A screen makes its problem in calculate() and says what its Solution shows. Screens
+// A screen makes its problem in new_problem() and says what its Solution shows. Screens
 // whose Solution fills the hidden boxes one at a time hand their boxes to show_puzzle();
 // each part then fills one box, flashing the two it is worked out from, and a last part
-// settles the colours. Others override solution_parts() and show_part().
-class BoardForm : public shell::ActivityForm {
+// settles the colours. Others override answer_parts() and show_part().
+class BoardForm : public shell::RevealingForm {
     Q_OBJECT
 
 public:
-    BoardForm(const QString& name, const QString& caption, const QString& menu);
+    BoardForm(const QString& name, const QString& caption, const QString& menu,
+              const QStringList& kinds);
 
-    void start() override;
-    void cmdgo_Click() override;
-    void cmdsoln_Click() override;
-    void Timer1_Timer();
-
-    // The chosen kind, 1 to 3 in the order of the options.
-    int kind() const { return kind_; }
+    int answer_parts() const override;
     // The order in which Solution fills the hidden boxes.
     const std::vector<Step>& steps() const { return steps_; }
     // Whether Solution has begun, and whether all of it is shown.
-    bool solution_begun() const { return next_part_ > 0; }
-    bool solution_shown() const { return next_part_ > 0 && next_part_ >= solution_parts(); }
+    bool solution_begun() const { return parts_shown() > 0; }
+    bool solution_shown() const { return solution_begun() && parts_shown() >= answer_parts(); }
 
     BrickBoard* Board1;
     shell::Label* Label1; // the instruction
@@ -46,19 +43,12 @@ public:
     shell::OptionButton* Option1;
     shell::OptionButton* Option2;
     shell::OptionButton* Option3;
-    shell::Timer* Timer1;
 
 protected:
-    // Captions of the three kinds, in order.
-    void set_kinds(const QString& first, const QString& second, const QString& third);
-
-    // Makes a new problem of kind() and shows it, with its problem sentence.
-    virtual void calculate() = 0;
     // The answer for the screen reader, once the Solution is fully shown: by default the
     // numbers that show_puzzle() was given.
-    virtual QString answer_sentence() const;
-    virtual int solution_parts() const;
-    virtual void show_part(int part);
+    QString answer_sentence() const override;
+    void show_part(int part) override;
 
     // Shows every number, the hidden ones as "?", and keeps the order Solution fills
     // them. `problem` and `answer` are the numbers as the screen reader reads them, with
@@ -70,13 +60,9 @@ protected:
     ClockRandom random_;
 
 private:
-    void choose_kind(int kind);
-    void stop_solution();
     // The look a box keeps once nothing flashes: given, or filled in.
     BoxLook settled(int box) const;
 
-    int kind_ = 1;
-    int next_part_ = 0;
     std::vector<bool> shown_;
     std::vector<Step> steps_;
     QString answer_;

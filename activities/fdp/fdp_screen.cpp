@@ -60,7 +60,7 @@ Kind FdpForm::kind() const {
     return Kind(chosen_kind());
 }
 
-void FdpForm::calculate() {
+void FdpForm::new_problem() {
     const Table previous = table_;
     table_ = make_table(kind(), random_, &previous);
     for (int row = 0; row < kRows; ++row) {
@@ -77,7 +77,7 @@ void FdpForm::calculate() {
     set_problem_sentence(reading(false));
 }
 
-void FdpForm::fill_row(int row) {
+void FdpForm::show_part(int row) {
     const Row& entry = table_[std::size_t(row)];
     const auto all = forms(entry);
     for (int column = 0; column < kColumns; ++column) {
@@ -88,9 +88,8 @@ void FdpForm::fill_row(int row) {
     }
 }
 
-void FdpForm::cmdsoln_Click() {
-    reveal_.start(
-        kRows, [this](int row) { fill_row(row); }, [this] { set_answer_sentence(reading(true)); });
+QString FdpForm::answer_sentence() const {
+    return reading(true);
 }
 
 // "1/4 = ? = ?; ? = 0.6 = ?; ..." and, solved, "1/4 = 0.25 = 25%; 3/5 = 0.6 = 60%; ...",

@@ -20,7 +20,7 @@ class FdpForm : public fractionkit::FractionForm {
 public:
     FdpForm();
 
-    void cmdsoln_Click() override;
+    int answer_parts() const override { return kRows; }
 
     Kind kind() const;
     const Table& table() const { return table_; }
@@ -34,8 +34,10 @@ public:
     std::array<fractionkit::NumberLabel*, kRows * kColumns> Label3{};
 
 private:
-    void calculate() override;
-    void fill_row(int row);
+    void new_problem() override;
+    // Fills a row, from the top.
+    void show_part(int row) override;
+    QString answer_sentence() const override;
     QString reading(bool solved) const;
 
     Table table_{};

@@ -104,7 +104,7 @@ Kind FractionsBetweenForm::kind() const {
     return Kind(chosen_kind());
 }
 
-void FractionsBetweenForm::calculate() {
+void FractionsBetweenForm::new_problem() {
     const Pair previous = pair_;
     pair_ = make_pair(kind(), random_, &previous);
     const QString smaller = text_of(pair_.smaller);
@@ -136,20 +136,15 @@ void FractionsBetweenForm::calculate() {
     set_problem_sentence(tr("find a fraction between %1 and %2.").arg(smaller, larger));
 }
 
-void FractionsBetweenForm::show_answer(int which) {
+void FractionsBetweenForm::show_part(int which) {
     Label9[std::size_t(which)]->set_visible(true);
     Label10[std::size_t(which)]->set_visible(true);
     Line1->show_mark(std::size_t(which));
 }
 
-void FractionsBetweenForm::cmdsoln_Click() {
-    reveal_.start(
-        kAnswers, [this](int which) { show_answer(which); },
-        [this] {
-            set_answer_sentence(
-                tr("halfway %1; mediant %2; simplest %3.")
-                    .arg(Label10[0]->caption(), Label10[1]->caption(), Label10[2]->caption()));
-        });
+QString FractionsBetweenForm::answer_sentence() const {
+    return tr("halfway %1; mediant %2; simplest %3.")
+        .arg(Label10[0]->caption(), Label10[1]->caption(), Label10[2]->caption());
 }
 
 } // namespace chalkline::fractionsbetween

@@ -22,7 +22,7 @@ public:
 
     FractionsBetweenForm();
 
-    void cmdsoln_Click() override;
+    int answer_parts() const override { return kAnswers; }
 
     Kind kind() const;
     const Pair& pair() const { return pair_; }
@@ -38,8 +38,10 @@ public:
     std::array<fractionkit::NumberLabel*, kAnswers> Label10{}; // the answers
 
 private:
-    void calculate() override;
-    void show_answer(int which);
+    void new_problem() override;
+    // Shows an answer: halfway, the mediant or the simplest.
+    void show_part(int which) override;
+    QString answer_sentence() const override;
 
     Pair pair_{};
 };

@@ -278,47 +278,4 @@ std::vector<QStringList> rows_of(const GridBoard& board, std::initializer_list<B
     return rows;
 }
 
-// ---- Reveal ----
-
-GridReveal::GridReveal(shell::Form& form, GridBoard& board, const QString& timer_name)
-    : board_(board), timer_(form.add_timer(timer_name, kInterval, false)) {
-    timer_->on_tick = [this] { tick(); };
-}
-
-void GridReveal::start(std::vector<GridPlace> order, std::function<void()> done) {
-    if (started_) {
-        return;
-    }
-    started_ = true;
-    order_ = std::move(order);
-    done_ = std::move(done);
-    next_ = 0;
-    if (order_.empty()) {
-        done_();
-        return;
-    }
-    tick();
-    timer_->set_enabled(true);
-}
-
-void GridReveal::tick() {
-    if (next_ < order_.size()) {
-        board_.fill(order_[next_++]);
-        if (next_ == order_.size()) {
-            done_();
-        }
-        return;
-    }
-    board_.stop_flash();
-    timer_->set_enabled(false);
-}
-
-void GridReveal::reset() {
-    timer_->set_enabled(false);
-    board_.stop_flash();
-    started_ = false;
-    order_.clear();
-    next_ = 0;
-}
-
 } // namespace chalkline::grids

@@ -2,12 +2,10 @@
 #pragma once
 
 #include "controls.h"
-#include "forms.h"
 
 #include <QPointF>
 #include <QWidget>
 
-#include <functional>
 #include <optional>
 #include <vector>
 
@@ -111,34 +109,5 @@ QString reading_of(const std::vector<QStringList>& rows);
 // The board's places of the given kinds as rows, top row first; a row without such a
 // place is left out.
 std::vector<QStringList> rows_of(const GridBoard& board, std::initializer_list<BoxKind> kinds);
-
-// The Solution of a grid screen: its hidden numbers filled one at a time, about 600 ms
-// apart, each flashing as it is filled; a last tick ends the flash. Solution pressed
-// again while it runs, or after it ended, changes nothing.
-class GridReveal {
-public:
-    static constexpr int kInterval = 600;
-
-    GridReveal(shell::Form& form, GridBoard& board, const QString& timer_name = "Timer1");
-
-    // Fills the first place at once and the others one a tick; `done` runs as the last
-    // is filled (at once when there is none).
-    void start(std::vector<GridPlace> order, std::function<void()> done);
-    // Stops a reveal with its flash, ready for the next problem.
-    void reset();
-    bool running() const { return timer_->enabled(); }
-    bool started() const { return started_; }
-    shell::Timer* timer() const { return timer_; }
-
-private:
-    void tick();
-
-    GridBoard& board_;
-    shell::Timer* timer_;
-    std::vector<GridPlace> order_;
-    std::size_t next_ = 0;
-    std::function<void()> done_;
-    bool started_ = false;
-};
 
 } // namespace chalkline::grids

@@ -10,13 +10,14 @@ constexpr double kBoxShape = 1.1;
 
 } // namespace
 
-LeibnizForm::LeibnizForm() : BoardForm("leibniz", tr("Leibniz' Triangle"), "menu5") {
-    set_kinds(tr("Rows 1 to 5"), tr("Rows 1 to 7"), tr("Rows 1 to 9"));
+LeibnizForm::LeibnizForm()
+    : BoardForm("leibniz", tr("Leibniz' Triangle"), "menu5",
+                {tr("Rows 1 to 5"), tr("Rows 1 to 7"), tr("Rows 1 to 9")}) {
     Label1->set_caption(tr("Each fraction is the sum of the two below it. "
                            "Find the missing fractions."));
 }
 
-void LeibnizForm::calculate() {
+void LeibnizForm::new_problem() {
     puzzle_ = make_puzzle(kind(), random_, puzzle_.numbers.empty() ? nullptr : &puzzle_);
     Board1->set_rows(puzzle_.rows, kBoxShape);
     std::vector<std::string> numbers;

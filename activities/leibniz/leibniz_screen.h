@@ -15,7 +15,7 @@ public:
     LeibnizForm();
 
 protected:
-    void calculate() override;
+    void new_problem() override;
 
 private:
     Puzzle puzzle_;

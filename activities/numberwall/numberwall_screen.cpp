@@ -10,8 +10,9 @@ constexpr double kBrickShape = 2.0;
 
 } // namespace
 
-NumberWallForm::NumberWallForm() : BoardForm("numberwall", tr("Number Wall"), "menu3") {
-    set_kinds(tr("Positive Whole Numbers"), tr("Integers"), tr("Decimals"));
+NumberWallForm::NumberWallForm()
+    : BoardForm("numberwall", tr("Number Wall"), "menu3",
+                {tr("Positive Whole Numbers"), tr("Integers"), tr("Decimals")}) {
     Label1->move(165, 150, 8500, 1300);
     Label1->set_caption(tr("Each brick is the sum of the two bricks below it. "
                            "Find the missing bricks."));
@@ -19,7 +20,7 @@ NumberWallForm::NumberWallForm() : BoardForm("numberwall", tr("Number Wall"), "m
     Board1->set_rows(kRows, kBrickShape);
 }
 
-void NumberWallForm::calculate() {
+void NumberWallForm::new_problem() {
     wall_ = make_wall(kind(), random_, wall_.bricks.empty() ? nullptr : &wall_);
     std::vector<std::string> numbers;
     for (const Fraction& brick : wall_.bricks) {

@@ -17,7 +17,7 @@ public:
     const Wall& wall() const { return wall_; }
 
 protected:
-    void calculate() override;
+    void new_problem() override;
 
 private:
     Wall wall_;

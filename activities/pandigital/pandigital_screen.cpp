@@ -95,7 +95,7 @@ Kind PandigitalForm::kind() const {
     return Kind(chosen_kind());
 }
 
-void PandigitalForm::calculate() {
+void PandigitalForm::new_problem() {
     const Problem previous = problem_;
     problem_ = make_problem(kind(), random_, &previous);
     for (int place = 0; place < kDigits; ++place) {
@@ -121,32 +121,35 @@ Places PandigitalForm::shown_places() const {
     return shown;
 }
 
-void PandigitalForm::cmdsoln_Click() {
+std::vector<int> PandigitalForm::hidden_places() const {
     std::vector<int> hidden;
     for (int place = 0; place < kDigits; ++place) {
         if (!problem_.clue[std::size_t(place)]) {
             hidden.push_back(place);
         }
     }
-    // The digits one by one, then the count of ways.
-    reveal_.start(
-        int(hidden.size()) + 1,
-        [this, hidden](int part) {
-            if (part < int(hidden.size())) {
-                const int place = hidden[std::size_t(part)];
-                Label2[std::size_t(place)]->set_caption(
-                    QString::number(problem_.form[std::size_t(place)]));
-            } else {
-                Label9->set_visible(true);
-            }
-        },
-        [this] {
-            const QString form = QString::fromStdString(form_text(problem_.form, shown_places()));
-            set_answer_sentence(
-                problem_.ways == 1
-                    ? tr("%1 = %2; 1 way.").arg(form, Label4->caption())
-                    : tr("%1 = %2; %3 ways.").arg(form, Label4->caption()).arg(problem_.ways));
-        });
+    return hidden;
+}
+
+int PandigitalForm::answer_parts() const {
+    return int(hidden_places().size()) + 1;
+}
+
+void PandigitalForm::show_part(int part) {
+    const std::vector<int> hidden = hidden_places();
+    if (part < int(hidden.size())) {
+        const int place = hidden[std::size_t(part)];
+        Label2[std::size_t(place)]->set_caption(QString::number(problem_.form[std::size_t(place)]));
+    } else {
+        Label9->set_visible(true);
+    }
+}
+
+QString PandigitalForm::answer_sentence() const {
+    const QString form = QString::fromStdString(form_text(problem_.form, shown_places()));
+    return problem_.ways == 1
+               ? tr("%1 = %2; 1 way.").arg(form, Label4->caption())
+               : tr("%1 = %2; %3 ways.").arg(form, Label4->caption()).arg(problem_.ways);
 }
 
 } // namespace chalkline::pandigital

@@ -6,6 +6,7 @@
 #include "pandigital_logic.h"
 
 #include <array>
+#include <vector>
 
 namespace chalkline::pandigital {
 
@@ -18,7 +19,8 @@ class PandigitalForm : public fractionkit::FractionForm {
 public:
     PandigitalForm();
 
-    void cmdsoln_Click() override;
+    // The digits to find, one at a time, then the count of ways.
+    int answer_parts() const override;
 
     Kind kind() const;
     const Problem& problem() const { return problem_; }
@@ -31,8 +33,12 @@ public:
     shell::Label* Label9;                        // how many ways
 
 private:
-    void calculate() override;
+    void new_problem() override;
+    void show_part(int part) override;
+    QString answer_sentence() const override;
     Places shown_places() const;
+    // The places whose digit the class works out, left to right, the four above first.
+    std::vector<int> hidden_places() const;
 
     Problem problem_{};
 };

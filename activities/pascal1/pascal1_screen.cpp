@@ -11,14 +11,15 @@ constexpr double kBoxShape = 1.8;
 
 } // namespace
 
-Pascal1Form::Pascal1Form() : BoardForm("pascal1", tr("Pascal's Triangle 1"), "menu4") {
-    set_kinds(tr("Rows 0 to 7"), tr("Rows 0 to 10"), tr("Rows 0 to 13"));
+Pascal1Form::Pascal1Form()
+    : BoardForm("pascal1", tr("Pascal's Triangle 1"), "menu4",
+                {tr("Rows 0 to 7"), tr("Rows 0 to 10"), tr("Rows 0 to 13")}) {
     Label1->set_caption(
         tr("Each number is the sum of the two above it. Find the missing numbers."));
     Board1->move(120, 150, 11760, 6600);
 }
 
-void Pascal1Form::calculate() {
+void Pascal1Form::new_problem() {
     puzzle_ = make_puzzle(kind(), random_, puzzle_.numbers.empty() ? nullptr : &puzzle_);
     Board1->set_rows(puzzle_.rows, kBoxShape);
     std::vector<std::string> numbers;

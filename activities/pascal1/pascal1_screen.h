@@ -15,7 +15,7 @@ public:
     Pascal1Form();
 
 protected:
-    void calculate() override;
+    void new_problem() override;
 
 private:
     Puzzle puzzle_;

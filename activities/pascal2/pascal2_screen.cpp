@@ -14,8 +14,9 @@ constexpr double kBoxShape = 1.8;
 
 } // namespace
 
-Pascal2Form::Pascal2Form() : BoardForm("pascal2", tr("Pascal's Triangle 2"), "menu5") {
-    set_kinds(tr("16 rows"), tr("32 rows"), tr("64 rows"));
+Pascal2Form::Pascal2Form()
+    : BoardForm("pascal2", tr("Pascal's Triangle 2"), "menu5",
+                {tr("16 rows"), tr("32 rows"), tr("64 rows")}) {
     Label1->set_font_spec({"Tahoma", 24, true});
     Label1->move(165, 150, 4200, 1500);
     // The triangle stands above the status panel across the whole screen, the status
@@ -24,7 +25,9 @@ Pascal2Form::Pascal2Form() : BoardForm("pascal2", tr("Pascal's Triangle 2"), "me
     Label2->move(165, 6950, 9900, 700);
 }
 
-void Pascal2Form::calculate() {
+void Pascal2Form::new_problem() {
+    // The count of multiples stays hidden until the Solution reaches the last row.
+    Label2->set_visible(false);
     question_ = make_question(kind(), random_, question_.divisor);
     std::vector<QString> numbers;
     for (const std::string& text : number_texts(question_.rows)) {
@@ -40,7 +43,7 @@ void Pascal2Form::calculate() {
                              .arg(question_.divisor));
 }
 
-int Pascal2Form::solution_parts() const {
+int Pascal2Form::answer_parts() const {
     const int step = rows_per_part(question_.rows);
     return (question_.rows + step - 1) / step;
 }
@@ -54,7 +57,7 @@ void Pascal2Form::show_part(int part) {
             Board1->set_look(cell, BoxLook::Marked);
         }
     }
-    if (part + 1 == solution_parts()) {
+    if (part + 1 == answer_parts()) {
         Label2->set_caption(answer_sentence());
         Label2->set_visible(true);
     }

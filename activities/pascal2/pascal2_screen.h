@@ -15,12 +15,12 @@ class Pascal2Form : public boards::BoardForm {
 public:
     Pascal2Form();
 
+    int answer_parts() const override;
     const Question& question() const { return question_; }
 
 protected:
-    void calculate() override;
+    void new_problem() override;
     QString answer_sentence() const override;
-    int solution_parts() const override;
     void show_part(int part) override;
 
 private:

@@ -71,7 +71,7 @@ Kind PercentagesForm::kind() const {
     return Kind(chosen_kind());
 }
 
-void PercentagesForm::calculate() {
+void PercentagesForm::new_problem() {
     const Questions previous = questions_;
     questions_ = make_questions(kind(), random_, &previous);
     const QString instructions[] = {tr("Work out each percentage of the amount."),
@@ -87,10 +87,13 @@ void PercentagesForm::calculate() {
     set_problem_sentence(reading(false));
 }
 
-void PercentagesForm::cmdsoln_Click() {
-    reveal_.start(
-        kQuestions, [this](int part) { Label4[std::size_t(part)]->set_visible(true); },
-        [this] { set_answer_sentence(reading(true)); });
+// The answers one at a time, from the top.
+void PercentagesForm::show_part(int part) {
+    Label4[std::size_t(part)]->set_visible(true);
+}
+
+QString PercentagesForm::answer_sentence() const {
+    return reading(true);
 }
 
 QString PercentagesForm::question_text(const Question& question) const {

@@ -17,7 +17,7 @@ class PercentagesForm : public fractionkit::FractionForm {
 public:
     PercentagesForm();
 
-    void cmdsoln_Click() override;
+    int answer_parts() const override { return kQuestions; }
 
     Kind kind() const;
     const Questions& questions() const { return questions_; }
@@ -28,7 +28,9 @@ public:
     std::array<fractionkit::NumberLabel*, kQuestions> Label4{}; // the answers
 
 private:
-    void calculate() override;
+    void new_problem() override;
+    void show_part(int part) override;
+    QString answer_sentence() const override;
     QString question_text(const Question& question) const;
     QString reading(bool solved) const;
 

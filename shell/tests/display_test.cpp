@@ -77,7 +77,7 @@ private slots:
         auto* form = static_cast<ProbeForm*>(show_form("one"));
         QVERIFY(QTest::qWaitForWindowExposed(form));
         QCOMPARE(scale_factor(), factor);
-        QCOMPARE(form->geometry(), ::screen(screen)->geometry());
+        QCOMPARE(form->window()->geometry(), ::screen(screen)->geometry());
         QCOMPARE(form->stage()->geometry(), stage);
         const auto scaled = [factor](double twips) { return qRound(twips * factor / 15); };
         QCOMPARE(form->label->geometry(),
@@ -101,32 +101,32 @@ private slots:
         Form* one = show_form("one");
         Form* two = show_form("two");
         unload_form("one");
-        QVERIFY(two->isFullScreen());
+        QVERIFY(two->window()->isFullScreen());
         QCOMPARE(two->screen(), screen(1));
-        QCOMPARE(two->geometry(), screen(1)->geometry());
+        QCOMPARE(two->window()->geometry(), screen(1)->geometry());
 
         // In a window, the styling rule places it on that screen: 1280x800 is 19200 by
         // 12000 twips, so left 19200/2 - 6000 - 840 = 2760 and top 1500.
         set_full_screen(false);
         one = show_form("one");
         unload_form("two");
-        QVERIFY(!one->isFullScreen());
-        QCOMPARE(one->pos(), QPoint(1920 + 184, 100));
-        QCOMPARE(one->size(), QSize(800, 600));
+        QVERIFY(!one->window()->isFullScreen());
+        QCOMPARE(one->window()->pos(), QPoint(1920 + 184, 100));
+        QCOMPARE(one->window()->size(), QSize(800, 600));
     }
 
     // F11 and Ctrl+F work wherever the focus is; twice, the window is back exactly.
     void full_screen_keys_toggle_and_restore_the_window() {
         Form* form = show_form("one");
         QVERIFY(QTest::qWaitForWindowExposed(form));
-        form->move(form->pos() + QPoint(33, 21)); // dragged by the teacher
-        const QRect window = form->geometry();
+        form->window()->move(form->window()->pos() + QPoint(33, 21)); // dragged by the teacher
+        const QRect window = form->window()->geometry();
         QTest::keyClick(form, Qt::Key_F11);
         QVERIFY(full_screen());
-        QCOMPARE(form->geometry(), screen(0)->geometry());
+        QCOMPARE(form->window()->geometry(), screen(0)->geometry());
         QTest::keyClick(static_cast<ProbeForm*>(form)->label, Qt::Key_F, Qt::ControlModifier);
         QVERIFY(!full_screen());
-        QCOMPARE(form->geometry(), window);
+        QCOMPARE(form->window()->geometry(), window);
     }
 
     void command_line_data() {

@@ -67,7 +67,7 @@ inline void check_go_solution_kind_exit(shell::ActivityForm* form, const QString
     // One part at once, then one a tick; a second Solution midway changes nothing.
     click(form->cmdsoln);
     QVERIFY(!form->sentence().contains("Answer:"));
-    QCOMPARE(form->timer(timer)->interval(), Reveal::kInterval);
+    QCOMPARE(form->timer(timer)->interval(), shell::Reveal::kRevealInterval);
     if (parts > 1) {
         QVERIFY(form->timer(timer)->fire());
         click(form->cmdsoln);

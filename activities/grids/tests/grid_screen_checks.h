@@ -66,9 +66,10 @@ inline bool any_hidden(const GridForm* form) {
 
 // Opens on the first kind; Go makes another problem; Solution fills one hidden box at
 // once and one a tick, each flashing, is not restarted by a second press, and ends
-// with the answer sentence, the board's reading and no flash; Go during the reveal
-// stops it; every kind's click makes a problem of it with numbers of at least 24
-// points; Exit goes back to the menu and unloads the screen.
+// with the answer sentence (told with the last box, a tick before its flash ends), the
+// board's reading and no flash; Go during the reveal stops it; every kind's click makes
+// a problem of it with numbers of at least 24 points; Exit goes back to the menu and
+// unloads the screen.
 inline void check_grid_screen(const QString& name, const QString& caption, const QString& menu) {
     GridForm* form = open(name);
     QVERIFY(form);
@@ -104,6 +105,20 @@ inline void check_grid_screen(const QString& name, const QString& caption, const
     QVERIFY(!form->timer("Timer1")->enabled());
     QVERIFY(form->sentence().contains(" Answer: "));
     QVERIFY(!form->sentence().section(" Answer: ", 1).contains('?'));
+
+    // The answer is told as the last box is filled, while it still flashes; the tick
+    // that ends the flash leaves the sentence as it is.
+    click(form->cmdgo);
+    click(form->cmdsoln);
+    while (any_hidden(form)) {
+        QVERIFY(!form->sentence().contains("Answer:"));
+        QVERIFY(form->timer("Timer1")->fire());
+    }
+    const QString told = form->sentence();
+    QVERIFY(told.contains(" Answer: ") && form->board->flashing());
+    QVERIFY(form->timer("Timer1")->fire());
+    QVERIFY(!form->board->flashing() && !form->timer("Timer1")->enabled());
+    QCOMPARE(form->sentence(), told);
 
     for (int kind = 2; kind >= 0; --kind) {
         click(option(form, kind));
