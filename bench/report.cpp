@@ -121,7 +121,7 @@ void print_goals(const std::vector<Result>& results, const Options& options) {
         }
         const double peak = median(paired_ratios(r.peak_kib.chalkline, r.peak_kib.bare));
         rows.push_back(
-            {"peak memory <= 1.15x bare", where, fixed(peak, 2) + "x", yes(peak <= kPeakRatio)});
+            {"peak memory <= 1.15x bare", where, fixed(peak, 3) + "x", yes(peak <= kPeakRatio)});
         rows.push_back({"growth over 2nd half < 64 KiB", where, std::to_string(growth(r)) + " KiB",
                         yes(growth(r) < kGrowthKiB)});
     }
