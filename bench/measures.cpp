@@ -156,6 +156,10 @@ private:
     }
 
     std::string reached() {
+        if (const std::string ended = how_process_ended(pid_); !ended.empty()) {
+            pid_ = -1;
+            return "nothing: " + label_ + " has " + ended;
+        }
         const std::string seen = x_.focused_caption();
         return (seen.empty() ? std::string("no window") : "the window \"" + seen + "\"") + " (" +
                x_.focus_report() + ")";

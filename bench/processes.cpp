@@ -128,6 +128,16 @@ void stop_process(pid_t pid) {
     forget(pid);
 }
 
+std::string how_process_ended(pid_t pid) {
+    int status = 0;
+    if (pid <= 0 || waitpid(pid, &status, WNOHANG) != pid) {
+        return {};
+    }
+    forget(pid);
+    return WIFEXITED(status) ? "ended with status " + std::to_string(WEXITSTATUS(status))
+                             : "ended by signal " + std::to_string(WTERMSIG(status));
+}
+
 Memory memory_of(pid_t pid) {
     std::ifstream status("/proc/" + std::to_string(pid) + "/status");
     Memory memory;

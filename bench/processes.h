@@ -27,6 +27,10 @@ void stop_process(pid_t pid);
 // runs on (or when it ended by a signal).
 int wait_process(pid_t pid, int milliseconds);
 
+// Empty while the process runs; else how it ended ("ended with status 1", "ended by
+// signal 11"). A process found ended is reaped.
+std::string how_process_ended(pid_t pid);
+
 // Resident memory of a process from /proc: its peak (VmHWM) and now (VmRSS), in KiB.
 struct Memory {
     long peak_kib = 0;
