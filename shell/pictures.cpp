@@ -14,12 +14,15 @@
 #include <QMessageBox>
 #include <QSet>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <malloc.h>
 #include <memory>
+#include <numeric>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -207,6 +210,69 @@ QRect source_rect(QSize pixels, QSize size, QRect clip) {
     return QRect(left, top, right - left, bottom - top);
 }
 
+// Reads what the reader is set to read; a picture that cannot be decoded, or that the
+// decoder finds damaged, throws PictureError.
+QImage read_checked(QImageReader& reader, const QString& file) {
+    QImage image;
+    QString damage;
+    {
+        const DecoderMessages messages;
+        image = reader.read();
+        damage = messages.damage();
+        if (image.isNull()) {
+            damage = messages.messages().isEmpty() ? reader.errorString()
+                                                   : messages.messages().join("; ");
+        }
+    }
+    if (image.isNull()) {
+        throw PictureError(file, "the JPEG picture cannot be decoded: " + damage);
+    }
+    if (!damage.isEmpty()) {
+        throw PictureError(file, "the JPEG picture is corrupt or incomplete: " + damage);
+    }
+    return image;
+}
+
+// A whole decode larger than this is made in bands of rows instead (below).
+constexpr qint64 kBandBytes = 6 << 20;
+
+// The picture shrunk to shown from bands of its rows, each decoded and scaled on its own,
+// so that the whole picture is never held decoded at once (a 2400 by 1800 picture is
+// 16.5 MiB). Bands meet where a row shown begins exactly on a row of the file, so the
+// smooth scaling of each band gives the rows the whole would; where no such rows exist
+// close enough, the result is empty and the picture is decoded whole.
+QImage decode_in_bands(const QString& file, QSize pixels, QSize shown) {
+    const int common = std::gcd(pixels.height(), shown.height());
+    const int shown_step = shown.height() / common;
+    const int file_step = pixels.height() / common;
+    const qint64 row_bytes = image_bytes(QSize(pixels.width(), 1));
+    const int steps = std::max<qint64>(1, kBandBytes / (row_bytes * file_step));
+    if (qint64(file_step) * row_bytes > kBandBytes || steps * shown_step >= shown.height()) {
+        return {};
+    }
+    QImage whole;
+    for (int top = 0; top < shown.height(); top += steps * shown_step) {
+        const int rows = std::min(steps * shown_step, shown.height() - top);
+        const int from = top / shown_step * file_step;
+        const int to = (top + rows) / shown_step * file_step;
+        auto device = open_picture_file(file);
+        QImageReader reader(device.get(), "jpeg");
+        reader.setClipRect(QRect(0, from, pixels.width(), to - from));
+        QImage band = read_checked(reader, file);
+        band = band.scaled(shown.width(), rows, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (whole.isNull()) {
+            whole = QImage(shown, band.format());
+        }
+        for (int y = 0; y < rows; ++y) {
+            std::memcpy(whole.scanLine(top + y), band.constScanLine(y),
+                        std::size_t(band.bytesPerLine()));
+        }
+    }
+    // The bands were freed into the heap, which would keep them: given back to the system.
+    malloc_trim(0);
+    return whole;
+}
+
 // Decodes the picture at size, or only its part clip of that size. The decoder reads only
 // the rows and columns that show, or shrinks the picture while it decodes it; one smooth
 // scaling makes the size shown.
@@ -229,29 +295,18 @@ QImage decode(const Picture& picture, QSize size, QRect clip) {
     } else if (const int by = decoder_reduction(pixels, shown); by > 1) {
         read = reduced(pixels, by);
         reader.setScaledSize(read);
+    } else if (image_bytes(pixels) > kBandBytes && shown.height() < pixels.height() &&
+               shown.width() <= pixels.width()) {
+        if (QImage banded = decode_in_bands(file, pixels, shown); !banded.isNull()) {
+            return banded;
+        }
     }
     if (image_bytes(read) > allocation_limit_bytes()) {
         throw PictureError(file, QString("the picture needs %1 by %2 pixels decoded, too large")
                                      .arg(read.width())
                                      .arg(read.height()));
     }
-    QImage image;
-    QString damage;
-    {
-        const DecoderMessages messages;
-        image = reader.read();
-        damage = messages.damage();
-        if (image.isNull()) {
-            damage = messages.messages().isEmpty() ? reader.errorString()
-                                                   : messages.messages().join("; ");
-        }
-    }
-    if (image.isNull()) {
-        throw PictureError(file, "the JPEG picture cannot be decoded: " + damage);
-    }
-    if (!damage.isEmpty()) {
-        throw PictureError(file, "the JPEG picture is corrupt or incomplete: " + damage);
-    }
+    QImage image = read_checked(reader, file);
     if (image.size() != shown) {
         image = image.scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }

@@ -107,6 +107,35 @@ private slots:
                  qPrintable(QString::number(picture_stats().held_bytes)));
     }
 
+    // A picture shrunk from bands of its rows (so that it is never held decoded whole)
+    // shows as the whole would, seams included, and damage in any band is still found.
+    void a_picture_decoded_in_bands_matches_the_whole() {
+        WorkingFolder folder;
+        QImage photo(2400, 1800, QImage::Format_RGB32);
+        for (int y = 0; y < photo.height(); ++y) {
+            for (int x = 0; x < photo.width(); ++x) {
+                photo.setPixel(x, y, qRgb(x / 10 % 256, y / 60 % 2 * 200, (x + y) / 20 % 256));
+            }
+        }
+        const QByteArray bytes = jpeg(photo);
+        write_file(folder.path("Images/menu1.jpg"), bytes);
+        const QSize shown(1440, 1080);
+        const QImage banded = picture_pixmap(load_picture("Images/menu1.jpg"), shown, 1).toImage();
+        QImage whole = QImage::fromData(bytes, "JPEG")
+                           .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        QCOMPARE(banded.size(), shown);
+        for (int y = 0; y < shown.height(); y += 7) {
+            for (int x = 0; x < shown.width(); x += 13) {
+                QVERIFY2(near(banded.pixelColor(x, y), whole.pixelColor(x, y)),
+                         qPrintable(QString("at %1,%2").arg(x).arg(y)));
+            }
+        }
+        clear_picture_cache();
+        write_file(folder.path("Images/menu1.jpg"), bytes.left(bytes.size() * 3 / 4));
+        QVERIFY_THROWS_EXCEPTION(PictureError,
+                                 picture_pixmap(load_picture("Images/menu1.jpg"), shown, 1));
+    }
+
     // Once the program runs, a picture that fails at load or at a later redraw never
     // ends the lesson: a button draws its word on its own colours and still works, a
     // menu shows its blue, and each file is reported once.
