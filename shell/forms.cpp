@@ -153,15 +153,30 @@ QPixmap Form::background_pixmap() const {
     return background_for(picture_, stage_->size(), devicePixelRatioF());
 }
 
-QPixmap background_for(const Picture& picture, QSize stage, qreal dpr) {
+namespace {
+
+// The size a background picture shows at, and the part of it on a stage of that size
+// (empty when all of it shows), in device pixels.
+std::pair<QSize, QRect> background_area(const Picture& picture, QSize stage, qreal dpr) {
     const double device_twips = twips_per_pixel() / dpr;
     const QSizeF own = picture.own_size();
     const QRect shown(0, 0, qRound(own.width() / device_twips),
                       qRound(own.height() / device_twips));
     const QRect area(0, 0, qRound(stage.width() * dpr), qRound(stage.height() * dpr));
     const QRect visible = shown.intersected(area);
-    const QRect clip = visible == shown ? QRect() : visible;
-    return painted_pixmap(picture, shown.size(), dpr, clip);
+    return {shown.size(), visible == shown ? QRect() : visible};
+}
+
+} // namespace
+
+QPixmap background_for(const Picture& picture, QSize stage, qreal dpr) {
+    const auto [size, clip] = background_area(picture, stage, dpr);
+    return painted_pixmap(picture, size, dpr, clip);
+}
+
+bool background_ready(const Picture& picture, QSize stage, qreal dpr) {
+    const auto [size, clip] = background_area(picture, stage, dpr);
+    return pixmap_ready(picture, size, dpr, clip);
 }
 
 void Form::set_outer_size(double width, double height) {

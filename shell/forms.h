@@ -172,6 +172,8 @@ private:
 // scale in use), decoded for painting at the device pixel ratio; the picture cache keeps
 // it, so a screen about to open can have its picture ready before it is asked for.
 QPixmap background_for(const Picture& picture, QSize stage, qreal dpr);
+// Whether drawing it now needs no decode.
+bool background_ready(const Picture& picture, QSize stage, qreal dpr);
 
 // ---- The screens of the program, by name (without regard to letter case) ----
 

@@ -466,6 +466,10 @@ QPixmap painted_pixmap(const Picture& picture, QSize size, qreal dpr, QRect clip
     }
 }
 
+bool pixmap_ready(const Picture& picture, QSize size, qreal dpr, QRect clip) {
+    return cache().pixmaps.contains(PixmapKey{picture.file(), size, clip, dpr});
+}
+
 QStringList failed_pictures() {
     return cache().failed_files;
 }

@@ -75,6 +75,8 @@ void check_picture(const QString& path);
 Picture picture_or_none(const QString& path);
 // The picture decoded for painting, or nothing when it cannot be read now.
 QPixmap painted_pixmap(const Picture& picture, QSize size, qreal dpr, QRect clip = {});
+// Whether picture_pixmap() with these would find the picture decoded already.
+bool pixmap_ready(const Picture& picture, QSize size, qreal dpr, QRect clip = {});
 // The picture files reported as unreadable this run.
 QStringList failed_pictures();
 

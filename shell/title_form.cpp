@@ -11,6 +11,9 @@ namespace shell {
 
 namespace {
 
+// How long after its drawing the title screen starts on the first menu's picture.
+constexpr int kPrepareDelayMs = 100;
+
 const QColor kTitleBlue{0, 0, 255};
 
 // Centred on the desktop at its own size.
@@ -98,7 +101,9 @@ void TitleForm::paintEvent(QPaintEvent* event) {
     Form::paintEvent(event);
     if (prepared_for_ != twips_per_pixel()) {
         prepared_for_ = twips_per_pixel();
-        QTimer::singleShot(0, this, [] { run_handler(prepare_first_menu); });
+        // A moment later, not at once: the window system asks for a second drawing of a
+        // new window, which a decode in between would hold back.
+        QTimer::singleShot(kPrepareDelayMs, this, [] { run_handler(prepare_first_menu); });
     }
 }
 
