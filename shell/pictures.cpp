@@ -234,13 +234,15 @@ QImage read_checked(QImageReader& reader, const QString& file) {
 }
 
 // A whole decode larger than this is made in bands of rows instead (below).
-constexpr qint64 kBandBytes = 6 << 20;
+constexpr qint64 kBandBytes = 3 << 20;
 
-// The picture shrunk to shown from bands of its rows, each decoded and scaled on its own,
+// The picture scaled to shown from bands of its rows, each decoded and scaled on its own,
 // so that the whole picture is never held decoded at once (a 2400 by 1800 picture is
-// 16.5 MiB). Bands meet where a row shown begins exactly on a row of the file, so the
-// smooth scaling of each band gives the rows the whole would; where no such rows exist
-// close enough, the result is empty and the picture is decoded whole.
+// 16.5 MiB) beside its scaled copy. Bands meet where a row shown begins exactly on a row
+// of the file, so the smooth scaling of each band gives the rows the whole would (an
+// enlarged band's edge rows are drawn from its own last row, not the next band's first:
+// a difference no one sees on a background); where no such rows exist close enough, the
+// result is empty and the picture is decoded whole.
 QImage decode_in_bands(const QString& file, QSize pixels, QSize shown) {
     const int common = std::gcd(pixels.height(), shown.height());
     const int shown_step = shown.height() / common;
@@ -295,8 +297,7 @@ QImage decode(const Picture& picture, QSize size, QRect clip) {
     } else if (const int by = decoder_reduction(pixels, shown); by > 1) {
         read = reduced(pixels, by);
         reader.setScaledSize(read);
-    } else if (image_bytes(pixels) > kBandBytes && shown.height() < pixels.height() &&
-               shown.width() <= pixels.width()) {
+    } else if (image_bytes(pixels) > kBandBytes && shown.height() != pixels.height()) {
         if (QImage banded = decode_in_bands(file, pixels, shown); !banded.isNull()) {
             return banded;
         }

@@ -107,7 +107,7 @@ private slots:
                  qPrintable(QString::number(picture_stats().held_bytes)));
     }
 
-    // A picture shrunk from bands of its rows (so that it is never held decoded whole)
+    // A picture shrunk or enlarged from bands of its rows (never held decoded whole)
     // shows as the whole would, seams included, and damage in any band is still found.
     void a_picture_decoded_in_bands_matches_the_whole() {
         WorkingFolder folder;
@@ -119,17 +119,22 @@ private slots:
         }
         const QByteArray bytes = jpeg(photo);
         write_file(folder.path("Images/menu1.jpg"), bytes);
-        const QSize shown(1440, 1080);
-        const QImage banded = picture_pixmap(load_picture("Images/menu1.jpg"), shown, 1).toImage();
-        QImage whole = QImage::fromData(bytes, "JPEG")
-                           .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        QCOMPARE(banded.size(), shown);
-        for (int y = 0; y < shown.height(); y += 7) {
-            for (int x = 0; x < shown.width(); x += 13) {
-                QVERIFY2(near(banded.pixelColor(x, y), whole.pixelColor(x, y)),
-                         qPrintable(QString("at %1,%2").arg(x).arg(y)));
+        for (const QSize shown : {QSize(1440, 1080), QSize(2880, 2160)}) {
+            const QImage banded =
+                picture_pixmap(load_picture("Images/menu1.jpg"), shown, 1).toImage();
+            const QImage whole =
+                QImage::fromData(bytes, "JPEG")
+                    .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            QCOMPARE(banded.size(), shown);
+            for (int y = 0; y < shown.height(); y += 7) {
+                for (int x = 0; x < shown.width(); x += 13) {
+                    QVERIFY2(
+                        near(banded.pixelColor(x, y), whole.pixelColor(x, y)),
+                        qPrintable(QString("at %1,%2 of %3").arg(x).arg(y).arg(shown.height())));
+                }
             }
         }
+        const QSize shown(1440, 1080);
         clear_picture_cache();
         write_file(folder.path("Images/menu1.jpg"), bytes.left(bytes.size() * 3 / 4));
         QVERIFY_THROWS_EXCEPTION(PictureError,
