@@ -233,13 +233,14 @@ IntroForm::IntroForm()
                               .border = true,
                               .visible = !address.isEmpty()});
     lesson_link = add_label(this, {.name = "LabelLesson",
-                                   .left = 9600,
-                                   .top = kListTop + kListStep * kWebLinks,
+                                   .left = 7800,
+                                   .top = 8015,
                                    .width = 2235,
-                                   .height = 495,
+                                   .height = 420,
                                    .caption = Menus::tr("Open a lesson"),
-                                   .font = {"Tahoma", 18, true},
-                                   .border = true});
+                                   .font = {"Tahoma", 12, true},
+                                   .border = true,
+                                   .align = Qt::AlignCenter});
     lesson_link->on_mouse_move = [this](int, const MouseArgs&) { lesson_link->set_opaque(true); };
     lesson_link->on_click = [this](int) { open_lesson(*this); };
     ScreenKeys::of(*this).add({{{QKeyCombination(Qt::ControlModifier, Qt::Key_O)},
@@ -260,8 +261,8 @@ IntroForm::IntroForm()
 
 std::vector<Control*> IntroForm::focus_entries() const {
     std::vector<Control*> entries = menu_links(0);
-    entries.push_back(lesson_link);
     entries.push_back(Label4);
+    entries.push_back(lesson_link);
     entries.push_back(Command1);
     return entries;
 }

@@ -47,7 +47,7 @@ protected:
 };
 
 // The first menu screen: the product title, the links to the five menu screens, "Open a
-// lesson" below them, the web address when one is configured (web_address()) and the exit
+// lesson" beside the exit button, the web address when one is configured (web_address()) and the exit
 // button, which leads to the title screen as the confirmation to leave. It owns the
 // background picture that the menu screens borrow.
 class IntroForm : public MenuScreen {
@@ -62,7 +62,7 @@ public:
 
     Label* Label4;
     Label* Label3;
-    // "Open a lesson", in the column of links where a sixth would stand.
+    // "Open a lesson", beside the exit button.
     Label* lesson_link;
 
 protected:
