@@ -153,7 +153,13 @@ void show_step(ActivityForm& form, const Running& lesson, bool announce) {
                                        .font = {"Tahoma", 9, true}});
     }
     label->set_caption(step);
-    form.setAccessibleName(Lessons::tr("%1, %2").arg(form.caption(), step.toLower()));
+    form.setAccessibleName(Lessons::tr("%1, step %2 of %3")
+                               .arg(form.caption())
+                               .arg(lesson.step + 1)
+                               .arg(lesson.steps.size()));
+    if (form.is_shown()) {
+        form.window()->setWindowIconText(form.accessibleName());
+    }
     if (announce) {
         auto* announcer = form.findChild<Announcer*>("lessonannouncer");
         if (!announcer) {
