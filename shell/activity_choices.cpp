@@ -3,6 +3,7 @@
 
 #include "activity_form.h"
 #include "activity_table.h"
+#include "lessons.h"
 #include "settings.h"
 
 namespace shell {
@@ -23,10 +24,6 @@ std::optional<Pending>& pending() {
 // Screens whose choices are not kept: the property is set on the screen itself, so that
 // it goes with it.
 constexpr const char* kNotKept = "chalkline_not_kept";
-
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
 
 } // namespace
 
@@ -79,7 +76,7 @@ void apply_opening_choices(ActivityForm& form) {
             kept.kind = kind.toInt() - 1;
         }
         for (const chalkline::ActivitySetting& rule : own_settings_of(form.name())) {
-            if (const QString value = setting(form.name(), text(rule.key)); !value.isEmpty()) {
+            if (const QString value = setting(form.name(), text_of(rule.key)); !value.isEmpty()) {
                 kept.settings.emplace_back(rule.key, value.toStdString());
             }
         }
@@ -99,8 +96,8 @@ void remember_choices(const ActivityForm& form) {
         remember_setting(form.name(), "kind", QString::number(form.kind() + 1), "1");
     }
     for (const chalkline::ActivitySetting& rule : own_settings_of(form.name())) {
-        const QString key = text(rule.key);
-        remember_setting(form.name(), key, form.own_setting(key), text(rule.design));
+        const QString key = text_of(rule.key);
+        remember_setting(form.name(), key, form.own_setting(key), text_of(rule.design));
     }
 }
 

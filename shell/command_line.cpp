@@ -207,8 +207,7 @@ QString activity_list_text() {
         }
         QStringList settings;
         for (const chalkline::ActivitySetting& setting : entry.settings) {
-            settings << QString::fromUtf8(setting.key.data(), qsizetype(setting.key.size())) + '=' +
-                            setting_values(setting);
+            settings << text_of(setting.key) + '=' + setting_values(setting);
         }
         if (!settings.isEmpty()) {
             parts << CommandLine::tr("settings: %1").arg(settings.join(", "));

@@ -26,10 +26,6 @@ struct Lessons {
     Q_DECLARE_TR_FUNCTIONS(Lessons)
 };
 
-QString text(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
-
 // "a, b or c"
 QString one_of(const QStringList& words) {
     if (words.size() < 2) {
@@ -42,7 +38,7 @@ QString one_of(const QStringList& words) {
 QString settings_taken(const chalkline::LessonActivity& activity) {
     QStringList keys = {"kind", "count"};
     for (const chalkline::ActivitySetting& setting : activity.settings) {
-        keys << text(setting.key);
+        keys << text_of(setting.key);
     }
     return keys.join(", ");
 }
@@ -295,6 +291,10 @@ void tell(Form& over, const QString& title, const QString& message, bool fault) 
 
 } // namespace
 
+QString text_of(std::string_view view) {
+    return QString::fromUtf8(view.data(), qsizetype(view.size()));
+}
+
 void set_lesson_dialogs(LessonDialogs replacement) {
     dialogs() = std::move(replacement);
 }
@@ -322,7 +322,7 @@ QString setting_values(const chalkline::ActivitySetting& setting) {
         QStringList words;
         for (const std::string_view word : setting.words) {
             if (!word.empty()) {
-                words << text(word);
+                words << text_of(word);
             }
         }
         return one_of(words);
@@ -331,15 +331,9 @@ QString setting_values(const chalkline::ActivitySetting& setting) {
 }
 
 QString setting_fault(const chalkline::ActivitySetting& setting, const QString& value) {
-    const QString key = text(setting.key);
+    const QString key = text_of(setting.key);
     if (!setting.is_number()) {
-        QStringList words;
-        for (const std::string_view word : setting.words) {
-            if (!word.empty()) {
-                words << text(word);
-            }
-        }
-        return Lessons::tr("%1 takes %2, not '%3'").arg(key, one_of(words), value);
+        return Lessons::tr("%1 takes %2, not '%3'").arg(key, setting_values(setting), value);
     }
     if (setting.low == setting.high) {
         return Lessons::tr("%1 takes only %2, not '%3'").arg(key).arg(setting.low).arg(value);
@@ -422,7 +416,8 @@ void save_as_lesson(ActivityForm& form) {
         step.kind = form.kind();
     }
     for (const chalkline::ActivitySetting& setting : own_settings_of(form.name())) {
-        step.settings.emplace_back(setting.key, form.own_setting(text(setting.key)).toStdString());
+        step.settings.emplace_back(setting.key,
+                                   form.own_setting(text_of(setting.key)).toStdString());
     }
     const QString title = Lessons::tr("Save as a lesson");
     const QString path = dialogs().choose_file(

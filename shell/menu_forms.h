@@ -47,9 +47,9 @@ protected:
 };
 
 // The first menu screen: the product title, the links to the five menu screens, "Open a
-// lesson" beside the exit button, the web address when one is configured (web_address()) and the exit
-// button, which leads to the title screen as the confirmation to leave. It owns the
-// background picture that the menu screens borrow.
+// lesson" beside the exit button, the web address when one is configured (web_address())
+// and the exit button, which leads to the title screen as the confirmation to leave. It
+// owns the background picture that the menu screens borrow.
 class IntroForm : public MenuScreen {
 public:
     IntroForm();

@@ -99,7 +99,7 @@ std::vector<chalkline::ActivitySetting> rules_of(const QString& group) {
 // The value as the program keeps it, or nothing with what the key takes.
 std::optional<QString> checked(const chalkline::ActivitySetting& rule, const QString& value,
                                QString& takes) {
-    const QString key = QString::fromUtf8(rule.key.data(), qsizetype(rule.key.size()));
+    const QString key = text_of(rule.key);
     if (key == kLanguage) {
         static const QRegularExpression code("^[A-Za-z]{2,3}([_-][A-Za-z]{2})?$");
         takes = Settings::tr("language takes a language's code, such as fr or de_CH, not '%1'")
@@ -165,13 +165,13 @@ void read_group(QSettings& file, const QString& path, const QString& group, bool
             continue;
         }
         const auto rule = std::find_if(rules.begin(), rules.end(), [&](const auto& r) {
-            return same(QString::fromUtf8(r.key.data(), qsizetype(r.key.size())), written);
+            return same(text_of(r.key), written);
         });
         if (rule == rules.end()) {
             s.problems.push_back({Problem::UnknownKey, path, group, written, {}, {}});
             continue;
         }
-        const QString key = QString::fromUtf8(rule->key.data(), qsizetype(rule->key.size()));
+        const QString key = text_of(rule->key);
         const QString raw = text_of(file.value(written)).trimmed();
         QString takes;
         const std::optional<QString> value = checked(*rule, raw, takes);
@@ -190,7 +190,7 @@ void read_group(QSettings& file, const QString& path, const QString& group, bool
         const QString trimmed = name.trimmed();
         if (same(trimmed, "true")) {
             for (const chalkline::ActivitySetting& rule : rules) {
-                const QString key = QString::fromUtf8(rule.key.data(), qsizetype(rule.key.size()));
+                const QString key = text_of(rule.key);
                 if (s.school.contains(path_key(group, key))) {
                     s.locked.insert(path_key(group, key), true);
                 }
@@ -198,7 +198,7 @@ void read_group(QSettings& file, const QString& path, const QString& group, bool
             continue;
         }
         const auto rule = std::find_if(rules.begin(), rules.end(), [&](const auto& r) {
-            return same(QString::fromUtf8(r.key.data(), qsizetype(r.key.size())), trimmed);
+            return same(text_of(r.key), trimmed);
         });
         if (rule == rules.end()) {
             if (!same(trimmed, "false")) {
@@ -206,9 +206,7 @@ void read_group(QSettings& file, const QString& path, const QString& group, bool
             }
             continue;
         }
-        s.locked.insert(
-            path_key(group, QString::fromUtf8(rule->key.data(), qsizetype(rule->key.size()))),
-            true);
+        s.locked.insert(path_key(group, text_of(rule->key)), true);
     }
 }
 

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings kept between starts, read back as the program reads them at its next
-// start: the school's file under the teacher's, its locks, values that are ignored one by
-// one, and a teacher's file that cannot be read, which is never written over.
+// The teacher's files. The settings kept between starts, read back as the program reads
+// them at its next start: the school's file under the teacher's, its locks, values that
+// are ignored one by one, and a teacher's file that cannot be read, which is never written
+// over. Lessons saved from the activities with Ctrl+L and run from the first menu, and
+// one that cannot be read, which leaves the menu as it was.
 
 #include "activities.h"
 #include "activity_form.h"
 #include "fastmental_screen.h"
+#include "keys.h"
 #include "lessons.h"
 #include "menu_forms.h"
 #include "settings.h"
@@ -41,7 +44,7 @@ void leave() {
 
 } // namespace
 
-class SettingsTest : public QObject {
+class TeacherFilesTest : public QObject {
     Q_OBJECT
 
     QTemporaryDir folder_;
@@ -118,7 +121,52 @@ private slots:
         QVERIFY(forget_user_settings().isEmpty());
         QVERIFY(!QFileInfo::exists(user_));
     }
+
+    // Two activities saved as a lesson, then run from the first menu: each step opens
+    // with what was saved, Next goes on, and after the last step the first menu is back.
+    void a_saved_lesson_runs_from_the_first_menu() {
+        const QString lesson = folder_.path() + "/lesson.txt";
+        QStringList told;
+        set_lesson_dialogs({[&](QWidget*, const QString&, const QString&, bool) { return lesson; },
+                            [&](QWidget*, const QString&, const QString& message, bool fault) {
+                                told << (fault ? "fault: " : "") + message;
+                            }});
+        auto* mental = start();
+        mental->set_kind(1);
+        mental->apply_own_setting("reverse", "yes");
+        QTest::keyClick(mental, Qt::Key_L, Qt::ControlModifier);
+        leave();
+        auto* wall = show_form("numberwall");
+        QTest::keyClick(wall, Qt::Key_L, Qt::ControlModifier);
+        unload_form("numberwall");
+        QCOMPARE(told.size(), 2);
+        QVERIFY2(told[1].endsWith("as step 2."), qPrintable(told[1]));
+        const QByteArray saved = read(lesson);
+        QVERIFY2(saved.endsWith("\nfastmental kind=2 pace=2 reverse=yes\nnumberwall kind=1\n"),
+                 saved.constData());
+
+        Form* menu = show_form("intro0");
+        QTest::keyClick(menu, Qt::Key_O, Qt::ControlModifier);
+        auto* step = loaded<ActivityForm>("fastmental");
+        QVERIFY(step && step->isVisible() && lesson_running());
+        QCOMPARE(step->accessibleName(), QString("Mental Arithmetic, step 1 of 2"));
+        QCOMPARE(step->kind(), 1);
+        QCOMPARE(step->own_setting("reverse"), QString("yes"));
+        QTest::keyClick(step, Qt::Key_PageDown);
+        QVERIFY(loaded<ActivityForm>("numberwall")->isVisible());
+        QTest::keyClick(current_form(), Qt::Key_PageDown);
+        QCOMPARE(current_form()->name(), QString("intro0"));
+        QVERIFY(!lesson_running());
+
+        // A lesson that cannot be read is said, and the menu stays as it was.
+        write(lesson, "numberwall kind=7\n");
+        told.clear();
+        QTest::keyClick(current_form(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(current_form()->name(), QString("intro0"));
+        QCOMPARE(told, QStringList{"fault: " + lesson +
+                                   ", line 1: kind takes a whole number from 1 to 3, not '7'"});
+    }
 };
 
-QTEST_MAIN(SettingsTest)
-#include "settings_test.moc"
+QTEST_MAIN(TeacherFilesTest)
+#include "teacher_files_test.moc"
