@@ -134,17 +134,18 @@ void end_lesson() {
     }
 }
 
-// Where the step stands, on the screen and for the reader: small, under the status
-// panel, and in the screen's name ("Number Wall, step 3 of 3").
+// Where the step stands, on the screen and for the reader: small, in the upper half of the
+// strip under the status panel (the one place free on every screen), and in the screen's
+// name ("Number Wall, step 3 of 3").
 void show_step(ActivityForm& form, const Running& lesson, bool announce) {
     const QString step = step_text(lesson.step, lesson.steps.size());
     Label* label = form.get<Label>("LabelStep");
     if (!label) {
         label = form.add_label(&form, {.name = "LabelStep",
                                        .left = 10200,
-                                       .top = 8520,
+                                       .top = 8505,
                                        .width = 1730,
-                                       .height = 300,
+                                       .height = 240,
                                        .caption = step,
                                        .font = {"Tahoma", 9, true}});
     }

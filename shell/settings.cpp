@@ -127,7 +127,7 @@ std::optional<QString> checked(const chalkline::ActivitySetting& rule, const QSt
 }
 
 // A value as QSettings gives it back: "2,5" is read as a list of two.
-QString text_of(const QVariant& value) {
+QString variant_text(const QVariant& value) {
     return value.typeId() == QMetaType::QStringList ? value.toStringList().join(',')
                                                     : value.toString();
 }
@@ -172,7 +172,7 @@ void read_group(QSettings& file, const QString& path, const QString& group, bool
             continue;
         }
         const QString key = text_of(rule->key);
-        const QString raw = text_of(file.value(written)).trimmed();
+        const QString raw = variant_text(file.value(written)).trimmed();
         QString takes;
         const std::optional<QString> value = checked(*rule, raw, takes);
         if (!value) {
