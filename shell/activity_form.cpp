@@ -126,8 +126,7 @@ void ActivityForm::add_shared_keys() {
     }
     rows.push_back({{QKeyCombination(Qt::ControlModifier, Qt::Key_L)},
                     ActivityKeys::tr("Ctrl+L"),
-                    ActivityKeys::tr("save as a lesson: add this activity, its kind and its "
-                                     "settings to a lesson file"),
+                    ActivityKeys::tr("save as a lesson: add this activity to a lesson file"),
                     [this](int) { save_as_lesson(*this); }});
     rows.push_back({{Qt::Key_B, Qt::Key_Period},
                     ActivityKeys::tr("B or ."),

@@ -79,8 +79,8 @@
         <translation>Strg+L</translation>
     </message>
     <message>
-        <source>save as a lesson: add this activity, its kind and its settings to a lesson file</source>
-        <translation>als Lektion speichern: diese Aktivität mit Art und Einstellungen einer Lektionsdatei anfügen</translation>
+        <source>save as a lesson: add this activity to a lesson file</source>
+        <translation>als Lektion speichern: an eine Lektionsdatei anfügen</translation>
     </message>
 </context>
 <context>

@@ -79,8 +79,8 @@
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <source>save as a lesson: add this activity, its kind and its settings to a lesson file</source>
-        <translation>guardar como lección: añadir esta actividad, su tipo y sus ajustes a un archivo de lección</translation>
+        <source>save as a lesson: add this activity to a lesson file</source>
+        <translation>guardar como lección: añadirla a un archivo de lección</translation>
     </message>
 </context>
 <context>

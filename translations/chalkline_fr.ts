@@ -79,8 +79,8 @@
         <translation>Ctrl+L</translation>
     </message>
     <message>
-        <source>save as a lesson: add this activity, its kind and its settings to a lesson file</source>
-        <translation>enregistrer comme leçon : ajouter cette activité, son type et ses réglages à un fichier de leçon</translation>
+        <source>save as a lesson: add this activity to a lesson file</source>
+        <translation>enregistrer comme leçon : l&apos;ajouter à un fichier de leçon</translation>
     </message>
 </context>
 <context>
