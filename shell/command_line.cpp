@@ -101,6 +101,7 @@ QString keys() {
         "  B, .                       activities: blank the screen and back\n"
         "  F1, ?                      activities: the keys of the screen\n"
         "  Ctrl+L                     activities: add the activity to a lesson file\n"
+        "  Ctrl+O                     first menu: open a lesson\n"
         "  Tab, Up, Down, Return      Ordering: choose a number and place it\n"
         "  Backspace, U               Ordering: Undo\n"
         "  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send "

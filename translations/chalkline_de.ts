@@ -224,42 +224,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 </translation>
     </message>
     <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Ctrl+L                     activities: add the activity to a lesson file
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Tasten:
-  F11, Strg+F                Vollbild ein und aus, auf jedem Bildschirm
-  Tab, Umschalt+Tab, Pfeile  Menüs: von Eintrag zu Eintrag
-  Eingabe, Leertaste         Menüs: Eintrag öffnen; Titelbild: OK
-  Esc                        Ende des Bildschirms; Titelbild: Abbrechen
-  Bild ab, N, Rechts         Aktivitäten: Weiter, eine neue Aufgabe
-  Bild auf, S                Aktivitäten: Lösung
-  K, Strg+1, Strg+2, Strg+3  Aktivitäten: nächste Zahlenart, oder eine Art
-  B, .                       Aktivitäten: Bildschirm schwarz und zurück
-  F1, ?                      Aktivitäten: die Tasten des Bildschirms
-  Strg+L                     Aktivitäten: die Aktivität einer Lektionsdatei anfügen
-  Tab, Hoch, Runter, Eingabe Ordnen: eine Zahl wählen und einsetzen
-  Rücktaste, U               Ordnen: Rückgängig
-  Tab, 1 bis 9, 0, Entf      Magische Quadrate: Plättchen wählen, setzen, zurück
-  H                          Magische Quadrate: magische Summe zeigen oder verbergen
-  Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
-</translation>
-    </message>
-    <message>
         <source>kinds: %1</source>
         <translation>Arten: %1</translation>
     </message>
@@ -282,6 +246,44 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>there is no activity &apos;%1&apos;; the activities are %2</source>
         <translation>es gibt keine Aktivität „%1“; die Aktivitäten sind %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Tasten:
+  F11, Strg+F                Vollbild ein und aus, auf jedem Bildschirm
+  Tab, Umschalt+Tab, Pfeile  Menüs: von Eintrag zu Eintrag
+  Eingabe, Leertaste         Menüs: Eintrag öffnen; Titelbild: OK
+  Esc                        Ende des Bildschirms; Titelbild: Abbrechen
+  Bild ab, N, Rechts         Aktivitäten: Weiter, eine neue Aufgabe
+  Bild auf, S                Aktivitäten: Lösung
+  K, Strg+1, Strg+2, Strg+3  Aktivitäten: nächste Zahlenart, oder eine Art
+  B, .                       Aktivitäten: Bildschirm schwarz und zurück
+  F1, ?                      Aktivitäten: die Tasten des Bildschirms
+  Strg+L                     Aktivitäten: die Aktivität einer Lektionsdatei anfügen
+  Strg+O                     erstes Menü: eine Lektion öffnen
+  Tab, Hoch, Runter, Eingabe Ordnen: eine Zahl wählen und einsetzen
+  Rücktaste, U               Ordnen: Rückgängig
+  Tab, 1 bis 9, 0, Entf      Magische Quadrate: Plättchen wählen, setzen, zurück
+  H                          Magische Quadrate: magische Summe zeigen oder verbergen
+  Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
+</translation>
     </message>
 </context>
 <context>

@@ -224,42 +224,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
 </translation>
     </message>
     <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Ctrl+L                     activities: add the activity to a lesson file
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Teclas:
-  F11, Ctrl+F                pantalla completa sí o no, en cada pantalla
-  Tab, Mayús+Tab, flechas    menús: pasar de una entrada a otra
-  Intro, Espacio             menús: abrir la entrada; pantalla de título: Aceptar
-  Esc                        Salir de la pantalla; pantalla de título: Cancelar
-  Av Pág, N, Derecha         actividades: Siguiente, un problema nuevo
-  Re Pág, S                  actividades: Solución
-  K, Ctrl+1, Ctrl+2, Ctrl+3  actividades: siguiente tipo de números, o uno
-  B, .                       actividades: pantalla en negro y volver
-  F1, ?                      actividades: las teclas de la pantalla
-  Ctrl+L                     actividades: añadir la actividad a un archivo de lección
-  Tab, Arriba, Abajo, Intro  Ordenar: elegir un número y colocarlo
-  Retroceso, U               Ordenar: Deshacer
-  Tab, 1 a 9, 0, Supr        Cuadrados mágicos: elegir, poner, devolver una ficha
-  H                          Cuadrados mágicos: mostrar u ocultar la suma mágica
-  Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
-</translation>
-    </message>
-    <message>
         <source>kinds: %1</source>
         <translation>tipos: %1</translation>
     </message>
@@ -282,6 +246,44 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>there is no activity &apos;%1&apos;; the activities are %2</source>
         <translation>no hay ninguna actividad «%1»; las actividades son %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Teclas:
+  F11, Ctrl+F                pantalla completa sí o no, en cada pantalla
+  Tab, Mayús+Tab, flechas    menús: pasar de una entrada a otra
+  Intro, Espacio             menús: abrir la entrada; pantalla de título: Aceptar
+  Esc                        Salir de la pantalla; pantalla de título: Cancelar
+  Av Pág, N, Derecha         actividades: Siguiente, un problema nuevo
+  Re Pág, S                  actividades: Solución
+  K, Ctrl+1, Ctrl+2, Ctrl+3  actividades: siguiente tipo de números, o uno
+  B, .                       actividades: pantalla en negro y volver
+  F1, ?                      actividades: las teclas de la pantalla
+  Ctrl+L                     actividades: añadir la actividad a un archivo de lección
+  Ctrl+O                     primer menú: abrir una lección
+  Tab, Arriba, Abajo, Intro  Ordenar: elegir un número y colocarlo
+  Retroceso, U               Ordenar: Deshacer
+  Tab, 1 a 9, 0, Supr        Cuadrados mágicos: elegir, poner, devolver una ficha
+  H                          Cuadrados mágicos: mostrar u ocultar la suma mágica
+  Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
+</translation>
     </message>
 </context>
 <context>

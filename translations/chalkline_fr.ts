@@ -224,42 +224,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 </translation>
     </message>
     <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Ctrl+L                     activities: add the activity to a lesson file
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Touches :
-  F11, Ctrl+F                plein écran ou non, sur chaque écran
-  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
-  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
-  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
-  Page suiv., N, Droite      activités : Suivant, un nouveau problème
-  Page préc., S              activités : Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
-  B, .                       activités : écran noir et retour
-  F1, ?                      activités : les touches de l&apos;écran
-  Ctrl+L                     activités : ajouter l&apos;activité à un fichier de leçon
-  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
-  Retour arrière, U          Ranger : Annuler
-  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
-  H                          Carrés magiques : afficher ou cacher la somme magique
-  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
-</translation>
-    </message>
-    <message>
         <source>kinds: %1</source>
         <translation>types : %1</translation>
     </message>
@@ -282,6 +246,44 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>there is no activity &apos;%1&apos;; the activities are %2</source>
         <translation>il n&apos;y a pas d&apos;activité « %1 » ; les activités sont %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Touches :
+  F11, Ctrl+F                plein écran ou non, sur chaque écran
+  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
+  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
+  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
+  Page suiv., N, Droite      activités : Suivant, un nouveau problème
+  Page préc., S              activités : Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
+  B, .                       activités : écran noir et retour
+  F1, ?                      activités : les touches de l&apos;écran
+  Ctrl+L                     activités : ajouter l&apos;activité à un fichier de leçon
+  Ctrl+O                     premier menu : ouvrir une leçon
+  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
+  Retour arrière, U          Ranger : Annuler
+  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
+  H                          Carrés magiques : afficher ou cacher la somme magique
+  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
+</translation>
     </message>
 </context>
 <context>
