@@ -24,9 +24,6 @@ public:
     void cmdgo_Click() override;
     void cmdsoln_Click() override;
 
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
     void Option4_Click();
     void Option5_Click();
     void VScroll1_Change();
@@ -69,7 +66,6 @@ private:
 
     // Shows row `row`: its symbol and its number, never its value.
     void show_row(int row);
-    int chosen_kind() const;
 
     ClockRandom random_;
 };
