@@ -250,6 +250,23 @@ OptionButton* ActivityForm::add_option(QWidget* parent, const QString& name, con
     return option;
 }
 
+void ActivityForm::add_kinds(const QStringList& captions, const KindPlaces& places, Frame* frame) {
+    for (int i = 0; i < captions.size(); ++i) {
+        const QString name = QString("Option%1").arg(i + 1);
+        const double along = i * places.step;
+        OptionButton* option = add_option(frame ? static_cast<QWidget*>(frame) : this, name,
+                                          captions[i], places.left + (places.across ? along : 0),
+                                          places.top + (places.across ? 0 : along), places.width,
+                                          places.height, places.points);
+        option->on_click = [this](int) { cmdgo_Click(); };
+        recoloured << name;
+        kind_options.push_back(option);
+    }
+    if (!kind_options.empty()) {
+        kind_options.front()->set_value(true);
+    }
+}
+
 LabelSpec text_label(const QString& name, int index, double left, double top, double width,
                      double height, double points, Qt::Alignment align) {
     return {.name = name,

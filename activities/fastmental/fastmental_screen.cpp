@@ -122,10 +122,12 @@ FastMentalForm::FastMentalForm()
 
     Frame1 = add<shell::Frame>(this, "Frame1");
     Frame1->move(9195, 3465, 2535, 1275);
-    Option1 = add_option(Frame1, "Option1", "Positive Whole Numbers", 60, 180, 2415, 315, 8.25);
-    Option2 = add_option(Frame1, "Option2", "Integers", 60, 540, 2415, 315, 8.25);
-    Option3 = add_option(Frame1, "Option3", "Decimals", 60, 900, 2415, 315, 8.25);
-    Option1->set_value(true);
+    add_kinds({"Positive Whole Numbers", "Integers", "Decimals"},
+              {.left = 60, .top = 180, .width = 2415, .height = 315, .step = 360, .points = 8.25},
+              Frame1);
+    Option1 = kind_options[0];
+    Option2 = kind_options[1];
+    Option3 = kind_options[2];
     Option4 = add_option(this, "Option4", tr("Forward"), 9225, 4920, 1500, 315, 8.25);
     Option5 = add_option(this, "Option5", tr("Reverse"), 9225, 5295, 1500, 315, 8.25);
     Option4->set_value(true);
@@ -133,24 +135,22 @@ FastMentalForm::FastMentalForm()
     // the form would also clear those inside Frame1, so Reverse could unset the kind.
     auto* kinds = new QButtonGroup(this);
     auto* modes = new QButtonGroup(this);
-    for (auto* option : {Option1, Option2, Option3}) {
+    for (auto* option : kind_options) {
         kinds->addButton(option);
     }
     modes->addButton(Option4);
     modes->addButton(Option5);
-    Option1->on_click = [this](int) { Option1_Click(); };
-    Option2->on_click = [this](int) { Option2_Click(); };
-    Option3->on_click = [this](int) { Option3_Click(); };
     Option4->on_click = [this](int) { Option4_Click(); };
     Option5->on_click = [this](int) { Option5_Click(); };
-    recoloured = {"Option1", "Option2", "Option3", "Option4", "Option5", "Frame1"};
+    recoloured << "Option4"
+               << "Option5"
+               << "Frame1";
 
     Timer1 = add_timer("Timer1", kLongestInterval, false);
     Timer2 = add_timer("Timer2", kLongestInterval, false);
     Timer1->on_tick = [this] { Timer1_Timer(); };
     Timer2->on_tick = [this] { Timer2_Timer(); };
 
-    kind_options = {Option1, Option2, Option3};
     // The arrow keys step the scroll bar as its arrow buttons do.
     shell::ScreenKeys::of(*this).add({
         {{Qt::Key_Up},
@@ -180,16 +180,6 @@ void FastMentalForm::start() {
 
 void FastMentalForm::cmdgo_Click() {
     Label1->set_visible(false);
-    calculate();
-}
-
-void FastMentalForm::Option1_Click() {
-    calculate();
-}
-void FastMentalForm::Option2_Click() {
-    calculate();
-}
-void FastMentalForm::Option3_Click() {
     calculate();
 }
 
@@ -231,16 +221,6 @@ void FastMentalForm::apply_own_setting(const QString& key, const QString& value)
     }
 }
 
-int FastMentalForm::chosen_kind() const {
-    if (Option2->value()) {
-        return kind_integers;
-    }
-    if (Option3->value()) {
-        return kind_decimals;
-    }
-    return kind_positive_whole;
-}
-
 void FastMentalForm::clearchain() {
     Label1->set_visible(false);
     for (int i = 1; i <= 5; ++i) {
@@ -255,7 +235,7 @@ void FastMentalForm::clearchain() {
 
 void FastMentalForm::calculate() {
     clearchain();
-    const MentalChain chain = fastmental::calculate(chosen_kind(), random_);
+    const MentalChain chain = make_problem(kind_as<Kind>(), random_);
 
     Label* const symbol_of[] = {labelplus, labelminus, labeltimes, labeldivide};
     for (int row = 1; row <= 4; ++row) {

@@ -34,9 +34,6 @@ public:
     QString own_setting(const QString& key) const override;
     void apply_own_setting(const QString& key, const QString& value) override;
 
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
     void Option4_Click();
     void Option5_Click();
     void VScroll1_Change();
@@ -79,7 +76,6 @@ private:
 
     // Shows row `row`: its symbol and its number, never its value.
     void show_row(int row);
-    int chosen_kind() const;
 
     ClockRandom random_;
 };

@@ -103,7 +103,8 @@ private slots:
     void kinds_and_exit() {
         HiddenDigitsForm* form = open();
         click(form->get<OptionButton>("Option3"));
-        QCOMPARE(form->kind(), chalkline::hiddendigits::kMultiplication);
+        QCOMPARE(form->kind_as<chalkline::hiddendigits::Kind>(),
+                 chalkline::hiddendigits::Kind::Multiplication);
         QVERIFY(form->sentence().contains(" x "));
         QCOMPARE(form->LabelSign->caption(), QString("x"));
         QTest::keyClick(form, Qt::Key_2, Qt::ControlModifier);
