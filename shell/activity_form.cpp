@@ -5,6 +5,7 @@
 #include "keys.h"
 #include "overlays.h"
 #include "pictures.h"
+#include "screens.h"
 #include "style_form.h"
 
 #include <QAccessible>

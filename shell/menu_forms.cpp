@@ -7,7 +7,9 @@
 #include "activity_table.h"
 #include "keys.h"
 #include "pictures.h"
+#include "program.h"
 #include "program_window.h"
+#include "screens.h"
 #include "style_form.h"
 #include "title_form.h"
 

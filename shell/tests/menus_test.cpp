@@ -4,9 +4,10 @@
 
 #include "activity_form.h"
 #include "activity_table.h"
-#include "forms.h"
 #include "menu_forms.h"
 #include "pictures.h"
+#include "program.h"
+#include "screens.h"
 #include "title_form.h"
 #include "twips.h"
 
