@@ -7,6 +7,7 @@
 #include "lessons.h"
 #include "overlays.h"
 #include "pictures.h"
+#include "screens.h"
 #include "style_form.h"
 
 #include <QAccessible>

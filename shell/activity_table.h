@@ -2,7 +2,7 @@
 #pragma once
 
 #include "activity_setting.h"
-#include "forms.h"
+#include "screens.h"
 
 #include <memory>
 #include <span>

@@ -7,6 +7,7 @@
 #include "activities.h"
 #include "activity_form.h"
 #include "menu_forms.h"
+#include "screens.h"
 #include "timer.h"
 
 #include <QtTest>
