@@ -50,8 +50,6 @@ public:
     virtual void Form_Load() {}
     // Runs once as the form is unloaded, before its timers stop and it is discarded.
     virtual void Form_Unload() {}
-    // Runs once as the form is unloaded, before its timers stop and it is discarded.
-    virtual void Form_Unload() {}
     virtual void Form_MouseMove(const MouseArgs&) {}
 
     // Window properties, in twips where they are sizes.
