@@ -3,6 +3,7 @@
 
 #include "accessibility.h"
 #include "forms.h"
+#include "ink.h"
 #include "program_icon.h"
 
 #include <QAccessible>
@@ -29,6 +30,8 @@ void ProgramWindow::hold(Form& form) {
     }
     shown_ = &form;
     form.setGeometry(rect());
+    // A screen shown anew has no ink, and the pen is off.
+    start_ink(form);
     setWindowTitle(form.caption());
     // Where the screens share a caption (the menus are all "Chalkline"), the name a
     // minimised window shows tells them apart: the screen's name for a screen reader,
