@@ -141,7 +141,7 @@ std::vector<KeyBinding> pen_keys(InkLayer* layer) {
 } // namespace
 
 QColor pen_colour(int index) {
-    static const QColor kColours[kPenColours] = {kWhite, kYellow, {190, 0, 0}, kBlack};
+    static const QColor kColours[kPenColours] = {kWhite, kYellow, {187, 0, 0}, kBlack};
     return kColours[std::clamp(index, 0, kPenColours - 1)];
 }
 

@@ -43,7 +43,7 @@ class InkSheet {
 public:
     // A point nearer than this to the last one kept adds nothing: a pen held still, or
     // trembling, keeps one point.
-    static constexpr int kSpacing = 8;
+    static constexpr int kSpacing = 20;
     // A finished stroke keeps only the points it needs to stay within this of its path.
     static constexpr int kTolerance = 4;
     // A stroke that reaches this many points goes on as a new stroke from its last point,

@@ -44,16 +44,20 @@ public:
         setObjectName(name);
         setAccessibleName(name);
         setFocusPolicy(Qt::NoFocus);
-        setCheckable(tool != Tool::Clear);
         setCursor(Qt::ArrowCursor);
-        // The state is the layer's: a click asks it, and the strip shows its answer.
-        connect(this, &QPushButton::clicked, this, [this, action] {
-            setChecked(!isChecked());
-            run_handler(action);
-        });
+        connect(this, &QPushButton::clicked, this, [action] { run_handler(action); });
     }
     Tool tool() const { return tool_; }
     int colour() const { return colour_; }
+    // Lit while it is the tool in use; a reader hears so in its description.
+    bool lit() const { return lit_; }
+    void set_lit(bool lit) {
+        if (lit != lit_) {
+            lit_ = lit;
+            setAccessibleDescription(lit ? PenStripTexts::tr("in use") : QString());
+            update();
+        }
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override {
@@ -62,11 +66,10 @@ protected:
         const double s = std::min(width(), height());
         const double line = std::max(1.0, s / 26);
         const QRectF key = QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2);
-        painter.setPen(QPen(isChecked() ? kYellow : QColor(255, 255, 255, 160),
-                            isChecked() ? 2 * line : line));
-        painter.setBrush(isDown()      ? QColor(0, 0, 0, 220)
-                         : isChecked() ? QColor(70, 70, 70, 220)
-                                       : QColor(0, 0, 0, 150));
+        painter.setPen(QPen(lit_ ? kYellow : QColor(255, 255, 255, 160), lit_ ? 2 * line : line));
+        painter.setBrush(isDown() ? QColor(0, 0, 0, 220)
+                         : lit_   ? QColor(70, 70, 70, 220)
+                                  : QColor(0, 0, 0, 150));
         painter.drawRoundedRect(key, s / 8, s / 8);
         painter.translate(width() / 2.0, height() / 2.0);
         switch (tool_) {
@@ -130,6 +133,7 @@ private:
 
     Tool tool_;
     int colour_;
+    bool lit_ = false;
 };
 
 } // namespace
@@ -155,17 +159,18 @@ void PenStrip::show_state(PenMode mode, int colour) {
         auto* tool = static_cast<ToolButton*>(button);
         switch (tool->tool()) {
         case Tool::Pen:
-            tool->setChecked(mode != PenMode::Off);
+            tool->set_lit(mode != PenMode::Off);
             break;
         case Tool::Colour:
-            tool->setChecked(mode == PenMode::Draw && tool->colour() == colour);
+            tool->set_lit(mode == PenMode::Draw && tool->colour() == colour);
             break;
         case Tool::Eraser:
-            tool->setChecked(mode == PenMode::Erase);
+            tool->set_lit(mode == PenMode::Erase);
             break;
         case Tool::Clear:
             break;
         }
+        // The pen's point shows the colour.
         tool->update();
     }
 }
