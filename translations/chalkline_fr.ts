@@ -76,6 +76,17 @@
     </message>
 </context>
 <context>
+    <name>BoardFile</name>
+    <message>
+        <source>the folder %1 is not there</source>
+        <translation>le dossier %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>l&apos;image n&apos;a pas pu être écrite</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>chalkline: there is no screen %1; this display has %2, from 0
@@ -130,40 +141,6 @@
 </translation>
     </message>
     <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Touches :
-  F11, Ctrl+F                plein écran ou non, sur chaque écran
-  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
-  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
-  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
-  Page suiv., N, Droite      activités : Suivant, un nouveau problème
-  Page préc., S              activités : Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
-  B, .                       activités : écran noir et retour
-  F1, ?                      activités : les touches de l&apos;écran
-  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
-  Retour arrière, U          Ranger : Annuler
-  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
-  H                          Carrés magiques : afficher ou cacher la somme magique
-  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
-</translation>
-    </message>
-    <message>
         <source>Try &apos;chalkline --help&apos; for more information.
 </source>
         <translation>Essayez « chalkline --help » pour plus d&apos;informations.
@@ -215,6 +192,48 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>chalkline : impossible d&apos;atteindre l&apos;affichage %1 pour montrer ses fenêtres ; vérifiez que la session graphique est lancée et que c&apos;est bien son affichage
 </translation>
     </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  P, Alt+1 to Alt+4          every screen: the pen on and off, or in white, yellow,
+                             red or black
+  E, C, Ctrl+Z               every screen: the eraser, clear the ink, take back
+  Ctrl+S                     every screen: save the board as a picture
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Touches :
+  F11, Ctrl+F                plein écran ou non, sur chaque écran
+  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
+  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
+  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
+  Page suiv., N, Droite      activités : Suivant, un nouveau problème
+  Page préc., S              activités : Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
+  B, .                       activités : écran noir et retour
+  F1, ?                      activités : les touches de l&apos;écran
+  P, Alt+1 à Alt+4           tout écran : stylo ou non, ou en blanc, jaune, rouge
+                             ou noir
+  E, C, Ctrl+Z               tout écran : gomme, effacer l&apos;encre, annuler
+  Ctrl+S                     tout écran : enregistrer le tableau en image
+  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
+  Retour arrière, U          Ranger : Annuler
+  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
+  H                          Carrés magiques : afficher ou cacher la somme magique
+  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
+</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -247,6 +266,117 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 </source>
         <translation>chalkline : l&apos;image « %1 » ne peut pas être chargée (%2) ; la leçon continue sans elle. %3
 </translation>
+    </message>
+</context>
+<context>
+    <name>Ink</name>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>pen on and off: write over the screen</source>
+        <translation>stylo ou non : écrire par-dessus l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Alt+1 to Alt+4</source>
+        <translation>Alt+1 à Alt+4</translation>
+    </message>
+    <message>
+        <source>pen in white, yellow, red or black</source>
+        <translation>stylo blanc, jaune, rouge ou noir</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>eraser: takes away a stroke it touches</source>
+        <translation>gomme : efface un trait qu&apos;elle touche</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>clear the ink</source>
+        <translation>effacer l&apos;encre</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>take back the last stroke, erasing or clearing</source>
+        <translation>annuler le dernier trait, gommage ou effacement</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>save the board as a picture</source>
+        <translation>enregistrer le tableau en image</translation>
+    </message>
+    <message>
+        <source>White pen</source>
+        <translation>Stylo blanc</translation>
+    </message>
+    <message>
+        <source>Yellow pen</source>
+        <translation>Stylo jaune</translation>
+    </message>
+    <message>
+        <source>Red pen</source>
+        <translation>Stylo rouge</translation>
+    </message>
+    <message>
+        <source>Black pen</source>
+        <translation>Stylo noir</translation>
+    </message>
+    <message>
+        <source>Pen on</source>
+        <translation>Stylo activé</translation>
+    </message>
+    <message>
+        <source>Pen off</source>
+        <translation>Stylo désactivé</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gomme</translation>
+    </message>
+    <message>
+        <source>Board cleared</source>
+        <translation>Tableau effacé</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Saved as %1</source>
+        <translation>Enregistré sous %1</translation>
+    </message>
+    <message>
+        <source>The board was not saved in %1: %2</source>
+        <translation>Le tableau n&apos;a pas été enregistré dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The board is full: clear some ink to write more</source>
+        <translation>Le tableau est plein : effacez de l&apos;encre pour écrire encore</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>choisi</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Stylo</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>

@@ -122,6 +122,36 @@ private slots:
         QCOMPARE(form->problems, 3);
     }
 
+    // One finger writes and a second is passed over; a drag in hand when the pen comes
+    // on goes back where it started, and the pointer writes from then on.
+    void a_finger_writes_and_a_drag_in_hand_lets_go() {
+        auto* form = static_cast<InkProbe*>(show_form("inkprobe"));
+        QTest::keyClick(form, Qt::Key_P);
+        static QPointingDevice* board = QTest::createTouchDevice();
+        QWidget* layer = &ink(form);
+        QTest::touchEvent(layer, board).press(0, {100, 100});
+        QTest::touchEvent(layer, board).move(0, {150, 110}).press(1, {400, 300});
+        QTest::touchEvent(layer, board).move(0, {200, 140}).move(1, {450, 350});
+        QTest::touchEvent(layer, board).release(0, {250, 150}).release(1, {450, 350});
+        QCOMPARE(strokes(form), 1);
+        ink(form).sheet().for_each_shown(
+            [](const InkStroke& stroke) { QCOMPARE(stroke.box.right, 250 * 15); });
+        QTest::keyClick(form, Qt::Key_P);
+
+        int drops = 0;
+        auto* tile =
+            form->add_label(form, {.name = "Tile", .width = 600, .height = 450, .caption = "7"});
+        tile->on_mouse_up = [&](int, const MouseArgs&) { ++drops; };
+        QTest::mousePress(tile, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::keyClick(form, Qt::Key_P);
+        QCOMPARE(drops, 1);
+        QCOMPARE(ink(form).mode(), PenMode::Draw);
+        QTest::mouseRelease(tile, Qt::LeftButton, {}, QPoint(200, 150));
+        QCOMPARE(drops, 1);
+        drag(form, kStroke);
+        QCOMPARE(strokes(form), 2);
+    }
+
     // The ink belongs to the problem: Next and a kind clear it, Solution keeps it, and a
     // screen shown anew has none, with the pen off, even when a stroke was still being
     // drawn as the screen was left.
