@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -71,6 +72,36 @@ QPainterPath whole(const std::vector<InkPoint>& points) {
         path.quadTo(at(points[k - 1]), mid(points[k - 1], points[k]));
     }
     path.lineTo(at(points.back()));
+    return path;
+}
+
+// The pieces of a stroke that come near the box, as they are drawn whole: drawing a
+// stroke again where some ink went costs what lies there, not the whole stroke.
+QPainterPath near(const std::vector<InkPoint>& points, const InkBox& box) {
+    if (points.size() < 3) {
+        return whole(points);
+    }
+    const auto meets = [&box](std::initializer_list<QPointF> corners) {
+        InkBox around;
+        for (const QPointF& c : corners) {
+            around.include(ink_point(c.x(), c.y()));
+        }
+        return around.grown(1).meets(box);
+    };
+    QPainterPath path;
+    for (std::size_t k = 2; k < points.size(); ++k) {
+        const QPointF from = k == 2 ? at(points[0]) : mid(points[k - 2], points[k - 1]);
+        const QPointF to = mid(points[k - 1], points[k]);
+        if (meets({from, at(points[k - 1]), to})) {
+            path.moveTo(from);
+            path.quadTo(at(points[k - 1]), to);
+        }
+    }
+    const QPointF last = mid(points[points.size() - 2], points.back());
+    if (meets({last, at(points.back())})) {
+        path.moveTo(last);
+        path.lineTo(at(points.back()));
+    }
     return path;
 }
 
@@ -272,7 +303,10 @@ void InkLayer::save_board() {
     const SavedBoard saved =
         save_board_picture(picture, folder, board_file_name(screen, QDateTime::currentDateTime()));
     if (saved.error.isEmpty()) {
-        const QString text = Ink::tr("Saved as %1").arg(QDir::toNativeSeparators(saved.path));
+        // The name first: a reader says it before the long folder.
+        const QFileInfo file(saved.path);
+        const QString text = Ink::tr("Saved as %1 in %2")
+                                 .arg(file.fileName(), QDir::toNativeSeparators(file.path()));
         show_status(text);
         announce(text);
         return;
@@ -398,7 +432,7 @@ void InkLayer::draw_again(const InkBox& box) {
     const InkBox reach = box.grown(kInkWidth);
     sheet_.for_each_shown([&](const InkStroke& stroke) {
         if (stroke.box.meets(reach)) {
-            paint_path(painter, whole(stroke.points), stroke.colour);
+            paint_path(painter, near(stroke.points, reach), stroke.colour);
         }
     });
 }

@@ -355,8 +355,8 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>Zurückgenommen</translation>
     </message>
     <message>
-        <source>Saved as %1</source>
-        <translation>Gespeichert als %1</translation>
+        <source>Saved as %1 in %2</source>
+        <translation>Gespeichert als %1 in %2</translation>
     </message>
     <message>
         <source>The board was not saved in %1: %2</source>

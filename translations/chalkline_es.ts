@@ -355,8 +355,8 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <translation>Deshecho</translation>
     </message>
     <message>
-        <source>Saved as %1</source>
-        <translation>Guardado como %1</translation>
+        <source>Saved as %1 in %2</source>
+        <translation>Guardado como %1 en %2</translation>
     </message>
     <message>
         <source>The board was not saved in %1: %2</source>

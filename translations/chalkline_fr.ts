@@ -355,8 +355,8 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>Annulé</translation>
     </message>
     <message>
-        <source>Saved as %1</source>
-        <translation>Enregistré sous %1</translation>
+        <source>Saved as %1 in %2</source>
+        <translation>Enregistré sous %1 dans %2</translation>
     </message>
     <message>
         <source>The board was not saved in %1: %2</source>
