@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <QTouchEvent>
 
+#include <array>
 #include <cmath>
 #include <cstdio>
 
@@ -40,6 +41,49 @@ constexpr int kStatusMs = 6000;
 // The picture of the finished strokes holds four colours and a coverage: 16 bits a
 // pixel are enough, and keep it to 12 MiB on a screen of 3840 by 2160.
 constexpr QImage::Format kPictureFormat = QImage::Format_ARGB4444_Premultiplied;
+
+// The picture's pixels are drawn on the screen a band of rows at a time, widened to
+// 32 bits by table: the toolkit's own widening of this format is slower than the
+// drawing it feeds, and a band keeps the widened copy small.
+constexpr int kBandRows = 64;
+
+const std::array<quint32, 65536>& widened() {
+    static const auto table = [] {
+        std::array<quint32, 65536> wide{};
+        for (quint32 v = 0; v < wide.size(); ++v) {
+            wide[v] = ((v >> 12 & 15) * 17) << 24 | ((v >> 8 & 15) * 17) << 16 |
+                      ((v >> 4 & 15) * 17) << 8 | (v & 15) * 17;
+        }
+        return wide;
+    }();
+    return table;
+}
+
+// Draws the part of the picture (in its pixels) at `target` (in the painter's).
+void draw_picture(QPainter& painter, const QImage& picture, const QRect& part, QPointF target,
+                  qreal dpr) {
+    const auto& wide = widened();
+    QImage band(part.width(), std::min(kBandRows, part.height()),
+                QImage::Format_ARGB32_Premultiplied);
+    band.setDevicePixelRatio(dpr);
+    for (int top = part.top(); top <= part.bottom(); top += kBandRows) {
+        const int rows = std::min(kBandRows, part.bottom() + 1 - top);
+        quint16 any = 0;
+        for (int row = 0; row < rows; ++row) {
+            const auto* in =
+                reinterpret_cast<const quint16*>(picture.constScanLine(top + row)) + part.left();
+            auto* out = reinterpret_cast<quint32*>(band.scanLine(row));
+            for (int x = 0; x < part.width(); ++x) {
+                any |= in[x];
+                out[x] = wide[in[x]];
+            }
+        }
+        if (any) {
+            painter.drawImage(target + QPointF(0, (top - part.top()) / dpr), band,
+                              QRect(0, 0, part.width(), rows));
+        }
+    }
+}
 
 QPointF at(InkPoint p) {
     return {double(p.x), double(p.y)};
@@ -471,7 +515,8 @@ void InkLayer::paintEvent(QPaintEvent* event) {
         for (const QRect& area : event->region()) {
             const QRect part = area & inked;
             if (!part.isEmpty()) {
-                painter.drawImage(part, picture_, device(part));
+                draw_picture(painter, picture_, device(part) & picture_.rect(), part.topLeft(),
+                             devicePixelRatioF());
             }
         }
     }
