@@ -24,11 +24,11 @@ struct StripPlace {
     double right, bottom, width, height, gap;
     bool column;
 };
-// On the menus and the activities, below the status panel and right of everything else
-// (the hundred square and the brick boards reach down to its left edge): tall keys, so
-// that each is large enough for a finger. On the narrower title screen, a column beside
-// its picture.
-constexpr StripPlace kRow{30, 25, 230, 400, 27, false};
+// On the menus and the activities, in the lower half of the band below the status panel
+// (a lesson's step stands in the upper half), right of everything else: the hundred
+// square and the brick boards reach down to its left edge. On the narrower title
+// screen, a column beside its picture.
+constexpr StripPlace kRow{30, 15, 225, 225, 25, false};
 constexpr StripPlace kColumn{30, 25, 300, 230, 27, true};
 constexpr double kActivityWidth = 12000;
 
