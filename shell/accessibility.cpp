@@ -187,6 +187,17 @@ public:
     }
 };
 
+// The pen layer: its ink is for the class to see, not for a reader to read.
+class UnreadInterface : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
 // Labels, options and frames read as what they show; screens and the window as above.
 QAccessibleInterface* interface_for(const QString&, QObject* object) {
     if (auto* label = dynamic_cast<Label*>(object)) {
@@ -201,6 +212,9 @@ QAccessibleInterface* interface_for(const QString&, QObject* object) {
     // The list of a screen's keys, its rows in its description.
     if (object->objectName() == "keylist" && object->isWidgetType()) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::List);
+    }
+    if (object->objectName() == "ink" && object->isWidgetType()) {
+        return new UnreadInterface(static_cast<QWidget*>(object), QAccessible::Canvas);
     }
     if (auto* announcer = dynamic_cast<Announcer*>(object)) {
         return new QAccessibleWidget(announcer, QAccessible::Notification);

@@ -3,6 +3,7 @@
 
 #include "accessibility.h"
 #include "activity_choices.h"
+#include "ink.h"
 #include "keys.h"
 #include "lessons.h"
 #include "overlays.h"
@@ -29,7 +30,11 @@ ActivityForm::ActivityForm(const QString& name, const QString& caption, const QS
     cmdsoln =
         add_picture_button(framestatus, "cmdsoln", "Images\\solution.jpg", 30, 580, 1650, 500);
     cmdexit = add_picture_button(framestatus, "cmdexit", "Images\\exit.jpg", 30, 1130, 1650, 500);
-    cmdgo->on_click = [this](int) { cmdgo_Click(); };
+    // The ink belongs to the problem: a new one (Next, a kind chosen) starts clean.
+    cmdgo->on_click = [this](int) {
+        clear_ink(*this);
+        cmdgo_Click();
+    };
     cmdsoln->on_click = [this](int) { cmdsoln_Click(); };
     cmdexit->on_click = [this](int) { cmdexit_Click(); };
 }
@@ -246,6 +251,7 @@ OptionButton* ActivityForm::add_option(QWidget* parent, const QString& name, con
     auto* option = add<OptionButton>(
         parent, name, shared ? QCoreApplication::translate("Kinds", qPrintable(caption)) : caption);
     option->move(left, top, width, height);
+    QObject::connect(option, &QAbstractButton::clicked, this, [this] { clear_ink(*this); });
     option->set_fore_colour(kYellow);
     option->set_font_spec({"Tahoma", font_size, true});
     return option;

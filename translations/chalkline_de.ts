@@ -84,6 +84,17 @@
     </message>
 </context>
 <context>
+    <name>BoardFile</name>
+    <message>
+        <source>the folder %1 is not there</source>
+        <translation>den Ordner %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>das Bild konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>chalkline: there is no screen %1; this display has %2, from 0
@@ -258,6 +269,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
   K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
   B, .                       activities: blank the screen and back
   F1, ?                      activities: the keys of the screen
+  P, Alt+1 to Alt+4          every screen: the pen on and off, or in white, yellow,
+                             red or black
+  E, C, Ctrl+Z               every screen: the eraser, clear the ink, take back
+  Ctrl+S                     every screen: save the board as a picture
   Ctrl+L                     activities: add the activity to a lesson file
   Ctrl+O                     first menu: open a lesson
   Tab, Up, Down, Return      Ordering: choose a number and place it
@@ -276,6 +291,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
   K, Strg+1, Strg+2, Strg+3  Aktivitäten: nächste Zahlenart, oder eine Art
   B, .                       Aktivitäten: Bildschirm schwarz und zurück
   F1, ?                      Aktivitäten: die Tasten des Bildschirms
+  P, Alt+1 bis Alt+4         jeder Bildschirm: Stift an und aus, oder in Weiß, Gelb,
+                             Rot oder Schwarz
+  E, C, Strg+Z               jeder Bildschirm: Radierer, alles löschen, zurücknehmen
+  Strg+S                     jeder Bildschirm: die Tafel als Bild speichern
   Strg+L                     Aktivitäten: die Aktivität einer Lektionsdatei anfügen
   Strg+O                     erstes Menü: eine Lektion öffnen
   Tab, Hoch, Runter, Eingabe Ordnen: eine Zahl wählen und einsetzen
@@ -317,6 +336,117 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 </source>
         <translation>chalkline: das Bild „%1“ lässt sich nicht laden (%2); der Unterricht geht ohne es weiter. %3
 </translation>
+    </message>
+</context>
+<context>
+    <name>Ink</name>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>pen on and off: write over the screen</source>
+        <translation>Stift an und aus: auf den Bildschirm schreiben</translation>
+    </message>
+    <message>
+        <source>Alt+1 to Alt+4</source>
+        <translation>Alt+1 bis Alt+4</translation>
+    </message>
+    <message>
+        <source>pen in white, yellow, red or black</source>
+        <translation>Stift in Weiß, Gelb, Rot oder Schwarz</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>eraser: takes away a stroke it touches</source>
+        <translation>Radierer: nimmt jeden Strich weg, den er berührt</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>clear the ink</source>
+        <translation>alles Geschriebene löschen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Strg+Z</translation>
+    </message>
+    <message>
+        <source>take back the last stroke, erasing or clearing</source>
+        <translation>den letzten Strich, das Radieren oder Löschen zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Strg+S</translation>
+    </message>
+    <message>
+        <source>save the board as a picture</source>
+        <translation>die Tafel als Bild speichern</translation>
+    </message>
+    <message>
+        <source>White pen</source>
+        <translation>Weißer Stift</translation>
+    </message>
+    <message>
+        <source>Yellow pen</source>
+        <translation>Gelber Stift</translation>
+    </message>
+    <message>
+        <source>Red pen</source>
+        <translation>Roter Stift</translation>
+    </message>
+    <message>
+        <source>Black pen</source>
+        <translation>Schwarzer Stift</translation>
+    </message>
+    <message>
+        <source>Pen on</source>
+        <translation>Stift an</translation>
+    </message>
+    <message>
+        <source>Pen off</source>
+        <translation>Stift aus</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Radierer</translation>
+    </message>
+    <message>
+        <source>Board cleared</source>
+        <translation>Tafel gelöscht</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Zurückgenommen</translation>
+    </message>
+    <message>
+        <source>Saved as %1 in %2</source>
+        <translation>Gespeichert als %1 in %2</translation>
+    </message>
+    <message>
+        <source>The board was not saved in %1: %2</source>
+        <translation>Die Tafel wurde nicht in %1 gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>The board is full: clear some ink to write more</source>
+        <translation>Die Tafel ist voll: löschen Sie etwas, um weiterzuschreiben</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>gewählt</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>

@@ -84,6 +84,17 @@
     </message>
 </context>
 <context>
+    <name>BoardFile</name>
+    <message>
+        <source>the folder %1 is not there</source>
+        <translation>la carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>no se pudo escribir la imagen</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>chalkline: there is no screen %1; this display has %2, from 0
@@ -258,6 +269,10 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
   K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
   B, .                       activities: blank the screen and back
   F1, ?                      activities: the keys of the screen
+  P, Alt+1 to Alt+4          every screen: the pen on and off, or in white, yellow,
+                             red or black
+  E, C, Ctrl+Z               every screen: the eraser, clear the ink, take back
+  Ctrl+S                     every screen: save the board as a picture
   Ctrl+L                     activities: add the activity to a lesson file
   Ctrl+O                     first menu: open a lesson
   Tab, Up, Down, Return      Ordering: choose a number and place it
@@ -276,6 +291,10 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
   K, Ctrl+1, Ctrl+2, Ctrl+3  actividades: siguiente tipo de números, o uno
   B, .                       actividades: pantalla en negro y volver
   F1, ?                      actividades: las teclas de la pantalla
+  P, Alt+1 a Alt+4           toda pantalla: lápiz sí o no, o en blanco, amarillo,
+                             rojo o negro
+  E, C, Ctrl+Z               toda pantalla: borrador, borrar la tinta, deshacer
+  Ctrl+S                     toda pantalla: guardar la pizarra como imagen
   Ctrl+L                     actividades: añadir la actividad a un archivo de lección
   Ctrl+O                     primer menú: abrir una lección
   Tab, Arriba, Abajo, Intro  Ordenar: elegir un número y colocarlo
@@ -317,6 +336,117 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
 </source>
         <translation>chalkline: la imagen «%1» no se puede cargar (%2); la lección sigue sin ella. %3
 </translation>
+    </message>
+</context>
+<context>
+    <name>Ink</name>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>pen on and off: write over the screen</source>
+        <translation>activar y desactivar el lápiz: escribir sobre la pantalla</translation>
+    </message>
+    <message>
+        <source>Alt+1 to Alt+4</source>
+        <translation>Alt+1 a Alt+4</translation>
+    </message>
+    <message>
+        <source>pen in white, yellow, red or black</source>
+        <translation>lápiz blanco, amarillo, rojo o negro</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>eraser: takes away a stroke it touches</source>
+        <translation>borrador: quita cada trazo que toca</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>clear the ink</source>
+        <translation>borrar la tinta</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>take back the last stroke, erasing or clearing</source>
+        <translation>deshacer el último trazo, borrado o limpieza</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>save the board as a picture</source>
+        <translation>guardar la pizarra como imagen</translation>
+    </message>
+    <message>
+        <source>White pen</source>
+        <translation>Lápiz blanco</translation>
+    </message>
+    <message>
+        <source>Yellow pen</source>
+        <translation>Lápiz amarillo</translation>
+    </message>
+    <message>
+        <source>Red pen</source>
+        <translation>Lápiz rojo</translation>
+    </message>
+    <message>
+        <source>Black pen</source>
+        <translation>Lápiz negro</translation>
+    </message>
+    <message>
+        <source>Pen on</source>
+        <translation>Lápiz activado</translation>
+    </message>
+    <message>
+        <source>Pen off</source>
+        <translation>Lápiz desactivado</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Borrador</translation>
+    </message>
+    <message>
+        <source>Board cleared</source>
+        <translation>Pizarra borrada</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Deshecho</translation>
+    </message>
+    <message>
+        <source>Saved as %1 in %2</source>
+        <translation>Guardado como %1 en %2</translation>
+    </message>
+    <message>
+        <source>The board was not saved in %1: %2</source>
+        <translation>La pizarra no se guardó en %1: %2</translation>
+    </message>
+    <message>
+        <source>The board is full: clear some ink to write more</source>
+        <translation>La pizarra está llena: borre algo de tinta para seguir escribiendo</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>en uso</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>

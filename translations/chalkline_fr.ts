@@ -84,6 +84,17 @@
     </message>
 </context>
 <context>
+    <name>BoardFile</name>
+    <message>
+        <source>the folder %1 is not there</source>
+        <translation>le dossier %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>l&apos;image n&apos;a pas pu être écrite</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>chalkline: there is no screen %1; this display has %2, from 0
@@ -258,6 +269,10 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
   K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
   B, .                       activities: blank the screen and back
   F1, ?                      activities: the keys of the screen
+  P, Alt+1 to Alt+4          every screen: the pen on and off, or in white, yellow,
+                             red or black
+  E, C, Ctrl+Z               every screen: the eraser, clear the ink, take back
+  Ctrl+S                     every screen: save the board as a picture
   Ctrl+L                     activities: add the activity to a lesson file
   Ctrl+O                     first menu: open a lesson
   Tab, Up, Down, Return      Ordering: choose a number and place it
@@ -276,6 +291,10 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
   K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
   B, .                       activités : écran noir et retour
   F1, ?                      activités : les touches de l&apos;écran
+  P, Alt+1 à Alt+4           tout écran : stylo ou non, ou en blanc, jaune, rouge
+                             ou noir
+  E, C, Ctrl+Z               tout écran : gomme, effacer l&apos;encre, annuler
+  Ctrl+S                     tout écran : enregistrer le tableau en image
   Ctrl+L                     activités : ajouter l&apos;activité à un fichier de leçon
   Ctrl+O                     premier menu : ouvrir une leçon
   Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
@@ -317,6 +336,117 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 </source>
         <translation>chalkline : l&apos;image « %1 » ne peut pas être chargée (%2) ; la leçon continue sans elle. %3
 </translation>
+    </message>
+</context>
+<context>
+    <name>Ink</name>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>pen on and off: write over the screen</source>
+        <translation>stylo ou non : écrire par-dessus l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Alt+1 to Alt+4</source>
+        <translation>Alt+1 à Alt+4</translation>
+    </message>
+    <message>
+        <source>pen in white, yellow, red or black</source>
+        <translation>stylo blanc, jaune, rouge ou noir</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>eraser: takes away a stroke it touches</source>
+        <translation>gomme : efface un trait qu&apos;elle touche</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>clear the ink</source>
+        <translation>effacer l&apos;encre</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>take back the last stroke, erasing or clearing</source>
+        <translation>annuler le dernier trait, gommage ou effacement</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>save the board as a picture</source>
+        <translation>enregistrer le tableau en image</translation>
+    </message>
+    <message>
+        <source>White pen</source>
+        <translation>Stylo blanc</translation>
+    </message>
+    <message>
+        <source>Yellow pen</source>
+        <translation>Stylo jaune</translation>
+    </message>
+    <message>
+        <source>Red pen</source>
+        <translation>Stylo rouge</translation>
+    </message>
+    <message>
+        <source>Black pen</source>
+        <translation>Stylo noir</translation>
+    </message>
+    <message>
+        <source>Pen on</source>
+        <translation>Stylo activé</translation>
+    </message>
+    <message>
+        <source>Pen off</source>
+        <translation>Stylo désactivé</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gomme</translation>
+    </message>
+    <message>
+        <source>Board cleared</source>
+        <translation>Tableau effacé</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Saved as %1 in %2</source>
+        <translation>Enregistré sous %1 dans %2</translation>
+    </message>
+    <message>
+        <source>The board was not saved in %1: %2</source>
+        <translation>Le tableau n&apos;a pas été enregistré dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The board is full: clear some ink to write more</source>
+        <translation>Le tableau est plein : effacez de l&apos;encre pour écrire encore</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>choisi</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Stylo</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>

@@ -348,6 +348,30 @@ private slots:
         QVERIFY(QAccessible::queryAccessibleInterface(four->Label10)->state().invisible);
     }
 
+    // On all 36 screens a key does one thing: the pen's keys, the same everywhere, take
+    // none that a screen has for itself.
+    void no_key_does_two_things_on_any_screen() {
+        QStringList screens = {"Titlefrm", "intro0", "menu1", "menu2", "menu3", "menu4", "menu5"};
+        for (const ActivityEntry& row : chalkline::activities()) {
+            screens << row.screen;
+        }
+        QCOMPARE(screens.size(), 36);
+        for (const QString& name : screens) {
+            Form* form = show_form(name);
+            QVERIFY2(form, qPrintable(name));
+            QList<QKeyCombination> seen;
+            for (const KeyBinding& row : ScreenKeys::of(*form).table()) {
+                for (const QKeyCombination& combination : row.keys) {
+                    QVERIFY2(!seen.contains(combination),
+                             qPrintable(name + ": " + QKeySequence(combination).toString()));
+                    seen << combination;
+                }
+            }
+            QVERIFY2(seen.contains(QKeyCombination(Qt::Key_P)), qPrintable(name));
+            cleanup();
+        }
+    }
+
     // B blanks the whole screen and the list of keys covers it, both following the
     // screen's size; the key or click that takes them away does nothing else.
     void the_blank_and_the_list_of_keys_cover_the_screen() {
