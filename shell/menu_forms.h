@@ -90,6 +90,9 @@ private:
 // The web address that the first menu shows and opens: the program's own home page.
 QUrl web_address();
 
+// The licence notice that the title screen and the first menu show.
+QString licence_notice();
+
 // Decodes the first menu's picture at the size it will show at, so that it opens at once.
 void prepare_first_menu();
 
