@@ -304,6 +304,11 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
   Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
 </translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>displays</comment>
+        <translation>%1 oder %2</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -336,6 +341,50 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 </source>
         <translation>chalkline: das Bild „%1“ lässt sich nicht laden (%2); der Unterricht geht ohne es weiter. %3
 </translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but a folder, pipe or device</source>
+        <translation>es ist keine gewöhnliche Datei, sondern ein Ordner, eine Pipe oder ein Gerät</translation>
+    </message>
+    <message>
+        <source>the JPEG picture cannot be decoded: %1</source>
+        <translation>das JPEG-Bild kann nicht dekodiert werden: %1</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt or incomplete: %1</source>
+        <translation>das JPEG-Bild ist beschädigt oder unvollständig: %1</translation>
+    </message>
+    <message>
+        <source>the picture would show at %1 by %2 pixels, too large</source>
+        <translation>das Bild würde mit %1 mal %2 Pixeln angezeigt, zu groß</translation>
+    </message>
+    <message>
+        <source>the picture needs %1 by %2 pixels decoded, too large</source>
+        <translation>das Bild braucht %1 mal %2 dekodierte Pixel, zu groß</translation>
+    </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>die Datei ist kein JPEG-Bild</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt</source>
+        <translation>das JPEG-Bild ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt: %1</source>
+        <translation>das JPEG-Bild ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>the picture declares %1 by %2 pixels, too large to decode</source>
+        <translation>das Bild gibt %1 mal %2 Pixel an, zu groß zum Dekodieren</translation>
     </message>
 </context>
 <context>
@@ -1009,10 +1058,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>Ende</translation>
     </message>
     <message>
-        <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation>Freie Software unter der GNU GPL, Version 3 oder neuer</translation>
-    </message>
-    <message>
         <source>Esc</source>
         <translation>Esc</translation>
     </message>
@@ -1132,6 +1177,14 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>more time between rows</source>
         <translation>mehr Zeit zwischen den Zeilen</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
     </message>
 </context>
 <context>
@@ -1587,6 +1640,10 @@ Bei 1 aufhören.</translation>
     <message>
         <source>Cell %1: %2</source>
         <translation>Feld %1: %2</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
     </message>
 </context>
 <context>

@@ -304,6 +304,11 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
   Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
 </translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>displays</comment>
+        <translation>%1 o %2</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -336,6 +341,50 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
 </source>
         <translation>chalkline: la imagen «%1» no se puede cargar (%2); la lección sigue sin ella. %3
 </translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>el archivo no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but a folder, pipe or device</source>
+        <translation>no es un archivo normal sino una carpeta, una tubería o un dispositivo</translation>
+    </message>
+    <message>
+        <source>the JPEG picture cannot be decoded: %1</source>
+        <translation>la imagen JPEG no se puede decodificar: %1</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt or incomplete: %1</source>
+        <translation>la imagen JPEG está dañada o incompleta: %1</translation>
+    </message>
+    <message>
+        <source>the picture would show at %1 by %2 pixels, too large</source>
+        <translation>la imagen se mostraría a %1 por %2 píxeles, demasiado grande</translation>
+    </message>
+    <message>
+        <source>the picture needs %1 by %2 pixels decoded, too large</source>
+        <translation>la imagen necesita %1 por %2 píxeles decodificados, demasiado grande</translation>
+    </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>el archivo no es una imagen JPEG</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt</source>
+        <translation>la imagen JPEG está dañada</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt: %1</source>
+        <translation>la imagen JPEG está dañada: %1</translation>
+    </message>
+    <message>
+        <source>the picture declares %1 by %2 pixels, too large to decode</source>
+        <translation>la imagen declara %1 por %2 píxeles, demasiado grande para decodificarla</translation>
     </message>
 </context>
 <context>
@@ -1009,10 +1058,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <translation>Salir</translation>
     </message>
     <message>
-        <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation>Software libre bajo la GNU GPL, versión 3 o posterior</translation>
-    </message>
-    <message>
         <source>Esc</source>
         <translation>Esc</translation>
     </message>
@@ -1132,6 +1177,14 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>more time between rows</source>
         <translation>más tiempo entre filas</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
     </message>
 </context>
 <context>
@@ -1587,6 +1640,10 @@ Para en 1.</translation>
     <message>
         <source>Cell %1: %2</source>
         <translation>Casilla %1: %2</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
     </message>
 </context>
 <context>

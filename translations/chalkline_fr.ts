@@ -304,6 +304,11 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
   Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
 </translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>displays</comment>
+        <translation>%1 ou %2</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -336,6 +341,50 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 </source>
         <translation>chalkline : l&apos;image « %1 » ne peut pas être chargée (%2) ; la leçon continue sans elle. %3
 </translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>le fichier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but a folder, pipe or device</source>
+        <translation>ce n&apos;est pas un fichier ordinaire mais un dossier, un tube ou un périphérique</translation>
+    </message>
+    <message>
+        <source>the JPEG picture cannot be decoded: %1</source>
+        <translation>l&apos;image JPEG ne peut pas être décodée : %1</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt or incomplete: %1</source>
+        <translation>l&apos;image JPEG est endommagée ou incomplète : %1</translation>
+    </message>
+    <message>
+        <source>the picture would show at %1 by %2 pixels, too large</source>
+        <translation>l&apos;image s&apos;afficherait en %1 sur %2 pixels, c&apos;est trop grand</translation>
+    </message>
+    <message>
+        <source>the picture needs %1 by %2 pixels decoded, too large</source>
+        <translation>l&apos;image demande %1 sur %2 pixels décodés, c&apos;est trop grand</translation>
+    </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>le fichier n&apos;est pas une image JPEG</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt</source>
+        <translation>l&apos;image JPEG est endommagée</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt: %1</source>
+        <translation>l&apos;image JPEG est endommagée : %1</translation>
+    </message>
+    <message>
+        <source>the picture declares %1 by %2 pixels, too large to decode</source>
+        <translation>l&apos;image annonce %1 sur %2 pixels, trop grande pour être décodée</translation>
     </message>
 </context>
 <context>
@@ -1009,10 +1058,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>Sortie</translation>
     </message>
     <message>
-        <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation>Logiciel libre sous GNU GPL, version 3 ou ultérieure</translation>
-    </message>
-    <message>
         <source>Esc</source>
         <translation>Échap</translation>
     </message>
@@ -1132,6 +1177,14 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>more time between rows</source>
         <translation>plus de temps entre les lignes</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
     </message>
 </context>
 <context>
@@ -1587,6 +1640,10 @@ Arrête-toi à 1.</translation>
     <message>
         <source>Cell %1: %2</source>
         <translation>Case %1 : %2</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
     </message>
 </context>
 <context>

@@ -211,7 +211,7 @@ void Magicsquares::add_keys() {
          tr("send the chosen tile home"),
          [this](int) { put_chosen_tile(-1); }},
         {{Qt::Key_H},
-         "H",
+         tr("H"),
          tr("Show or Hide the magic sum"),
          [this](int) { (void)(shell::press(Command1) || shell::press(Command2)); }},
     });
