@@ -11,6 +11,10 @@
         <source>Problem: %1</source>
         <translation>Aufgabe: %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -74,6 +78,30 @@
         <source>Next (Go): a new problem</source>
         <translation>Weiter: eine neue Aufgabe</translation>
     </message>
+    <message>
+        <source>Tab; Shift+Tab</source>
+        <translation>Tab; Umschalt+Tab</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control</source>
+        <translation>das nächste oder vorige Bedienelement markieren</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Eingabe oder Leertaste</translation>
+    </message>
+    <message>
+        <source>press the marked control</source>
+        <translation>das markierte Bedienelement betätigen</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>read the whole board aloud</source>
+        <translation>die ganze Tafel vorlesen</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -130,40 +158,6 @@
 </translation>
     </message>
     <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Tasten:
-  F11, Strg+F                Vollbild ein und aus, auf jedem Bildschirm
-  Tab, Umschalt+Tab, Pfeile  Menüs: von Eintrag zu Eintrag
-  Eingabe, Leertaste         Menüs: Eintrag öffnen; Titelbild: OK
-  Esc                        Ende des Bildschirms; Titelbild: Abbrechen
-  Bild ab, N, Rechts         Aktivitäten: Weiter, eine neue Aufgabe
-  Bild auf, S                Aktivitäten: Lösung
-  K, Strg+1, Strg+2, Strg+3  Aktivitäten: nächste Zahlenart, oder eine Art
-  B, .                       Aktivitäten: Bildschirm schwarz und zurück
-  F1, ?                      Aktivitäten: die Tasten des Bildschirms
-  Tab, Hoch, Runter, Eingabe Ordnen: eine Zahl wählen und einsetzen
-  Rücktaste, U               Ordnen: Rückgängig
-  Tab, 1 bis 9, 0, Entf      Magische Quadrate: Plättchen wählen, setzen, zurück
-  H                          Magische Quadrate: magische Summe zeigen oder verbergen
-  Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
-</translation>
-    </message>
-    <message>
         <source>Try &apos;chalkline --help&apos; for more information.
 </source>
         <translation>»chalkline --help« gibt weitere Informationen.
@@ -213,6 +207,44 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>chalkline: cannot reach the display %1 to show its windows; check that the graphical session is running and that this is its display
 </source>
         <translation>chalkline: die Anzeige %1 ist für die Fenster nicht erreichbar; prüfen Sie, ob die grafische Sitzung läuft und dies ihre Anzeige ist
+</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
+  W                          activities: read the whole board aloud
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Tasten:
+  F11, Strg+F                Vollbild ein und aus, auf jedem Bildschirm
+  Tab, Umschalt+Tab, Pfeile  Menüs: von Eintrag zu Eintrag
+  Eingabe, Leertaste         Menüs: Eintrag öffnen; Titelbild: OK
+  Esc                        Ende des Bildschirms; Titelbild: Abbrechen
+  Bild ab, N, Rechts         Aktivitäten: Weiter, eine neue Aufgabe
+  Bild auf, S                Aktivitäten: Lösung
+  K, Strg+1, Strg+2, Strg+3  Aktivitäten: nächste Zahlenart, oder eine Art
+  B, .                       Aktivitäten: Bildschirm schwarz und zurück
+  F1, ?                      Aktivitäten: die Tasten des Bildschirms
+  Tab, Umschalt+Tab, Eingabe Aktivitäten: Bedienelement markieren, betätigen
+  W                          Aktivitäten: die ganze Tafel vorlesen
+  Tab, Hoch, Runter, Eingabe Ordnen: eine Zahl wählen und einsetzen
+  Rücktaste, U               Ordnen: Rückgängig
+  Tab, 1 bis 9, 0, Entf      Magische Quadrate: Plättchen wählen, setzen, zurück
+  H                          Magische Quadrate: magische Summe zeigen oder verbergen
+  Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
 </translation>
     </message>
 </context>
@@ -546,18 +578,39 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
-    <name>Reader</name>
+    <name>Speech</name>
     <message>
-        <source>%1 over %2</source>
-        <translation>%1 durch %2</translation>
+        <source>point</source>
+        <comment>the decimal separator, read aloud</comment>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 periodisch</translation>
+    </message>
+    <message>
+        <source>squared</source>
+        <translation>hoch 2</translation>
+    </message>
+    <message>
+        <source>cubed</source>
+        <translation>hoch 3</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>to the power of %1</source>
+        <translation>hoch %1</translation>
     </message>
     <message>
         <source>plus</source>
         <translation>plus</translation>
     </message>
     <message>
-        <source>minus</source>
-        <translation>minus</translation>
+        <source>plus or minus</source>
+        <translation>plus oder minus</translation>
     </message>
     <message>
         <source>times</source>
@@ -566,6 +619,85 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>divided by</source>
         <translation>geteilt durch</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>durch</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>is not equal to</source>
+        <translation>ist ungleich</translation>
+    </message>
+    <message>
+        <source>is approximately</source>
+        <translation>ist ungefähr</translation>
+    </message>
+    <message>
+        <source>is less than</source>
+        <translation>ist kleiner als</translation>
+    </message>
+    <message>
+        <source>is greater than</source>
+        <translation>ist größer als</translation>
+    </message>
+    <message>
+        <source>is less than or equal to</source>
+        <translation>ist kleiner oder gleich</translation>
+    </message>
+    <message>
+        <source>is greater than or equal to</source>
+        <translation>ist größer oder gleich</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>Klammer auf</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>Klammer zu</translation>
+    </message>
+    <message>
+        <source>the square root of</source>
+        <translation>die Wurzel aus</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <comment>a hidden number or digit, read aloud</comment>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between the whole part and the fraction</comment>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 durch %2</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>Reihe %1: %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2: %3</source>
+        <translation>Reihe %1, Platz %2: %3</translation>
+    </message>
+    <message>
+        <source>Roman %1</source>
+        <comment>a Roman numeral spelled letter by letter</comment>
+        <translation>römisch %1</translation>
     </message>
 </context>
 <context>
@@ -1119,14 +1251,6 @@ Bei 1 aufhören.</translation>
         <translation>Die Summe jeder Zeile, Spalte und Diagonale ist %1</translation>
     </message>
     <message>
-        <source>choose the next tile</source>
-        <translation>das nächste Plättchen wählen</translation>
-    </message>
-    <message>
-        <source>choose the tile before</source>
-        <translation>das Plättchen davor wählen</translation>
-    </message>
-    <message>
         <source>1 to 9</source>
         <translation>1 bis 9</translation>
     </message>
@@ -1145,14 +1269,6 @@ Bei 1 aufhören.</translation>
     <message>
         <source>Show or Hide the magic sum</source>
         <translation>Magische Summe zeigen oder verbergen</translation>
-    </message>
-    <message>
-        <source>Tab</source>
-        <translation>Tab</translation>
-    </message>
-    <message>
-        <source>Shift+Tab</source>
-        <translation>Umschalt+Tab</translation>
     </message>
     <message>
         <source>%1, in cell %2</source>
@@ -1267,30 +1383,6 @@ Bei 1 aufhören.</translation>
         <translation>Größte</translation>
     </message>
     <message>
-        <source>Tab or Down arrow</source>
-        <translation>Tab oder Pfeil runter</translation>
-    </message>
-    <message>
-        <source>mark the next number still to place</source>
-        <translation>die nächste noch offene Zahl markieren</translation>
-    </message>
-    <message>
-        <source>Shift+Tab or Up arrow</source>
-        <translation>Umschalt+Tab oder Pfeil hoch</translation>
-    </message>
-    <message>
-        <source>mark the number before</source>
-        <translation>die Zahl davor markieren</translation>
-    </message>
-    <message>
-        <source>Return or Space</source>
-        <translation>Eingabe oder Leertaste</translation>
-    </message>
-    <message>
-        <source>place the marked number</source>
-        <translation>die markierte Zahl einsetzen</translation>
-    </message>
-    <message>
         <source>Backspace or U</source>
         <translation>Rücktaste oder U</translation>
     </message>
@@ -1313,6 +1405,14 @@ Bei 1 aufhören.</translation>
     <message>
         <source>Place %1%2: %3</source>
         <translation>Platz %1%2: %3</translation>
+    </message>
+    <message>
+        <source>Down arrow; Up arrow</source>
+        <translation>Pfeil runter; Pfeil hoch</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
+        <translation>das nächste oder vorige Bedienelement markieren, wie Tab und Umschalt+Tab</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,10 @@
         <source>Problem: %1</source>
         <translation>Problema: %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -74,6 +78,30 @@
         <source>Next (Go): a new problem</source>
         <translation>Siguiente: un problema nuevo</translation>
     </message>
+    <message>
+        <source>Tab; Shift+Tab</source>
+        <translation>Tab; Mayús+Tab</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control</source>
+        <translation>marcar el control siguiente o el anterior</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Intro o Espacio</translation>
+    </message>
+    <message>
+        <source>press the marked control</source>
+        <translation>pulsar el control marcado</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>read the whole board aloud</source>
+        <translation>leer toda la pizarra en voz alta</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -130,40 +158,6 @@
 </translation>
     </message>
     <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Teclas:
-  F11, Ctrl+F                pantalla completa sí o no, en cada pantalla
-  Tab, Mayús+Tab, flechas    menús: pasar de una entrada a otra
-  Intro, Espacio             menús: abrir la entrada; pantalla de título: Aceptar
-  Esc                        Salir de la pantalla; pantalla de título: Cancelar
-  Av Pág, N, Derecha         actividades: Siguiente, un problema nuevo
-  Re Pág, S                  actividades: Solución
-  K, Ctrl+1, Ctrl+2, Ctrl+3  actividades: siguiente tipo de números, o uno
-  B, .                       actividades: pantalla en negro y volver
-  F1, ?                      actividades: las teclas de la pantalla
-  Tab, Arriba, Abajo, Intro  Ordenar: elegir un número y colocarlo
-  Retroceso, U               Ordenar: Deshacer
-  Tab, 1 a 9, 0, Supr        Cuadrados mágicos: elegir, poner, devolver una ficha
-  H                          Cuadrados mágicos: mostrar u ocultar la suma mágica
-  Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
-</translation>
-    </message>
-    <message>
         <source>Try &apos;chalkline --help&apos; for more information.
 </source>
         <translation>Pruebe «chalkline --help» para más información.
@@ -213,6 +207,44 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <source>chalkline: cannot reach the display %1 to show its windows; check that the graphical session is running and that this is its display
 </source>
         <translation>chalkline: no se puede acceder a la pantalla %1 para mostrar sus ventanas; compruebe que la sesión gráfica está en marcha y que esta es su pantalla
+</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
+  W                          activities: read the whole board aloud
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Teclas:
+  F11, Ctrl+F                pantalla completa sí o no, en cada pantalla
+  Tab, Mayús+Tab, flechas    menús: pasar de una entrada a otra
+  Intro, Espacio             menús: abrir la entrada; pantalla de título: Aceptar
+  Esc                        Salir de la pantalla; pantalla de título: Cancelar
+  Av Pág, N, Derecha         actividades: Siguiente, un problema nuevo
+  Re Pág, S                  actividades: Solución
+  K, Ctrl+1, Ctrl+2, Ctrl+3  actividades: siguiente tipo de números, o uno
+  B, .                       actividades: pantalla en negro y volver
+  F1, ?                      actividades: las teclas de la pantalla
+  Tab, Mayús+Tab, Intro      actividades: marcar un control, pulsar el marcado
+  W                          actividades: leer toda la pizarra en voz alta
+  Tab, Arriba, Abajo, Intro  Ordenar: elegir un número y colocarlo
+  Retroceso, U               Ordenar: Deshacer
+  Tab, 1 a 9, 0, Supr        Cuadrados mágicos: elegir, poner, devolver una ficha
+  H                          Cuadrados mágicos: mostrar u ocultar la suma mágica
+  Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
 </translation>
     </message>
 </context>
@@ -546,18 +578,39 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     </message>
 </context>
 <context>
-    <name>Reader</name>
+    <name>Speech</name>
     <message>
-        <source>%1 over %2</source>
-        <translation>%1 entre %2</translation>
+        <source>point</source>
+        <comment>the decimal separator, read aloud</comment>
+        <translation>coma</translation>
+    </message>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 periódico</translation>
+    </message>
+    <message>
+        <source>squared</source>
+        <translation>al cuadrado</translation>
+    </message>
+    <message>
+        <source>cubed</source>
+        <translation>al cubo</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>to the power of %1</source>
+        <translation>elevado a %1</translation>
     </message>
     <message>
         <source>plus</source>
         <translation>más</translation>
     </message>
     <message>
-        <source>minus</source>
-        <translation>menos</translation>
+        <source>plus or minus</source>
+        <translation>más o menos</translation>
     </message>
     <message>
         <source>times</source>
@@ -566,6 +619,85 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>divided by</source>
         <translation>dividido entre</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>sobre</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <source>is not equal to</source>
+        <translation>no es igual a</translation>
+    </message>
+    <message>
+        <source>is approximately</source>
+        <translation>es aproximadamente</translation>
+    </message>
+    <message>
+        <source>is less than</source>
+        <translation>es menor que</translation>
+    </message>
+    <message>
+        <source>is greater than</source>
+        <translation>es mayor que</translation>
+    </message>
+    <message>
+        <source>is less than or equal to</source>
+        <translation>es menor o igual que</translation>
+    </message>
+    <message>
+        <source>is greater than or equal to</source>
+        <translation>es mayor o igual que</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>abre paréntesis</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>cierra paréntesis</translation>
+    </message>
+    <message>
+        <source>the square root of</source>
+        <translation>la raíz cuadrada de</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>por ciento</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>grados</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <comment>a hidden number or digit, read aloud</comment>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between the whole part and the fraction</comment>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 sobre %2</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>fila %1: %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2: %3</source>
+        <translation>fila %1, casilla %2: %3</translation>
+    </message>
+    <message>
+        <source>Roman %1</source>
+        <comment>a Roman numeral spelled letter by letter</comment>
+        <translation>romano %1</translation>
     </message>
 </context>
 <context>
@@ -1119,14 +1251,6 @@ Para en 1.</translation>
         <translation>La suma de cada fila, columna y diagonal es %1</translation>
     </message>
     <message>
-        <source>choose the next tile</source>
-        <translation>elegir la ficha siguiente</translation>
-    </message>
-    <message>
-        <source>choose the tile before</source>
-        <translation>elegir la ficha anterior</translation>
-    </message>
-    <message>
         <source>1 to 9</source>
         <translation>1 a 9</translation>
     </message>
@@ -1145,14 +1269,6 @@ Para en 1.</translation>
     <message>
         <source>Show or Hide the magic sum</source>
         <translation>Mostrar u ocultar la suma mágica</translation>
-    </message>
-    <message>
-        <source>Tab</source>
-        <translation>Tab</translation>
-    </message>
-    <message>
-        <source>Shift+Tab</source>
-        <translation>Mayús+Tab</translation>
     </message>
     <message>
         <source>%1, in cell %2</source>
@@ -1267,30 +1383,6 @@ Para en 1.</translation>
         <translation>Mayor</translation>
     </message>
     <message>
-        <source>Tab or Down arrow</source>
-        <translation>Tab o flecha abajo</translation>
-    </message>
-    <message>
-        <source>mark the next number still to place</source>
-        <translation>marcar el siguiente número por colocar</translation>
-    </message>
-    <message>
-        <source>Shift+Tab or Up arrow</source>
-        <translation>Mayús+Tab o flecha arriba</translation>
-    </message>
-    <message>
-        <source>mark the number before</source>
-        <translation>marcar el número anterior</translation>
-    </message>
-    <message>
-        <source>Return or Space</source>
-        <translation>Intro o Espacio</translation>
-    </message>
-    <message>
-        <source>place the marked number</source>
-        <translation>colocar el número marcado</translation>
-    </message>
-    <message>
         <source>Backspace or U</source>
         <translation>Retroceso o U</translation>
     </message>
@@ -1313,6 +1405,14 @@ Para en 1.</translation>
     <message>
         <source>Place %1%2: %3</source>
         <translation>Lugar %1%2: %3</translation>
+    </message>
+    <message>
+        <source>Down arrow; Up arrow</source>
+        <translation>Flecha abajo; flecha arriba</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
+        <translation>marcar el control siguiente o el anterior, como Tab y Mayús+Tab</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,10 @@
         <source>Problem: %1</source>
         <translation>Problème : %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -74,6 +78,30 @@
         <source>Next (Go): a new problem</source>
         <translation>Suivant : un nouveau problème</translation>
     </message>
+    <message>
+        <source>Tab; Shift+Tab</source>
+        <translation>Tab ; Maj+Tab</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control</source>
+        <translation>marquer la commande suivante ou précédente</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Entrée ou Espace</translation>
+    </message>
+    <message>
+        <source>press the marked control</source>
+        <translation>appuyer sur la commande marquée</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>read the whole board aloud</source>
+        <translation>lire tout le tableau à voix haute</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -130,40 +158,6 @@
 </translation>
     </message>
     <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Touches :
-  F11, Ctrl+F                plein écran ou non, sur chaque écran
-  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
-  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
-  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
-  Page suiv., N, Droite      activités : Suivant, un nouveau problème
-  Page préc., S              activités : Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
-  B, .                       activités : écran noir et retour
-  F1, ?                      activités : les touches de l&apos;écran
-  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
-  Retour arrière, U          Ranger : Annuler
-  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
-  H                          Carrés magiques : afficher ou cacher la somme magique
-  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
-</translation>
-    </message>
-    <message>
         <source>Try &apos;chalkline --help&apos; for more information.
 </source>
         <translation>Essayez « chalkline --help » pour plus d&apos;informations.
@@ -213,6 +207,44 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <source>chalkline: cannot reach the display %1 to show its windows; check that the graphical session is running and that this is its display
 </source>
         <translation>chalkline : impossible d&apos;atteindre l&apos;affichage %1 pour montrer ses fenêtres ; vérifiez que la session graphique est lancée et que c&apos;est bien son affichage
+</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
+  W                          activities: read the whole board aloud
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Touches :
+  F11, Ctrl+F                plein écran ou non, sur chaque écran
+  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
+  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
+  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
+  Page suiv., N, Droite      activités : Suivant, un nouveau problème
+  Page préc., S              activités : Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
+  B, .                       activités : écran noir et retour
+  F1, ?                      activités : les touches de l&apos;écran
+  Tab, Maj+Tab, Entrée       activités : marquer une commande, appuyer dessus
+  W                          activités : lire tout le tableau à voix haute
+  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
+  Retour arrière, U          Ranger : Annuler
+  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
+  H                          Carrés magiques : afficher ou cacher la somme magique
+  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
 </translation>
     </message>
 </context>
@@ -546,18 +578,39 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     </message>
 </context>
 <context>
-    <name>Reader</name>
+    <name>Speech</name>
     <message>
-        <source>%1 over %2</source>
-        <translation>%1 sur %2</translation>
+        <source>point</source>
+        <comment>the decimal separator, read aloud</comment>
+        <translation>virgule</translation>
+    </message>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 périodique</translation>
+    </message>
+    <message>
+        <source>squared</source>
+        <translation>au carré</translation>
+    </message>
+    <message>
+        <source>cubed</source>
+        <translation>au cube</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>to the power of %1</source>
+        <translation>puissance %1</translation>
     </message>
     <message>
         <source>plus</source>
         <translation>plus</translation>
     </message>
     <message>
-        <source>minus</source>
-        <translation>moins</translation>
+        <source>plus or minus</source>
+        <translation>plus ou moins</translation>
     </message>
     <message>
         <source>times</source>
@@ -566,6 +619,85 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>divided by</source>
         <translation>divisé par</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>sur</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>égale</translation>
+    </message>
+    <message>
+        <source>is not equal to</source>
+        <translation>n&apos;est pas égal à</translation>
+    </message>
+    <message>
+        <source>is approximately</source>
+        <translation>est environ</translation>
+    </message>
+    <message>
+        <source>is less than</source>
+        <translation>est inférieur à</translation>
+    </message>
+    <message>
+        <source>is greater than</source>
+        <translation>est supérieur à</translation>
+    </message>
+    <message>
+        <source>is less than or equal to</source>
+        <translation>est inférieur ou égal à</translation>
+    </message>
+    <message>
+        <source>is greater than or equal to</source>
+        <translation>est supérieur ou égal à</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>parenthèse ouvrante</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>parenthèse fermante</translation>
+    </message>
+    <message>
+        <source>the square root of</source>
+        <translation>la racine carrée de</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>pour cent</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <comment>a hidden number or digit, read aloud</comment>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between the whole part and the fraction</comment>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>row %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2: %3</source>
+        <translation>ligne %1, case %2 : %3</translation>
+    </message>
+    <message>
+        <source>Roman %1</source>
+        <comment>a Roman numeral spelled letter by letter</comment>
+        <translation>romain %1</translation>
     </message>
 </context>
 <context>
@@ -1119,14 +1251,6 @@ Arrête-toi à 1.</translation>
         <translation>La somme de chaque ligne, colonne et diagonale est %1</translation>
     </message>
     <message>
-        <source>choose the next tile</source>
-        <translation>choisir la tuile suivante</translation>
-    </message>
-    <message>
-        <source>choose the tile before</source>
-        <translation>choisir la tuile précédente</translation>
-    </message>
-    <message>
         <source>1 to 9</source>
         <translation>1 à 9</translation>
     </message>
@@ -1145,14 +1269,6 @@ Arrête-toi à 1.</translation>
     <message>
         <source>Show or Hide the magic sum</source>
         <translation>Afficher ou cacher la somme magique</translation>
-    </message>
-    <message>
-        <source>Tab</source>
-        <translation>Tab</translation>
-    </message>
-    <message>
-        <source>Shift+Tab</source>
-        <translation>Maj+Tab</translation>
     </message>
     <message>
         <source>%1, in cell %2</source>
@@ -1267,30 +1383,6 @@ Arrête-toi à 1.</translation>
         <translation>Plus grand</translation>
     </message>
     <message>
-        <source>Tab or Down arrow</source>
-        <translation>Tab ou flèche bas</translation>
-    </message>
-    <message>
-        <source>mark the next number still to place</source>
-        <translation>marquer le nombre suivant à placer</translation>
-    </message>
-    <message>
-        <source>Shift+Tab or Up arrow</source>
-        <translation>Maj+Tab ou flèche haut</translation>
-    </message>
-    <message>
-        <source>mark the number before</source>
-        <translation>marquer le nombre précédent</translation>
-    </message>
-    <message>
-        <source>Return or Space</source>
-        <translation>Entrée ou Espace</translation>
-    </message>
-    <message>
-        <source>place the marked number</source>
-        <translation>placer le nombre marqué</translation>
-    </message>
-    <message>
         <source>Backspace or U</source>
         <translation>Retour arrière ou U</translation>
     </message>
@@ -1313,6 +1405,14 @@ Arrête-toi à 1.</translation>
     <message>
         <source>Place %1%2: %3</source>
         <translation>Place %1%2 : %3</translation>
+    </message>
+    <message>
+        <source>Down arrow; Up arrow</source>
+        <translation>Flèche bas ; flèche haut</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
+        <translation>marquer la commande suivante ou précédente, comme Tab et Maj+Tab</translation>
     </message>
 </context>
 <context>
