@@ -44,6 +44,8 @@ QString keys() {
         "  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind\n"
         "  B, .                       activities: blank the screen and back\n"
         "  F1, ?                      activities: the keys of the screen\n"
+        "  Tab, Shift+Tab, Return     activities: mark a control, press the marked one\n"
+        "  W                          activities: read the whole board aloud\n"
         "  Tab, Up, Down, Return      Ordering: choose a number and place it\n"
         "  Backspace, U               Ordering: Undo\n"
         "  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send "

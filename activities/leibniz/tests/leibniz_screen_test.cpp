@@ -6,6 +6,8 @@
 
 #include "board_screen_checks.h"
 
+#include <QRegularExpression>
+
 using namespace chalkline::boards::testing;
 
 class LeibnizScreenTest : public QObject {
@@ -19,12 +21,25 @@ private slots:
         check_screen_flow(
             "leibniz", "Leibniz' Triangle", "menu5", 2, [](chalkline::boards::BoardForm* form) {
                 QCOMPARE(form->Board1->number(chalkline::boards::cell_of(4, 2)), QString("1/30"));
-                QVERIFY(form->sentence().startsWith(
-                    "Problem: Leibniz triangle, rows 1 to 7, top first: 1; "));
-                QVERIFY(form->sentence().contains(
-                    " Answer: 1; 1/2, 1/2; 1/3, 1/6, 1/3; 1/4, 1/12, 1/12, 1/4; "
-                    "1/5, 1/20, 1/30, 1/20, 1/5; "));
-                QVERIFY(form->sentence().endsWith("; 1/7, 1/42, 1/105, 1/140, 1/105, 1/42, 1/7."));
+                const QString sentence = form->sentence();
+                QVERIFY(sentence.startsWith(
+                    "Problem: Leibniz triangle, rows 1 to 7, top first: row 1: 1. row 2: "));
+                QVERIFY(sentence.contains(". row 7: 1 over 7, ") && !sentence.contains('/'));
+                // Each hidden fraction with its place: 1 over (row times row - 1 choose
+                // place - 1).
+                const QString answer = sentence.section(" Answer: ", 1);
+                const QRegularExpression place("row (\\d+), place (\\d+): 1 over (\\d+)");
+                int places = 0;
+                for (auto it = place.globalMatch(answer); it.hasNext(); ++places) {
+                    const auto match = it.next();
+                    const int row = match.captured(1).toInt(), at = match.captured(2).toInt() - 1;
+                    long long choose = 1;
+                    for (int k = 1; k <= at; ++k) {
+                        choose = choose * (row - k) / k;
+                    }
+                    QCOMPARE(match.captured(3).toLongLong(), row * choose);
+                }
+                QCOMPARE(places, int(form->steps().size()));
             });
     }
 };
