@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -63,6 +64,25 @@ QKeyCombination normalised(const QKeyEvent* event) {
         key = Qt::Key_Backtab;
     }
     return QKeyCombination(counted, Qt::Key(key));
+}
+
+// Whether a key press repeats a key held down. The toolkit takes a release and a press
+// of the same key at the same moment for the keyboard's repeat, and so does a remote or
+// a script that sends Escape Escape at once; but a key held down repeats only after a
+// delay (a tenth of a second at the very least on any desktop), so a "repeat" that comes
+// sooner after the press it would repeat is a press of its own. Asked again about the
+// same event (a key passed on to the screen in use), it answers the same.
+bool held_down(const QKeyEvent* event) {
+    constexpr quint64 kShortestRepeatDelay = 80; // ms
+    static QHash<int, quint64> pressed_at;
+    const quint64 at = event->timestamp();
+    const auto found = pressed_at.constFind(event->key());
+    if (event->isAutoRepeat() && found != pressed_at.constEnd() &&
+        at - found.value() >= kShortestRepeatDelay) {
+        return true;
+    }
+    pressed_at.insert(event->key(), at);
+    return false;
 }
 
 // The pointer arriving on a control: it crosses the form, then lands on the control.
@@ -332,7 +352,7 @@ private:
         }
         guard_.key_pressed();
         if (overlay_open(*form)) {
-            if (!is_modifier(event->key()) && !event->isAutoRepeat()) {
+            if (!is_modifier(event->key()) && !held_down(event)) {
                 close_overlay(*form);
             }
             return true;
@@ -421,7 +441,7 @@ bool ScreenKeys::key_press(const QKeyEvent* event) {
         if (which < 0) {
             continue;
         }
-        if (!event->isAutoRepeat() || row.repeats) {
+        if (row.repeats || !held_down(event)) {
             // The row is copied: it may unload the screen, and the table with it.
             auto run = row.run;
             run_handler([&] { run(int(which)); });

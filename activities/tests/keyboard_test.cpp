@@ -324,6 +324,28 @@ private slots:
         QVERIFY2(notice().startsWith("Problem: ") && notice().contains('.'), qPrintable(notice()));
     }
 
+    // Escape Escape sent at once (by a remote or a script) comes with the second press
+    // taken for the keyboard's repeat: it is a press of its own and goes two screens
+    // back. A key held down repeats only after a delay, and then acts no more.
+    void escape_escape_at_once_goes_two_screens_back() {
+        const auto escape = [](bool repeat, quint64 at) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), repeat);
+            press.setTimestamp(at);
+            Form* form = screen();
+            QApplication::sendEvent(form->focusWidget() ? form->focusWidget() : form, &press);
+        };
+        show_form("menu1");
+        show_form("ordering");
+        escape(false, 1000);
+        escape(true, 1000);
+        QCOMPARE(screen()->name(), QString("intro0"));
+        show_form("menu1");
+        show_form("ordering");
+        escape(false, 5000);
+        escape(true, 5600); // held down
+        QCOMPARE(screen()->name(), QString("menu1"));
+    }
+
     // On every activity Tab goes through the screen's controls in reading order, its
     // own first (the numbers still to place on Ordering), then the kinds, then Next,
     // Solution and Exit, and round to the start; Shift+Tab goes the same way back. The
