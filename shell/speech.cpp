@@ -329,13 +329,13 @@ QString rows(const QList<QStringList>& rows, int first) {
         for (const QString& cell : rows[row]) {
             cells << (cell.trimmed().isEmpty() ? blank() : words(cell));
         }
-        said << Speech::tr("row %1: %2").arg(first + row).arg(cells.join(", "));
+        said << Speech::tr("row %1 has %2").arg(first + row).arg(cells.join(", "));
     }
     return one_after_another(said);
 }
 
 QString at_place(int row, int place, const QString& number) {
-    return Speech::tr("row %1, place %2: %3").arg(row).arg(place).arg(words(number));
+    return Speech::tr("row %1, place %2 is %3").arg(row).arg(place).arg(words(number));
 }
 
 QString one_after_another(const QStringList& parts) {

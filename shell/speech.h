@@ -33,16 +33,17 @@ QString number(std::int64_t value);
 QString number(const chalkline::Fraction& value);
 QString number(double value);
 
-// A board row by row: "row 1: 2, 19, blank. row 2: blank, blank, 37". Each row's texts
+// A board row by row: "row 1 has 2, 19, blank. row 2 has blank, blank, 37" (no colon,
+// which a voice reads aloud as a word at its usual settings). Each row's texts
 // are as shown (an empty one or "?" is "blank"); rows are numbered in the order given,
 // from `first` (0 for a triangle whose rows are counted from 0).
 QString rows(const QList<QStringList>& rows, int first = 1);
 
-// A hidden number with its place, rows and places counted from 1: "row 3, place 2: 45".
+// A hidden number with its place, rows and places counted from 1: "row 3, place 2 is 45".
 QString at_place(int row, int place, const QString& number);
 
-// Parts of a sentence that each hold commas, one after the other: "row 1, place 2: 5.
-// row 2, place 1: 7".
+// Parts of a sentence that each hold commas, one after the other: "row 1, place 2 is 5.
+// row 2, place 1 is 7".
 QString one_after_another(const QStringList& parts);
 
 // A Roman numeral spelled, so that the voice neither reads it as a word nor works out

@@ -687,17 +687,17 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>%1 durch %2</translation>
     </message>
     <message>
-        <source>row %1: %2</source>
-        <translation>Reihe %1: %2</translation>
-    </message>
-    <message>
-        <source>row %1, place %2: %3</source>
-        <translation>Reihe %1, Platz %2: %3</translation>
-    </message>
-    <message>
         <source>Roman %1</source>
         <comment>a Roman numeral spelled letter by letter</comment>
         <translation>römisch %1</translation>
+    </message>
+    <message>
+        <source>row %1 has %2</source>
+        <translation>Reihe %1 hat %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2 is %3</source>
+        <translation>Reihe %1, Platz %2 ist %3</translation>
     </message>
 </context>
 <context>
@@ -1188,8 +1188,8 @@ Bei 1 aufhören.</translation>
         <translation>Jeder Bruch ist die Summe der zwei darunter. Finde die fehlenden Brüche.</translation>
     </message>
     <message>
-        <source>Leibniz triangle, rows 1 to %1, top first: %2.</source>
-        <translation>Leibniz-Dreieck, Zeilen 1 bis %1, oben zuerst: %2.</translation>
+        <source>Leibniz triangle, rows 1 to %1, top first. %2.</source>
+        <translation>Leibniz-Dreieck, Zeilen 1 bis %1, oben zuerst. %2.</translation>
     </message>
 </context>
 <context>
@@ -1364,8 +1364,8 @@ Bei 1 aufhören.</translation>
         <translation>Jeder Stein ist die Summe der zwei darunter. Finde die fehlenden Steine.</translation>
     </message>
     <message>
-        <source>number wall, bottom row first: %1.</source>
-        <translation>Zahlenmauer, unterste Reihe zuerst: %1.</translation>
+        <source>number wall, bottom row first. %1.</source>
+        <translation>Zahlenmauer, unterste Reihe zuerst. %1.</translation>
     </message>
 </context>
 <context>
@@ -1496,8 +1496,8 @@ Bei 1 aufhören.</translation>
         <translation>Jede Zahl ist die Summe der zwei darüber. Finde die fehlenden Zahlen.</translation>
     </message>
     <message>
-        <source>Pascal&apos;s triangle, rows 0 to %1, top first: %2.</source>
-        <translation>Pascalsches Dreieck, Zeilen 0 bis %1, oben zuerst: %2.</translation>
+        <source>Pascal&apos;s triangle, rows 0 to %1, top first. %2.</source>
+        <translation>Pascalsches Dreieck, Zeilen 0 bis %1, oben zuerst. %2.</translation>
     </message>
 </context>
 <context>

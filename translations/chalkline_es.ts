@@ -687,17 +687,17 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <translation>%1 sobre %2</translation>
     </message>
     <message>
-        <source>row %1: %2</source>
-        <translation>fila %1: %2</translation>
-    </message>
-    <message>
-        <source>row %1, place %2: %3</source>
-        <translation>fila %1, casilla %2: %3</translation>
-    </message>
-    <message>
         <source>Roman %1</source>
         <comment>a Roman numeral spelled letter by letter</comment>
         <translation>romano %1</translation>
+    </message>
+    <message>
+        <source>row %1 has %2</source>
+        <translation>la fila %1 tiene %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2 is %3</source>
+        <translation>fila %1, casilla %2, es %3</translation>
     </message>
 </context>
 <context>
@@ -1188,8 +1188,8 @@ Para en 1.</translation>
         <translation>Cada fracción es la suma de las dos de debajo. Halla las fracciones que faltan.</translation>
     </message>
     <message>
-        <source>Leibniz triangle, rows 1 to %1, top first: %2.</source>
-        <translation>triángulo de Leibniz, filas 1 a %1, arriba primero: %2.</translation>
+        <source>Leibniz triangle, rows 1 to %1, top first. %2.</source>
+        <translation>triángulo de Leibniz, filas 1 a %1, arriba primero. %2.</translation>
     </message>
 </context>
 <context>
@@ -1364,8 +1364,8 @@ Para en 1.</translation>
         <translation>Cada ladrillo es la suma de los dos de debajo. Halla los ladrillos que faltan.</translation>
     </message>
     <message>
-        <source>number wall, bottom row first: %1.</source>
-        <translation>muro de números, fila de abajo primero: %1.</translation>
+        <source>number wall, bottom row first. %1.</source>
+        <translation>muro de números, fila de abajo primero. %1.</translation>
     </message>
 </context>
 <context>
@@ -1496,8 +1496,8 @@ Para en 1.</translation>
         <translation>Cada número es la suma de los dos de encima. Halla los números que faltan.</translation>
     </message>
     <message>
-        <source>Pascal&apos;s triangle, rows 0 to %1, top first: %2.</source>
-        <translation>triángulo de Pascal, filas 0 a %1, arriba primero: %2.</translation>
+        <source>Pascal&apos;s triangle, rows 0 to %1, top first. %2.</source>
+        <translation>triángulo de Pascal, filas 0 a %1, arriba primero. %2.</translation>
     </message>
 </context>
 <context>

@@ -687,17 +687,17 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>%1 sur %2</translation>
     </message>
     <message>
-        <source>row %1: %2</source>
-        <translation>ligne %1 : %2</translation>
-    </message>
-    <message>
-        <source>row %1, place %2: %3</source>
-        <translation>ligne %1, case %2 : %3</translation>
-    </message>
-    <message>
         <source>Roman %1</source>
         <comment>a Roman numeral spelled letter by letter</comment>
         <translation>romain %1</translation>
+    </message>
+    <message>
+        <source>row %1 has %2</source>
+        <translation>la ligne %1 contient %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2 is %3</source>
+        <translation>ligne %1, case %2, il y a %3</translation>
     </message>
 </context>
 <context>
@@ -1188,8 +1188,8 @@ Arrête-toi à 1.</translation>
         <translation>Chaque fraction est la somme des deux en dessous. Trouve les fractions manquantes.</translation>
     </message>
     <message>
-        <source>Leibniz triangle, rows 1 to %1, top first: %2.</source>
-        <translation>triangle de Leibniz, lignes 1 à %1, haut d&apos;abord : %2.</translation>
+        <source>Leibniz triangle, rows 1 to %1, top first. %2.</source>
+        <translation>triangle de Leibniz, lignes 1 à %1, haut d'abord. %2.</translation>
     </message>
 </context>
 <context>
@@ -1364,8 +1364,8 @@ Arrête-toi à 1.</translation>
         <translation>Chaque brique est la somme des deux briques en dessous. Trouve les briques manquantes.</translation>
     </message>
     <message>
-        <source>number wall, bottom row first: %1.</source>
-        <translation>mur de nombres, ligne du bas d&apos;abord : %1.</translation>
+        <source>number wall, bottom row first. %1.</source>
+        <translation>mur de nombres, ligne du bas d'abord. %1.</translation>
     </message>
 </context>
 <context>
@@ -1496,8 +1496,8 @@ Arrête-toi à 1.</translation>
         <translation>Chaque nombre est la somme des deux au-dessus. Trouve les nombres manquants.</translation>
     </message>
     <message>
-        <source>Pascal&apos;s triangle, rows 0 to %1, top first: %2.</source>
-        <translation>triangle de Pascal, lignes 0 à %1, haut d&apos;abord : %2.</translation>
+        <source>Pascal&apos;s triangle, rows 0 to %1, top first. %2.</source>
+        <translation>triangle de Pascal, lignes 0 à %1, haut d'abord. %2.</translation>
     </message>
 </context>
 <context>

@@ -58,7 +58,7 @@ protected:
     void show_puzzle(const std::vector<std::string>& numbers, std::vector<bool> shown,
                      std::vector<Step> steps, bool bottom_first = false, int first_row = 1);
     // The board as shown, in words, row by row as show_puzzle() was told to count them:
-    // "row 1: 2, blank, 5. row 2: ...".
+    // "row 1 has 2, blank, 5. row 2 has ...".
     QString board_words() const;
     QString board_reading() const override { return board_words() + '.'; }
 

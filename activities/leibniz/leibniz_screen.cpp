@@ -26,7 +26,7 @@ void LeibnizForm::new_problem() {
     }
     show_puzzle(numbers, puzzle_.shown, puzzle_.steps);
     set_problem_sentence(
-        tr("Leibniz triangle, rows 1 to %1, top first: %2.").arg(puzzle_.rows).arg(board_words()));
+        tr("Leibniz triangle, rows 1 to %1, top first. %2.").arg(puzzle_.rows).arg(board_words()));
 }
 
 } // namespace chalkline::leibniz

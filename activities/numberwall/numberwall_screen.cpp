@@ -27,7 +27,7 @@ void NumberWallForm::new_problem() {
         numbers.push_back(brick_text(brick));
     }
     show_puzzle(numbers, wall_.shown, wall_.steps, true);
-    set_problem_sentence(tr("number wall, bottom row first: %1.").arg(board_words()));
+    set_problem_sentence(tr("number wall, bottom row first. %1.").arg(board_words()));
 }
 
 } // namespace chalkline::numberwall

@@ -27,7 +27,7 @@ void Pascal1Form::new_problem() {
         numbers.push_back(std::to_string(number));
     }
     show_puzzle(numbers, puzzle_.shown, puzzle_.steps, false, 0);
-    set_problem_sentence(tr("Pascal's triangle, rows 0 to %1, top first: %2.")
+    set_problem_sentence(tr("Pascal's triangle, rows 0 to %1, top first. %2.")
                              .arg(puzzle_.rows - 1)
                              .arg(board_words()));
 }

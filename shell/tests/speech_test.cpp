@@ -81,15 +81,15 @@ private slots:
     // The structures, and values said as the screens write them.
     void boards_places_and_values() {
         QCOMPARE(speech::rows({{"2", "19", "?"}, {"", "?", "-37"}}),
-                 QString("row 1: 2, 19, blank. row 2: blank, blank, minus 37"));
-        QCOMPARE(speech::at_place(3, 2, "45"), QString("row 3, place 2: 45"));
+                 QString("row 1 has 2, 19, blank. row 2 has blank, blank, minus 37"));
+        QCOMPARE(speech::at_place(3, 2, "45"), QString("row 3, place 2 is 45"));
         QCOMPARE(speech::roman("XXIII"), QString("Roman X X I I I"));
         QCOMPARE(speech::spelled("MINUS"), QString("M I N U S"));
         QCOMPARE(speech::number(chalkline::Fraction(-7, 4)), QString("minus 1 and 3 over 4"));
         QCOMPARE(speech::number(std::int64_t{-10}), QString("minus 10"));
         use_language("de");
         QCOMPARE(speech::number(2.5), QString("2,5"));
-        QCOMPARE(speech::rows({{"?", "4.5"}}), QString("Reihe 1: leer, 4,5"));
+        QCOMPARE(speech::rows({{"?", "4.5"}}), QString("Reihe 1 hat leer, 4,5"));
     }
 };
 

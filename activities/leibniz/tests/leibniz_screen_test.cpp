@@ -23,12 +23,12 @@ private slots:
                 QCOMPARE(form->Board1->number(chalkline::boards::cell_of(4, 2)), QString("1/30"));
                 const QString sentence = form->sentence();
                 QVERIFY(sentence.startsWith(
-                    "Problem: Leibniz triangle, rows 1 to 7, top first: row 1: 1. row 2: "));
-                QVERIFY(sentence.contains(". row 7: 1 over 7, ") && !sentence.contains('/'));
+                    "Problem: Leibniz triangle, rows 1 to 7, top first. row 1 has 1. row 2 has "));
+                QVERIFY(sentence.contains(". row 7 has 1 over 7, ") && !sentence.contains('/'));
                 // Each hidden fraction with its place: 1 over (row times row - 1 choose
                 // place - 1).
                 const QString answer = sentence.section(" Answer: ", 1);
-                const QRegularExpression place("row (\\d+), place (\\d+): 1 over (\\d+)");
+                const QRegularExpression place("row (\\d+), place (\\d+) is 1 over (\\d+)");
                 int places = 0;
                 for (auto it = place.globalMatch(answer); it.hasNext(); ++places) {
                     const auto match = it.next();

@@ -26,7 +26,7 @@ private slots:
                 // fills them.
                 const auto& wall = static_cast<NumberWallForm*>(form)->wall();
                 const QString sentence = form->sentence();
-                QVERIFY2(sentence.startsWith("Problem: number wall, bottom row first: row 1: "),
+                QVERIFY2(sentence.startsWith("Problem: number wall, bottom row first. row 1 has "),
                          qPrintable(sentence));
                 QVERIFY(!sentence.contains('?') && !sentence.contains(';'));
                 const auto hidden = std::count(wall.shown.begin(), wall.shown.end(), false);
@@ -35,7 +35,7 @@ private slots:
                 const int row = chalkline::boards::row_of(first.cell);
                 QVERIFY2(
                     sentence.section(" Answer: ", 1)
-                        .startsWith(QString("row %1, place %2: ")
+                        .startsWith(QString("row %1, place %2 is ")
                                         .arg(chalkline::numberwall::kRows - row)
                                         .arg(first.cell - chalkline::boards::cell_of(row, 0) + 1)),
                     qPrintable(sentence));

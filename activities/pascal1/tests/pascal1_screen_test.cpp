@@ -21,12 +21,12 @@ private slots:
             "pascal1", "Pascal's Triangle 1", "menu4", 2, [](chalkline::boards::BoardForm* form) {
                 QCOMPARE(form->Board1->rows(), 11);
                 const QString sentence = form->sentence();
-                QVERIFY(sentence.startsWith("Problem: Pascal's triangle, rows 0 to 10, top first: "
-                                            "row 0: 1. row 1: 1, 1. row 2: 1, "));
+                QVERIFY(sentence.startsWith("Problem: Pascal's triangle, rows 0 to 10, top first. "
+                                            "row 0 has 1. row 1 has 1, 1. row 2 has 1, "));
                 QVERIFY(!sentence.contains('?'));
                 // Each hidden number with its place, rows counted from 0 as on the board.
                 const QString answer = sentence.section(" Answer: ", 1);
-                const QRegularExpression place("row (\\d+), place (\\d+): (\\d+)");
+                const QRegularExpression place("row (\\d+), place (\\d+) is (\\d+)");
                 int places = 0;
                 for (auto it = place.globalMatch(answer); it.hasNext(); ++places) {
                     const auto match = it.next();
