@@ -282,10 +282,13 @@ QString words(const QString& shown) {
             ++i;
             continue;
         }
-        // ":" is the division sign only between two operands.
+        // ":" is the division sign only between two operands, or leading an operation
+        // (": 3" on a spider diagram's leg).
         if (c == ':') {
-            const bool sign = before == ' ' && after == ' ' && i >= 2 && i + 2 < n &&
-                              ends_operand(shown[i - 2]) && starts_operand(shown[i + 2]);
+            const bool operand_before = shown.left(i).trimmed().isEmpty() ||
+                                        (before == ' ' && i >= 2 && ends_operand(shown[i - 2]));
+            const bool sign =
+                operand_before && after == ' ' && i + 2 < n && starts_operand(shown[i + 2]);
             if (sign) {
                 out.word(sign_words(kDivisionSign));
             } else {

@@ -20,7 +20,8 @@ namespace shell::speech {
 // digits is read digit by digit), "1 4/63" is "1 and 4 over 63", "17.5%" is "17.5
 // percent", "c² = √74" is "c squared equals the square root of 74", "0.16̇" is "0.16
 // recurring". A lone "?" or "□" is "blank"; a "?" that ends a question stays. "x" is a
-// sign only where reader_text() takes it for one; ":" only between two numbers. Numbers
+// sign only where reader_text() takes it for one; ":" only between two numbers or
+// before one that an operation starts with. Numbers
 // take the language's decimal separator.
 QString words(const QString& shown);
 

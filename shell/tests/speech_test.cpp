@@ -31,6 +31,7 @@ private slots:
             "right-angled; 2⁴",   // a hyphen, a ";" and another power
             "Leave the program?", // a question's mark
             "12 : 3",             // the division sign of some schools
+            ": 4",                // leading an operation
         };
         const struct {
             const char* language;
@@ -42,7 +43,7 @@ private slots:
               "17.5 percent", "open bracket a plus b close bracket squared equals c cubed",
               "c equals the square root of 74 is approximately 8.6", "0.16 recurring",
               "y equals 7 x plus 19", "right angled, 2 to the power of 4", "Leave the program?",
-              "12 divided by 3"}},
+              "12 divided by 3", "divided by 4"}},
             {"fr",
              {"blanc 5 3 plus 8 0 blanc blanc égale 8906", "2, blanc, blanc",
               "12 fois 3 divisé par 4 moins 1", "plus moins 10", "1 et 4 sur 63 moins 3 sur 4",
@@ -50,7 +51,7 @@ private slots:
               "parenthèse ouvrante a plus b parenthèse fermante au carré égale c au cube",
               "c égale la racine carrée de 74 est environ 8,6", "0,16 périodique",
               "y égale 7 x plus 19", "right angled, 2 puissance 4", "Leave the program?",
-              "12 divisé par 3"}},
+              "12 divisé par 3", "divisé par 4"}},
             {"de",
              {"leer 5 3 plus 8 0 leer leer gleich 8906", "2, leer, leer",
               "12 mal 3 geteilt durch 4 minus 1", "plus minus 10",
@@ -58,7 +59,7 @@ private slots:
               "Klammer auf a plus b Klammer zu hoch 2 gleich c hoch 3",
               "c gleich die Wurzel aus 74 ist ungefähr 8,6", "0,16 periodisch",
               "y gleich 7 x plus 19", "right angled, 2 hoch 4", "Leave the program?",
-              "12 geteilt durch 3"}},
+              "12 geteilt durch 3", "geteilt durch 4"}},
             {"es",
              {"blanco 5 3 más 8 0 blanco blanco igual a 8906", "2, blanco, blanco",
               "12 por 3 dividido entre 4 menos 1", "más menos 10", "1 y 4 sobre 63 menos 3 sobre 4",
@@ -66,7 +67,7 @@ private slots:
               "abre paréntesis a más b cierra paréntesis al cuadrado igual a c al cubo",
               "c igual a la raíz cuadrada de 74 es aproximadamente 8,6", "0,16 periódico",
               "y igual a 7 x más 19", "right angled, 2 elevado a 4", "Leave the program?",
-              "12 dividido entre 3"}},
+              "12 dividido entre 3", "dividido entre 4"}},
         };
         for (const auto& row : rows) {
             use_language(row.language);
