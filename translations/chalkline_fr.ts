@@ -1189,7 +1189,7 @@ Arrête-toi à 1.</translation>
     </message>
     <message>
         <source>Leibniz triangle, rows 1 to %1, top first. %2.</source>
-        <translation>triangle de Leibniz, lignes 1 à %1, haut d'abord. %2.</translation>
+        <translation>triangle de Leibniz, lignes 1 à %1, haut d&apos;abord. %2.</translation>
     </message>
 </context>
 <context>
@@ -1365,7 +1365,7 @@ Arrête-toi à 1.</translation>
     </message>
     <message>
         <source>number wall, bottom row first. %1.</source>
-        <translation>mur de nombres, ligne du bas d'abord. %1.</translation>
+        <translation>mur de nombres, ligne du bas d&apos;abord. %1.</translation>
     </message>
 </context>
 <context>
@@ -1497,7 +1497,7 @@ Arrête-toi à 1.</translation>
     </message>
     <message>
         <source>Pascal&apos;s triangle, rows 0 to %1, top first. %2.</source>
-        <translation>triangle de Pascal, lignes 0 à %1, haut d'abord. %2.</translation>
+        <translation>triangle de Pascal, lignes 0 à %1, haut d&apos;abord. %2.</translation>
     </message>
 </context>
 <context>
