@@ -2,7 +2,9 @@
 #include "activity_form.h"
 
 #include "accessibility.h"
+#include "activity_choices.h"
 #include "keys.h"
+#include "lessons.h"
 #include "overlays.h"
 #include "pictures.h"
 #include "speech.h"
@@ -54,8 +56,31 @@ void ActivityForm::Form_Load() {
         widget->setFocusPolicy(Qt::NoFocus);
     }
     add_shared_keys();
+    apply_opening_choices(*this);
     start();
 }
+
+void ActivityForm::Form_Unload() {
+    remember_choices(*this);
+}
+
+int ActivityForm::kind() const {
+    const auto chosen = std::find_if(kind_options.begin(), kind_options.end(),
+                                     [](OptionButton* option) { return option->value(); });
+    return chosen == kind_options.end() ? 0 : int(chosen - kind_options.begin());
+}
+
+void ActivityForm::set_kind(int index) {
+    if (index >= 0 && index < kind_count()) {
+        kind_options[std::size_t(index)]->set_value(true);
+    }
+}
+
+QString ActivityForm::own_setting(const QString&) const {
+    return {};
+}
+
+void ActivityForm::apply_own_setting(const QString&, const QString&) {}
 
 namespace {
 
@@ -116,6 +141,10 @@ void ActivityForm::add_shared_keys() {
                     ActivityKeys::tr("W"),
                     ActivityKeys::tr("read the whole board aloud"),
                     [this](int) { announce(board_reading()); }});
+    rows.push_back({{QKeyCombination(Qt::ControlModifier, Qt::Key_L)},
+                    ActivityKeys::tr("Ctrl+L"),
+                    ActivityKeys::tr("save as a lesson: add this activity to a lesson file"),
+                    [this](int) { save_as_lesson(*this); }});
     rows.push_back({{Qt::Key_B, Qt::Key_Period},
                     ActivityKeys::tr("B or ."),
                     ActivityKeys::tr("blank the screen; any key or click brings it back"),

@@ -39,6 +39,22 @@ public:
 
     const QString& menu() const { return menu_; }
 
+    // The chosen kind, from 0 in the order of the options; 0 where there is no choice.
+    int kind() const;
+    int kind_count() const { return int(kind_options.size()); }
+    // Chooses the kind's option without making a new problem.
+    void set_kind(int index);
+
+    // The activity's own settings besides its kind, which its row of the activity table
+    // lists with the values they take (activity_table.h): the value of one as the screen
+    // stands, and setting one to a value its rule has accepted, without making a new
+    // problem. Lessons and the remembered settings go through these.
+    virtual QString own_setting(const QString& key) const;
+    virtual void apply_own_setting(const QString& key, const QString& value);
+
+    // Keeps the kind and the own settings for the activity's next opening.
+    void Form_Unload() override;
+
     // The sentence a screen reader reads for the screen (its accessible description):
     // "Problem: ..." while a problem is shown, "Problem: ... Answer: ..." once its
     // solution is fully shown. A new problem sets the problem, which drops the answer;

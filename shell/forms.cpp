@@ -488,6 +488,7 @@ void unload_form(const QString& name) {
     if (r.current == form) {
         r.current = nullptr;
     }
+    form->Form_Unload();
     form->kill_timers();
     form->hide();
     if (auto* window = dynamic_cast<ProgramWindow*>(form->parentWidget())) {

@@ -51,6 +51,8 @@ public:
     QString name() const { return objectName(); }
 
     virtual void Form_Load() {}
+    // Runs once as the form is unloaded, before its timers stop and it is discarded.
+    virtual void Form_Unload() {}
     virtual void Form_MouseMove(const MouseArgs&) {}
 
     // Window properties, in twips where they are sizes.

@@ -209,6 +209,28 @@ void FastMentalForm::VScroll1_Change() {
     VScroll1->setAccessibleDescription(tr("%1 seconds").arg(VScroll1->value() / 1000.0));
 }
 
+QString FastMentalForm::own_setting(const QString& key) const {
+    if (key == "pace") {
+        return QString::number(VScroll1->value() / 1000.0);
+    }
+    if (key == "reverse") {
+        return Option5->value() ? "yes" : "no";
+    }
+    return {};
+}
+
+// The direction is chosen as its option's click would, less the new chain: the other
+// direction's timer stops.
+void FastMentalForm::apply_own_setting(const QString& key, const QString& value) {
+    if (key == "pace") {
+        VScroll1->setValue(qRound(value.toDouble() * 1000));
+    } else if (key == "reverse") {
+        const bool reverse = value == "yes";
+        (reverse ? Option5 : Option4)->set_value(true);
+        (reverse ? Timer1 : Timer2)->set_enabled(false);
+    }
+}
+
 int FastMentalForm::chosen_kind() const {
     if (Option2->value()) {
         return kind_integers;

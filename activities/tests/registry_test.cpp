@@ -73,6 +73,7 @@ private slots:
         QCOMPARE(loaded_form(menu), nullptr);
         QCOMPARE(form->caption(), caption);
         QCOMPARE(form->menu(), menu);
+        QCOMPARE(form->kind_count(), entry.kinds);
         QVERIFY2(form->sentence().startsWith("Problem: "), qPrintable(form->sentence()));
         QVERIFY(!answered(*form));
 
