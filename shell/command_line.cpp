@@ -104,6 +104,8 @@ QString keys() {
         "                             red or black\n"
         "  E, C, Ctrl+Z               every screen: the eraser, clear the ink, take back\n"
         "  Ctrl+S                     every screen: save the board as a picture\n"
+        "  Tab, Shift+Tab, Return     activities: mark a control, press the marked one\n"
+        "  W                          activities: read the whole board aloud\n"
         "  Ctrl+L                     activities: add the activity to a lesson file\n"
         "  Ctrl+O                     first menu: open a lesson\n"
         "  Tab, Up, Down, Return      Ordering: choose a number and place it\n"

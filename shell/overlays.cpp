@@ -86,6 +86,12 @@ public:
         const bool had_focus = hasFocus();
         hide();
         deleteLater();
+        // Back from the blank screen, the reader says which screen is there again.
+        if (kind_ == Kind::Blank) {
+            QWidget* form = parentWidget();
+            Announcer::of(form).announce(form->accessibleName().isEmpty() ? form->windowTitle()
+                                                                          : form->accessibleName());
+        }
         if (had_focus && previous_focus_) {
             previous_focus_->setFocus();
         }

@@ -11,6 +11,10 @@
         <source>Problem: %1</source>
         <translation>Aufgabe: %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -81,6 +85,30 @@
     <message>
         <source>save as a lesson: add this activity to a lesson file</source>
         <translation>als Lektion speichern: an eine Lektionsdatei anfügen</translation>
+    </message>
+    <message>
+        <source>Tab; Shift+Tab</source>
+        <translation>Tab; Umschalt+Tab</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control</source>
+        <translation>das nächste oder vorige Bedienelement markieren</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Eingabe oder Leertaste</translation>
+    </message>
+    <message>
+        <source>press the marked control</source>
+        <translation>das markierte Bedienelement betätigen</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>read the whole board aloud</source>
+        <translation>die ganze Tafel vorlesen</translation>
     </message>
 </context>
 <context>
@@ -308,6 +336,48 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>%1 or %2</source>
         <comment>displays</comment>
         <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
+  W                          activities: read the whole board aloud
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Tasten:
+  F11, Strg+F                Vollbild ein und aus, auf jedem Bildschirm
+  Tab, Umschalt+Tab, Pfeile  Menüs: von Eintrag zu Eintrag
+  Eingabe, Leertaste         Menüs: Eintrag öffnen; Titelbild: OK
+  Esc                        Ende des Bildschirms; Titelbild: Abbrechen
+  Bild ab, N, Rechts         Aktivitäten: Weiter, eine neue Aufgabe
+  Bild auf, S                Aktivitäten: Lösung
+  K, Strg+1, Strg+2, Strg+3  Aktivitäten: nächste Zahlenart, oder eine Art
+  B, .                       Aktivitäten: Bildschirm schwarz und zurück
+  F1, ?                      Aktivitäten: die Tasten des Bildschirms
+  Tab, Umschalt+Tab, Eingabe Aktivitäten: Bedienelement markieren, betätigen
+  W                          Aktivitäten: die ganze Tafel vorlesen
+  Strg+L                     Aktivitäten: die Aktivität einer Lektionsdatei anfügen
+  Strg+O                     erstes Menü: eine Lektion öffnen
+  Tab, Hoch, Runter, Eingabe Ordnen: eine Zahl wählen und einsetzen
+  Rücktaste, U               Ordnen: Rückgängig
+  Tab, 1 bis 9, 0, Entf      Magische Quadrate: Plättchen wählen, setzen, zurück
+  H                          Magische Quadrate: magische Summe zeigen oder verbergen
+  Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
+</translation>
     </message>
 </context>
 <context>
@@ -960,29 +1030,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
-    <name>Reader</name>
-    <message>
-        <source>%1 over %2</source>
-        <translation>%1 durch %2</translation>
-    </message>
-    <message>
-        <source>plus</source>
-        <translation>plus</translation>
-    </message>
-    <message>
-        <source>minus</source>
-        <translation>minus</translation>
-    </message>
-    <message>
-        <source>times</source>
-        <translation>mal</translation>
-    </message>
-    <message>
-        <source>divided by</source>
-        <translation>geteilt durch</translation>
-    </message>
-</context>
-<context>
     <name>Settings</name>
     <message>
         <source>language takes a language&apos;s code, such as fr or de_CH, not &apos;%1&apos;</source>
@@ -1531,8 +1578,8 @@ Bei 1 aufhören.</translation>
         <translation>Jeder Bruch ist die Summe der zwei darunter. Finde die fehlenden Brüche.</translation>
     </message>
     <message>
-        <source>Leibniz triangle, rows 1 to %1, top first: %2.</source>
-        <translation>Leibniz-Dreieck, Zeilen 1 bis %1, oben zuerst: %2.</translation>
+        <source>Leibniz triangle, rows 1 to %1, top first. %2.</source>
+        <translation>Leibniz-Dreieck, Zeilen 1 bis %1, oben zuerst. %2.</translation>
     </message>
 </context>
 <context>
@@ -1594,14 +1641,6 @@ Bei 1 aufhören.</translation>
         <translation>Die Summe jeder Zeile, Spalte und Diagonale ist %1</translation>
     </message>
     <message>
-        <source>choose the next tile</source>
-        <translation>das nächste Plättchen wählen</translation>
-    </message>
-    <message>
-        <source>choose the tile before</source>
-        <translation>das Plättchen davor wählen</translation>
-    </message>
-    <message>
         <source>1 to 9</source>
         <translation>1 bis 9</translation>
     </message>
@@ -1620,14 +1659,6 @@ Bei 1 aufhören.</translation>
     <message>
         <source>Show or Hide the magic sum</source>
         <translation>Magische Summe zeigen oder verbergen</translation>
-    </message>
-    <message>
-        <source>Tab</source>
-        <translation>Tab</translation>
-    </message>
-    <message>
-        <source>Shift+Tab</source>
-        <translation>Umschalt+Tab</translation>
     </message>
     <message>
         <source>%1, in cell %2</source>
@@ -1727,8 +1758,8 @@ Bei 1 aufhören.</translation>
         <translation>Jeder Stein ist die Summe der zwei darunter. Finde die fehlenden Steine.</translation>
     </message>
     <message>
-        <source>number wall, bottom row first: %1.</source>
-        <translation>Zahlenmauer, unterste Reihe zuerst: %1.</translation>
+        <source>number wall, bottom row first. %1.</source>
+        <translation>Zahlenmauer, unterste Reihe zuerst. %1.</translation>
     </message>
 </context>
 <context>
@@ -1744,30 +1775,6 @@ Bei 1 aufhören.</translation>
     <message>
         <source>Biggest</source>
         <translation>Größte</translation>
-    </message>
-    <message>
-        <source>Tab or Down arrow</source>
-        <translation>Tab oder Pfeil runter</translation>
-    </message>
-    <message>
-        <source>mark the next number still to place</source>
-        <translation>die nächste noch offene Zahl markieren</translation>
-    </message>
-    <message>
-        <source>Shift+Tab or Up arrow</source>
-        <translation>Umschalt+Tab oder Pfeil hoch</translation>
-    </message>
-    <message>
-        <source>mark the number before</source>
-        <translation>die Zahl davor markieren</translation>
-    </message>
-    <message>
-        <source>Return or Space</source>
-        <translation>Eingabe oder Leertaste</translation>
-    </message>
-    <message>
-        <source>place the marked number</source>
-        <translation>die markierte Zahl einsetzen</translation>
     </message>
     <message>
         <source>Backspace or U</source>
@@ -1792,6 +1799,14 @@ Bei 1 aufhören.</translation>
     <message>
         <source>Place %1%2: %3</source>
         <translation>Platz %1%2: %3</translation>
+    </message>
+    <message>
+        <source>Down arrow; Up arrow</source>
+        <translation>Pfeil runter; Pfeil hoch</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
+        <translation>das nächste oder vorige Bedienelement markieren, wie Tab und Umschalt+Tab</translation>
     </message>
 </context>
 <context>
@@ -1875,8 +1890,8 @@ Bei 1 aufhören.</translation>
         <translation>Jede Zahl ist die Summe der zwei darüber. Finde die fehlenden Zahlen.</translation>
     </message>
     <message>
-        <source>Pascal&apos;s triangle, rows 0 to %1, top first: %2.</source>
-        <translation>Pascalsches Dreieck, Zeilen 0 bis %1, oben zuerst: %2.</translation>
+        <source>Pascal&apos;s triangle, rows 0 to %1, top first. %2.</source>
+        <translation>Pascalsches Dreieck, Zeilen 0 bis %1, oben zuerst. %2.</translation>
     </message>
 </context>
 <context>
@@ -2215,6 +2230,129 @@ Bei 1 aufhören.</translation>
     <message>
         <source>%1 ways</source>
         <translation>%1 Möglichkeiten</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>point</source>
+        <comment>the decimal separator, read aloud</comment>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 periodisch</translation>
+    </message>
+    <message>
+        <source>squared</source>
+        <translation>hoch 2</translation>
+    </message>
+    <message>
+        <source>cubed</source>
+        <translation>hoch 3</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>to the power of %1</source>
+        <translation>hoch %1</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>plus or minus</source>
+        <translation>plus oder minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>geteilt durch</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>durch</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>is not equal to</source>
+        <translation>ist ungleich</translation>
+    </message>
+    <message>
+        <source>is approximately</source>
+        <translation>ist ungefähr</translation>
+    </message>
+    <message>
+        <source>is less than</source>
+        <translation>ist kleiner als</translation>
+    </message>
+    <message>
+        <source>is greater than</source>
+        <translation>ist größer als</translation>
+    </message>
+    <message>
+        <source>is less than or equal to</source>
+        <translation>ist kleiner oder gleich</translation>
+    </message>
+    <message>
+        <source>is greater than or equal to</source>
+        <translation>ist größer oder gleich</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>Klammer auf</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>Klammer zu</translation>
+    </message>
+    <message>
+        <source>the square root of</source>
+        <translation>die Wurzel aus</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <comment>a hidden number or digit, read aloud</comment>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between the whole part and the fraction</comment>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 durch %2</translation>
+    </message>
+    <message>
+        <source>Roman %1</source>
+        <comment>a Roman numeral spelled letter by letter</comment>
+        <translation>römisch %1</translation>
+    </message>
+    <message>
+        <source>row %1 has %2</source>
+        <translation>Reihe %1 hat %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2 is %3</source>
+        <translation>Reihe %1, Platz %2 ist %3</translation>
     </message>
 </context>
 </TS>

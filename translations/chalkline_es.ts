@@ -11,6 +11,10 @@
         <source>Problem: %1</source>
         <translation>Problema: %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -81,6 +85,30 @@
     <message>
         <source>save as a lesson: add this activity to a lesson file</source>
         <translation>guardar como lección: añadirla a un archivo de lección</translation>
+    </message>
+    <message>
+        <source>Tab; Shift+Tab</source>
+        <translation>Tab; Mayús+Tab</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control</source>
+        <translation>marcar el control siguiente o el anterior</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Intro o Espacio</translation>
+    </message>
+    <message>
+        <source>press the marked control</source>
+        <translation>pulsar el control marcado</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>read the whole board aloud</source>
+        <translation>leer toda la pizarra en voz alta</translation>
     </message>
 </context>
 <context>
@@ -308,6 +336,48 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <source>%1 or %2</source>
         <comment>displays</comment>
         <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
+  W                          activities: read the whole board aloud
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Teclas:
+  F11, Ctrl+F                pantalla completa sí o no, en cada pantalla
+  Tab, Mayús+Tab, flechas    menús: pasar de una entrada a otra
+  Intro, Espacio             menús: abrir la entrada; pantalla de título: Aceptar
+  Esc                        Salir de la pantalla; pantalla de título: Cancelar
+  Av Pág, N, Derecha         actividades: Siguiente, un problema nuevo
+  Re Pág, S                  actividades: Solución
+  K, Ctrl+1, Ctrl+2, Ctrl+3  actividades: siguiente tipo de números, o uno
+  B, .                       actividades: pantalla en negro y volver
+  F1, ?                      actividades: las teclas de la pantalla
+  Tab, Mayús+Tab, Intro      actividades: marcar un control, pulsar el marcado
+  W                          actividades: leer toda la pizarra en voz alta
+  Ctrl+L                     actividades: añadir la actividad a un archivo de lección
+  Ctrl+O                     primer menú: abrir una lección
+  Tab, Arriba, Abajo, Intro  Ordenar: elegir un número y colocarlo
+  Retroceso, U               Ordenar: Deshacer
+  Tab, 1 a 9, 0, Supr        Cuadrados mágicos: elegir, poner, devolver una ficha
+  H                          Cuadrados mágicos: mostrar u ocultar la suma mágica
+  Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
+</translation>
     </message>
 </context>
 <context>
@@ -960,29 +1030,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     </message>
 </context>
 <context>
-    <name>Reader</name>
-    <message>
-        <source>%1 over %2</source>
-        <translation>%1 entre %2</translation>
-    </message>
-    <message>
-        <source>plus</source>
-        <translation>más</translation>
-    </message>
-    <message>
-        <source>minus</source>
-        <translation>menos</translation>
-    </message>
-    <message>
-        <source>times</source>
-        <translation>por</translation>
-    </message>
-    <message>
-        <source>divided by</source>
-        <translation>dividido entre</translation>
-    </message>
-</context>
-<context>
     <name>Settings</name>
     <message>
         <source>language takes a language&apos;s code, such as fr or de_CH, not &apos;%1&apos;</source>
@@ -1531,8 +1578,8 @@ Para en 1.</translation>
         <translation>Cada fracción es la suma de las dos de debajo. Halla las fracciones que faltan.</translation>
     </message>
     <message>
-        <source>Leibniz triangle, rows 1 to %1, top first: %2.</source>
-        <translation>triángulo de Leibniz, filas 1 a %1, arriba primero: %2.</translation>
+        <source>Leibniz triangle, rows 1 to %1, top first. %2.</source>
+        <translation>triángulo de Leibniz, filas 1 a %1, arriba primero. %2.</translation>
     </message>
 </context>
 <context>
@@ -1594,14 +1641,6 @@ Para en 1.</translation>
         <translation>La suma de cada fila, columna y diagonal es %1</translation>
     </message>
     <message>
-        <source>choose the next tile</source>
-        <translation>elegir la ficha siguiente</translation>
-    </message>
-    <message>
-        <source>choose the tile before</source>
-        <translation>elegir la ficha anterior</translation>
-    </message>
-    <message>
         <source>1 to 9</source>
         <translation>1 a 9</translation>
     </message>
@@ -1620,14 +1659,6 @@ Para en 1.</translation>
     <message>
         <source>Show or Hide the magic sum</source>
         <translation>Mostrar u ocultar la suma mágica</translation>
-    </message>
-    <message>
-        <source>Tab</source>
-        <translation>Tab</translation>
-    </message>
-    <message>
-        <source>Shift+Tab</source>
-        <translation>Mayús+Tab</translation>
     </message>
     <message>
         <source>%1, in cell %2</source>
@@ -1727,8 +1758,8 @@ Para en 1.</translation>
         <translation>Cada ladrillo es la suma de los dos de debajo. Halla los ladrillos que faltan.</translation>
     </message>
     <message>
-        <source>number wall, bottom row first: %1.</source>
-        <translation>muro de números, fila de abajo primero: %1.</translation>
+        <source>number wall, bottom row first. %1.</source>
+        <translation>muro de números, fila de abajo primero. %1.</translation>
     </message>
 </context>
 <context>
@@ -1744,30 +1775,6 @@ Para en 1.</translation>
     <message>
         <source>Biggest</source>
         <translation>Mayor</translation>
-    </message>
-    <message>
-        <source>Tab or Down arrow</source>
-        <translation>Tab o flecha abajo</translation>
-    </message>
-    <message>
-        <source>mark the next number still to place</source>
-        <translation>marcar el siguiente número por colocar</translation>
-    </message>
-    <message>
-        <source>Shift+Tab or Up arrow</source>
-        <translation>Mayús+Tab o flecha arriba</translation>
-    </message>
-    <message>
-        <source>mark the number before</source>
-        <translation>marcar el número anterior</translation>
-    </message>
-    <message>
-        <source>Return or Space</source>
-        <translation>Intro o Espacio</translation>
-    </message>
-    <message>
-        <source>place the marked number</source>
-        <translation>colocar el número marcado</translation>
     </message>
     <message>
         <source>Backspace or U</source>
@@ -1792,6 +1799,14 @@ Para en 1.</translation>
     <message>
         <source>Place %1%2: %3</source>
         <translation>Lugar %1%2: %3</translation>
+    </message>
+    <message>
+        <source>Down arrow; Up arrow</source>
+        <translation>Flecha abajo; flecha arriba</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
+        <translation>marcar el control siguiente o el anterior, como Tab y Mayús+Tab</translation>
     </message>
 </context>
 <context>
@@ -1875,8 +1890,8 @@ Para en 1.</translation>
         <translation>Cada número es la suma de los dos de encima. Halla los números que faltan.</translation>
     </message>
     <message>
-        <source>Pascal&apos;s triangle, rows 0 to %1, top first: %2.</source>
-        <translation>triángulo de Pascal, filas 0 a %1, arriba primero: %2.</translation>
+        <source>Pascal&apos;s triangle, rows 0 to %1, top first. %2.</source>
+        <translation>triángulo de Pascal, filas 0 a %1, arriba primero. %2.</translation>
     </message>
 </context>
 <context>
@@ -2215,6 +2230,129 @@ Para en 1.</translation>
     <message>
         <source>%1 ways</source>
         <translation>%1 formas</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>point</source>
+        <comment>the decimal separator, read aloud</comment>
+        <translation>coma</translation>
+    </message>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 periódico</translation>
+    </message>
+    <message>
+        <source>squared</source>
+        <translation>al cuadrado</translation>
+    </message>
+    <message>
+        <source>cubed</source>
+        <translation>al cubo</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>to the power of %1</source>
+        <translation>elevado a %1</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>plus or minus</source>
+        <translation>más o menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido entre</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>sobre</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <source>is not equal to</source>
+        <translation>no es igual a</translation>
+    </message>
+    <message>
+        <source>is approximately</source>
+        <translation>es aproximadamente</translation>
+    </message>
+    <message>
+        <source>is less than</source>
+        <translation>es menor que</translation>
+    </message>
+    <message>
+        <source>is greater than</source>
+        <translation>es mayor que</translation>
+    </message>
+    <message>
+        <source>is less than or equal to</source>
+        <translation>es menor o igual que</translation>
+    </message>
+    <message>
+        <source>is greater than or equal to</source>
+        <translation>es mayor o igual que</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>abre paréntesis</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>cierra paréntesis</translation>
+    </message>
+    <message>
+        <source>the square root of</source>
+        <translation>la raíz cuadrada de</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>por ciento</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>grados</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <comment>a hidden number or digit, read aloud</comment>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between the whole part and the fraction</comment>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 sobre %2</translation>
+    </message>
+    <message>
+        <source>Roman %1</source>
+        <comment>a Roman numeral spelled letter by letter</comment>
+        <translation>romano %1</translation>
+    </message>
+    <message>
+        <source>row %1 has %2</source>
+        <translation>la fila %1 tiene %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2 is %3</source>
+        <translation>fila %1, casilla %2, es %3</translation>
     </message>
 </context>
 </TS>

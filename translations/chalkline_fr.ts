@@ -11,6 +11,10 @@
         <source>Problem: %1</source>
         <translation>Problème : %1</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -81,6 +85,30 @@
     <message>
         <source>save as a lesson: add this activity to a lesson file</source>
         <translation>enregistrer comme leçon : l&apos;ajouter à un fichier de leçon</translation>
+    </message>
+    <message>
+        <source>Tab; Shift+Tab</source>
+        <translation>Tab ; Maj+Tab</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control</source>
+        <translation>marquer la commande suivante ou précédente</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Entrée ou Espace</translation>
+    </message>
+    <message>
+        <source>press the marked control</source>
+        <translation>appuyer sur la commande marquée</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>read the whole board aloud</source>
+        <translation>lire tout le tableau à voix haute</translation>
     </message>
 </context>
 <context>
@@ -308,6 +336,48 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <source>%1 or %2</source>
         <comment>displays</comment>
         <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
+  W                          activities: read the whole board aloud
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Touches :
+  F11, Ctrl+F                plein écran ou non, sur chaque écran
+  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
+  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
+  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
+  Page suiv., N, Droite      activités : Suivant, un nouveau problème
+  Page préc., S              activités : Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
+  B, .                       activités : écran noir et retour
+  F1, ?                      activités : les touches de l&apos;écran
+  Tab, Maj+Tab, Entrée       activités : marquer une commande, appuyer dessus
+  W                          activités : lire tout le tableau à voix haute
+  Ctrl+L                     activités : ajouter l&apos;activité à un fichier de leçon
+  Ctrl+O                     premier menu : ouvrir une leçon
+  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
+  Retour arrière, U          Ranger : Annuler
+  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
+  H                          Carrés magiques : afficher ou cacher la somme magique
+  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
+</translation>
     </message>
 </context>
 <context>
@@ -960,29 +1030,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     </message>
 </context>
 <context>
-    <name>Reader</name>
-    <message>
-        <source>%1 over %2</source>
-        <translation>%1 sur %2</translation>
-    </message>
-    <message>
-        <source>plus</source>
-        <translation>plus</translation>
-    </message>
-    <message>
-        <source>minus</source>
-        <translation>moins</translation>
-    </message>
-    <message>
-        <source>times</source>
-        <translation>fois</translation>
-    </message>
-    <message>
-        <source>divided by</source>
-        <translation>divisé par</translation>
-    </message>
-</context>
-<context>
     <name>Settings</name>
     <message>
         <source>language takes a language&apos;s code, such as fr or de_CH, not &apos;%1&apos;</source>
@@ -1531,8 +1578,8 @@ Arrête-toi à 1.</translation>
         <translation>Chaque fraction est la somme des deux en dessous. Trouve les fractions manquantes.</translation>
     </message>
     <message>
-        <source>Leibniz triangle, rows 1 to %1, top first: %2.</source>
-        <translation>triangle de Leibniz, lignes 1 à %1, haut d&apos;abord : %2.</translation>
+        <source>Leibniz triangle, rows 1 to %1, top first. %2.</source>
+        <translation>triangle de Leibniz, lignes 1 à %1, haut d&apos;abord. %2.</translation>
     </message>
 </context>
 <context>
@@ -1594,14 +1641,6 @@ Arrête-toi à 1.</translation>
         <translation>La somme de chaque ligne, colonne et diagonale est %1</translation>
     </message>
     <message>
-        <source>choose the next tile</source>
-        <translation>choisir la tuile suivante</translation>
-    </message>
-    <message>
-        <source>choose the tile before</source>
-        <translation>choisir la tuile précédente</translation>
-    </message>
-    <message>
         <source>1 to 9</source>
         <translation>1 à 9</translation>
     </message>
@@ -1620,14 +1659,6 @@ Arrête-toi à 1.</translation>
     <message>
         <source>Show or Hide the magic sum</source>
         <translation>Afficher ou cacher la somme magique</translation>
-    </message>
-    <message>
-        <source>Tab</source>
-        <translation>Tab</translation>
-    </message>
-    <message>
-        <source>Shift+Tab</source>
-        <translation>Maj+Tab</translation>
     </message>
     <message>
         <source>%1, in cell %2</source>
@@ -1727,8 +1758,8 @@ Arrête-toi à 1.</translation>
         <translation>Chaque brique est la somme des deux briques en dessous. Trouve les briques manquantes.</translation>
     </message>
     <message>
-        <source>number wall, bottom row first: %1.</source>
-        <translation>mur de nombres, ligne du bas d&apos;abord : %1.</translation>
+        <source>number wall, bottom row first. %1.</source>
+        <translation>mur de nombres, ligne du bas d&apos;abord. %1.</translation>
     </message>
 </context>
 <context>
@@ -1744,30 +1775,6 @@ Arrête-toi à 1.</translation>
     <message>
         <source>Biggest</source>
         <translation>Plus grand</translation>
-    </message>
-    <message>
-        <source>Tab or Down arrow</source>
-        <translation>Tab ou flèche bas</translation>
-    </message>
-    <message>
-        <source>mark the next number still to place</source>
-        <translation>marquer le nombre suivant à placer</translation>
-    </message>
-    <message>
-        <source>Shift+Tab or Up arrow</source>
-        <translation>Maj+Tab ou flèche haut</translation>
-    </message>
-    <message>
-        <source>mark the number before</source>
-        <translation>marquer le nombre précédent</translation>
-    </message>
-    <message>
-        <source>Return or Space</source>
-        <translation>Entrée ou Espace</translation>
-    </message>
-    <message>
-        <source>place the marked number</source>
-        <translation>placer le nombre marqué</translation>
     </message>
     <message>
         <source>Backspace or U</source>
@@ -1792,6 +1799,14 @@ Arrête-toi à 1.</translation>
     <message>
         <source>Place %1%2: %3</source>
         <translation>Place %1%2 : %3</translation>
+    </message>
+    <message>
+        <source>Down arrow; Up arrow</source>
+        <translation>Flèche bas ; flèche haut</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
+        <translation>marquer la commande suivante ou précédente, comme Tab et Maj+Tab</translation>
     </message>
 </context>
 <context>
@@ -1875,8 +1890,8 @@ Arrête-toi à 1.</translation>
         <translation>Chaque nombre est la somme des deux au-dessus. Trouve les nombres manquants.</translation>
     </message>
     <message>
-        <source>Pascal&apos;s triangle, rows 0 to %1, top first: %2.</source>
-        <translation>triangle de Pascal, lignes 0 à %1, haut d&apos;abord : %2.</translation>
+        <source>Pascal&apos;s triangle, rows 0 to %1, top first. %2.</source>
+        <translation>triangle de Pascal, lignes 0 à %1, haut d&apos;abord. %2.</translation>
     </message>
 </context>
 <context>
@@ -2215,6 +2230,129 @@ Arrête-toi à 1.</translation>
     <message>
         <source>%1 ways</source>
         <translation>%1 façons</translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>point</source>
+        <comment>the decimal separator, read aloud</comment>
+        <translation>virgule</translation>
+    </message>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 périodique</translation>
+    </message>
+    <message>
+        <source>squared</source>
+        <translation>au carré</translation>
+    </message>
+    <message>
+        <source>cubed</source>
+        <translation>au cube</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>to the power of %1</source>
+        <translation>puissance %1</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>plus or minus</source>
+        <translation>plus ou moins</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>divisé par</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>sur</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>égale</translation>
+    </message>
+    <message>
+        <source>is not equal to</source>
+        <translation>n&apos;est pas égal à</translation>
+    </message>
+    <message>
+        <source>is approximately</source>
+        <translation>est environ</translation>
+    </message>
+    <message>
+        <source>is less than</source>
+        <translation>est inférieur à</translation>
+    </message>
+    <message>
+        <source>is greater than</source>
+        <translation>est supérieur à</translation>
+    </message>
+    <message>
+        <source>is less than or equal to</source>
+        <translation>est inférieur ou égal à</translation>
+    </message>
+    <message>
+        <source>is greater than or equal to</source>
+        <translation>est supérieur ou égal à</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>parenthèse ouvrante</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>parenthèse fermante</translation>
+    </message>
+    <message>
+        <source>the square root of</source>
+        <translation>la racine carrée de</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>pour cent</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <comment>a hidden number or digit, read aloud</comment>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between the whole part and the fraction</comment>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Roman %1</source>
+        <comment>a Roman numeral spelled letter by letter</comment>
+        <translation>romain %1</translation>
+    </message>
+    <message>
+        <source>row %1 has %2</source>
+        <translation>la ligne %1 contient %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2 is %3</source>
+        <translation>ligne %1, case %2, il y a %3</translation>
     </message>
 </context>
 </TS>
