@@ -3,6 +3,7 @@
 
 #include "accessibility.h"
 #include "board_file.h"
+#include "input_filter.h"
 #include "keys.h"
 #include "pen_strip.h"
 
