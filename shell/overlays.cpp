@@ -126,7 +126,8 @@ private:
     struct ListLayout {
         QFont heading_font{"Tahoma"}, keys_font{"Tahoma"}, what_font{"Tahoma"};
         int keys_width = 0, what_width = 0, inner = 0, heading_height = 0, pad = 0, gap = 0;
-        QList<int> row_heights; // each row's, then the closing line's
+        int top = 0, between = 0; // the margins above and below, and around the rows
+        QList<int> row_heights;   // each row's, then the closing line's
         QRect panel;
     };
     ListLayout list_layout() const {
@@ -155,7 +156,7 @@ private:
                 .height();
         };
         l.heading_height = lines_height(heading_metrics, l.inner, heading_);
-        int height = l.pad + l.heading_height + px(150);
+        int height = l.heading_height;
         for (const auto& [keys, what] : rows_) {
             l.row_heights << std::max(keys_metrics.height(),
                                       lines_height(what_metrics, l.what_width, what)) +
@@ -163,7 +164,15 @@ private:
             height += l.row_heights.last();
         }
         l.row_heights << lines_height(what_metrics, l.inner, closing()) + px(45);
-        height += px(150) + l.row_heights.last() + l.pad;
+        height += l.row_heights.last();
+        // A list taller than the screen gives up part of its margins above, below and
+        // around the rows, rather than be cut.
+        const int margins = 2 * l.pad + 2 * px(150);
+        const int room_for_margins = std::max(margins / 5, rect().height() - height);
+        const double kept = std::min(1.0, double(room_for_margins) / margins);
+        l.top = int(l.pad * kept);
+        l.between = int(px(150) * kept);
+        height += 2 * l.top + 2 * l.between;
         l.panel = QRect(0, 0, l.pad + l.inner + l.pad, height);
         l.panel.moveCenter(rect().center());
         return l;
@@ -178,11 +187,11 @@ private:
         const int left = l.panel.left() + l.pad;
         const int what_left = left + l.keys_width + l.gap;
         constexpr int kFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
-        int y = l.panel.top() + l.pad;
+        int y = l.panel.top() + l.top;
         painter.setFont(l.heading_font);
         painter.setPen(kYellow);
         painter.drawText(QRect(left, y, l.inner, l.heading_height), kFlags, heading_);
-        y += l.heading_height + px(150);
+        y += l.heading_height + l.between;
         for (qsizetype i = 0; i < rows_.size(); ++i) {
             const int line = l.row_heights[i];
             painter.setFont(l.keys_font);
@@ -193,7 +202,7 @@ private:
             painter.drawText(QRect(what_left, y, l.what_width, line), kFlags, rows_[i].second);
             y += line;
         }
-        y += px(150);
+        y += l.between;
         painter.drawText(QRect(left, y, l.inner, l.row_heights.last()), kFlags, closing());
     }
 

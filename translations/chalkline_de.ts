@@ -287,6 +287,11 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>es gibt keine Aktivität „%1“; die Aktivitäten sind %2</translation>
     </message>
     <message>
+        <source>%1 or %2</source>
+        <comment>displays</comment>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
         <source>Keys:
   F11, Ctrl+F                full screen on and off, on every screen
   Tab, Shift+Tab, arrows     menus: move from entry to entry
@@ -301,6 +306,8 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
                              red or black
   E, C, Ctrl+Z               every screen: the eraser, clear the ink, take back
   Ctrl+S                     every screen: save the board as a picture
+  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
+  W                          activities: read the whole board aloud
   Ctrl+L                     activities: add the activity to a lesson file
   Ctrl+O                     first menu: open a lesson
   Tab, Up, Down, Return      Ordering: choose a number and place it
@@ -323,51 +330,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
                              Rot oder Schwarz
   E, C, Strg+Z               jeder Bildschirm: Radierer, alles löschen, zurücknehmen
   Strg+S                     jeder Bildschirm: die Tafel als Bild speichern
-  Strg+L                     Aktivitäten: die Aktivität einer Lektionsdatei anfügen
-  Strg+O                     erstes Menü: eine Lektion öffnen
-  Tab, Hoch, Runter, Eingabe Ordnen: eine Zahl wählen und einsetzen
-  Rücktaste, U               Ordnen: Rückgängig
-  Tab, 1 bis 9, 0, Entf      Magische Quadrate: Plättchen wählen, setzen, zurück
-  H                          Magische Quadrate: magische Summe zeigen oder verbergen
-  Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
-</translation>
-    </message>
-    <message>
-        <source>%1 or %2</source>
-        <comment>displays</comment>
-        <translation>%1 oder %2</translation>
-    </message>
-    <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
-  W                          activities: read the whole board aloud
-  Ctrl+L                     activities: add the activity to a lesson file
-  Ctrl+O                     first menu: open a lesson
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Tasten:
-  F11, Strg+F                Vollbild ein und aus, auf jedem Bildschirm
-  Tab, Umschalt+Tab, Pfeile  Menüs: von Eintrag zu Eintrag
-  Eingabe, Leertaste         Menüs: Eintrag öffnen; Titelbild: OK
-  Esc                        Ende des Bildschirms; Titelbild: Abbrechen
-  Bild ab, N, Rechts         Aktivitäten: Weiter, eine neue Aufgabe
-  Bild auf, S                Aktivitäten: Lösung
-  K, Strg+1, Strg+2, Strg+3  Aktivitäten: nächste Zahlenart, oder eine Art
-  B, .                       Aktivitäten: Bildschirm schwarz und zurück
-  F1, ?                      Aktivitäten: die Tasten des Bildschirms
   Tab, Umschalt+Tab, Eingabe Aktivitäten: Bedienelement markieren, betätigen
   W                          Aktivitäten: die ganze Tafel vorlesen
   Strg+L                     Aktivitäten: die Aktivität einer Lektionsdatei anfügen
@@ -1084,6 +1046,129 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 </source>
         <translation>chalkline: die Einstellungsdatei %1 kann nicht geschrieben werden; die Einstellungen dieser Sitzung werden nicht behalten
 </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>point</source>
+        <comment>the decimal separator, read aloud</comment>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 periodisch</translation>
+    </message>
+    <message>
+        <source>squared</source>
+        <translation>hoch 2</translation>
+    </message>
+    <message>
+        <source>cubed</source>
+        <translation>hoch 3</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>to the power of %1</source>
+        <translation>hoch %1</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>plus or minus</source>
+        <translation>plus oder minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>geteilt durch</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>durch</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>is not equal to</source>
+        <translation>ist ungleich</translation>
+    </message>
+    <message>
+        <source>is approximately</source>
+        <translation>ist ungefähr</translation>
+    </message>
+    <message>
+        <source>is less than</source>
+        <translation>ist kleiner als</translation>
+    </message>
+    <message>
+        <source>is greater than</source>
+        <translation>ist größer als</translation>
+    </message>
+    <message>
+        <source>is less than or equal to</source>
+        <translation>ist kleiner oder gleich</translation>
+    </message>
+    <message>
+        <source>is greater than or equal to</source>
+        <translation>ist größer oder gleich</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>Klammer auf</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>Klammer zu</translation>
+    </message>
+    <message>
+        <source>the square root of</source>
+        <translation>die Wurzel aus</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <comment>a hidden number or digit, read aloud</comment>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between the whole part and the fraction</comment>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 durch %2</translation>
+    </message>
+    <message>
+        <source>Roman %1</source>
+        <comment>a Roman numeral spelled letter by letter</comment>
+        <translation>römisch %1</translation>
+    </message>
+    <message>
+        <source>row %1 has %2</source>
+        <translation>Reihe %1 hat %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2 is %3</source>
+        <translation>Reihe %1, Platz %2 ist %3</translation>
     </message>
 </context>
 <context>
@@ -2230,129 +2315,6 @@ Bei 1 aufhören.</translation>
     <message>
         <source>%1 ways</source>
         <translation>%1 Möglichkeiten</translation>
-    </message>
-</context>
-<context>
-    <name>Speech</name>
-    <message>
-        <source>point</source>
-        <comment>the decimal separator, read aloud</comment>
-        <translation>Komma</translation>
-    </message>
-    <message>
-        <source>%1 recurring</source>
-        <translation>%1 periodisch</translation>
-    </message>
-    <message>
-        <source>squared</source>
-        <translation>hoch 2</translation>
-    </message>
-    <message>
-        <source>cubed</source>
-        <translation>hoch 3</translation>
-    </message>
-    <message>
-        <source>minus</source>
-        <translation>minus</translation>
-    </message>
-    <message>
-        <source>to the power of %1</source>
-        <translation>hoch %1</translation>
-    </message>
-    <message>
-        <source>plus</source>
-        <translation>plus</translation>
-    </message>
-    <message>
-        <source>plus or minus</source>
-        <translation>plus oder minus</translation>
-    </message>
-    <message>
-        <source>times</source>
-        <translation>mal</translation>
-    </message>
-    <message>
-        <source>divided by</source>
-        <translation>geteilt durch</translation>
-    </message>
-    <message>
-        <source>over</source>
-        <translation>durch</translation>
-    </message>
-    <message>
-        <source>equals</source>
-        <translation>gleich</translation>
-    </message>
-    <message>
-        <source>is not equal to</source>
-        <translation>ist ungleich</translation>
-    </message>
-    <message>
-        <source>is approximately</source>
-        <translation>ist ungefähr</translation>
-    </message>
-    <message>
-        <source>is less than</source>
-        <translation>ist kleiner als</translation>
-    </message>
-    <message>
-        <source>is greater than</source>
-        <translation>ist größer als</translation>
-    </message>
-    <message>
-        <source>is less than or equal to</source>
-        <translation>ist kleiner oder gleich</translation>
-    </message>
-    <message>
-        <source>is greater than or equal to</source>
-        <translation>ist größer oder gleich</translation>
-    </message>
-    <message>
-        <source>open bracket</source>
-        <translation>Klammer auf</translation>
-    </message>
-    <message>
-        <source>close bracket</source>
-        <translation>Klammer zu</translation>
-    </message>
-    <message>
-        <source>the square root of</source>
-        <translation>die Wurzel aus</translation>
-    </message>
-    <message>
-        <source>percent</source>
-        <translation>Prozent</translation>
-    </message>
-    <message>
-        <source>degrees</source>
-        <translation>Grad</translation>
-    </message>
-    <message>
-        <source>blank</source>
-        <comment>a hidden number or digit, read aloud</comment>
-        <translation>leer</translation>
-    </message>
-    <message>
-        <source>and</source>
-        <comment>between the whole part and the fraction</comment>
-        <translation>und</translation>
-    </message>
-    <message>
-        <source>%1 over %2</source>
-        <translation>%1 durch %2</translation>
-    </message>
-    <message>
-        <source>Roman %1</source>
-        <comment>a Roman numeral spelled letter by letter</comment>
-        <translation>römisch %1</translation>
-    </message>
-    <message>
-        <source>row %1 has %2</source>
-        <translation>Reihe %1 hat %2</translation>
-    </message>
-    <message>
-        <source>row %1, place %2 is %3</source>
-        <translation>Reihe %1, Platz %2 ist %3</translation>
     </message>
 </context>
 </TS>

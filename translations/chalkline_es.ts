@@ -287,6 +287,11 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <translation>no hay ninguna actividad «%1»; las actividades son %2</translation>
     </message>
     <message>
+        <source>%1 or %2</source>
+        <comment>displays</comment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
         <source>Keys:
   F11, Ctrl+F                full screen on and off, on every screen
   Tab, Shift+Tab, arrows     menus: move from entry to entry
@@ -301,6 +306,8 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
                              red or black
   E, C, Ctrl+Z               every screen: the eraser, clear the ink, take back
   Ctrl+S                     every screen: save the board as a picture
+  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
+  W                          activities: read the whole board aloud
   Ctrl+L                     activities: add the activity to a lesson file
   Ctrl+O                     first menu: open a lesson
   Tab, Up, Down, Return      Ordering: choose a number and place it
@@ -323,51 +330,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
                              rojo o negro
   E, C, Ctrl+Z               toda pantalla: borrador, borrar la tinta, deshacer
   Ctrl+S                     toda pantalla: guardar la pizarra como imagen
-  Ctrl+L                     actividades: añadir la actividad a un archivo de lección
-  Ctrl+O                     primer menú: abrir una lección
-  Tab, Arriba, Abajo, Intro  Ordenar: elegir un número y colocarlo
-  Retroceso, U               Ordenar: Deshacer
-  Tab, 1 a 9, 0, Supr        Cuadrados mágicos: elegir, poner, devolver una ficha
-  H                          Cuadrados mágicos: mostrar u ocultar la suma mágica
-  Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
-</translation>
-    </message>
-    <message>
-        <source>%1 or %2</source>
-        <comment>displays</comment>
-        <translation>%1 o %2</translation>
-    </message>
-    <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
-  W                          activities: read the whole board aloud
-  Ctrl+L                     activities: add the activity to a lesson file
-  Ctrl+O                     first menu: open a lesson
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Teclas:
-  F11, Ctrl+F                pantalla completa sí o no, en cada pantalla
-  Tab, Mayús+Tab, flechas    menús: pasar de una entrada a otra
-  Intro, Espacio             menús: abrir la entrada; pantalla de título: Aceptar
-  Esc                        Salir de la pantalla; pantalla de título: Cancelar
-  Av Pág, N, Derecha         actividades: Siguiente, un problema nuevo
-  Re Pág, S                  actividades: Solución
-  K, Ctrl+1, Ctrl+2, Ctrl+3  actividades: siguiente tipo de números, o uno
-  B, .                       actividades: pantalla en negro y volver
-  F1, ?                      actividades: las teclas de la pantalla
   Tab, Mayús+Tab, Intro      actividades: marcar un control, pulsar el marcado
   W                          actividades: leer toda la pizarra en voz alta
   Ctrl+L                     actividades: añadir la actividad a un archivo de lección
@@ -1084,6 +1046,129 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
 </source>
         <translation>chalkline: no se puede escribir el archivo de ajustes %1; los ajustes de esta sesión no se guardarán
 </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>point</source>
+        <comment>the decimal separator, read aloud</comment>
+        <translation>coma</translation>
+    </message>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 periódico</translation>
+    </message>
+    <message>
+        <source>squared</source>
+        <translation>al cuadrado</translation>
+    </message>
+    <message>
+        <source>cubed</source>
+        <translation>al cubo</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>to the power of %1</source>
+        <translation>elevado a %1</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>plus or minus</source>
+        <translation>más o menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido entre</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>sobre</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <source>is not equal to</source>
+        <translation>no es igual a</translation>
+    </message>
+    <message>
+        <source>is approximately</source>
+        <translation>es aproximadamente</translation>
+    </message>
+    <message>
+        <source>is less than</source>
+        <translation>es menor que</translation>
+    </message>
+    <message>
+        <source>is greater than</source>
+        <translation>es mayor que</translation>
+    </message>
+    <message>
+        <source>is less than or equal to</source>
+        <translation>es menor o igual que</translation>
+    </message>
+    <message>
+        <source>is greater than or equal to</source>
+        <translation>es mayor o igual que</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>abre paréntesis</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>cierra paréntesis</translation>
+    </message>
+    <message>
+        <source>the square root of</source>
+        <translation>la raíz cuadrada de</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>por ciento</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>grados</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <comment>a hidden number or digit, read aloud</comment>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between the whole part and the fraction</comment>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 sobre %2</translation>
+    </message>
+    <message>
+        <source>Roman %1</source>
+        <comment>a Roman numeral spelled letter by letter</comment>
+        <translation>romano %1</translation>
+    </message>
+    <message>
+        <source>row %1 has %2</source>
+        <translation>la fila %1 tiene %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2 is %3</source>
+        <translation>fila %1, casilla %2, es %3</translation>
     </message>
 </context>
 <context>
@@ -2230,129 +2315,6 @@ Para en 1.</translation>
     <message>
         <source>%1 ways</source>
         <translation>%1 formas</translation>
-    </message>
-</context>
-<context>
-    <name>Speech</name>
-    <message>
-        <source>point</source>
-        <comment>the decimal separator, read aloud</comment>
-        <translation>coma</translation>
-    </message>
-    <message>
-        <source>%1 recurring</source>
-        <translation>%1 periódico</translation>
-    </message>
-    <message>
-        <source>squared</source>
-        <translation>al cuadrado</translation>
-    </message>
-    <message>
-        <source>cubed</source>
-        <translation>al cubo</translation>
-    </message>
-    <message>
-        <source>minus</source>
-        <translation>menos</translation>
-    </message>
-    <message>
-        <source>to the power of %1</source>
-        <translation>elevado a %1</translation>
-    </message>
-    <message>
-        <source>plus</source>
-        <translation>más</translation>
-    </message>
-    <message>
-        <source>plus or minus</source>
-        <translation>más o menos</translation>
-    </message>
-    <message>
-        <source>times</source>
-        <translation>por</translation>
-    </message>
-    <message>
-        <source>divided by</source>
-        <translation>dividido entre</translation>
-    </message>
-    <message>
-        <source>over</source>
-        <translation>sobre</translation>
-    </message>
-    <message>
-        <source>equals</source>
-        <translation>igual a</translation>
-    </message>
-    <message>
-        <source>is not equal to</source>
-        <translation>no es igual a</translation>
-    </message>
-    <message>
-        <source>is approximately</source>
-        <translation>es aproximadamente</translation>
-    </message>
-    <message>
-        <source>is less than</source>
-        <translation>es menor que</translation>
-    </message>
-    <message>
-        <source>is greater than</source>
-        <translation>es mayor que</translation>
-    </message>
-    <message>
-        <source>is less than or equal to</source>
-        <translation>es menor o igual que</translation>
-    </message>
-    <message>
-        <source>is greater than or equal to</source>
-        <translation>es mayor o igual que</translation>
-    </message>
-    <message>
-        <source>open bracket</source>
-        <translation>abre paréntesis</translation>
-    </message>
-    <message>
-        <source>close bracket</source>
-        <translation>cierra paréntesis</translation>
-    </message>
-    <message>
-        <source>the square root of</source>
-        <translation>la raíz cuadrada de</translation>
-    </message>
-    <message>
-        <source>percent</source>
-        <translation>por ciento</translation>
-    </message>
-    <message>
-        <source>degrees</source>
-        <translation>grados</translation>
-    </message>
-    <message>
-        <source>blank</source>
-        <comment>a hidden number or digit, read aloud</comment>
-        <translation>blanco</translation>
-    </message>
-    <message>
-        <source>and</source>
-        <comment>between the whole part and the fraction</comment>
-        <translation>y</translation>
-    </message>
-    <message>
-        <source>%1 over %2</source>
-        <translation>%1 sobre %2</translation>
-    </message>
-    <message>
-        <source>Roman %1</source>
-        <comment>a Roman numeral spelled letter by letter</comment>
-        <translation>romano %1</translation>
-    </message>
-    <message>
-        <source>row %1 has %2</source>
-        <translation>la fila %1 tiene %2</translation>
-    </message>
-    <message>
-        <source>row %1, place %2 is %3</source>
-        <translation>fila %1, casilla %2, es %3</translation>
     </message>
 </context>
 </TS>

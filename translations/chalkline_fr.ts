@@ -287,6 +287,11 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>il n&apos;y a pas d&apos;activité « %1 » ; les activités sont %2</translation>
     </message>
     <message>
+        <source>%1 or %2</source>
+        <comment>displays</comment>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
         <source>Keys:
   F11, Ctrl+F                full screen on and off, on every screen
   Tab, Shift+Tab, arrows     menus: move from entry to entry
@@ -301,6 +306,8 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
                              red or black
   E, C, Ctrl+Z               every screen: the eraser, clear the ink, take back
   Ctrl+S                     every screen: save the board as a picture
+  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
+  W                          activities: read the whole board aloud
   Ctrl+L                     activities: add the activity to a lesson file
   Ctrl+O                     first menu: open a lesson
   Tab, Up, Down, Return      Ordering: choose a number and place it
@@ -323,51 +330,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
                              ou noir
   E, C, Ctrl+Z               tout écran : gomme, effacer l&apos;encre, annuler
   Ctrl+S                     tout écran : enregistrer le tableau en image
-  Ctrl+L                     activités : ajouter l&apos;activité à un fichier de leçon
-  Ctrl+O                     premier menu : ouvrir une leçon
-  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
-  Retour arrière, U          Ranger : Annuler
-  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
-  H                          Carrés magiques : afficher ou cacher la somme magique
-  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
-</translation>
-    </message>
-    <message>
-        <source>%1 or %2</source>
-        <comment>displays</comment>
-        <translation>%1 ou %2</translation>
-    </message>
-    <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
-  W                          activities: read the whole board aloud
-  Ctrl+L                     activities: add the activity to a lesson file
-  Ctrl+O                     first menu: open a lesson
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Touches :
-  F11, Ctrl+F                plein écran ou non, sur chaque écran
-  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
-  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
-  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
-  Page suiv., N, Droite      activités : Suivant, un nouveau problème
-  Page préc., S              activités : Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
-  B, .                       activités : écran noir et retour
-  F1, ?                      activités : les touches de l&apos;écran
   Tab, Maj+Tab, Entrée       activités : marquer une commande, appuyer dessus
   W                          activités : lire tout le tableau à voix haute
   Ctrl+L                     activités : ajouter l&apos;activité à un fichier de leçon
@@ -1084,6 +1046,129 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 </source>
         <translation>chalkline : impossible d&apos;écrire le fichier de réglages %1 ; les réglages de cette séance ne seront pas gardés
 </translation>
+    </message>
+</context>
+<context>
+    <name>Speech</name>
+    <message>
+        <source>point</source>
+        <comment>the decimal separator, read aloud</comment>
+        <translation>virgule</translation>
+    </message>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 périodique</translation>
+    </message>
+    <message>
+        <source>squared</source>
+        <translation>au carré</translation>
+    </message>
+    <message>
+        <source>cubed</source>
+        <translation>au cube</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>to the power of %1</source>
+        <translation>puissance %1</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>plus or minus</source>
+        <translation>plus ou moins</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>divisé par</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>sur</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>égale</translation>
+    </message>
+    <message>
+        <source>is not equal to</source>
+        <translation>n&apos;est pas égal à</translation>
+    </message>
+    <message>
+        <source>is approximately</source>
+        <translation>est environ</translation>
+    </message>
+    <message>
+        <source>is less than</source>
+        <translation>est inférieur à</translation>
+    </message>
+    <message>
+        <source>is greater than</source>
+        <translation>est supérieur à</translation>
+    </message>
+    <message>
+        <source>is less than or equal to</source>
+        <translation>est inférieur ou égal à</translation>
+    </message>
+    <message>
+        <source>is greater than or equal to</source>
+        <translation>est supérieur ou égal à</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>parenthèse ouvrante</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>parenthèse fermante</translation>
+    </message>
+    <message>
+        <source>the square root of</source>
+        <translation>la racine carrée de</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>pour cent</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <comment>a hidden number or digit, read aloud</comment>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between the whole part and the fraction</comment>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Roman %1</source>
+        <comment>a Roman numeral spelled letter by letter</comment>
+        <translation>romain %1</translation>
+    </message>
+    <message>
+        <source>row %1 has %2</source>
+        <translation>la ligne %1 contient %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2 is %3</source>
+        <translation>ligne %1, case %2, il y a %3</translation>
     </message>
 </context>
 <context>
@@ -2230,129 +2315,6 @@ Arrête-toi à 1.</translation>
     <message>
         <source>%1 ways</source>
         <translation>%1 façons</translation>
-    </message>
-</context>
-<context>
-    <name>Speech</name>
-    <message>
-        <source>point</source>
-        <comment>the decimal separator, read aloud</comment>
-        <translation>virgule</translation>
-    </message>
-    <message>
-        <source>%1 recurring</source>
-        <translation>%1 périodique</translation>
-    </message>
-    <message>
-        <source>squared</source>
-        <translation>au carré</translation>
-    </message>
-    <message>
-        <source>cubed</source>
-        <translation>au cube</translation>
-    </message>
-    <message>
-        <source>minus</source>
-        <translation>moins</translation>
-    </message>
-    <message>
-        <source>to the power of %1</source>
-        <translation>puissance %1</translation>
-    </message>
-    <message>
-        <source>plus</source>
-        <translation>plus</translation>
-    </message>
-    <message>
-        <source>plus or minus</source>
-        <translation>plus ou moins</translation>
-    </message>
-    <message>
-        <source>times</source>
-        <translation>fois</translation>
-    </message>
-    <message>
-        <source>divided by</source>
-        <translation>divisé par</translation>
-    </message>
-    <message>
-        <source>over</source>
-        <translation>sur</translation>
-    </message>
-    <message>
-        <source>equals</source>
-        <translation>égale</translation>
-    </message>
-    <message>
-        <source>is not equal to</source>
-        <translation>n&apos;est pas égal à</translation>
-    </message>
-    <message>
-        <source>is approximately</source>
-        <translation>est environ</translation>
-    </message>
-    <message>
-        <source>is less than</source>
-        <translation>est inférieur à</translation>
-    </message>
-    <message>
-        <source>is greater than</source>
-        <translation>est supérieur à</translation>
-    </message>
-    <message>
-        <source>is less than or equal to</source>
-        <translation>est inférieur ou égal à</translation>
-    </message>
-    <message>
-        <source>is greater than or equal to</source>
-        <translation>est supérieur ou égal à</translation>
-    </message>
-    <message>
-        <source>open bracket</source>
-        <translation>parenthèse ouvrante</translation>
-    </message>
-    <message>
-        <source>close bracket</source>
-        <translation>parenthèse fermante</translation>
-    </message>
-    <message>
-        <source>the square root of</source>
-        <translation>la racine carrée de</translation>
-    </message>
-    <message>
-        <source>percent</source>
-        <translation>pour cent</translation>
-    </message>
-    <message>
-        <source>degrees</source>
-        <translation>degrés</translation>
-    </message>
-    <message>
-        <source>blank</source>
-        <comment>a hidden number or digit, read aloud</comment>
-        <translation>blanc</translation>
-    </message>
-    <message>
-        <source>and</source>
-        <comment>between the whole part and the fraction</comment>
-        <translation>et</translation>
-    </message>
-    <message>
-        <source>%1 over %2</source>
-        <translation>%1 sur %2</translation>
-    </message>
-    <message>
-        <source>Roman %1</source>
-        <comment>a Roman numeral spelled letter by letter</comment>
-        <translation>romain %1</translation>
-    </message>
-    <message>
-        <source>row %1 has %2</source>
-        <translation>la ligne %1 contient %2</translation>
-    </message>
-    <message>
-        <source>row %1, place %2 is %3</source>
-        <translation>ligne %1, case %2, il y a %3</translation>
     </message>
 </context>
 </TS>
