@@ -250,7 +250,8 @@ InkLayer::InkLayer(Form& form) : QWidget(&form), form_(form) {
     status_timer_ = new QTimer(this);
     status_timer_->setSingleShot(true);
     connect(status_timer_, &QTimer::timeout, status_, &QWidget::hide);
-    form.stage()->installEventFilter(this);
+    stage_ = form.stage();
+    stage_->installEventFilter(this);
     follow_stage();
     show();
     raise();
@@ -394,8 +395,9 @@ QString InkLayer::status() const {
 // ---- Following the screen ----
 
 bool InkLayer::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == form_.stage() &&
-        (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+    // The stage is compared as it was kept: while the form is being destroyed its
+    // events still come here, and the form is no longer one to ask.
+    if (watched == stage_ && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
         follow_stage();
     }
     return false;

@@ -108,6 +108,7 @@ private:
     QRect tail_rect() const;
 
     Form& form_;
+    QPointer<QWidget> stage_; // the form's stage, whose moves the layer follows
     InkSheet sheet_;
     QImage picture_;
     InkBox inked_;
