@@ -93,8 +93,10 @@ bool x_is_sign(const QString& text, qsizetype at) {
     if (text.trimmed() == "x") {
         return true;
     }
-    const bool operand_after = after == ' ' && at + 2 < n && starts_operand(text[at + 2]);
-    const bool between = before == ' ' && at >= 2 && ends_operand(text[at - 2]);
+    // The signs are spaced by one space or more ("(4  +  7)  x  9").
+    const auto [last, next] = spaced_neighbours(text, at);
+    const bool operand_after = after == ' ' && !next.isNull() && starts_operand(next);
+    const bool between = before == ' ' && !last.isNull() && ends_operand(last);
     const bool leading = at == 0 && at + 2 < n && text[at + 2].isDigit();
     return operand_after && (between || leading);
 }

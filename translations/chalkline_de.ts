@@ -1788,6 +1788,10 @@ Bei 1 aufhören.</translation>
         <source>Target number</source>
         <translation>Zielzahl</translation>
     </message>
+    <message>
+        <source>Answer</source>
+        <translation>Lösung</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::numbersquares::NumberSquaresForm</name>

@@ -1788,6 +1788,10 @@ Para en 1.</translation>
         <source>Target number</source>
         <translation>Número objetivo</translation>
     </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::numbersquares::NumberSquaresForm</name>

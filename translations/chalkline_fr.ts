@@ -1788,6 +1788,10 @@ Arrête-toi à 1.</translation>
         <source>Target number</source>
         <translation>Nombre cible</translation>
     </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::numbersquares::NumberSquaresForm</name>
