@@ -288,13 +288,15 @@ QString words(const QString& shown) {
             ++i;
             continue;
         }
-        // ":" is the division sign only between two operands, or leading an operation
-        // (": 3" on a spider diagram's leg).
+        // ":" is the division sign only between two operands, leading an operation
+        // (": 3" on a spider diagram's leg), or standing alone as a word in a list of
+        // signs ("+, -, ·, : und Klammern").
         if (c == ':') {
             const bool operand_before = shown.left(i).trimmed().isEmpty() ||
                                         (before == ' ' && i >= 2 && ends_operand(shown[i - 2]));
-            const bool sign =
-                operand_before && after == ' ' && i + 2 < n && starts_operand(shown[i + 2]);
+            const bool alone = before == ' ' && (after == ' ' || after == ',' || after.isNull());
+            const bool sign = alone || (operand_before && after == ' ' && i + 2 < n &&
+                                        starts_operand(shown[i + 2]));
             if (sign) {
                 out.word(sign_words(kDivisionSign));
             } else {
@@ -303,9 +305,12 @@ QString words(const QString& shown) {
             ++i;
             continue;
         }
-        // The marks around a translated text in the test's pseudo-language stay where
-        // they are, so the test can tell translated words from the rest.
-        if (c == u'\u27E6') {
+        // A middle dot that starts the text is a list's bullet ("· All the numbers"),
+        // not a product: nothing to say. The marks around a translated text in the
+        // test's pseudo-language stay where they are, so the test can tell translated
+        // words from the rest.
+        if (c == kMiddleDot && QString(shown.left(i)).remove(u'\u27E6').trimmed().isEmpty()) {
+        } else if (c == u'\u27E6') {
             out.open(c);
         } else if (c == u'\u27E7') {
             out.stick(c);
