@@ -137,6 +137,18 @@ QString current_language() {
     return writing().language;
 }
 
+std::pair<QChar, QChar> spaced_neighbours(const QString& text, qsizetype at) {
+    qsizetype before = at - 1;
+    while (before >= 0 && text[before] == ' ') {
+        --before;
+    }
+    qsizetype after = at + 1;
+    while (after < text.size() && text[after] == ' ') {
+        ++after;
+    }
+    return {before >= 0 ? text[before] : QChar(), after < text.size() ? text[after] : QChar()};
+}
+
 QString reader_text(const QString& text) {
     const Writing& now = writing();
     if (now.language == "en") {
@@ -160,10 +172,12 @@ QString reader_text(const QString& text) {
             out += now.divided;
         } else if (c == 'x' && !before.isLetterOrNumber() && !after.isLetterOrNumber()) {
             const bool alone = text.trimmed() == "x";
+            // The signs are spaced by one space or more ("(4  +  7)  x  9").
+            const auto [last, next] = spaced_neighbours(text, i);
             const bool operand_after =
-                after == ' ' && i + 2 < n && digit_or_bracket(text[i + 2], false);
+                after == ' ' && !next.isNull() && digit_or_bracket(next, false);
             // "3 x 4" between numbers; "x 10" leading an operation, as "÷ 6" and "+ 66" do.
-            const bool between = before == ' ' && i >= 2 && digit_or_bracket(text[i - 2], true);
+            const bool between = before == ' ' && !last.isNull() && digit_or_bracket(last, true);
             // Leading, only before a number: "x - 1" is the unknown.
             const bool leading = i == 0 && i + 2 < n && text[i + 2].isDigit();
             out += alone || (operand_after && (between || leading)) ? now.times : QString(c);

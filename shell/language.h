@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 namespace shell {
 
 // The language the teacher reads, as a code ("fr", "de_DE", "en"): the value of --lang
@@ -35,5 +37,9 @@ QString current_language();
 // stands between numbers, leads an operation ("x 10"), or stands alone as an operator's
 // caption.
 QString reader_text(const QString& text);
+
+// The characters either side of text[at] past the spaces around it: ')' and '9' for the
+// "x" of "(4  +  7)  x  9". A null character where the text ends first.
+std::pair<QChar, QChar> spaced_neighbours(const QString& text, qsizetype at);
 
 } // namespace shell

@@ -243,6 +243,11 @@ IntroForm::IntroForm()
                                    .font = {"Tahoma", 12, true},
                                    .border = true,
                                    .align = Qt::AlignCenter});
+    // A caption longer than the box at its size (a long language) takes a second line,
+    // the box growing upwards into the empty space above it.
+    if (lesson_link->caption_font().pixelSize() < lesson_link->font().pixelSize()) {
+        lesson_link->move(7800, 8015 - 360, 2235, 420 + 360);
+    }
     lesson_link->on_mouse_move = [this](int, const MouseArgs&) { lesson_link->set_opaque(true); };
     lesson_link->on_click = [this](int) { open_lesson(*this); };
     ScreenKeys::of(*this).add({{{QKeyCombination(Qt::ControlModifier, Qt::Key_O)},

@@ -168,7 +168,7 @@ private:
         // A list taller than the screen gives up part of its margins above, below and
         // around the rows, rather than be cut.
         const int margins = 2 * l.pad + 2 * px(150);
-        const int room_for_margins = std::max(margins / 5, rect().height() - height);
+        const int room_for_margins = std::max(margins / 10, rect().height() - height);
         const double kept = std::min(1.0, double(room_for_margins) / margins);
         l.top = int(l.pad * kept);
         l.between = int(px(150) * kept);

@@ -93,8 +93,10 @@ bool x_is_sign(const QString& text, qsizetype at) {
     if (text.trimmed() == "x") {
         return true;
     }
-    const bool operand_after = after == ' ' && at + 2 < n && starts_operand(text[at + 2]);
-    const bool between = before == ' ' && at >= 2 && ends_operand(text[at - 2]);
+    // The signs are spaced by one space or more ("(4  +  7)  x  9").
+    const auto [last, next] = spaced_neighbours(text, at);
+    const bool operand_after = after == ' ' && !next.isNull() && starts_operand(next);
+    const bool between = before == ' ' && !last.isNull() && ends_operand(last);
     const bool leading = at == 0 && at + 2 < n && text[at + 2].isDigit();
     return operand_after && (between || leading);
 }
@@ -286,13 +288,15 @@ QString words(const QString& shown) {
             ++i;
             continue;
         }
-        // ":" is the division sign only between two operands, or leading an operation
-        // (": 3" on a spider diagram's leg).
+        // ":" is the division sign only between two operands, leading an operation
+        // (": 3" on a spider diagram's leg), or standing alone as a word in a list of
+        // signs ("+, -, ·, : und Klammern").
         if (c == ':') {
             const bool operand_before = shown.left(i).trimmed().isEmpty() ||
                                         (before == ' ' && i >= 2 && ends_operand(shown[i - 2]));
-            const bool sign =
-                operand_before && after == ' ' && i + 2 < n && starts_operand(shown[i + 2]);
+            const bool alone = before == ' ' && (after == ' ' || after == ',' || after.isNull());
+            const bool sign = alone || (operand_before && after == ' ' && i + 2 < n &&
+                                        starts_operand(shown[i + 2]));
             if (sign) {
                 out.word(sign_words(kDivisionSign));
             } else {
@@ -301,9 +305,12 @@ QString words(const QString& shown) {
             ++i;
             continue;
         }
-        // The marks around a translated text in the test's pseudo-language stay where
-        // they are, so the test can tell translated words from the rest.
-        if (c == u'\u27E6') {
+        // A middle dot that starts the text is a list's bullet ("· All the numbers"),
+        // not a product: nothing to say. The marks around a translated text in the
+        // test's pseudo-language stay where they are, so the test can tell translated
+        // words from the rest.
+        if (c == kMiddleDot && QString(shown.left(i)).remove(u'\u27E6').trimmed().isEmpty()) {
+        } else if (c == u'\u27E6') {
             out.open(c);
         } else if (c == u'\u27E7') {
             out.stick(c);

@@ -1384,8 +1384,8 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>finde Summe, Differenz, Produkt und Quotient von %1 und %2.</translation>
     </message>
     <message>
-        <source>sum %1; difference %2; product %3; quotient %4.</source>
-        <translation>Summe %1; Differenz %2; Produkt %3; Quotient %4.</translation>
+        <source>sum %1, difference %2, product %3, quotient %4.</source>
+        <translation>Summe %1, Differenz %2, Produkt %3, Quotient %4.</translation>
     </message>
     <message>
         <source>Find the sum, difference, product and quotient of...</source>
@@ -1787,6 +1787,10 @@ Bei 1 aufhören.</translation>
     <message>
         <source>Target number</source>
         <translation>Zielzahl</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Lösung</translation>
     </message>
 </context>
 <context>

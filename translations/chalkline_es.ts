@@ -1384,8 +1384,8 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <translation>halla la suma, la diferencia, el producto y el cociente de %1 y %2.</translation>
     </message>
     <message>
-        <source>sum %1; difference %2; product %3; quotient %4.</source>
-        <translation>suma %1; diferencia %2; producto %3; cociente %4.</translation>
+        <source>sum %1, difference %2, product %3, quotient %4.</source>
+        <translation>suma %1, diferencia %2, producto %3, cociente %4.</translation>
     </message>
     <message>
         <source>Find the sum, difference, product and quotient of...</source>
@@ -1787,6 +1787,10 @@ Para en 1.</translation>
     <message>
         <source>Target number</source>
         <translation>Número objetivo</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
     </message>
 </context>
 <context>

@@ -1384,8 +1384,8 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>trouve la somme, la différence, le produit et le quotient de %1 et %2.</translation>
     </message>
     <message>
-        <source>sum %1; difference %2; product %3; quotient %4.</source>
-        <translation>somme %1 ; différence %2 ; produit %3 ; quotient %4.</translation>
+        <source>sum %1, difference %2, product %3, quotient %4.</source>
+        <translation>somme %1, différence %2, produit %3, quotient %4.</translation>
     </message>
     <message>
         <source>Find the sum, difference, product and quotient of...</source>
@@ -1787,6 +1787,10 @@ Arrête-toi à 1.</translation>
     <message>
         <source>Target number</source>
         <translation>Nombre cible</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
     </message>
 </context>
 <context>

@@ -1,43 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "affine_logic.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
 namespace chalkline::affine {
 
 namespace {
-
-using namespace std::string_view_literals;
-
-constexpr std::array kWords{
-    "ACUTE"sv,     "ADDITION"sv,  "ALGEBRA"sv,   "ALGORITHM"sv, "ANGLE"sv,     "ARRAY"sv,
-    "AVERAGE"sv,   "AXIOM"sv,     "BEARING"sv,   "BILLION"sv,   "BINARY"sv,    "BISECT"sv,
-    "BRACKET"sv,   "CALCULATE"sv, "CALCULUS"sv,  "CENTRE"sv,    "CHORD"sv,     "CIRCLE"sv,
-    "COMPASS"sv,   "CONGRUENT"sv, "CONSTANT"sv,  "COSINE"sv,    "COUNT"sv,     "CUBED"sv,
-    "CUBIC"sv,     "CUBOID"sv,    "CURVE"sv,     "CYLINDER"sv,  "DECAGON"sv,   "DECIMAL"sv,
-    "DEGREE"sv,    "DENSITY"sv,   "DIAGONAL"sv,  "DIAGRAM"sv,   "DIAMETER"sv,  "DIGIT"sv,
-    "DIMENSION"sv, "DIVIDE"sv,    "DIVISIBLE"sv, "DIVISION"sv,  "DIVISOR"sv,   "DOZEN"sv,
-    "ELLIPSE"sv,   "EQUAL"sv,     "EQUATION"sv,  "ESTIMATE"sv,  "EXPAND"sv,    "EXPONENT"sv,
-    "FACTOR"sv,    "FIBONACCI"sv, "FORMULA"sv,   "FRACTION"sv,  "FREQUENCY"sv, "FUNCTION"sv,
-    "GEOMETRY"sv,  "GRADIENT"sv,  "GRAPH"sv,     "HEIGHT"sv,    "HEPTAGON"sv,  "HEXAGON"sv,
-    "HUNDRED"sv,   "INDEX"sv,     "INFINITY"sv,  "INTEGER"sv,   "INTEGRAL"sv,  "INTERCEPT"sv,
-    "INVERSE"sv,   "ISOSCELES"sv, "KILOGRAM"sv,  "LENGTH"sv,    "LIMIT"sv,     "LINEAR"sv,
-    "LITRE"sv,     "LOGIC"sv,     "MATRIX"sv,    "MAXIMUM"sv,   "MEASURE"sv,   "MEDIAN"sv,
-    "METRE"sv,     "MILLION"sv,   "MINIMUM"sv,   "MINUS"sv,     "MODULUS"sv,   "MULTIPLE"sv,
-    "MULTIPLY"sv,  "NEGATIVE"sv,  "NONAGON"sv,   "NUMBER"sv,    "NUMERATOR"sv, "OBTUSE"sv,
-    "OCTAGON"sv,   "ORIGIN"sv,    "PARABOLA"sv,  "PARALLEL"sv,  "PENTAGON"sv,  "PERCENT"sv,
-    "PERIMETER"sv, "PLANE"sv,     "POLYGON"sv,   "POSITIVE"sv,  "POWER"sv,     "PRIME"sv,
-    "PRISM"sv,     "PRODUCT"sv,   "PROOF"sv,     "PYRAMID"sv,   "QUADRANT"sv,  "QUADRATIC"sv,
-    "QUOTIENT"sv,  "RADIAN"sv,    "RADIUS"sv,    "RANDOM"sv,    "RANGE"sv,     "RATIO"sv,
-    "RATIONAL"sv,  "RECTANGLE"sv, "REFLEX"sv,    "REMAINDER"sv, "RHOMBUS"sv,   "ROTATION"sv,
-    "ROUNDING"sv,  "SCALE"sv,     "SCALENE"sv,   "SECTOR"sv,    "SEGMENT"sv,   "SEQUENCE"sv,
-    "SERIES"sv,    "SIMILAR"sv,   "SLOPE"sv,     "SOLID"sv,     "SPHERE"sv,    "SPIRAL"sv,
-    "SQUARE"sv,    "SQUARED"sv,   "STATISTIC"sv, "SUBTRACT"sv,  "SURFACE"sv,   "SYMMETRY"sv,
-    "TALLY"sv,     "TANGENT"sv,   "THEOREM"sv,   "THOUSAND"sv,  "TOTAL"sv,     "TRAPEZIUM"sv,
-    "TRIANGLE"sv,  "VARIABLE"sv,  "VECTOR"sv,    "VERTEX"sv,    "VERTICES"sv,  "VOLUME"sv,
-    "WEIGHT"sv,    "WIDTH"sv,
-};
 
 constexpr std::array kMultipliers{1, 3, 5, 7, 9, 11, 15, 17, 19, 21, 23, 25};
 
@@ -55,10 +25,6 @@ template <class Letter> std::string each_letter(std::string_view word, Letter le
 }
 
 } // namespace
-
-std::span<const std::string_view> words() {
-    return kWords;
-}
 
 std::span<const int> multipliers() {
     return kMultipliers;
@@ -101,7 +67,7 @@ std::string decipher_word(std::string_view cipher, const Key& key) {
 }
 
 std::string AffineProblem::plain() const {
-    return std::string(kWords[std::size_t(word)]);
+    return word;
 }
 
 std::string AffineProblem::given() const {
@@ -112,21 +78,29 @@ std::string AffineProblem::answer() const {
     return kind == Kind::Decode ? plain() : encipher_word(plain(), key);
 }
 
-AffineProblem make_problem(Kind kind, RandomSource& random, const AffineProblem* previous) {
+AffineProblem make_problem(Kind kind, RandomSource& random, std::span<const std::string_view> list,
+                           const AffineProblem* previous) {
     if (kind < Kind::Shift || kind > Kind::Decode) {
         throw std::invalid_argument("affine: no such kind");
+    }
+    if (list.empty()) {
+        throw std::invalid_argument("affine: no words to encode");
     }
     random.reseed();
     AffineProblem problem;
     problem.kind = kind;
     // Every word but the previous one is equally likely: the draw leaves out its place.
-    const int count = int(kWords.size());
-    if (previous) {
-        problem.word = random.draw(0, count - 2);
-        problem.word += problem.word >= previous->word ? 1 : 0;
+    const int count = int(list.size());
+    const auto before = previous ? std::find(list.begin(), list.end(), previous->word) : list.end();
+    int place = 0;
+    if (before != list.end() && count > 1) {
+        const int left_out = int(before - list.begin());
+        place = random.draw(0, count - 2);
+        place += place >= left_out ? 1 : 0;
     } else {
-        problem.word = random.draw(0, count - 1);
+        place = random.draw(0, count - 1);
     }
+    problem.word = std::string(list[std::size_t(place)]);
     const int last = int(kMultipliers.size()) - 1;
     problem.key.a = kind == Kind::Shift ? 1 : kMultipliers[std::size_t(random.draw(1, last))];
     problem.key.b = random.draw(1, kLetters - 1);

@@ -19,8 +19,9 @@ enum class Kind {
 // The letters A to Z stand for the numbers 0 to 25.
 inline constexpr int kLetters = 26;
 
-// The mathematics words the problems use: 5 to 9 capital letters each.
-std::span<const std::string_view> words();
+// The mathematics words to encode in a language ("fr", "de", "es"; English for any
+// other code): 5 to 9 of the capitals A to Z each, every word once.
+std::span<const std::string_view> words(std::string_view language);
 // The multipliers a with an inverse modulo 26: the odd numbers 1 to 25 but 13.
 std::span<const int> multipliers();
 
@@ -46,7 +47,7 @@ std::string decipher_word(std::string_view cipher, const Key& key);
 // enciphered; Decode shows it enciphered and asks for the word.
 struct AffineProblem {
     Kind kind = Kind::Shift;
-    int word = 0;
+    std::string word; // in capitals A to Z
     Key key;
 
     std::string plain() const;
@@ -56,9 +57,9 @@ struct AffineProblem {
 };
 
 // A new problem of the kind (another value throws std::invalid_argument), built
-// directly: its word is never the word of the problem before. Shift has a = 1; Encode
-// and Decode draw a from the other eleven multipliers; b is 1 to 25.
-AffineProblem make_problem(Kind kind, RandomSource& random,
+// directly, its word one of `list` (not empty) and never the word of the problem before.
+// Shift has a = 1; Encode and Decode draw a from the other eleven multipliers; b is 1 to 25.
+AffineProblem make_problem(Kind kind, RandomSource& random, std::span<const std::string_view> list,
                            const AffineProblem* previous = nullptr);
 
 // "y = 5x + 8 (mod 26)", "y = x + 8 (mod 26)"

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "affine_screen.h"
 
+#include "language.h"
+
 namespace chalkline::affine {
 
 namespace {
@@ -110,7 +112,9 @@ int AffineForm::answer_parts() const {
 }
 
 void AffineForm::new_problem() {
-    problem_ = make_problem(kind_as<Kind>(), random_, has_problem_ ? &problem_ : nullptr);
+    problem_ =
+        make_problem(kind_as<Kind>(), random_, words(shell::current_language().toStdString()),
+                     has_problem_ ? &problem_ : nullptr);
     has_problem_ = true;
     const bool decode = problem_.kind == Kind::Decode;
     const QString given = text_of(problem_.given());

@@ -105,8 +105,8 @@ FastMentalForm::FastMentalForm()
                      .index = 0,
                      .left = 7395,
                      .top = 1515,
-                     .width = 1400,
-                     .height = 255,
+                     .width = 2100,
+                     .height = 360,
                      .caption = tr("Less Time"),
                      .font = {"Tahoma", 9.75, true},
                      .align = Qt::AlignLeft | Qt::AlignTop});
@@ -114,8 +114,8 @@ FastMentalForm::FastMentalForm()
                      .index = 1,
                      .left = 7365,
                      .top = 5865,
-                     .width = 1400,
-                     .height = 255,
+                     .width = 2100,
+                     .height = 360,
                      .caption = tr("More Time"),
                      .font = {"Tahoma", 9.75, true},
                      .align = Qt::AlignLeft | Qt::AlignTop});

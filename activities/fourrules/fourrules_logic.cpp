@@ -124,13 +124,10 @@ FourRulesAnswers work_out_answers(const FourRulesProblem& problem) {
     if (problem.kind != Kind::ProperFractions) {
         const int a = problem.first;
         const int b = problem.second;
-        answers.texts = {"The sum is " + number_text(a + b),
-                         "The difference is " + number_text(a - b),
-                         "The product is " + number_text(double(a) * b),
-                         "The quotient is " + quotient_text(a, b)};
+        answers.results = {number_text(a + b), number_text(a - b), number_text(double(a) * b),
+                           quotient_text(a, b)};
         return answers;
     }
-    answers.texts = {"The sum is", "The difference is", "The product is", "The quotient is"};
     const int n1 = problem.num1;
     const int d1 = problem.den1;
     const int n2 = problem.num2;

@@ -37,11 +37,11 @@ struct MixedNumber {
 };
 
 // What Solution shows, worked out afresh from a problem each time it is asked for.
-// texts holds one line per operation (sum, difference, product, quotient): for whole
-// numbers the line with its result ("The sum is 19"), for fractions the caption that
-// stands beside the fraction ("The sum is"). The fractions are filled for fractions only.
+// For whole numbers, `results` holds the sum, difference, product and quotient as numbers
+// written in the C locale ("19", "-5", "5.666667"); for fractions it stays empty and the
+// fractions are filled.
 struct FourRulesAnswers {
-    std::array<std::string, 4> texts;
+    std::array<std::string, 4> results;
     Fraction sum;
     Fraction difference;
     Fraction product;

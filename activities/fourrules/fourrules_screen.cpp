@@ -4,6 +4,7 @@
 #include "accessibility.h"
 #include "form.h"
 #include "number_text.h"
+#include "speech.h"
 
 namespace chalkline::fourrules {
 
@@ -51,6 +52,13 @@ constexpr double kWholeWidth = 360;
 constexpr double kWholeHeight = 480;
 constexpr double kSignSize = 360;
 
+// The captions of the four answer lines; a whole-number answer follows its caption.
+constexpr const char* kAnswerCaptions[] = {
+    QT_TRANSLATE_NOOP("chalkline::fourrules::FourRulesForm", "The sum is"),
+    QT_TRANSLATE_NOOP("chalkline::fourrules::FourRulesForm", "The difference is"),
+    QT_TRANSLATE_NOOP("chalkline::fourrules::FourRulesForm", "The product is"),
+    QT_TRANSLATE_NOOP("chalkline::fourrules::FourRulesForm", "The quotient is")};
+
 constexpr LabelRow kLabels[] = {
     {1, false, 1155, 345, 10200, 720,
      QT_TRANSLATE_NOOP("chalkline::fourrules::FourRulesForm",
@@ -64,14 +72,10 @@ constexpr LabelRow kLabels[] = {
     {10, true, 660, 870, 705, 555, "12", 27.75, true},
     {11, true, 3900, 240, 705, 555, "3", 27.75, true},
     {12, true, 3900, 870, 705, 555, "12", 27.75, true},
-    {5, false, 1650, 4470, 6465, 750,
-     QT_TRANSLATE_NOOP("chalkline::fourrules::FourRulesForm", "The sum is"), 18, false},
-    {6, false, 1650, 5280, 6465, 750,
-     QT_TRANSLATE_NOOP("chalkline::fourrules::FourRulesForm", "The difference is"), 18, false},
-    {7, false, 1620, 6060, 6465, 750,
-     QT_TRANSLATE_NOOP("chalkline::fourrules::FourRulesForm", "The product is"), 18, false},
-    {8, false, 1635, 6915, 6465, 750,
-     QT_TRANSLATE_NOOP("chalkline::fourrules::FourRulesForm", "The quotient is"), 18, false},
+    {5, false, 1650, 4470, 6465, 750, kAnswerCaptions[0], 18, false},
+    {6, false, 1650, 5280, 6465, 750, kAnswerCaptions[1], 18, false},
+    {7, false, 1620, 6060, 6465, 750, kAnswerCaptions[2], 18, false},
+    {8, false, 1635, 6915, 6465, 750, kAnswerCaptions[3], 18, false},
     // The sum and its mixed form.
     {13, false, 3660, 4380, kFieldWidth, kNumeratorHeight, "99", 14.25, true},
     {14, false, 3675, 4755, kFieldWidth, kDenominatorHeight, "99", 14.25, true},
@@ -177,15 +181,16 @@ FourRulesForm::FourRulesForm() : ActivityForm("fourrules", "The Four Rules", "me
             label(fields.caption), {.name = [this, fields] {
                 const QString caption = label(fields.caption)->caption();
                 if (!label(fields.numerator)->visible()) {
-                    return caption;
+                    return shell::speech::words(caption);
                 }
                 if (fields.whole && label(fields.whole)->visible()) {
                     const QString rest = label(fields.mixed_numerator)->caption() + '/' +
                                          label(fields.mixed_numerator + 1)->caption();
-                    return caption + ' ' + label(fields.whole)->caption() + ' ' + rest;
+                    return shell::speech::words(caption + ' ' + label(fields.whole)->caption() +
+                                                ' ' + rest);
                 }
-                return caption + ' ' + label(fields.numerator)->caption() + '/' +
-                       label(fields.numerator + 1)->caption();
+                return shell::speech::words(caption + ' ' + label(fields.numerator)->caption() +
+                                            '/' + label(fields.numerator + 1)->caption());
             }});
     }
     for (int field = 13; field <= 28; ++field) {
@@ -219,11 +224,12 @@ void FourRulesForm::calculate() {
     clearlabels();
     problem_ = make_problem(kind_as<Kind>(), random_);
     const bool fractions = problem_.kind == Kind::ProperFractions;
-    set_problem_sentence(tr("find the sum, difference, product and quotient of %1 and %2.")
-                             .arg(fractions ? text_of(Fraction{problem_.num1, problem_.den1})
-                                            : text_of(problem_.first),
-                                  fractions ? text_of(Fraction{problem_.num2, problem_.den2})
-                                            : text_of(problem_.second)));
+    set_problem_sentence(
+        tr("find the sum, difference, product and quotient of %1 and %2.")
+            .arg(shell::speech::words(fractions ? text_of(Fraction{problem_.num1, problem_.den1})
+                                                : text_of(problem_.first)),
+                 shell::speech::words(fractions ? text_of(Fraction{problem_.num2, problem_.den2})
+                                                : text_of(problem_.second))));
     if (!fractions) {
         Label2->set_caption(text_of(problem_.first));
         Label3->set_caption(text_of(problem_.second));
@@ -244,10 +250,13 @@ void FourRulesForm::calculate() {
 
 void FourRulesForm::cmdsoln_Click() {
     const FourRulesAnswers answers = work_out_answers(problem_);
+    const bool fractions = problem_.kind == Kind::ProperFractions;
     for (int i = 0; i < 4; ++i) {
-        label(5 + i)->set_caption(QString::fromStdString(answers.texts[i]));
+        const QString result = QString::fromStdString(answers.results[i]);
+        label(5 + i)->set_caption(fractions ? tr(kAnswerCaptions[i])
+                                            : tr(kAnswerCaptions[i]) + ' ' + result);
     }
-    if (problem_.kind == Kind::ProperFractions) {
+    if (fractions) {
         const auto put = [this](int numerator_label, const Fraction& f) {
             label(numerator_label)->set_caption(text_of(f.numerator));
             label(numerator_label + 1)->set_caption(text_of(f.denominator));
@@ -285,16 +294,18 @@ void FourRulesForm::cmdsoln_Click() {
         label(number)->set_visible(true);
     }
     QStringList results;
-    if (problem_.kind == Kind::ProperFractions) {
+    if (fractions) {
         results = {text_of(answers.sum, answers.sum_mixed), text_of(answers.difference, {}),
                    text_of(answers.product, {}), text_of(answers.quotient, answers.quotient_mixed)};
     } else {
-        // The whole-number lines end with their result: "The sum is 19".
-        for (const std::string& line : answers.texts) {
-            results << QString::fromStdString(line).section(' ', -1);
+        for (const std::string& result : answers.results) {
+            results << QString::fromStdString(result);
         }
     }
-    set_answer_sentence(tr("sum %1; difference %2; product %3; quotient %4.")
+    for (QString& result : results) {
+        result = shell::speech::words(result);
+    }
+    set_answer_sentence(tr("sum %1, difference %2, product %3, quotient %4.")
                             .arg(results[0], results[1], results[2], results[3]));
 }
 

@@ -2,6 +2,7 @@
 #include "matchthetarget_screen.h"
 
 #include "number_text.h"
+#include "speech.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -107,7 +108,7 @@ MatchTheTargetForm::MatchTheTargetForm()
     }
 
     // The answer frame lies on exactly the place of the given numbers, in front of them.
-    Frame4 = add<CaptionFrame>(this, "Frame4", "Answer", frame_font, kWhite);
+    Frame4 = add<CaptionFrame>(this, "Frame4", tr("Answer"), frame_font, kWhite);
     Frame4->move(327, 2610, 11280, 2070);
     Frame4->set_visible(false);
     Labelans = add_label(Frame4, {.name = "Labelans",
@@ -202,7 +203,8 @@ void MatchTheTargetForm::cmdsoln_Click() {
         Labelans->set_visible(true);
     }
     Frame4->set_visible(true);
-    set_answer_sentence(Labelans->caption().simplified() + " = " + Label11->caption() + '.');
+    set_answer_sentence(
+        shell::speech::words(Labelans->caption().simplified() + " = " + Label11->caption()) + '.');
 }
 
 // Once, 15 seconds after the screen opens: the instructions make room.

@@ -67,7 +67,7 @@ Form::Form() : RevealingForm("rightangled", tr("Right-angled Triangles"), "menu2
                                    .visible = false});
 
     add_kinds({tr("Find the Hypotenuse"), tr("Find a Shorter Side"), tr("Mixed")},
-              {.left = kWorkingLeft, .top = 5200, .width = 3300});
+              {.left = kWorkingLeft, .top = 5200, .width = kWorkingWidth});
 }
 
 void Form::new_problem() {

@@ -33,8 +33,10 @@ SubstitutionForm::SubstitutionForm() : RevealingForm("substitution", "Substituti
         Label4[std::size_t(k)] =
             add_label(this, text_label("Label4", k, 6000, top, 4000, 750, 28, left));
     }
-    add_kinds({tr("Positive Whole Numbers"), tr("Integers"), tr("Decimals")},
-              shell::kKindsAtTheLowerLeft);
+    // At the lower left, with room on their right for a long language's captions.
+    shell::KindPlaces places = shell::kKindsAtTheLowerLeft;
+    places.width = 5400;
+    add_kinds({tr("Positive Whole Numbers"), tr("Integers"), tr("Decimals")}, places);
 }
 
 QString SubstitutionForm::expression(int k) const {

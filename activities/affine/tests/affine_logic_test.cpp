@@ -14,15 +14,18 @@ namespace chalkline::affine {
 namespace {
 
 bool in_list(const std::string& word) {
-    return std::find(words().begin(), words().end(), word) != words().end();
+    return std::find(words("en").begin(), words("en").end(), word) != words("en").end();
 }
 
 TEST(AffineLogic, TheWordsAndMultipliersAreFitForTheCipher) {
-    const std::set<std::string_view> distinct(words().begin(), words().end());
-    EXPECT_GE(words().size(), 100u);
-    EXPECT_EQ(distinct.size(), words().size());
-    for (std::string_view word : words()) {
-        EXPECT_TRUE(std::regex_match(std::string(word), std::regex("[A-Z]{5,9}"))) << word;
+    for (const char* language : {"en", "fr", "de", "es"}) {
+        const auto list = words(language);
+        const std::set<std::string_view> distinct(list.begin(), list.end());
+        EXPECT_GE(list.size(), 100u) << language;
+        EXPECT_EQ(distinct.size(), list.size()) << language;
+        for (std::string_view word : list) {
+            EXPECT_TRUE(std::regex_match(std::string(word), std::regex("[A-Z]{5,9}"))) << word;
+        }
     }
     std::vector<int> coprime;
     for (int a = 1; a < 26; ++a) {
@@ -39,7 +42,7 @@ TEST(AffineLogic, TheWordsAndMultipliersAreFitForTheCipher) {
     // Every key decodes every word it encodes.
     for (int a : multipliers()) {
         for (int b = 0; b < 26; ++b) {
-            for (std::string_view word : words()) {
+            for (std::string_view word : words("en")) {
                 ASSERT_EQ(decipher_word(encipher_word(word, {a, b}), {a, b}), word);
             }
         }
@@ -57,7 +60,7 @@ TEST(AffineLogic, EveryLetterIsRightAndTheWordIsNew) {
         std::optional<AffineProblem> previous;
         for (int round = 0; round < 2000; ++round) {
             const AffineProblem problem =
-                make_problem(kind, random, previous ? &previous.value() : nullptr);
+                make_problem(kind, random, words("en"), previous ? &previous.value() : nullptr);
             const std::string given = problem.given();
             const std::string answer = problem.answer();
             const std::string plain = kind == Kind::Decode ? answer : given;
@@ -97,7 +100,7 @@ TEST(AffineLogic, EveryLetterIsRightAndTheWordIsNew) {
         }
     }
     SeededRandom random(1);
-    EXPECT_THROW(make_problem(Kind(3), random), std::invalid_argument);
+    EXPECT_THROW(make_problem(Kind(3), random, words("en")), std::invalid_argument);
 }
 
 } // namespace
