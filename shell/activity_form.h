@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "activity_table.h"
 #include "form.h"
 
 #include <QStringList>
@@ -57,8 +58,9 @@ inline constexpr KindPlaces kKindsAtTheLowerLeft{
 // start a new problem on its own; the screens that mark a control move the focus there.
 class ActivityForm : public Form {
 public:
-    ActivityForm(const QString& name, const QString& caption, const QString& menu,
-                 const QString& status_frame = "framestatus");
+    // The screen of an activity: its name, caption, menu and kinds are its record's.
+    explicit ActivityForm(const ActivityInfo& activity,
+                          const QString& status_frame = "framestatus");
 
     void Form_Load() override;
     virtual void start() = 0;
@@ -67,7 +69,8 @@ public:
     // Shows the listing menu screen, then unloads this screen with its timers.
     void cmdexit_Click();
 
-    const QString& menu() const { return menu_; }
+    const ActivityInfo& activity() const { return activity_; }
+    QString menu() const { return activity_.menu_screen(); }
 
     // The chosen kind, from 0 in the order of the options; 0 where there is no choice.
     int kind() const;
@@ -109,10 +112,10 @@ protected:
                              double left, double top, double width, double height,
                              double font_size);
 
-    // The options Option1, Option2..., one for each caption, the first chosen; a click on
-    // one is Go. They stand on the screen, or in `frame` when one is given (a frame is
-    // given the screen's blue by the caller, as any frame of its own).
-    void add_kinds(const QStringList& captions, const KindPlaces& places, Frame* frame = nullptr);
+    // The options Option1, Option2..., one for each kind of the record, the first chosen;
+    // a click on one is Go. They stand on the screen, or in `frame` when one is given (a
+    // frame is given the screen's blue by the caller, as any frame of its own).
+    void add_kinds(const KindPlaces& places, Frame* frame = nullptr);
 
     // Controls given the screen blue at load, after the screen itself.
     QStringList recoloured;
@@ -130,7 +133,7 @@ private:
     // Speaks the part of the sentence that is new.
     void announce_change(const QString& old_problem, const QString& old_answer);
 
-    QString menu_;
+    const ActivityInfo& activity_;
     QString problem_;
     QString answer_;
     class Announcer* announcer_ = nullptr;

@@ -302,9 +302,10 @@ void set_lesson_dialogs(LessonDialogs replacement) {
 
 std::vector<chalkline::LessonActivity> lesson_activities() {
     std::vector<chalkline::LessonActivity> activities;
-    for (const ActivityEntry& entry : registered_activities()) {
+    for (const ActivityInfo& entry : registered_activities()) {
         activities.push_back({.name = entry.screen.toStdString(),
-                              .kinds = std::max(1, entry.kinds),
+                              .kinds = std::max(1, entry.kind_count()),
+                              .code_prefix = entry.code_prefix,
                               .settings = entry.settings});
     }
     return activities;
@@ -312,7 +313,7 @@ std::vector<chalkline::LessonActivity> lesson_activities() {
 
 QString activity_names() {
     QStringList names;
-    for (const ActivityEntry& entry : registered_activities()) {
+    for (const ActivityInfo& entry : registered_activities()) {
         names << entry.screen;
     }
     return names.join(", ");

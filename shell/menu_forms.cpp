@@ -18,7 +18,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace shell {
 
@@ -54,56 +56,30 @@ constexpr std::array<const char*, kLinks> kLinkCaptions = {
     QT_TRANSLATE_NOOP("Menus", "Menu 3"), QT_TRANSLATE_NOOP("Menus", "Menu 4"),
     QT_TRANSLATE_NOOP("Menus", "Menu 5"), QT_TRANSLATE_NOOP("Menus", "WWW Links")};
 
-// The titles of a menu screen. Which of them the program has, and the screens they open,
-// is the activity table's to say (activity_table.h).
-struct MenuPage {
-    double width; // of the title column
-    int count;    // of titles
-    std::array<const char*, 6> titles;
-};
-
-constexpr MenuPage kMenuPages[] = {
-    {3405,
-     6,
-     {{QT_TRANSLATE_NOOP("Menus", "Match the Target"), QT_TRANSLATE_NOOP("Menus", "Magic Squares"),
-       QT_TRANSLATE_NOOP("Menus", "Spider Diagrams"), QT_TRANSLATE_NOOP("Menus", "The 24 Puzzle"),
-       QT_TRANSLATE_NOOP("Menus", "Ordering"), QT_TRANSLATE_NOOP("Menus", "Integer Squares")}}},
-    {3735,
-     6,
-     {{QT_TRANSLATE_NOOP("Menus", "Number Squares"), QT_TRANSLATE_NOOP("Menus", "Percentages"),
-       QT_TRANSLATE_NOOP("Menus", "Substitution"),
-       QT_TRANSLATE_NOOP("Menus", "Right-angled Triangles"),
-       QT_TRANSLATE_NOOP("Menus", "Mental Arithmetic"),
-       QT_TRANSLATE_NOOP("Menus", "The Hundred Square")}}},
-    {6075,
-     6,
-     {{QT_TRANSLATE_NOOP("Menus", "The Four Rules"),
-       QT_TRANSLATE_NOOP("Menus", "Fractions, Decimals and Percentages"),
-       QT_TRANSLATE_NOOP("Menus", "Pythagorean Triples"),
-       QT_TRANSLATE_NOOP("Menus", "Order of Operations"), QT_TRANSLATE_NOOP("Menus", "Number Wall"),
-       QT_TRANSLATE_NOOP("Menus", "Fractions Between")}}},
-    {3405,
-     6,
-     {{QT_TRANSLATE_NOOP("Menus", "Pandigital Fractions"), QT_TRANSLATE_NOOP("Menus", "Products"),
-       QT_TRANSLATE_NOOP("Menus", "Quadratic Factors"), QT_TRANSLATE_NOOP("Menus", "Hidden Digits"),
-       QT_TRANSLATE_NOOP("Menus", "Roman Arithmetic"),
-       QT_TRANSLATE_NOOP("Menus", "Pascal's Triangle 1")}}},
-    {3975,
-     5,
-     {{QT_TRANSLATE_NOOP("Menus", "Pascal's Triangle 2"),
-       QT_TRANSLATE_NOOP("Menus", "The Fibonacci Sequence"),
-       QT_TRANSLATE_NOOP("Menus", "Affine Ciphers"),
-       QT_TRANSLATE_NOOP("Menus", "Hailstone Numbers"),
-       QT_TRANSLATE_NOOP("Menus", "Leibniz' Triangle"), nullptr}}},
-};
-constexpr int kMenus = int(std::size(kMenuPages));
+// The menu screens, and the width of each one's column of titles. The titles, and the
+// screens they open, are the activities' records' (activity_table.h).
+constexpr double kTitleWidths[] = {3405, 3735, 6075, 3405, 3975};
+constexpr int kMenus = int(std::size(kTitleWidths));
 
 QString menu_name(int number) {
     return QString("menu%1").arg(number);
 }
 
-const MenuPage& page(int number) {
-    return kMenuPages[number - 1];
+// The records of the activities on a menu, in the order of their titles; none where a
+// place has no activity.
+std::vector<const ActivityInfo*> titles_of(int number) {
+    std::vector<const ActivityInfo*> titles;
+    for (const ActivityInfo& row : registered_activities()) {
+        if (row.menu == number && row.place >= 0) {
+            titles.resize(std::max(titles.size(), std::size_t(row.place) + 1));
+            titles[std::size_t(row.place)] = &row;
+        }
+    }
+    return titles;
+}
+
+QString title_at(const std::vector<const ActivityInfo*>& titles, int place) {
+    return titles[std::size_t(place)] ? titles[std::size_t(place)]->caption() : QString();
 }
 
 } // namespace
@@ -320,14 +296,15 @@ MenuForm::MenuForm(int number)
                                      .opaque = true,
                                      .border = true}),
       number_(number) {
-    const MenuPage& titles = page(number);
+    const double width = kTitleWidths[number - 1];
+    const std::vector<const ActivityInfo*> titles = titles_of(number);
     auto* first = add_label(this, {.name = "Label3",
                                    .index = 0,
-                                   .left = (kWindowWidth - titles.width) / 2,
+                                   .left = (kWindowWidth - width) / 2,
                                    .top = kListTop,
-                                   .width = titles.width,
+                                   .width = width,
                                    .height = 495,
-                                   .caption = Menus::tr(titles.titles[0]),
+                                   .caption = titles.empty() ? QString() : title_at(titles, 0),
                                    .font = {"Tahoma", 15.75, true},
                                    .opaque = true,
                                    .border = true,
@@ -360,20 +337,21 @@ void MenuForm::Form_Load() {
     first->set_left((kWindowWidth - first->width()) / 2);
 
     load_menu_links();
-    const MenuPage& titles = page(number_);
-    for (int i = 1; i < titles.count; ++i) {
+    const std::vector<const ActivityInfo*> titles = titles_of(number_);
+    const int count = int(titles.size());
+    for (int i = 1; i < count; ++i) {
         Label* title = load_element("Label3", i);
         title->set_left(first->left());
         title->set_top(first->top() + kListStep * i);
-        title->set_caption(Menus::tr(titles.titles[i]));
+        title->set_caption(title_at(titles, i));
     }
 
     show_menu_links();
-    for (int i = 0; i < titles.count; ++i) {
+    for (int i = 0; i < count; ++i) {
         get<Label>("Label3", i)->set_visible(true);
     }
-    for (int i = 0; i < titles.count; ++i) {
-        if (activity_at(number_, i)) {
+    for (int i = 0; i < count; ++i) {
+        if (titles[std::size_t(i)] && titles[std::size_t(i)]->make) {
             get<Label>("Label3", i)->set_enabled(true);
         }
     }
@@ -395,8 +373,8 @@ void MenuForm::Label3_MouseMove(int index, const MouseArgs&) {
 }
 
 void MenuForm::Label3_Click(int index) {
-    const ActivityEntry* activity = activity_at(number_, index);
-    if (!activity) {
+    const ActivityInfo* activity = activity_at(number_, index);
+    if (!activity || !activity->make) {
         return;
     }
     const QString self = name();
@@ -411,12 +389,12 @@ void MenuForm::Command1_Click() {
 }
 
 QStringList menu_titles(int number) {
-    QStringList titles;
-    const MenuPage& titles_page = page(number);
-    for (int i = 0; i < titles_page.count; ++i) {
-        titles << Menus::tr(titles_page.titles[std::size_t(i)]);
+    QStringList captions;
+    const std::vector<const ActivityInfo*> titles = titles_of(number);
+    for (int i = 0; i < int(titles.size()); ++i) {
+        captions << title_at(titles, i);
     }
-    return titles;
+    return captions;
 }
 
 // ---- Registry ----

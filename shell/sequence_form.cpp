@@ -15,11 +15,10 @@ constexpr KindPlaces kKindsBelowTheStrip{.left = 300,
 
 } // namespace
 
-SequenceForm::SequenceForm(const QString& name, const QString& caption, const QString& menu,
-                           const QStringList& kinds, int reveal_ms)
-    : RevealingForm(name, caption, menu, reveal_ms) {
+SequenceForm::SequenceForm(const ActivityInfo& activity, int reveal_ms)
+    : RevealingForm(activity, reveal_ms) {
     Strip1 = add<SequenceStrip>(this, "Strip1");
-    add_kinds(kinds, kKindsBelowTheStrip);
+    add_kinds(kKindsBelowTheStrip);
 }
 
 void SequenceForm::show_part(int part) {

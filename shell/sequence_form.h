@@ -14,8 +14,7 @@ namespace shell {
 // what follows the terms; the answer sentence comes with it.
 class SequenceForm : public RevealingForm {
 public:
-    SequenceForm(const QString& name, const QString& caption, const QString& menu,
-                 const QStringList& kinds, int reveal_ms);
+    SequenceForm(const ActivityInfo& activity, int reveal_ms);
 
     int answer_parts() const final { return terms_to_fill() + 1; }
 

@@ -5,6 +5,19 @@
 
 namespace chalkline::percentages {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "percentages",
+    .menu = 2,
+    .place = 1,
+    .title = QT_TRANSLATE_NOOP("Activities", "Percentages"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Of an Amount"),
+              QT_TRANSLATE_NOOP("Kinds", "Increase and Decrease"),
+              QT_TRANSLATE_NOOP("Kinds", "What Percentage")},
+    .code_prefix = "PCT",
+    .make = shell::make_screen<PercentagesForm>,
+};
+
 namespace {
 
 QString text_of(std::int64_t number) {
@@ -22,10 +35,7 @@ constexpr double kRowHeight = 780;
 
 } // namespace
 
-PercentagesForm::PercentagesForm()
-    : FractionForm(
-          "percentages", "Percentages", "menu2",
-          {{tr("Of an Amount"), tr("Increase and Decrease"), tr("What Percentage")}, 1500, 9.75}) {
+PercentagesForm::PercentagesForm() : FractionForm(kActivity, {1500, 9.75}) {
     Label1 = add_label(this, {.name = "Label1",
                               .left = 600,
                               .top = 360,

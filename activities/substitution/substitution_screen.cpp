@@ -3,6 +3,18 @@
 
 namespace chalkline::substitution {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "substitution",
+    .menu = 2,
+    .place = 2,
+    .title = QT_TRANSLATE_NOOP("Activities", "Substitution"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Positive Whole Numbers"),
+              QT_TRANSLATE_NOOP("Kinds", "Integers"), QT_TRANSLATE_NOOP("Kinds", "Decimals")},
+    .code_prefix = "SUB",
+    .make = shell::make_screen<SubstitutionForm>,
+};
+
 namespace {
 
 using shell::text_label;
@@ -16,7 +28,7 @@ QString text_of(const std::string& text) {
 
 } // namespace
 
-SubstitutionForm::SubstitutionForm() : RevealingForm("substitution", "Substitution", "menu2") {
+SubstitutionForm::SubstitutionForm() : RevealingForm(kActivity) {
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     Label1 = add_label(this, text_label("Label1", -1, 600, 250, 10800, 600, 18, left));
     Label1->set_caption(tr("Find the value of each expression when"));
@@ -33,8 +45,7 @@ SubstitutionForm::SubstitutionForm() : RevealingForm("substitution", "Substituti
         Label4[std::size_t(k)] =
             add_label(this, text_label("Label4", k, 6000, top, 4000, 750, 28, left));
     }
-    add_kinds({tr("Positive Whole Numbers"), tr("Integers"), tr("Decimals")},
-              shell::kKindsAtTheLowerLeft);
+    add_kinds(shell::kKindsAtTheLowerLeft);
 }
 
 QString SubstitutionForm::expression(int k) const {

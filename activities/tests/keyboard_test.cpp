@@ -68,9 +68,9 @@ bool tab_to(const QString& caption) {
 // activities enables there, the links to the other menus and the exit button.
 QStringList entries_that_act(const Form& menu, int n) {
     std::vector<int> places;
-    for (const ActivityEntry& row : chalkline::activities()) {
-        if (row.menu == n) {
-            places.push_back(row.index);
+    for (const ActivityInfo* row : chalkline::activities()) {
+        if (row->menu == n) {
+            places.push_back(row->place);
         }
     }
     std::sort(places.begin(), places.end());

@@ -54,8 +54,8 @@ Sizes measure_every_screen() {
     for (int menu = 1; menu <= 5; ++menu) {
         screens << QString("menu%1").arg(menu);
     }
-    for (const ActivityEntry& entry : chalkline::activities()) {
-        screens << entry.screen;
+    for (const ActivityInfo* entry : chalkline::activities()) {
+        screens << entry->screen;
     }
     Sizes sizes;
     for (const QString& screen : screens) {
