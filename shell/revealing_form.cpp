@@ -12,6 +12,9 @@ void RevealingForm::calculate() {
 }
 
 void RevealingForm::cmdsoln_Click() {
+    if (!reveal_.started() && answer_known_at_once()) {
+        speak_answer_now(answer_sentence());
+    }
     reveal_.start(
         answer_parts(), [this](int part) { show_part(part); },
         [this] { set_answer_sentence(answer_sentence()); });
