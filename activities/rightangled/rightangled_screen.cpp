@@ -44,7 +44,7 @@ RightAngledForm::RightAngledForm() : RevealingForm(kActivity) {
                              "it is not a whole number."),
                .font = kInstructionFont,
                .align = Qt::AlignLeft | Qt::AlignTop});
-    figure = add<shell::Figure>(this, "figure");
+    figure = add<Figure>(this, "figure");
     figure->move(kFigureLeft, kFigureTop, kFigureWidth, kFigureHeight);
     figure->set_font_spec({"Tahoma", 28, true});
     scale_note = add_label(this, {.name = "scale_note",

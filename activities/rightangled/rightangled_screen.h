@@ -22,7 +22,7 @@ public:
     const Problem& problem() const { return problem_; }
 
     shell::Label* instruction;
-    shell::Figure* figure;
+    Figure* figure;
     shell::Label* scale_note;
     std::array<shell::Label*, 3> working{};
     shell::Label* places_note;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sequence_form.h"
 
-namespace shell {
+namespace chalkline::sequences {
+
+using namespace shell;
 
 namespace {
 
@@ -15,7 +17,7 @@ constexpr KindPlaces kKindsBelowTheStrip{.left = 300,
 
 } // namespace
 
-SequenceForm::SequenceForm(const ActivityInfo& activity, int reveal_ms)
+SequenceForm::SequenceForm(const shell::ActivityInfo& activity, int reveal_ms)
     : RevealingForm(activity, reveal_ms) {
     Strip1 = add<SequenceStrip>(this, "Strip1");
     add_kinds(kKindsBelowTheStrip);
@@ -30,4 +32,4 @@ void SequenceForm::show_part(int part) {
     end_reveal();
 }
 
-} // namespace shell
+} // namespace chalkline::sequences
