@@ -3,6 +3,7 @@
 
 #include "activity_form.h"
 #include "activity_table.h"
+#include "language.h"
 #include "lessons.h"
 #include "settings.h"
 

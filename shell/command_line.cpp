@@ -3,6 +3,7 @@
 
 #include "activity_table.h"
 #include "chalkline_version.h"
+#include "language.h"
 #include "lessons.h"
 #include "menu_forms.h"
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <string_view>
+
 namespace shell {
 
 // The language the teacher reads, as a code ("fr", "de_DE", "en"): the value of --lang
@@ -35,5 +37,9 @@ QString current_language();
 // stands between numbers, leads an operation ("x 10"), or stands alone as an operator's
 // caption.
 QString reader_text(const QString& text);
+
+// A text of the logic (UTF-8), such as a setting's key or a problem's words, as a string of
+// the screens.
+QString text_of(std::string_view text);
 
 } // namespace shell

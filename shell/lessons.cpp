@@ -5,6 +5,7 @@
 #include "activity_choices.h"
 #include "activity_form.h"
 #include "activity_table.h"
+#include "language.h"
 #include "program_window.h"
 
 #include <QCoreApplication>
@@ -291,10 +292,6 @@ void tell(Form& over, const QString& title, const QString& message, bool fault) 
 }
 
 } // namespace
-
-QString text_of(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
 
 void set_lesson_dialogs(LessonDialogs replacement) {
     dialogs() = std::move(replacement);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "affine_screen.h"
 
+#include "language.h"
+
 namespace chalkline::affine {
 
 // The activity's record: its place on the menus, its title, kinds and code prefix.
@@ -44,9 +46,7 @@ constexpr double kResultTop = 6910;
 constexpr double kLetterHeight = 700;
 constexpr double kNumberHeight = 520;
 
-QString text_of(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using shell::text_of;
 
 void frame(Label* label) {
     label->set_border(true);

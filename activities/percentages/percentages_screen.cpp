@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "percentages_screen.h"
 
+#include "language.h"
+
 #include <QStringList>
 
 namespace chalkline::percentages {
@@ -24,9 +26,7 @@ QString text_of(std::int64_t number) {
     return QString::number(number);
 }
 
-QString text_of(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using shell::text_of;
 
 const shell::FontSpec kNumberFont{"Tahoma", 26.25, true};
 constexpr double kFirstRowTop = 1500;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quadratic_screen.h"
 
+#include "language.h"
+
 #include "accessibility.h"
 
 namespace chalkline::quadratic {
@@ -20,9 +22,7 @@ const shell::ActivityInfo kActivity{
 
 namespace {
 
-QString text_of(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using shell::text_of;
 
 // The working of the check lines up on its "=" signs, at this place across the screen.
 constexpr double kEquals = 4900;

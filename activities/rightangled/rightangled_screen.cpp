@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rightangled_screen.h"
 
+#include "language.h"
+
 #include "form.h"
 
 namespace chalkline::rightangled {
@@ -20,9 +22,7 @@ const shell::ActivityInfo kActivity{
 
 namespace {
 
-QString text_of(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using shell::text_of;
 
 const shell::FontSpec kInstructionFont{"Tahoma", 18, true};
 const shell::FontSpec kWorkingFont{"Tahoma", 24, true};

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "substitution_screen.h"
 
+#include "language.h"
+
 namespace chalkline::substitution {
 
 // The activity's record: its place on the menus, its title, kinds and code prefix.
@@ -22,9 +24,7 @@ using shell::text_label;
 constexpr double kRowTop = 2050;
 constexpr double kRowStep = 800;
 
-QString text_of(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using shell::text_of;
 
 } // namespace
 

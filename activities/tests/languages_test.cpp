@@ -22,6 +22,7 @@
 #include "menu_forms.h"
 #include "overlays.h"
 #include "random.h"
+#include "screen_harness.h"
 #include "screens.h"
 #include "timer.h"
 #include "title_form.h"
@@ -33,14 +34,12 @@
 
 using namespace shell;
 
+using shell::testing::click;
+
 namespace {
 
 // Problems made of each kind: enough that a leftover in some problems only is met.
 constexpr int kProblemsPerKind = 4;
-
-void click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
 
 // A text met on a screen at a moment of the pass ("fourrules", "Option2 solution").
 struct Met {

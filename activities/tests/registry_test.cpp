@@ -9,6 +9,7 @@
 #include "activity_table.h"
 #include "menu_forms.h"
 #include "problem_code.h"
+#include "screen_harness.h"
 #include "screens.h"
 #include "timer.h"
 
@@ -21,11 +22,9 @@
 
 using namespace shell;
 
-namespace {
+using shell::testing::click;
 
-void click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
+namespace {
 
 bool answered(const ActivityForm& form) {
     return form.sentence().contains(" Answer: ");
