@@ -86,10 +86,10 @@ QString title_at(const std::vector<const ActivityInfo*>& titles, int place) {
 
 // ---- MenuScreen ----
 
-MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading)
+MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading_design)
     : Form(name, kWindowWidth, 9000) {
     set_caption(kCaption);
-    Label1 = add_label(this, heading);
+    heading = add_label(this, heading_design);
     add_label(this, {.name = "Label2",
                      .index = 0,
                      .left = 9600,
@@ -100,17 +100,17 @@ MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading)
                      .font = {"Tahoma", 18, true},
                      .border = true,
                      .visible = false});
-    Command1 = add<PictureButton>(this, "Command1");
-    Command1->move(10240, 7975, 1650, 500);
-    Command1->setAccessibleName(picture_word(kExitPicture));
+    exit_button = add<PictureButton>(this, "Command1");
+    exit_button->move(10240, 7975, 1650, 500);
+    exit_button->setAccessibleName(picture_word(kExitPicture));
     // The keys move the focus; nothing takes it when the screen opens.
-    Command1->set_tab_stop(false);
+    exit_button->set_tab_stop(false);
 
-    Label1->on_mouse_move = [this](int, const MouseArgs& a) { Label1_MouseMove(a); };
+    heading->on_mouse_move = [this](int, const MouseArgs& a) { Label1_MouseMove(a); };
     auto* links = get<Label>("Label2", 0);
     links->on_mouse_move = [this](int i, const MouseArgs& a) { Label2_MouseMove(i, a); };
     links->on_click = [this](int i) { Label2_Click(i); };
-    Command1->on_click = [this](int) { Command1_Click(); };
+    exit_button->on_click = [this](int) { Command1_Click(); };
 
     ScreenKeys& keys = ScreenKeys::of(*this);
     keys.focus_order = [this] { return focus_entries(); };
@@ -129,7 +129,10 @@ MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading)
          Menus::tr("Return or Space"),
          Menus::tr("open the marked entry"),
          [&keys](int) { keys.press_focused(); }},
-        {{Qt::Key_Escape}, Menus::tr("Esc"), Menus::tr("Exit"), [this](int) { press(Command1); }},
+        {{Qt::Key_Escape},
+         Menus::tr("Esc"),
+         Menus::tr("Exit"),
+         [this](int) { press(exit_button); }},
         {{Qt::Key_F1, Qt::Key_Question},
          Menus::tr("F1 or ?"),
          Menus::tr("this list of keys"),
@@ -149,7 +152,7 @@ std::vector<Control*> MenuScreen::menu_links(int own) const {
 }
 
 void MenuScreen::Form_MouseMove(const MouseArgs&) {
-    Label1->set_opaque(false);
+    heading->set_opaque(false);
     for (int i = 0; i < kLinks; ++i) {
         if (auto* link = get<Label>("Label2", i)) {
             link->set_opaque(false);
@@ -158,7 +161,7 @@ void MenuScreen::Form_MouseMove(const MouseArgs&) {
 }
 
 void MenuScreen::Label1_MouseMove(const MouseArgs&) {
-    Label1->set_opaque(true);
+    heading->set_opaque(true);
 }
 
 void MenuScreen::Label2_MouseMove(int index, const MouseArgs&) {
@@ -166,8 +169,8 @@ void MenuScreen::Label2_MouseMove(int index, const MouseArgs&) {
 }
 
 void MenuScreen::place_exit_button() {
-    Command1->set_picture_file(kExitPicture);
-    Command1->move(10240, 7975, 1650, 500);
+    exit_button->set_picture_file(kExitPicture);
+    exit_button->move(10240, 7975, 1650, 500);
 }
 
 void MenuScreen::load_menu_links() {
@@ -200,16 +203,16 @@ IntroForm::IntroForm()
                             .font = {"Tahoma", 27.75, true},
                             .border = true}) {
     const QUrl address = web_address();
-    Label4 = add_label(this, {.name = "Label4",
-                              .left = 4320,
-                              .top = 8160,
-                              .width = 3315,
-                              .height = 375,
-                              .caption = address.host(),
-                              .font = {"Arial", 12, true},
-                              .opaque = true,
-                              .border = true,
-                              .visible = !address.isEmpty()});
+    web_link = add_label(this, {.name = "Label4",
+                                .left = 4320,
+                                .top = 8160,
+                                .width = 3315,
+                                .height = 375,
+                                .caption = address.host(),
+                                .font = {"Arial", 12, true},
+                                .opaque = true,
+                                .border = true,
+                                .visible = !address.isEmpty()});
     lesson_link = add_label(this, {.name = "LabelLesson",
                                    .left = 7800,
                                    .top = 8015,
@@ -227,23 +230,23 @@ IntroForm::IntroForm()
                                 [this](int) { press(lesson_link); }}});
     // Down to the foot of the screen: room for a second line where a language's notice
     // is long.
-    Label3 = add_label(this, {.name = "Label3",
+    notice = add_label(this, {.name = "Label3",
                               .left = 0,
                               .top = 8280,
                               .width = 3600,
                               .height = 720,
                               .caption = licence_notice(),
                               .font = {"Tahoma", 9.75, false}});
-    Label4->on_click = [this](int) { Label4_Click(); };
-    set_reader_traits(Label4, {.role = QAccessible::Link});
+    web_link->on_click = [this](int) { Label4_Click(); };
+    set_reader_traits(web_link, {.role = QAccessible::Link});
     setAccessibleName(Menus::tr("%1, First menu").arg(kCaption));
 }
 
 std::vector<Control*> IntroForm::focus_entries() const {
     std::vector<Control*> entries = menu_links(0);
-    entries.push_back(Label4);
+    entries.push_back(web_link);
     entries.push_back(lesson_link);
-    entries.push_back(Command1);
+    entries.push_back(exit_button);
     return entries;
 }
 
@@ -278,7 +281,7 @@ void IntroForm::Label4_Click() {
 void IntroForm::Command1_Click() {
     const QString self = name();
     if (auto* title = dynamic_cast<TitleForm*>(touch_form("Titlefrm"))) {
-        title->Command1->set_caption(TitleForm::tr("Cancel"));
+        title->ok_button->set_caption(TitleForm::tr("Cancel"));
         title->setAccessibleName(Menus::tr("%1, Leave the program?").arg(kCaption));
     }
     show_form("Titlefrm");
@@ -321,7 +324,7 @@ std::vector<Control*> MenuForm::focus_entries() const {
     std::vector<Control*> entries = elements("Label3");
     const auto links = menu_links(number_);
     entries.insert(entries.end(), links.begin(), links.end());
-    entries.push_back(Command1);
+    entries.push_back(exit_button);
     return entries;
 }
 
@@ -334,7 +337,7 @@ void MenuForm::Form_Load() {
     }
     place_exit_button();
 
-    Label1->set_left((kWindowWidth - Label1->width()) / 2);
+    heading->set_left((kWindowWidth - heading->width()) / 2);
     Label* first = get<Label>("Label3", 0);
     first->set_left((kWindowWidth - first->width()) / 2);
 

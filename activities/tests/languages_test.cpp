@@ -220,7 +220,7 @@ Pass read_every_screen() {
     read(*first, "shown", pass);
     // Exit on the first menu: the title screen asks whether to leave.
     at(*first, "exit");
-    click(first->Command1);
+    click(first->exit_button);
     read(*loaded_form("Titlefrm"), "leaving", pass);
     leave_every_screen();
     for (int menu = 1; menu <= 5; ++menu) {

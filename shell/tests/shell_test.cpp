@@ -402,14 +402,14 @@ private slots:
         QCOMPARE(title->left_twips(), 4950.0);
         QCOMPARE(title->top_twips(), 2475.0);
         QCOMPARE(title->size(), QSize(364, 438));
-        QVERIFY(!title->Picture1->picture().isNull());
-        QCOMPARE(title->Command1->caption(), QString("OK"));
+        QVERIFY(!title->title_picture->picture().isNull());
+        QCOMPARE(title->ok_button->caption(), QString("OK"));
         // Taskbars and window switchers show the program's name and its drawn icon.
         QCOMPARE(title->caption(), QString("Chalkline"));
         QCOMPARE(title->windowIcon().cacheKey(), program_icon().cacheKey());
         QCOMPARE(program_icon().pixmap(32).toImage().pixelColor(16, 16), QColor(0x1e, 0x5a, 0x46));
-        title->Command1->set_caption("Cancel");
-        QTest::mouseClick(title->Command2, Qt::LeftButton);
+        title->ok_button->set_caption("Cancel");
+        QTest::mouseClick(title->exit_button, Qt::LeftButton);
         QVERIFY(program_ended());
         QCOMPARE(exit_status(), 0);
     }
@@ -433,7 +433,7 @@ private slots:
         QCOMPARE(exit_status(), 1);
         reset_program_state();
         auto* title = static_cast<TitleForm*>(show_form("Titlefrm"));
-        QVERIFY(title->isVisible() && title->Picture1->picture().isNull());
+        QVERIFY(title->isVisible() && title->title_picture->picture().isNull());
         QCOMPARE(failed_pictures(), QStringList{"opening/vorlen00.jpg"});
         run_handler([] { throw PictureError("Images/next.jpg", "the file does not exist"); });
         QVERIFY(!program_ended());
