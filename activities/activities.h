@@ -7,8 +7,8 @@
 
 namespace chalkline {
 
-// The program's activities, one row each: screen name, menu, place on the menu, screen.
-std::span<const shell::ActivityEntry> activities();
+// The program's activities, one record each, in the order of the menus.
+std::span<const shell::ActivityInfo* const> activities();
 
 // Makes every activity known to the screens and the menus.
 void register_activities();

@@ -76,17 +76,17 @@ int main(int argc, char** argv) {
     }
     QCoreApplication app(argc, argv);
     std::printf("%-22s %12s %12s %12s\n", "activity", "first open", "Go median", "Go 95%");
-    for (const shell::ActivityEntry& entry : chalkline::activities()) {
+    for (const shell::ActivityInfo* entry : chalkline::activities()) {
         QProcess run;
         run.start(QCoreApplication::applicationFilePath(),
-                  {"--measure", entry.screen, "--presses", QString::number(presses)});
+                  {"--measure", entry->screen, "--presses", QString::number(presses)});
         run.waitForFinished(120000);
         const QStringList figures = QString(run.readAllStandardOutput()).split(' ');
         if (run.exitCode() != 0 || figures.size() != 3) {
-            std::printf("%-22s %12s\n", qPrintable(entry.screen), "failed");
+            std::printf("%-22s %12s\n", qPrintable(entry->screen), "failed");
             continue;
         }
-        std::printf("%-22s %9s ms %9s ms %9s ms\n", qPrintable(entry.screen),
+        std::printf("%-22s %9s ms %9s ms %9s ms\n", qPrintable(entry->screen),
                     qPrintable(figures[0]), qPrintable(figures[1]),
                     qPrintable(figures[2].trimmed()));
     }

@@ -3,6 +3,7 @@
 
 #include "activity_form.h"
 #include "activity_table.h"
+#include "language.h"
 #include "lessons.h"
 #include "settings.h"
 
@@ -28,12 +29,8 @@ constexpr const char* kNotKept = "chalkline_not_kept";
 } // namespace
 
 std::span<const chalkline::ActivitySetting> own_settings_of(const QString& activity) {
-    for (const ActivityEntry& entry : registered_activities()) {
-        if (QString::compare(entry.screen, activity, Qt::CaseInsensitive) == 0) {
-            return entry.settings;
-        }
-    }
-    return {};
+    const ActivityInfo* entry = activity_named(activity);
+    return entry ? entry->settings : std::span<const chalkline::ActivitySetting>();
 }
 
 void open_next_with(const QString& activity, ActivityChoices choices, bool keep) {

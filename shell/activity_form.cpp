@@ -19,11 +19,9 @@
 
 namespace shell {
 
-ActivityForm::ActivityForm(const QString& name, const QString& caption, const QString& menu,
-                           const QString& status_frame)
-    : Form(name, 12000, 9000), menu_(menu) {
-    // An activity's title is its menu entry's, and is translated with the menus.
-    set_caption(QCoreApplication::translate("Menus", qPrintable(caption)));
+ActivityForm::ActivityForm(const ActivityInfo& activity, const QString& status_frame)
+    : Form(activity.screen, 12000, 9000), activity_(activity) {
+    set_caption(activity.caption());
     setAccessibleName(this->caption());
     framestatus = add<Frame>(this, status_frame);
     framestatus->move(10200, 6850, 1730, 1650);
@@ -270,7 +268,7 @@ void ActivityForm::tell_sentence() {
 
 void ActivityForm::cmdexit_Click() {
     const QString self = name();
-    show_form(menu_);
+    show_form(menu());
     unload_form(self);
 }
 
@@ -287,18 +285,7 @@ PictureButton* ActivityForm::add_picture_button(QWidget* parent, const QString& 
 OptionButton* ActivityForm::add_option(QWidget* parent, const QString& name, const QString& caption,
                                        double left, double top, double width, double height,
                                        double font_size) {
-    // The kinds of numbers that many activities offer are translated here, once for all.
-    static constexpr const char* kKinds[] = {QT_TRANSLATE_NOOP("Kinds", "Positive Whole Numbers"),
-                                             QT_TRANSLATE_NOOP("Kinds", "Integers"),
-                                             QT_TRANSLATE_NOOP("Kinds", "Decimals"),
-                                             QT_TRANSLATE_NOOP("Kinds", "Proper Fractions"),
-                                             QT_TRANSLATE_NOOP("Kinds", "Fractions"),
-                                             QT_TRANSLATE_NOOP("Kinds", "Forward"),
-                                             QT_TRANSLATE_NOOP("Kinds", "Reverse")};
-    const bool shared = std::any_of(std::begin(kKinds), std::end(kKinds),
-                                    [&](const char* kind) { return caption == kind; });
-    auto* option = add<OptionButton>(
-        parent, name, shared ? QCoreApplication::translate("Kinds", qPrintable(caption)) : caption);
+    auto* option = add<OptionButton>(parent, name, caption);
     option->move(left, top, width, height);
     QObject::connect(option, &QAbstractButton::clicked, this, [this] { clear_ink(*this); });
     option->set_fore_colour(kYellow);
@@ -306,7 +293,8 @@ OptionButton* ActivityForm::add_option(QWidget* parent, const QString& name, con
     return option;
 }
 
-void ActivityForm::add_kinds(const QStringList& captions, const KindPlaces& places, Frame* frame) {
+void ActivityForm::add_kinds(const KindPlaces& places, Frame* frame) {
+    const QStringList captions = activity_.kind_captions();
     for (int i = 0; i < captions.size(); ++i) {
         const QString name = QString("Option%1").arg(i + 1);
         const double along = i * places.step;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "activity_table.h"
 #include "form.h"
 
 #include <QStringList>
@@ -59,8 +60,9 @@ inline constexpr KindPlaces kKindsAtTheLowerLeft{
 // control that would start a new problem on its own; only those keys move it.
 class ActivityForm : public Form {
 public:
-    ActivityForm(const QString& name, const QString& caption, const QString& menu,
-                 const QString& status_frame = "framestatus");
+    // The screen of an activity: its name, caption, menu and kinds are its record's.
+    explicit ActivityForm(const ActivityInfo& activity,
+                          const QString& status_frame = "framestatus");
 
     void Form_Load() override;
     virtual void start() = 0;
@@ -69,7 +71,8 @@ public:
     // Shows the listing menu screen, then unloads this screen with its timers.
     void cmdexit_Click();
 
-    const QString& menu() const { return menu_; }
+    const ActivityInfo& activity() const { return activity_; }
+    QString menu() const { return activity_.menu_screen(); }
 
     // The chosen kind, from 0 in the order of the options; 0 where there is no choice.
     int kind() const;
@@ -124,10 +127,10 @@ protected:
                              double left, double top, double width, double height,
                              double font_size);
 
-    // The options Option1, Option2..., one for each caption, the first chosen; a click on
-    // one is Go. They stand on the screen, or in `frame` when one is given (a frame is
-    // given the screen's blue by the caller, as any frame of its own).
-    void add_kinds(const QStringList& captions, const KindPlaces& places, Frame* frame = nullptr);
+    // The options Option1, Option2..., one for each kind of the record, the first chosen;
+    // a click on one is Go. They stand on the screen, or in `frame` when one is given (a
+    // frame is given the screen's blue by the caller, as any frame of its own).
+    void add_kinds(const KindPlaces& places, Frame* frame = nullptr);
 
     // Controls given the screen blue at load, after the screen itself.
     QStringList recoloured;
@@ -148,7 +151,7 @@ private:
 
     void announce(const QString& news);
 
-    QString menu_;
+    const ActivityInfo& activity_;
     QString problem_;
     QString answer_;
     // The answer spoken ahead of the screen for the problem on show.

@@ -3,6 +3,7 @@
 
 #include "activity_table.h"
 #include "chalkline_version.h"
+#include "language.h"
 #include "lessons.h"
 #include "menu_forms.h"
 
@@ -180,19 +181,6 @@ QString activities_text() {
     return text;
 }
 
-namespace {
-
-// The captions of an activity's kinds, in the order its screen shows them.
-QStringList kind_captions(const ActivityEntry& entry) {
-    QStringList captions;
-    for (int i = 0; i < entry.kinds; ++i) {
-        captions << QString();
-    }
-    return captions;
-}
-
-} // namespace
-
 QString activity_list_text() {
     const std::vector<chalkline::LessonActivity> activities = lesson_activities();
     qsizetype width = 0;
@@ -200,12 +188,12 @@ QString activity_list_text() {
         width = std::max(width, qsizetype(activity.name.size()));
     }
     QString text;
-    for (const ActivityEntry& entry : registered_activities()) {
+    for (const ActivityInfo& entry : registered_activities()) {
         QStringList parts = {entry.screen.leftJustified(width) + "  " +
                              QCoreApplication::translate("Menus", "Menu %1").arg(entry.menu) +
-                             "  " + menu_titles(entry.menu).value(entry.index)};
+                             "  " + entry.caption()};
         QStringList kinds;
-        const QStringList captions = kind_captions(entry);
+        const QStringList captions = entry.kind_captions();
         for (qsizetype i = 0; i < captions.size(); ++i) {
             kinds << QString("%1 %2").arg(i + 1).arg(captions[i]).trimmed();
         }

@@ -188,4 +188,8 @@ QString reader_text(const QString& text) {
     return out;
 }
 
+QString text_of(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
+
 } // namespace shell

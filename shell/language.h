@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <string_view>
 #include <utility>
 
 namespace shell {
@@ -41,5 +42,9 @@ QString reader_text(const QString& text);
 // The characters either side of text[at] past the spaces around it: ')' and '9' for the
 // "x" of "(4  +  7)  x  9". A null character where the text ends first.
 std::pair<QChar, QChar> spaced_neighbours(const QString& text, qsizetype at);
+
+// A text of the logic (UTF-8), such as a setting's key or a problem's words, as a string of
+// the screens.
+QString text_of(std::string_view text);
 
 } // namespace shell

@@ -5,6 +5,7 @@
 #include "activity_choices.h"
 #include "activity_form.h"
 #include "activity_table.h"
+#include "language.h"
 #include "program_window.h"
 
 #include <QCoreApplication>
@@ -292,19 +293,16 @@ void tell(Form& over, const QString& title, const QString& message, bool fault) 
 
 } // namespace
 
-QString text_of(std::string_view view) {
-    return QString::fromUtf8(view.data(), qsizetype(view.size()));
-}
-
 void set_lesson_dialogs(LessonDialogs replacement) {
     dialogs() = std::move(replacement);
 }
 
 std::vector<chalkline::LessonActivity> lesson_activities() {
     std::vector<chalkline::LessonActivity> activities;
-    for (const ActivityEntry& entry : registered_activities()) {
+    for (const ActivityInfo& entry : registered_activities()) {
         activities.push_back({.name = entry.screen.toStdString(),
-                              .kinds = std::max(1, entry.kinds),
+                              .kinds = std::max(1, entry.kind_count()),
+                              .code_prefix = entry.code_prefix,
                               .settings = entry.settings});
     }
     return activities;
@@ -312,7 +310,7 @@ std::vector<chalkline::LessonActivity> lesson_activities() {
 
 QString activity_names() {
     QStringList names;
-    for (const ActivityEntry& entry : registered_activities()) {
+    for (const ActivityInfo& entry : registered_activities()) {
         names << entry.screen;
     }
     return names.join(", ");

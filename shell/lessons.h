@@ -14,9 +14,6 @@ namespace shell {
 class ActivityForm;
 class Form;
 
-// A setting's key or value, or a name of the lesson reader's, as a string of the screens.
-QString text_of(std::string_view view);
-
 // The program's activities as lessons and the settings files know them, from the table
 // of activities (activity_table.h), in its order.
 std::vector<chalkline::LessonActivity> lesson_activities();

@@ -18,7 +18,9 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <array>
+#include <vector>
 
 namespace shell {
 
@@ -54,66 +56,40 @@ constexpr std::array<const char*, kLinks> kLinkCaptions = {
     QT_TRANSLATE_NOOP("Menus", "Menu 3"), QT_TRANSLATE_NOOP("Menus", "Menu 4"),
     QT_TRANSLATE_NOOP("Menus", "Menu 5"), QT_TRANSLATE_NOOP("Menus", "WWW Links")};
 
-// The titles of a menu screen. Which of them the program has, and the screens they open,
-// is the activity table's to say (activity_table.h).
-struct MenuPage {
-    double width; // of the title column
-    int count;    // of titles
-    std::array<const char*, 6> titles;
-};
-
-constexpr MenuPage kMenuPages[] = {
-    {3405,
-     6,
-     {{QT_TRANSLATE_NOOP("Menus", "Match the Target"), QT_TRANSLATE_NOOP("Menus", "Magic Squares"),
-       QT_TRANSLATE_NOOP("Menus", "Spider Diagrams"), QT_TRANSLATE_NOOP("Menus", "The 24 Puzzle"),
-       QT_TRANSLATE_NOOP("Menus", "Ordering"), QT_TRANSLATE_NOOP("Menus", "Integer Squares")}}},
-    {3735,
-     6,
-     {{QT_TRANSLATE_NOOP("Menus", "Number Squares"), QT_TRANSLATE_NOOP("Menus", "Percentages"),
-       QT_TRANSLATE_NOOP("Menus", "Substitution"),
-       QT_TRANSLATE_NOOP("Menus", "Right-angled Triangles"),
-       QT_TRANSLATE_NOOP("Menus", "Mental Arithmetic"),
-       QT_TRANSLATE_NOOP("Menus", "The Hundred Square")}}},
-    {6075,
-     6,
-     {{QT_TRANSLATE_NOOP("Menus", "The Four Rules"),
-       QT_TRANSLATE_NOOP("Menus", "Fractions, Decimals and Percentages"),
-       QT_TRANSLATE_NOOP("Menus", "Pythagorean Triples"),
-       QT_TRANSLATE_NOOP("Menus", "Order of Operations"), QT_TRANSLATE_NOOP("Menus", "Number Wall"),
-       QT_TRANSLATE_NOOP("Menus", "Fractions Between")}}},
-    {3405,
-     6,
-     {{QT_TRANSLATE_NOOP("Menus", "Pandigital Fractions"), QT_TRANSLATE_NOOP("Menus", "Products"),
-       QT_TRANSLATE_NOOP("Menus", "Quadratic Factors"), QT_TRANSLATE_NOOP("Menus", "Hidden Digits"),
-       QT_TRANSLATE_NOOP("Menus", "Roman Arithmetic"),
-       QT_TRANSLATE_NOOP("Menus", "Pascal's Triangle 1")}}},
-    {3975,
-     5,
-     {{QT_TRANSLATE_NOOP("Menus", "Pascal's Triangle 2"),
-       QT_TRANSLATE_NOOP("Menus", "The Fibonacci Sequence"),
-       QT_TRANSLATE_NOOP("Menus", "Affine Ciphers"),
-       QT_TRANSLATE_NOOP("Menus", "Hailstone Numbers"),
-       QT_TRANSLATE_NOOP("Menus", "Leibniz' Triangle"), nullptr}}},
-};
-constexpr int kMenus = int(std::size(kMenuPages));
+// The menu screens, and the width of each one's column of titles. The titles, and the
+// screens they open, are the activities' records' (activity_table.h).
+constexpr double kTitleWidths[] = {3405, 3735, 6075, 3405, 3975};
+constexpr int kMenus = int(std::size(kTitleWidths));
 
 QString menu_name(int number) {
     return QString("menu%1").arg(number);
 }
 
-const MenuPage& page(int number) {
-    return kMenuPages[number - 1];
+// The records of the activities on a menu, in the order of their titles; none where a
+// place has no activity.
+std::vector<const ActivityInfo*> titles_of(int number) {
+    std::vector<const ActivityInfo*> titles;
+    for (const ActivityInfo& row : registered_activities()) {
+        if (row.menu == number && row.place >= 0) {
+            titles.resize(std::max(titles.size(), std::size_t(row.place) + 1));
+            titles[std::size_t(row.place)] = &row;
+        }
+    }
+    return titles;
+}
+
+QString title_at(const std::vector<const ActivityInfo*>& titles, int place) {
+    return titles[std::size_t(place)] ? titles[std::size_t(place)]->caption() : QString();
 }
 
 } // namespace
 
 // ---- MenuScreen ----
 
-MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading)
+MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading_design)
     : Form(name, kWindowWidth, 9000) {
     set_caption(kCaption);
-    Label1 = add_label(this, heading);
+    heading = add_label(this, heading_design);
     add_label(this, {.name = "Label2",
                      .index = 0,
                      .left = 9600,
@@ -124,17 +100,17 @@ MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading)
                      .font = {"Tahoma", 18, true},
                      .border = true,
                      .visible = false});
-    Command1 = add<PictureButton>(this, "Command1");
-    Command1->move(10240, 7975, 1650, 500);
-    Command1->setAccessibleName(picture_word(kExitPicture));
+    exit_button = add<PictureButton>(this, "Command1");
+    exit_button->move(10240, 7975, 1650, 500);
+    exit_button->setAccessibleName(picture_word(kExitPicture));
     // The keys move the focus; nothing takes it when the screen opens.
-    Command1->set_tab_stop(false);
+    exit_button->set_tab_stop(false);
 
-    Label1->on_mouse_move = [this](int, const MouseArgs& a) { Label1_MouseMove(a); };
+    heading->on_mouse_move = [this](int, const MouseArgs& a) { Label1_MouseMove(a); };
     auto* links = get<Label>("Label2", 0);
     links->on_mouse_move = [this](int i, const MouseArgs& a) { Label2_MouseMove(i, a); };
     links->on_click = [this](int i) { Label2_Click(i); };
-    Command1->on_click = [this](int) { Command1_Click(); };
+    exit_button->on_click = [this](int) { Command1_Click(); };
 
     ScreenKeys& keys = ScreenKeys::of(*this);
     keys.focus_order = [this] { return focus_entries(); };
@@ -153,7 +129,10 @@ MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading)
          Menus::tr("Return or Space"),
          Menus::tr("open the marked entry"),
          [&keys](int) { keys.press_focused(); }},
-        {{Qt::Key_Escape}, Menus::tr("Esc"), Menus::tr("Exit"), [this](int) { press(Command1); }},
+        {{Qt::Key_Escape},
+         Menus::tr("Esc"),
+         Menus::tr("Exit"),
+         [this](int) { press(exit_button); }},
         {{Qt::Key_F1, Qt::Key_Question},
          Menus::tr("F1 or ?"),
          Menus::tr("this list of keys"),
@@ -173,7 +152,7 @@ std::vector<Control*> MenuScreen::menu_links(int own) const {
 }
 
 void MenuScreen::Form_MouseMove(const MouseArgs&) {
-    Label1->set_opaque(false);
+    heading->set_opaque(false);
     for (int i = 0; i < kLinks; ++i) {
         if (auto* link = get<Label>("Label2", i)) {
             link->set_opaque(false);
@@ -182,7 +161,7 @@ void MenuScreen::Form_MouseMove(const MouseArgs&) {
 }
 
 void MenuScreen::Label1_MouseMove(const MouseArgs&) {
-    Label1->set_opaque(true);
+    heading->set_opaque(true);
 }
 
 void MenuScreen::Label2_MouseMove(int index, const MouseArgs&) {
@@ -190,8 +169,8 @@ void MenuScreen::Label2_MouseMove(int index, const MouseArgs&) {
 }
 
 void MenuScreen::place_exit_button() {
-    Command1->set_picture_file(kExitPicture);
-    Command1->move(10240, 7975, 1650, 500);
+    exit_button->set_picture_file(kExitPicture);
+    exit_button->move(10240, 7975, 1650, 500);
 }
 
 void MenuScreen::load_menu_links() {
@@ -224,16 +203,16 @@ IntroForm::IntroForm()
                             .font = {"Tahoma", 27.75, true},
                             .border = true}) {
     const QUrl address = web_address();
-    Label4 = add_label(this, {.name = "Label4",
-                              .left = 4320,
-                              .top = 8160,
-                              .width = 3315,
-                              .height = 375,
-                              .caption = address.host(),
-                              .font = {"Arial", 12, true},
-                              .opaque = true,
-                              .border = true,
-                              .visible = !address.isEmpty()});
+    web_link = add_label(this, {.name = "Label4",
+                                .left = 4320,
+                                .top = 8160,
+                                .width = 3315,
+                                .height = 375,
+                                .caption = address.host(),
+                                .font = {"Arial", 12, true},
+                                .opaque = true,
+                                .border = true,
+                                .visible = !address.isEmpty()});
     lesson_link = add_label(this, {.name = "LabelLesson",
                                    .left = 7800,
                                    .top = 8015,
@@ -256,23 +235,23 @@ IntroForm::IntroForm()
                                 [this](int) { press(lesson_link); }}});
     // Down to the foot of the screen: room for a second line where a language's notice
     // is long.
-    Label3 = add_label(this, {.name = "Label3",
+    notice = add_label(this, {.name = "Label3",
                               .left = 0,
                               .top = 8280,
                               .width = 3600,
                               .height = 720,
                               .caption = licence_notice(),
                               .font = {"Tahoma", 9.75, false}});
-    Label4->on_click = [this](int) { Label4_Click(); };
-    set_reader_traits(Label4, {.role = QAccessible::Link});
+    web_link->on_click = [this](int) { Label4_Click(); };
+    set_reader_traits(web_link, {.role = QAccessible::Link});
     setAccessibleName(Menus::tr("%1, First menu").arg(kCaption));
 }
 
 std::vector<Control*> IntroForm::focus_entries() const {
     std::vector<Control*> entries = menu_links(0);
-    entries.push_back(Label4);
+    entries.push_back(web_link);
     entries.push_back(lesson_link);
-    entries.push_back(Command1);
+    entries.push_back(exit_button);
     return entries;
 }
 
@@ -307,7 +286,7 @@ void IntroForm::Label4_Click() {
 void IntroForm::Command1_Click() {
     const QString self = name();
     if (auto* title = dynamic_cast<TitleForm*>(touch_form("Titlefrm"))) {
-        title->Command1->set_caption(TitleForm::tr("Cancel"));
+        title->ok_button->set_caption(TitleForm::tr("Cancel"));
         title->setAccessibleName(Menus::tr("%1, Leave the program?").arg(kCaption));
     }
     show_form("Titlefrm");
@@ -327,14 +306,15 @@ MenuForm::MenuForm(int number)
                                      .opaque = true,
                                      .border = true}),
       number_(number) {
-    const MenuPage& titles = page(number);
+    const double width = kTitleWidths[number - 1];
+    const std::vector<const ActivityInfo*> titles = titles_of(number);
     auto* first = add_label(this, {.name = "Label3",
                                    .index = 0,
-                                   .left = (kWindowWidth - titles.width) / 2,
+                                   .left = (kWindowWidth - width) / 2,
                                    .top = kListTop,
-                                   .width = titles.width,
+                                   .width = width,
                                    .height = 495,
-                                   .caption = Menus::tr(titles.titles[0]),
+                                   .caption = titles.empty() ? QString() : title_at(titles, 0),
                                    .font = {"Tahoma", 15.75, true},
                                    .opaque = true,
                                    .border = true,
@@ -349,7 +329,7 @@ std::vector<Control*> MenuForm::focus_entries() const {
     std::vector<Control*> entries = elements("Label3");
     const auto links = menu_links(number_);
     entries.insert(entries.end(), links.begin(), links.end());
-    entries.push_back(Command1);
+    entries.push_back(exit_button);
     return entries;
 }
 
@@ -362,25 +342,26 @@ void MenuForm::Form_Load() {
     }
     place_exit_button();
 
-    Label1->set_left((kWindowWidth - Label1->width()) / 2);
+    heading->set_left((kWindowWidth - heading->width()) / 2);
     Label* first = get<Label>("Label3", 0);
     first->set_left((kWindowWidth - first->width()) / 2);
 
     load_menu_links();
-    const MenuPage& titles = page(number_);
-    for (int i = 1; i < titles.count; ++i) {
+    const std::vector<const ActivityInfo*> titles = titles_of(number_);
+    const int count = int(titles.size());
+    for (int i = 1; i < count; ++i) {
         Label* title = load_element("Label3", i);
         title->set_left(first->left());
         title->set_top(first->top() + kListStep * i);
-        title->set_caption(Menus::tr(titles.titles[i]));
+        title->set_caption(title_at(titles, i));
     }
 
     show_menu_links();
-    for (int i = 0; i < titles.count; ++i) {
+    for (int i = 0; i < count; ++i) {
         get<Label>("Label3", i)->set_visible(true);
     }
-    for (int i = 0; i < titles.count; ++i) {
-        if (activity_at(number_, i)) {
+    for (int i = 0; i < count; ++i) {
+        if (titles[std::size_t(i)] && titles[std::size_t(i)]->make) {
             get<Label>("Label3", i)->set_enabled(true);
         }
     }
@@ -402,8 +383,8 @@ void MenuForm::Label3_MouseMove(int index, const MouseArgs&) {
 }
 
 void MenuForm::Label3_Click(int index) {
-    const ActivityEntry* activity = activity_at(number_, index);
-    if (!activity) {
+    const ActivityInfo* activity = activity_at(number_, index);
+    if (!activity || !activity->make) {
         return;
     }
     const QString self = name();
@@ -418,12 +399,12 @@ void MenuForm::Command1_Click() {
 }
 
 QStringList menu_titles(int number) {
-    QStringList titles;
-    const MenuPage& titles_page = page(number);
-    for (int i = 0; i < titles_page.count; ++i) {
-        titles << Menus::tr(titles_page.titles[std::size_t(i)]);
+    QStringList captions;
+    const std::vector<const ActivityInfo*> titles = titles_of(number);
+    for (int i = 0; i < int(titles.size()); ++i) {
+        captions << title_at(titles, i);
     }
-    return titles;
+    return captions;
 }
 
 // ---- Registry ----

@@ -27,11 +27,11 @@ public:
     virtual void Label2_Click(int index) = 0;
     virtual void Command1_Click() = 0;
 
-    Label* Label1;
-    PictureButton* Command1;
+    Label* heading;             // Label1
+    PictureButton* exit_button; // Command1
 
 protected:
-    MenuScreen(const QString& name, const LabelSpec& heading);
+    MenuScreen(const QString& name, const LabelSpec& heading_design);
 
     // Loads the picture of the exit button and puts it in its place.
     void place_exit_button();
@@ -60,8 +60,8 @@ public:
     void Label4_Click();
     void Command1_Click() override;
 
-    Label* Label4;
-    Label* Label3;
+    Label* web_link; // Label4: the school's web address
+    Label* notice;   // Label3: the licence
     // "Open a lesson", beside the exit button.
     Label* lesson_link;
 

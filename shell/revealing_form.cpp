@@ -3,10 +3,8 @@
 
 namespace shell {
 
-RevealingForm::RevealingForm(const QString& name, const QString& caption, const QString& menu,
-                             int reveal_ms)
-    : ActivityForm(name, caption, menu), Timer1(add_timer("Timer1", reveal_ms, false)),
-      reveal_(Timer1) {}
+RevealingForm::RevealingForm(const ActivityInfo& activity, int reveal_ms)
+    : ActivityForm(activity), Timer1(add_timer("Timer1", reveal_ms, false)), reveal_(Timer1) {}
 
 void RevealingForm::calculate() {
     reveal_.reset();

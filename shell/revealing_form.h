@@ -23,8 +23,7 @@ namespace shell {
 // part of its own.
 class RevealingForm : public ActivityForm {
 public:
-    RevealingForm(const QString& name, const QString& caption, const QString& menu,
-                  int reveal_ms = Reveal::kRevealInterval);
+    explicit RevealingForm(const ActivityInfo& activity, int reveal_ms = Reveal::kRevealInterval);
 
     void start() override { calculate(); }
     void cmdgo_Click() override { calculate(); }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings.h"
 
+#include "language.h"
 #include "lessons.h"
 
 #include <QCoreApplication>

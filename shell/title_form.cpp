@@ -33,35 +33,35 @@ TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
     set_caption("Chalkline");
     set_back_colour({192, 192, 192});
 
-    Frame1 = add<Frame>(this, "Frame1");
-    Frame1->move(0, -90, 5480, 6660);
-    Frame1->set_back_colour({192, 192, 192});
+    panel = add<Frame>(this, "Frame1");
+    panel->move(0, -90, 5480, 6660);
+    panel->set_back_colour({192, 192, 192});
 
     const auto title_label = [this](LabelSpec design) {
         design.fore = kTitleBlue;
-        return add_label(Frame1, design);
+        return add_label(panel, design);
     };
-    Label4 = title_label({.name = "Label4",
-                          .left = 60,
-                          .top = 210,
-                          .width = 5355,
-                          .height = 1455,
-                          .caption = "Chalkline",
-                          .font = {"Times New Roman", 26.25, true}});
-    Picture1 = add<PictureBox>(Frame1, "Picture1");
-    Picture1->move(300, 1560, 4800, 3600);
-    Label3 = title_label({.name = "Label3",
-                          .left = 480,
-                          .top = 5250,
-                          .width = 4455,
-                          .height = 735,
-                          .caption = tr("Mathematics for the whole class"),
-                          .font = {"Times New Roman", 15.75, false}});
-    Command1 = add<CommandButton>(Frame1, "Command1", tr("OK"));
-    Command1->move(1320, 6000, 1335, 375);
-    Command2 = add<CommandButton>(Frame1, "Command2", tr("Exit"));
-    Command2->move(2760, 6000, 1335, 375);
-    Label2 = title_label({.name = "Label2",
+    product_title = title_label({.name = "Label4",
+                                 .left = 60,
+                                 .top = 210,
+                                 .width = 5355,
+                                 .height = 1455,
+                                 .caption = "Chalkline",
+                                 .font = {"Times New Roman", 26.25, true}});
+    title_picture = add<PictureBox>(panel, "Picture1");
+    title_picture->move(300, 1560, 4800, 3600);
+    subtitle = title_label({.name = "Label3",
+                            .left = 480,
+                            .top = 5250,
+                            .width = 4455,
+                            .height = 735,
+                            .caption = tr("Mathematics for the whole class"),
+                            .font = {"Times New Roman", 15.75, false}});
+    ok_button = add<CommandButton>(panel, "Command1", tr("OK"));
+    ok_button->move(1320, 6000, 1335, 375);
+    exit_button = add<CommandButton>(panel, "Command2", tr("Exit"));
+    exit_button->move(2760, 6000, 1335, 375);
+    notice = title_label({.name = "Label2",
                           .left = 0,
                           .top = 6420,
                           .width = 5415,
@@ -70,14 +70,14 @@ TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
                           .font = {"Arial", 8.25, false}});
 
     // OK comes first in the tab order and holds the focus when the screen opens.
-    setTabOrder(Command1, Command2);
-    Command1->setFocus();
-    Command1->setDefault(true);
+    setTabOrder(ok_button, exit_button);
+    ok_button->setFocus();
+    ok_button->setDefault(true);
     // Return works whichever button has the focus, as Space does.
-    Command1->setAutoDefault(true);
-    Command2->setAutoDefault(true);
-    Command1->on_click = [this](int) { Command1_Click(); };
-    Command2->on_click = [this](int) { Command2_Click(); };
+    ok_button->setAutoDefault(true);
+    exit_button->setAutoDefault(true);
+    ok_button->on_click = [this](int) { Command1_Click(); };
+    exit_button->on_click = [this](int) { Command2_Click(); };
 
     // Return and Space work the focused push button as ever; Escape is Cancel when the
     // screen asks whether to leave, and nothing at start-up.
@@ -85,8 +85,8 @@ TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
     ScreenKeys& keys = ScreenKeys::of(*this);
     keys.exclusive = false;
     keys.add({{{Qt::Key_Escape}, tr("Esc"), tr("Cancel"), [this](int) {
-                   if (Command1->caption() == tr("Cancel")) {
-                       press(Command1);
+                   if (ok_button->caption() == tr("Cancel")) {
+                       press(ok_button);
                    }
                }}});
 }
@@ -95,7 +95,7 @@ void TitleForm::Form_Load() {
     set_placement(centre);
     centre(*this);
     // Checked at start; should it fail later, the box shows its grey.
-    Picture1->set_picture_file(kTitlePicture);
+    title_picture->set_picture_file(kTitlePicture);
 }
 
 // Once the screen is drawn, and again after a change of scale, the first menu's picture

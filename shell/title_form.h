@@ -20,13 +20,14 @@ public:
     void Command1_Click();
     void Command2_Click();
 
-    Frame* Frame1;
-    Label* Label4;
-    PictureBox* Picture1;
-    Label* Label3;
-    CommandButton* Command1;
-    CommandButton* Command2;
-    Label* Label2;
+    // Each with its design name.
+    Frame* panel;               // Frame1
+    Label* product_title;       // Label4
+    PictureBox* title_picture;  // Picture1
+    Label* subtitle;            // Label3
+    CommandButton* ok_button;   // Command1: "OK", or "Cancel" when asked to leave
+    CommandButton* exit_button; // Command2
+    Label* notice;              // Label2: the licence
 
 protected:
     void paintEvent(QPaintEvent* event) override;

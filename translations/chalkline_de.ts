@@ -549,16 +549,244 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>Echte Brüche</translation>
     </message>
     <message>
-        <source>Fractions</source>
-        <translation>Brüche</translation>
+        <source>Shift</source>
+        <translation>Verschiebung</translation>
     </message>
     <message>
-        <source>Forward</source>
-        <translation>Vorwärts</translation>
+        <source>Encode</source>
+        <translation>Verschlüsseln</translation>
     </message>
     <message>
-        <source>Reverse</source>
-        <translation>Rückwärts</translation>
+        <source>Decode</source>
+        <translation>Entschlüsseln</translation>
+    </message>
+    <message>
+        <source>Simple</source>
+        <translation>Einfach</translation>
+    </message>
+    <message>
+        <source>Harder</source>
+        <translation>Schwerer</translation>
+    </message>
+    <message>
+        <source>Over One</source>
+        <translation>Größer als 1</translation>
+    </message>
+    <message>
+        <source>Fibonacci</source>
+        <translation>Fibonacci</translation>
+    </message>
+    <message>
+        <source>Any Start</source>
+        <translation>Beliebiger Start</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Nah</translation>
+    </message>
+    <message>
+        <source>Improper</source>
+        <translation>Unecht</translation>
+    </message>
+    <message>
+        <source>Start 1 to 30</source>
+        <translation>Start 1 bis 30</translation>
+    </message>
+    <message>
+        <source>Start 1 to 100</source>
+        <translation>Start 1 bis 100</translation>
+    </message>
+    <message>
+        <source>Start 1 to 1000</source>
+        <translation>Start 1 bis 1000</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtraktion</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplikation</translation>
+    </message>
+    <message>
+        <source>1 to 100</source>
+        <translation>1 bis 100</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Teile</translation>
+    </message>
+    <message>
+        <source>-50 to 49</source>
+        <translation>-50 bis 49</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <translation>Summen</translation>
+    </message>
+    <message>
+        <source>Sums and Diagonals</source>
+        <translation>Mit Diagonalen</translation>
+    </message>
+    <message>
+        <source>Fewer Clues</source>
+        <translation>Weniger Hinweise</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 5</source>
+        <translation>Zeilen 1 bis 5</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 7</source>
+        <translation>Zeilen 1 bis 7</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 9</source>
+        <translation>Zeilen 1 bis 9</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produkte</translation>
+    </message>
+    <message>
+        <source>Sums, fewer clues</source>
+        <translation>Weniger Tipps</translation>
+    </message>
+    <message>
+        <source>+ - x ÷</source>
+        <translation>+ - · :</translation>
+    </message>
+    <message>
+        <source>Brackets</source>
+        <translation>Klammern</translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation>Potenzen</translation>
+    </message>
+    <message>
+        <source>Unit Fractions</source>
+        <translation>Stammbrüche</translation>
+    </message>
+    <message>
+        <source>Any Fraction</source>
+        <translation>Beliebiger Bruch</translation>
+    </message>
+    <message>
+        <source>With Clues</source>
+        <translation>Mit Hinweisen</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 7</source>
+        <translation>Zeilen 0 bis 7</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 10</source>
+        <translation>Zeilen 0 bis 10</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 13</source>
+        <translation>Zeilen 0 bis 13</translation>
+    </message>
+    <message>
+        <source>16 rows</source>
+        <translation>16 Zeilen</translation>
+    </message>
+    <message>
+        <source>32 rows</source>
+        <translation>32 Zeilen</translation>
+    </message>
+    <message>
+        <source>64 rows</source>
+        <translation>64 Zeilen</translation>
+    </message>
+    <message>
+        <source>Of an Amount</source>
+        <translation>Von einem Betrag</translation>
+    </message>
+    <message>
+        <source>Increase and Decrease</source>
+        <translation>Erhöhen und Senken</translation>
+    </message>
+    <message>
+        <source>What Percentage</source>
+        <translation>Wie viel Prozent</translation>
+    </message>
+    <message>
+        <source>Tables to 10</source>
+        <translation>1×1 bis 10</translation>
+    </message>
+    <message>
+        <source>Tables to 12</source>
+        <translation>1×1 bis 12</translation>
+    </message>
+    <message>
+        <source>Primitive</source>
+        <translation>Primitiv</translation>
+    </message>
+    <message>
+        <source>Multiples</source>
+        <translation>Vielfache</translation>
+    </message>
+    <message>
+        <source>Euclid&apos;s Formula</source>
+        <translation>Formel von Euklid</translation>
+    </message>
+    <message>
+        <source>x² + bx + c</source>
+        <translation>x² + bx + c</translation>
+    </message>
+    <message>
+        <source>With Negatives</source>
+        <translation>Mit negativen</translation>
+    </message>
+    <message>
+        <source>ax² + bx + c</source>
+        <translation>ax² + bx + c</translation>
+    </message>
+    <message>
+        <source>Find the Hypotenuse</source>
+        <translation>Die Hypotenuse</translation>
+    </message>
+    <message>
+        <source>Find a Shorter Side</source>
+        <translation>Eine Kathete</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Gemischt</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Umwandeln</translation>
+    </message>
+    <message>
+        <source>Add and Subtract</source>
+        <translation>Plus und minus</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiplizieren</translation>
+    </message>
+    <message>
+        <source>1 to 9</source>
+        <translation>1 bis 9</translation>
+    </message>
+    <message>
+        <source>1 to 13</source>
+        <translation>1 bis 13</translation>
+    </message>
+    <message>
+        <source>Target 1 to 30</source>
+        <translation>Ziel 1 bis 30</translation>
     </message>
 </context>
 <context>
@@ -739,122 +967,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>WWW Links</source>
         <translation>Weblinks</translation>
-    </message>
-    <message>
-        <source>Match the Target</source>
-        <translation>Triff das Ziel</translation>
-    </message>
-    <message>
-        <source>Magic Squares</source>
-        <translation>Magische Quadrate</translation>
-    </message>
-    <message>
-        <source>Spider Diagrams</source>
-        <translation>Spinnendiagramme</translation>
-    </message>
-    <message>
-        <source>The 24 Puzzle</source>
-        <translation>Das 24-Spiel</translation>
-    </message>
-    <message>
-        <source>Ordering</source>
-        <translation>Ordnen</translation>
-    </message>
-    <message>
-        <source>Integer Squares</source>
-        <translation>Ganzzahl-Quadrate</translation>
-    </message>
-    <message>
-        <source>Number Squares</source>
-        <translation>Zahlenquadrate</translation>
-    </message>
-    <message>
-        <source>Percentages</source>
-        <translation>Prozente</translation>
-    </message>
-    <message>
-        <source>Substitution</source>
-        <translation>Einsetzen</translation>
-    </message>
-    <message>
-        <source>Right-angled Triangles</source>
-        <translation>Rechtwinklige Dreiecke</translation>
-    </message>
-    <message>
-        <source>Mental Arithmetic</source>
-        <translation>Kopfrechnen</translation>
-    </message>
-    <message>
-        <source>The Hundred Square</source>
-        <translation>Die Hundertertafel</translation>
-    </message>
-    <message>
-        <source>The Four Rules</source>
-        <translation>Die vier Grundrechenarten</translation>
-    </message>
-    <message>
-        <source>Fractions, Decimals and Percentages</source>
-        <translation>Brüche, Dezimalzahlen und Prozente</translation>
-    </message>
-    <message>
-        <source>Pythagorean Triples</source>
-        <translation>Pythagoreische Tripel</translation>
-    </message>
-    <message>
-        <source>Order of Operations</source>
-        <translation>Rechenreihenfolge</translation>
-    </message>
-    <message>
-        <source>Number Wall</source>
-        <translation>Zahlenmauer</translation>
-    </message>
-    <message>
-        <source>Fractions Between</source>
-        <translation>Brüche dazwischen</translation>
-    </message>
-    <message>
-        <source>Pandigital Fractions</source>
-        <translation>Pandigitale Brüche</translation>
-    </message>
-    <message>
-        <source>Products</source>
-        <translation>Produkte</translation>
-    </message>
-    <message>
-        <source>Quadratic Factors</source>
-        <translation>Faktorisieren</translation>
-    </message>
-    <message>
-        <source>Hidden Digits</source>
-        <translation>Versteckte Ziffern</translation>
-    </message>
-    <message>
-        <source>Roman Arithmetic</source>
-        <translation>Römisch rechnen</translation>
-    </message>
-    <message>
-        <source>Pascal&apos;s Triangle 1</source>
-        <translation>Pascalsches Dreieck 1</translation>
-    </message>
-    <message>
-        <source>Pascal&apos;s Triangle 2</source>
-        <translation>Pascalsches Dreieck 2</translation>
-    </message>
-    <message>
-        <source>The Fibonacci Sequence</source>
-        <translation>Die Fibonacci-Folge</translation>
-    </message>
-    <message>
-        <source>Affine Ciphers</source>
-        <translation>Affine Chiffren</translation>
-    </message>
-    <message>
-        <source>Hailstone Numbers</source>
-        <translation>Collatz-Folgen</translation>
-    </message>
-    <message>
-        <source>Leibniz&apos; Triangle</source>
-        <translation>Leibniz-Dreieck</translation>
     </message>
     <message>
         <source>Tab, Down or Right arrow</source>
@@ -1197,22 +1309,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 <context>
     <name>chalkline::affine::AffineForm</name>
     <message>
-        <source>Affine Ciphers</source>
-        <translation>Affine Chiffren</translation>
-    </message>
-    <message>
-        <source>Shift</source>
-        <translation>Verschiebung</translation>
-    </message>
-    <message>
-        <source>Encode</source>
-        <translation>Verschlüsseln</translation>
-    </message>
-    <message>
-        <source>Decode</source>
-        <translation>Entschlüsseln</translation>
-    </message>
-    <message>
         <source>To decode:</source>
         <translation>Zum Entschlüsseln:</translation>
     </message>
@@ -1322,18 +1418,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 <context>
     <name>chalkline::fdp::FdpForm</name>
     <message>
-        <source>Simple</source>
-        <translation>Einfach</translation>
-    </message>
-    <message>
-        <source>Harder</source>
-        <translation>Schwerer</translation>
-    </message>
-    <message>
-        <source>Over One</source>
-        <translation>Größer als 1</translation>
-    </message>
-    <message>
         <source>Fraction</source>
         <translation>Bruch</translation>
     </message>
@@ -1352,22 +1436,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 </context>
 <context>
     <name>chalkline::fibonacci::FibonacciForm</name>
-    <message>
-        <source>The Fibonacci Sequence</source>
-        <translation>Die Fibonacci-Folge</translation>
-    </message>
-    <message>
-        <source>Fibonacci</source>
-        <translation>Fibonacci</translation>
-    </message>
-    <message>
-        <source>Any Start</source>
-        <translation>Beliebiger Start</translation>
-    </message>
-    <message>
-        <source>Integers</source>
-        <translation>Ganze Zahlen</translation>
-    </message>
     <message>
         <source>Each term is the sum of the two before it.</source>
         <translation>Jedes Glied ist die Summe der zwei davor.</translation>
@@ -1414,18 +1482,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 </context>
 <context>
     <name>chalkline::fractionsbetween::FractionsBetweenForm</name>
-    <message>
-        <source>Easy</source>
-        <translation>Leicht</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Nah</translation>
-    </message>
-    <message>
-        <source>Improper</source>
-        <translation>Unecht</translation>
-    </message>
     <message>
         <source>Find a fraction between</source>
         <translation>Finde einen Bruch zwischen</translation>
@@ -1485,22 +1541,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 <context>
     <name>chalkline::hailstone::HailstoneForm</name>
     <message>
-        <source>Hailstone Numbers</source>
-        <translation>Collatz-Folgen</translation>
-    </message>
-    <message>
-        <source>Start 1 to 30</source>
-        <translation>Start 1 bis 30</translation>
-    </message>
-    <message>
-        <source>Start 1 to 100</source>
-        <translation>Start 1 bis 100</translation>
-    </message>
-    <message>
-        <source>Start 1 to 1000</source>
-        <translation>Start 1 bis 1000</translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation>Start</translation>
     </message>
@@ -1542,24 +1582,8 @@ Bei 1 aufhören.</translation>
 <context>
     <name>chalkline::hiddendigits::HiddenDigitsForm</name>
     <message>
-        <source>Hidden Digits</source>
-        <translation>Versteckte Ziffern</translation>
-    </message>
-    <message>
         <source>Find the hidden digits.</source>
         <translation>Finde die versteckten Ziffern.</translation>
-    </message>
-    <message>
-        <source>Addition</source>
-        <translation>Addition</translation>
-    </message>
-    <message>
-        <source>Subtraction</source>
-        <translation>Subtraktion</translation>
-    </message>
-    <message>
-        <source>Multiplication</source>
-        <translation>Multiplikation</translation>
     </message>
     <message>
         <source>%1.</source>
@@ -1568,22 +1592,6 @@ Bei 1 aufhören.</translation>
 </context>
 <context>
     <name>chalkline::hundredsquare::HundredSquareForm</name>
-    <message>
-        <source>The Hundred Square</source>
-        <translation>Die Hundertertafel</translation>
-    </message>
-    <message>
-        <source>1 to 100</source>
-        <translation>1 bis 100</translation>
-    </message>
-    <message>
-        <source>Pieces</source>
-        <translation>Teile</translation>
-    </message>
-    <message>
-        <source>-50 to 49</source>
-        <translation>-50 bis 49</translation>
-    </message>
     <message>
         <source>Find the hidden numbers of the hundred square</source>
         <translation>Finde die versteckten Zahlen der Hundertertafel</translation>
@@ -1612,22 +1620,6 @@ Bei 1 aufhören.</translation>
 <context>
     <name>chalkline::integersquares::IntegerSquaresForm</name>
     <message>
-        <source>Integer Squares</source>
-        <translation>Ganzzahl-Quadrate</translation>
-    </message>
-    <message>
-        <source>Sums</source>
-        <translation>Summen</translation>
-    </message>
-    <message>
-        <source>Sums and Diagonals</source>
-        <translation>Mit Diagonalen</translation>
-    </message>
-    <message>
-        <source>Fewer Clues</source>
-        <translation>Weniger Hinweise</translation>
-    </message>
-    <message>
         <source>Put these nine integers in the square, once each: each row and column adds up to the number beside it</source>
         <translation>Setze diese neun ganzen Zahlen je einmal ins Quadrat: jede Zeile und Spalte ergibt die Zahl daneben</translation>
     </message>
@@ -1642,22 +1634,6 @@ Bei 1 aufhören.</translation>
 </context>
 <context>
     <name>chalkline::leibniz::LeibnizForm</name>
-    <message>
-        <source>Leibniz&apos; Triangle</source>
-        <translation>Leibniz-Dreieck</translation>
-    </message>
-    <message>
-        <source>Rows 1 to 5</source>
-        <translation>Zeilen 1 bis 5</translation>
-    </message>
-    <message>
-        <source>Rows 1 to 7</source>
-        <translation>Zeilen 1 bis 7</translation>
-    </message>
-    <message>
-        <source>Rows 1 to 9</source>
-        <translation>Zeilen 1 bis 9</translation>
-    </message>
     <message>
         <source>Each fraction is the sum of the two below it. Find the missing fractions.</source>
         <translation>Jeder Bruch ist die Summe der zwei darunter. Finde die fehlenden Brüche.</translation>
@@ -1796,22 +1772,6 @@ Bei 1 aufhören.</translation>
 <context>
     <name>chalkline::numbersquares::NumberSquaresForm</name>
     <message>
-        <source>Number Squares</source>
-        <translation>Zahlenquadrate</translation>
-    </message>
-    <message>
-        <source>Sums</source>
-        <translation>Summen</translation>
-    </message>
-    <message>
-        <source>Products</source>
-        <translation>Produkte</translation>
-    </message>
-    <message>
-        <source>Sums, fewer clues</source>
-        <translation>Weniger Tipps</translation>
-    </message>
-    <message>
         <source>Put the digits 1 to 9 in the square, once each: each row and column multiplies to the number beside it</source>
         <translation>Setze die Ziffern 1 bis 9 je einmal ins Quadrat: das Produkt jeder Zeile und Spalte ist die Zahl daneben</translation>
     </message>
@@ -1826,22 +1786,6 @@ Bei 1 aufhören.</translation>
 </context>
 <context>
     <name>chalkline::numberwall::NumberWallForm</name>
-    <message>
-        <source>Number Wall</source>
-        <translation>Zahlenmauer</translation>
-    </message>
-    <message>
-        <source>Positive Whole Numbers</source>
-        <translation>Natürliche Zahlen</translation>
-    </message>
-    <message>
-        <source>Integers</source>
-        <translation>Ganze Zahlen</translation>
-    </message>
-    <message>
-        <source>Decimals</source>
-        <translation>Dezimalzahlen</translation>
-    </message>
     <message>
         <source>Each brick is the sum of the two bricks below it. Find the missing bricks.</source>
         <translation>Jeder Stein ist die Summe der zwei darunter. Finde die fehlenden Steine.</translation>
@@ -1904,33 +1848,9 @@ Bei 1 aufhören.</translation>
         <source>Work out, doing the operations in the right order:</source>
         <translation>Berechne in der richtigen Reihenfolge:</translation>
     </message>
-    <message>
-        <source>+ - x ÷</source>
-        <translation>+ - · :</translation>
-    </message>
-    <message>
-        <source>Brackets</source>
-        <translation>Klammern</translation>
-    </message>
-    <message>
-        <source>Powers</source>
-        <translation>Potenzen</translation>
-    </message>
 </context>
 <context>
     <name>chalkline::pandigital::PandigitalForm</name>
-    <message>
-        <source>Unit Fractions</source>
-        <translation>Stammbrüche</translation>
-    </message>
-    <message>
-        <source>Any Fraction</source>
-        <translation>Beliebiger Bruch</translation>
-    </message>
-    <message>
-        <source>With Clues</source>
-        <translation>Mit Hinweisen</translation>
-    </message>
     <message>
         <source>Use the digits 1 to 9 once each to make a fraction equal to</source>
         <translation>Bilde mit den Ziffern 1 bis 9, je einmal, einen Bruch gleich</translation>
@@ -1959,22 +1879,6 @@ Bei 1 aufhören.</translation>
 <context>
     <name>chalkline::pascal1::Pascal1Form</name>
     <message>
-        <source>Pascal&apos;s Triangle 1</source>
-        <translation>Pascalsches Dreieck 1</translation>
-    </message>
-    <message>
-        <source>Rows 0 to 7</source>
-        <translation>Zeilen 0 bis 7</translation>
-    </message>
-    <message>
-        <source>Rows 0 to 10</source>
-        <translation>Zeilen 0 bis 10</translation>
-    </message>
-    <message>
-        <source>Rows 0 to 13</source>
-        <translation>Zeilen 0 bis 13</translation>
-    </message>
-    <message>
         <source>Each number is the sum of the two above it. Find the missing numbers.</source>
         <translation>Jede Zahl ist die Summe der zwei darüber. Finde die fehlenden Zahlen.</translation>
     </message>
@@ -1985,22 +1889,6 @@ Bei 1 aufhören.</translation>
 </context>
 <context>
     <name>chalkline::pascal2::Pascal2Form</name>
-    <message>
-        <source>Pascal&apos;s Triangle 2</source>
-        <translation>Pascalsches Dreieck 2</translation>
-    </message>
-    <message>
-        <source>16 rows</source>
-        <translation>16 Zeilen</translation>
-    </message>
-    <message>
-        <source>32 rows</source>
-        <translation>32 Zeilen</translation>
-    </message>
-    <message>
-        <source>64 rows</source>
-        <translation>64 Zeilen</translation>
-    </message>
     <message>
         <source>Pascal&apos;s triangle, rows 0 to %1</source>
         <translation>Pascalsches Dreieck, Zeilen 0 bis %1</translation>
@@ -2020,18 +1908,6 @@ Bei 1 aufhören.</translation>
 </context>
 <context>
     <name>chalkline::percentages::PercentagesForm</name>
-    <message>
-        <source>Of an Amount</source>
-        <translation>Von einem Betrag</translation>
-    </message>
-    <message>
-        <source>Increase and Decrease</source>
-        <translation>Erhöhen und Senken</translation>
-    </message>
-    <message>
-        <source>What Percentage</source>
-        <translation>Wie viel Prozent</translation>
-    </message>
     <message>
         <source>Work out each percentage of the amount.</source>
         <translation>Berechne jeden Prozentsatz des Betrags.</translation>
@@ -2064,22 +1940,6 @@ Bei 1 aufhören.</translation>
 <context>
     <name>chalkline::products::ProductsForm</name>
     <message>
-        <source>Products</source>
-        <translation>Produkte</translation>
-    </message>
-    <message>
-        <source>Tables to 10</source>
-        <translation>1×1 bis 10</translation>
-    </message>
-    <message>
-        <source>Tables to 12</source>
-        <translation>1×1 bis 12</translation>
-    </message>
-    <message>
-        <source>Decimals</source>
-        <translation>Dezimalzahlen</translation>
-    </message>
-    <message>
         <source>Find the missing numbers of the multiplication grid</source>
         <translation>Finde die fehlenden Zahlen der Einmaleinstafel</translation>
     </message>
@@ -2089,46 +1949,7 @@ Bei 1 aufhören.</translation>
     </message>
 </context>
 <context>
-    <name>chalkline::pythagorean::Form</name>
-    <message>
-        <source>Pythagorean Triples</source>
-        <translation>Pythagoreische Tripel</translation>
-    </message>
-    <message>
-        <source>Primitive</source>
-        <translation>Primitiv</translation>
-    </message>
-    <message>
-        <source>Multiples</source>
-        <translation>Vielfache</translation>
-    </message>
-    <message>
-        <source>Euclid&apos;s Formula</source>
-        <translation>Formel von Euklid</translation>
-    </message>
-    <message>
-        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
-        <translation>Ergänze die fehlenden Zahlen. Jede Zeile ist ein primitives pythagoreisches Tripel: a² + b² = c² mit a &lt; b &lt; c ≤ 100 ohne gemeinsamen Teiler.</translation>
-    </message>
-    <message>
-        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
-        <translation>Ergänze die fehlenden Zahlen. Jede Zeile ist ein Vielfaches eines primitiven pythagoreischen Tripels: a² + b² = c² mit a &lt; b &lt; c ≤ 100.</translation>
-    </message>
-    <message>
-        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
-        <translation>Finde mit der Formel von Euklid das pythagoreische Tripel zu m und n.</translation>
-    </message>
-    <message>
-        <source>m = %1, n = %2: %3</source>
-        <translation>m = %1, n = %2: %3</translation>
-    </message>
-</context>
-<context>
     <name>chalkline::quadratic::QuadraticForm</name>
-    <message>
-        <source>Quadratic Factors</source>
-        <translation>Faktorisieren</translation>
-    </message>
     <message>
         <source>Factorise</source>
         <translation>Faktorisiere</translation>
@@ -2136,18 +1957,6 @@ Bei 1 aufhören.</translation>
     <message>
         <source>Check by multiplying out:</source>
         <translation>Probe durch Ausmultiplizieren:</translation>
-    </message>
-    <message>
-        <source>x² + bx + c</source>
-        <translation>x² + bx + c</translation>
-    </message>
-    <message>
-        <source>With Negatives</source>
-        <translation>Mit negativen</translation>
-    </message>
-    <message>
-        <source>ax² + bx + c</source>
-        <translation>ax² + bx + c</translation>
     </message>
     <message>
         <source>factorise %1.</source>
@@ -2159,66 +1968,7 @@ Bei 1 aufhören.</translation>
     </message>
 </context>
 <context>
-    <name>chalkline::rightangled::Form</name>
-    <message>
-        <source>Right-angled Triangles</source>
-        <translation>Rechtwinklige Dreiecke</translation>
-    </message>
-    <message>
-        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
-        <translation>Finde die Länge der mit ? markierten Seite, auf eine Nachkommastelle gerundet, wenn sie nicht ganzzahlig ist.</translation>
-    </message>
-    <message>
-        <source>Not drawn to scale</source>
-        <translation>Nicht maßstabsgetreu</translation>
-    </message>
-    <message>
-        <source>to 1 decimal place</source>
-        <translation>auf 1 Nachkommastelle</translation>
-    </message>
-    <message>
-        <source>Find the Hypotenuse</source>
-        <translation>Die Hypotenuse</translation>
-    </message>
-    <message>
-        <source>Find a Shorter Side</source>
-        <translation>Eine Kathete</translation>
-    </message>
-    <message>
-        <source>Mixed</source>
-        <translation>Gemischt</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
-        <translation>ein rechtwinkliges Dreieck mit den Katheten %1 und %2; finde die Hypotenuse.</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
-        <translation>ein rechtwinkliges Dreieck mit der Hypotenuse %1 und einer Kathete %2; finde die andere Kathete.</translation>
-    </message>
-    <message>
-        <source>%1 to 1 decimal place.</source>
-        <translation>%1 auf 1 Nachkommastelle.</translation>
-    </message>
-</context>
-<context>
     <name>chalkline::roman::RomanForm</name>
-    <message>
-        <source>Roman Arithmetic</source>
-        <translation>Römisch rechnen</translation>
-    </message>
-    <message>
-        <source>Convert</source>
-        <translation>Umwandeln</translation>
-    </message>
-    <message>
-        <source>Add and Subtract</source>
-        <translation>Plus und minus</translation>
-    </message>
-    <message>
-        <source>Multiply</source>
-        <translation>Multiplizieren</translation>
-    </message>
     <message>
         <source>Write each number the other way</source>
         <translation>Schreibe jede Zahl auf die andere Art</translation>
@@ -2235,24 +1985,8 @@ Bei 1 aufhören.</translation>
 <context>
     <name>chalkline::spiderdiagrams::SpiderDiagramsForm</name>
     <message>
-        <source>Spider Diagrams</source>
-        <translation>Spinnendiagramme</translation>
-    </message>
-    <message>
         <source>Do each operation to the number in the centre.</source>
         <translation>Wende jede Rechnung auf die Zahl in der Mitte an.</translation>
-    </message>
-    <message>
-        <source>Positive Whole Numbers</source>
-        <translation>Natürliche Zahlen</translation>
-    </message>
-    <message>
-        <source>Integers</source>
-        <translation>Ganze Zahlen</translation>
-    </message>
-    <message>
-        <source>Decimals</source>
-        <translation>Dezimalzahlen</translation>
     </message>
     <message>
         <source>half</source>
@@ -2274,18 +2008,6 @@ Bei 1 aufhören.</translation>
         <translation>Berechne den Wert jedes Terms für</translation>
     </message>
     <message>
-        <source>Positive Whole Numbers</source>
-        <translation>Natürliche Zahlen</translation>
-    </message>
-    <message>
-        <source>Integers</source>
-        <translation>Ganze Zahlen</translation>
-    </message>
-    <message>
-        <source>Decimals</source>
-        <translation>Dezimalzahlen</translation>
-    </message>
-    <message>
         <source>%1; find %2.</source>
         <translation>%1; berechne %2.</translation>
     </message>
@@ -2295,18 +2017,6 @@ Bei 1 aufhören.</translation>
     <message>
         <source>Use each number once, with +, -, x, ÷ and brackets, to make</source>
         <translation>Nutze jede Zahl einmal, mit +, -, ·, : und Klammern, um zu erhalten:</translation>
-    </message>
-    <message>
-        <source>1 to 9</source>
-        <translation>1 bis 9</translation>
-    </message>
-    <message>
-        <source>1 to 13</source>
-        <translation>1 bis 13</translation>
-    </message>
-    <message>
-        <source>Target 1 to 30</source>
-        <translation>Ziel 1 bis 30</translation>
     </message>
     <message>
         <source>make %1 from %2, %3, %4 and %5.</source>
@@ -2319,6 +2029,171 @@ Bei 1 aufhören.</translation>
     <message>
         <source>%1 ways</source>
         <translation>%1 Möglichkeiten</translation>
+    </message>
+</context>
+<context>
+    <name>Activities</name>
+    <message>
+        <source>Affine Ciphers</source>
+        <translation>Affine Chiffren</translation>
+    </message>
+    <message>
+        <source>Mental Arithmetic</source>
+        <translation>Kopfrechnen</translation>
+    </message>
+    <message>
+        <source>Fractions, Decimals and Percentages</source>
+        <translation>Brüche, Dezimalzahlen und Prozente</translation>
+    </message>
+    <message>
+        <source>The Fibonacci Sequence</source>
+        <translation>Die Fibonacci-Folge</translation>
+    </message>
+    <message>
+        <source>The Four Rules</source>
+        <translation>Die vier Grundrechenarten</translation>
+    </message>
+    <message>
+        <source>Fractions Between</source>
+        <translation>Brüche dazwischen</translation>
+    </message>
+    <message>
+        <source>Hailstone Numbers</source>
+        <translation>Collatz-Folgen</translation>
+    </message>
+    <message>
+        <source>Hidden Digits</source>
+        <translation>Versteckte Ziffern</translation>
+    </message>
+    <message>
+        <source>The Hundred Square</source>
+        <translation>Die Hundertertafel</translation>
+    </message>
+    <message>
+        <source>Integer Squares</source>
+        <translation>Ganzzahl-Quadrate</translation>
+    </message>
+    <message>
+        <source>Leibniz&apos; Triangle</source>
+        <translation>Leibniz-Dreieck</translation>
+    </message>
+    <message>
+        <source>Magic Squares</source>
+        <translation>Magische Quadrate</translation>
+    </message>
+    <message>
+        <source>Match the Target</source>
+        <translation>Triff das Ziel</translation>
+    </message>
+    <message>
+        <source>Number Squares</source>
+        <translation>Zahlenquadrate</translation>
+    </message>
+    <message>
+        <source>Number Wall</source>
+        <translation>Zahlenmauer</translation>
+    </message>
+    <message>
+        <source>Ordering</source>
+        <translation>Ordnen</translation>
+    </message>
+    <message>
+        <source>Order of Operations</source>
+        <translation>Rechenreihenfolge</translation>
+    </message>
+    <message>
+        <source>Pandigital Fractions</source>
+        <translation>Pandigitale Brüche</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 1</source>
+        <translation>Pascalsches Dreieck 1</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 2</source>
+        <translation>Pascalsches Dreieck 2</translation>
+    </message>
+    <message>
+        <source>Percentages</source>
+        <translation>Prozente</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produkte</translation>
+    </message>
+    <message>
+        <source>Pythagorean Triples</source>
+        <translation>Pythagoreische Tripel</translation>
+    </message>
+    <message>
+        <source>Quadratic Factors</source>
+        <translation>Faktorisieren</translation>
+    </message>
+    <message>
+        <source>Right-angled Triangles</source>
+        <translation>Rechtwinklige Dreiecke</translation>
+    </message>
+    <message>
+        <source>Roman Arithmetic</source>
+        <translation>Römisch rechnen</translation>
+    </message>
+    <message>
+        <source>Spider Diagrams</source>
+        <translation>Spinnendiagramme</translation>
+    </message>
+    <message>
+        <source>Substitution</source>
+        <translation>Einsetzen</translation>
+    </message>
+    <message>
+        <source>The 24 Puzzle</source>
+        <translation>Das 24-Spiel</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pythagorean::PythagoreanForm</name>
+    <message>
+        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
+        <translation>Ergänze die fehlenden Zahlen. Jede Zeile ist ein primitives pythagoreisches Tripel: a² + b² = c² mit a &lt; b &lt; c ≤ 100 ohne gemeinsamen Teiler.</translation>
+    </message>
+    <message>
+        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
+        <translation>Ergänze die fehlenden Zahlen. Jede Zeile ist ein Vielfaches eines primitiven pythagoreischen Tripels: a² + b² = c² mit a &lt; b &lt; c ≤ 100.</translation>
+    </message>
+    <message>
+        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
+        <translation>Finde mit der Formel von Euklid das pythagoreische Tripel zu m und n.</translation>
+    </message>
+    <message>
+        <source>m = %1, n = %2: %3</source>
+        <translation>m = %1, n = %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::rightangled::RightAngledForm</name>
+    <message>
+        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
+        <translation>Finde die Länge der mit ? markierten Seite, auf eine Nachkommastelle gerundet, wenn sie nicht ganzzahlig ist.</translation>
+    </message>
+    <message>
+        <source>Not drawn to scale</source>
+        <translation>Nicht maßstabsgetreu</translation>
+    </message>
+    <message>
+        <source>to 1 decimal place</source>
+        <translation>auf 1 Nachkommastelle</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
+        <translation>ein rechtwinkliges Dreieck mit den Katheten %1 und %2; finde die Hypotenuse.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
+        <translation>ein rechtwinkliges Dreieck mit der Hypotenuse %1 und einer Kathete %2; finde die andere Kathete.</translation>
+    </message>
+    <message>
+        <source>%1 to 1 decimal place.</source>
+        <translation>%1 auf 1 Nachkommastelle.</translation>
     </message>
 </context>
 </TS>

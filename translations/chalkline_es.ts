@@ -549,16 +549,244 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <translation>Fracciones propias</translation>
     </message>
     <message>
-        <source>Fractions</source>
-        <translation>Fracciones</translation>
+        <source>Shift</source>
+        <translation>Desplazamiento</translation>
     </message>
     <message>
-        <source>Forward</source>
-        <translation>Adelante</translation>
+        <source>Encode</source>
+        <translation>Cifrar</translation>
     </message>
     <message>
-        <source>Reverse</source>
-        <translation>Al revés</translation>
+        <source>Decode</source>
+        <translation>Descifrar</translation>
+    </message>
+    <message>
+        <source>Simple</source>
+        <translation>Sencillas</translation>
+    </message>
+    <message>
+        <source>Harder</source>
+        <translation>Más difíciles</translation>
+    </message>
+    <message>
+        <source>Over One</source>
+        <translation>Mayores que 1</translation>
+    </message>
+    <message>
+        <source>Fibonacci</source>
+        <translation>Fibonacci</translation>
+    </message>
+    <message>
+        <source>Any Start</source>
+        <translation>Cualquier inicio</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fáciles</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cercanas</translation>
+    </message>
+    <message>
+        <source>Improper</source>
+        <translation>Impropias</translation>
+    </message>
+    <message>
+        <source>Start 1 to 30</source>
+        <translation>Inicio 1 a 30</translation>
+    </message>
+    <message>
+        <source>Start 1 to 100</source>
+        <translation>Inicio 1 a 100</translation>
+    </message>
+    <message>
+        <source>Start 1 to 1000</source>
+        <translation>Inicio 1 a 1000</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>1 to 100</source>
+        <translation>1 a 100</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Trozos</translation>
+    </message>
+    <message>
+        <source>-50 to 49</source>
+        <translation>-50 a 49</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <translation>Sumas</translation>
+    </message>
+    <message>
+        <source>Sums and Diagonals</source>
+        <translation>Sumas y diagonales</translation>
+    </message>
+    <message>
+        <source>Fewer Clues</source>
+        <translation>Menos pistas</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 5</source>
+        <translation>Filas 1 a 5</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 7</source>
+        <translation>Filas 1 a 7</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 9</source>
+        <translation>Filas 1 a 9</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Productos</translation>
+    </message>
+    <message>
+        <source>Sums, fewer clues</source>
+        <translation>Menos pistas</translation>
+    </message>
+    <message>
+        <source>+ - x ÷</source>
+        <translation>+ - × :</translation>
+    </message>
+    <message>
+        <source>Brackets</source>
+        <translation>Paréntesis</translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation>Potencias</translation>
+    </message>
+    <message>
+        <source>Unit Fractions</source>
+        <translation>Unitarias</translation>
+    </message>
+    <message>
+        <source>Any Fraction</source>
+        <translation>Cualquier fracción</translation>
+    </message>
+    <message>
+        <source>With Clues</source>
+        <translation>Con pistas</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 7</source>
+        <translation>Filas 0 a 7</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 10</source>
+        <translation>Filas 0 a 10</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 13</source>
+        <translation>Filas 0 a 13</translation>
+    </message>
+    <message>
+        <source>16 rows</source>
+        <translation>16 filas</translation>
+    </message>
+    <message>
+        <source>32 rows</source>
+        <translation>32 filas</translation>
+    </message>
+    <message>
+        <source>64 rows</source>
+        <translation>64 filas</translation>
+    </message>
+    <message>
+        <source>Of an Amount</source>
+        <translation>De una cantidad</translation>
+    </message>
+    <message>
+        <source>Increase and Decrease</source>
+        <translation>Aumento y descuento</translation>
+    </message>
+    <message>
+        <source>What Percentage</source>
+        <translation>Qué porcentaje</translation>
+    </message>
+    <message>
+        <source>Tables to 10</source>
+        <translation>Tablas hasta 10</translation>
+    </message>
+    <message>
+        <source>Tables to 12</source>
+        <translation>Tablas hasta 12</translation>
+    </message>
+    <message>
+        <source>Primitive</source>
+        <translation>Primitivas</translation>
+    </message>
+    <message>
+        <source>Multiples</source>
+        <translation>Múltiplos</translation>
+    </message>
+    <message>
+        <source>Euclid&apos;s Formula</source>
+        <translation>Euclides</translation>
+    </message>
+    <message>
+        <source>x² + bx + c</source>
+        <translation>x² + bx + c</translation>
+    </message>
+    <message>
+        <source>With Negatives</source>
+        <translation>Con negativos</translation>
+    </message>
+    <message>
+        <source>ax² + bx + c</source>
+        <translation>ax² + bx + c</translation>
+    </message>
+    <message>
+        <source>Find the Hypotenuse</source>
+        <translation>La hipotenusa</translation>
+    </message>
+    <message>
+        <source>Find a Shorter Side</source>
+        <translation>Un cateto</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mezclado</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Add and Subtract</source>
+        <translation>Sumar y restar</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiplicar</translation>
+    </message>
+    <message>
+        <source>1 to 9</source>
+        <translation>1 a 9</translation>
+    </message>
+    <message>
+        <source>1 to 13</source>
+        <translation>1 a 13</translation>
+    </message>
+    <message>
+        <source>Target 1 to 30</source>
+        <translation>Objetivo 1 a 30</translation>
     </message>
 </context>
 <context>
@@ -739,122 +967,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>WWW Links</source>
         <translation>Enlaces web</translation>
-    </message>
-    <message>
-        <source>Match the Target</source>
-        <translation>Alcanza el objetivo</translation>
-    </message>
-    <message>
-        <source>Magic Squares</source>
-        <translation>Cuadrados mágicos</translation>
-    </message>
-    <message>
-        <source>Spider Diagrams</source>
-        <translation>Diagramas de araña</translation>
-    </message>
-    <message>
-        <source>The 24 Puzzle</source>
-        <translation>El juego del 24</translation>
-    </message>
-    <message>
-        <source>Ordering</source>
-        <translation>Ordenar</translation>
-    </message>
-    <message>
-        <source>Integer Squares</source>
-        <translation>Cuadrados de enteros</translation>
-    </message>
-    <message>
-        <source>Number Squares</source>
-        <translation>Cuadrados numéricos</translation>
-    </message>
-    <message>
-        <source>Percentages</source>
-        <translation>Porcentajes</translation>
-    </message>
-    <message>
-        <source>Substitution</source>
-        <translation>Sustitución</translation>
-    </message>
-    <message>
-        <source>Right-angled Triangles</source>
-        <translation>Triángulos rectángulos</translation>
-    </message>
-    <message>
-        <source>Mental Arithmetic</source>
-        <translation>Cálculo mental</translation>
-    </message>
-    <message>
-        <source>The Hundred Square</source>
-        <translation>La tabla del 100</translation>
-    </message>
-    <message>
-        <source>The Four Rules</source>
-        <translation>Las cuatro operaciones</translation>
-    </message>
-    <message>
-        <source>Fractions, Decimals and Percentages</source>
-        <translation>Fracciones, decimales y porcentajes</translation>
-    </message>
-    <message>
-        <source>Pythagorean Triples</source>
-        <translation>Ternas pitagóricas</translation>
-    </message>
-    <message>
-        <source>Order of Operations</source>
-        <translation>Jerarquía de operaciones</translation>
-    </message>
-    <message>
-        <source>Number Wall</source>
-        <translation>Muro de números</translation>
-    </message>
-    <message>
-        <source>Fractions Between</source>
-        <translation>Fracciones intermedias</translation>
-    </message>
-    <message>
-        <source>Pandigital Fractions</source>
-        <translation>Fracciones pandigitales</translation>
-    </message>
-    <message>
-        <source>Products</source>
-        <translation>Productos</translation>
-    </message>
-    <message>
-        <source>Quadratic Factors</source>
-        <translation>Factorizar</translation>
-    </message>
-    <message>
-        <source>Hidden Digits</source>
-        <translation>Cifras ocultas</translation>
-    </message>
-    <message>
-        <source>Roman Arithmetic</source>
-        <translation>Cálculo romano</translation>
-    </message>
-    <message>
-        <source>Pascal&apos;s Triangle 1</source>
-        <translation>Triángulo de Pascal 1</translation>
-    </message>
-    <message>
-        <source>Pascal&apos;s Triangle 2</source>
-        <translation>Triángulo de Pascal 2</translation>
-    </message>
-    <message>
-        <source>The Fibonacci Sequence</source>
-        <translation>La sucesión de Fibonacci</translation>
-    </message>
-    <message>
-        <source>Affine Ciphers</source>
-        <translation>Cifrados afines</translation>
-    </message>
-    <message>
-        <source>Hailstone Numbers</source>
-        <translation>Números granizo</translation>
-    </message>
-    <message>
-        <source>Leibniz&apos; Triangle</source>
-        <translation>Triángulo de Leibniz</translation>
     </message>
     <message>
         <source>Tab, Down or Right arrow</source>
@@ -1197,22 +1309,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
 <context>
     <name>chalkline::affine::AffineForm</name>
     <message>
-        <source>Affine Ciphers</source>
-        <translation>Cifrados afines</translation>
-    </message>
-    <message>
-        <source>Shift</source>
-        <translation>Desplazamiento</translation>
-    </message>
-    <message>
-        <source>Encode</source>
-        <translation>Cifrar</translation>
-    </message>
-    <message>
-        <source>Decode</source>
-        <translation>Descifrar</translation>
-    </message>
-    <message>
         <source>To decode:</source>
         <translation>Para descifrar:</translation>
     </message>
@@ -1322,18 +1418,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
 <context>
     <name>chalkline::fdp::FdpForm</name>
     <message>
-        <source>Simple</source>
-        <translation>Sencillas</translation>
-    </message>
-    <message>
-        <source>Harder</source>
-        <translation>Más difíciles</translation>
-    </message>
-    <message>
-        <source>Over One</source>
-        <translation>Mayores que 1</translation>
-    </message>
-    <message>
         <source>Fraction</source>
         <translation>Fracción</translation>
     </message>
@@ -1352,22 +1436,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
 </context>
 <context>
     <name>chalkline::fibonacci::FibonacciForm</name>
-    <message>
-        <source>The Fibonacci Sequence</source>
-        <translation>La sucesión de Fibonacci</translation>
-    </message>
-    <message>
-        <source>Fibonacci</source>
-        <translation>Fibonacci</translation>
-    </message>
-    <message>
-        <source>Any Start</source>
-        <translation>Cualquier inicio</translation>
-    </message>
-    <message>
-        <source>Integers</source>
-        <translation>Números enteros</translation>
-    </message>
     <message>
         <source>Each term is the sum of the two before it.</source>
         <translation>Cada término es la suma de los dos anteriores.</translation>
@@ -1414,18 +1482,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
 </context>
 <context>
     <name>chalkline::fractionsbetween::FractionsBetweenForm</name>
-    <message>
-        <source>Easy</source>
-        <translation>Fáciles</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Cercanas</translation>
-    </message>
-    <message>
-        <source>Improper</source>
-        <translation>Impropias</translation>
-    </message>
     <message>
         <source>Find a fraction between</source>
         <translation>Halla una fracción entre</translation>
@@ -1485,22 +1541,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
 <context>
     <name>chalkline::hailstone::HailstoneForm</name>
     <message>
-        <source>Hailstone Numbers</source>
-        <translation>Números granizo</translation>
-    </message>
-    <message>
-        <source>Start 1 to 30</source>
-        <translation>Inicio 1 a 30</translation>
-    </message>
-    <message>
-        <source>Start 1 to 100</source>
-        <translation>Inicio 1 a 100</translation>
-    </message>
-    <message>
-        <source>Start 1 to 1000</source>
-        <translation>Inicio 1 a 1000</translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation>Inicio</translation>
     </message>
@@ -1542,24 +1582,8 @@ Para en 1.</translation>
 <context>
     <name>chalkline::hiddendigits::HiddenDigitsForm</name>
     <message>
-        <source>Hidden Digits</source>
-        <translation>Cifras ocultas</translation>
-    </message>
-    <message>
         <source>Find the hidden digits.</source>
         <translation>Halla las cifras ocultas.</translation>
-    </message>
-    <message>
-        <source>Addition</source>
-        <translation>Suma</translation>
-    </message>
-    <message>
-        <source>Subtraction</source>
-        <translation>Resta</translation>
-    </message>
-    <message>
-        <source>Multiplication</source>
-        <translation>Multiplicación</translation>
     </message>
     <message>
         <source>%1.</source>
@@ -1568,22 +1592,6 @@ Para en 1.</translation>
 </context>
 <context>
     <name>chalkline::hundredsquare::HundredSquareForm</name>
-    <message>
-        <source>The Hundred Square</source>
-        <translation>La tabla del 100</translation>
-    </message>
-    <message>
-        <source>1 to 100</source>
-        <translation>1 a 100</translation>
-    </message>
-    <message>
-        <source>Pieces</source>
-        <translation>Trozos</translation>
-    </message>
-    <message>
-        <source>-50 to 49</source>
-        <translation>-50 a 49</translation>
-    </message>
     <message>
         <source>Find the hidden numbers of the hundred square</source>
         <translation>Halla los números ocultos de la tabla del 100</translation>
@@ -1612,22 +1620,6 @@ Para en 1.</translation>
 <context>
     <name>chalkline::integersquares::IntegerSquaresForm</name>
     <message>
-        <source>Integer Squares</source>
-        <translation>Cuadrados de enteros</translation>
-    </message>
-    <message>
-        <source>Sums</source>
-        <translation>Sumas</translation>
-    </message>
-    <message>
-        <source>Sums and Diagonals</source>
-        <translation>Sumas y diagonales</translation>
-    </message>
-    <message>
-        <source>Fewer Clues</source>
-        <translation>Menos pistas</translation>
-    </message>
-    <message>
         <source>Put these nine integers in the square, once each: each row and column adds up to the number beside it</source>
         <translation>Coloca estos nueve enteros en el cuadrado, una vez cada uno: cada fila y columna suma el número de al lado</translation>
     </message>
@@ -1642,22 +1634,6 @@ Para en 1.</translation>
 </context>
 <context>
     <name>chalkline::leibniz::LeibnizForm</name>
-    <message>
-        <source>Leibniz&apos; Triangle</source>
-        <translation>Triángulo de Leibniz</translation>
-    </message>
-    <message>
-        <source>Rows 1 to 5</source>
-        <translation>Filas 1 a 5</translation>
-    </message>
-    <message>
-        <source>Rows 1 to 7</source>
-        <translation>Filas 1 a 7</translation>
-    </message>
-    <message>
-        <source>Rows 1 to 9</source>
-        <translation>Filas 1 a 9</translation>
-    </message>
     <message>
         <source>Each fraction is the sum of the two below it. Find the missing fractions.</source>
         <translation>Cada fracción es la suma de las dos de debajo. Halla las fracciones que faltan.</translation>
@@ -1796,22 +1772,6 @@ Para en 1.</translation>
 <context>
     <name>chalkline::numbersquares::NumberSquaresForm</name>
     <message>
-        <source>Number Squares</source>
-        <translation>Cuadrados numéricos</translation>
-    </message>
-    <message>
-        <source>Sums</source>
-        <translation>Sumas</translation>
-    </message>
-    <message>
-        <source>Products</source>
-        <translation>Productos</translation>
-    </message>
-    <message>
-        <source>Sums, fewer clues</source>
-        <translation>Menos pistas</translation>
-    </message>
-    <message>
         <source>Put the digits 1 to 9 in the square, once each: each row and column multiplies to the number beside it</source>
         <translation>Coloca las cifras del 1 al 9 en el cuadrado, una vez cada una: cada fila y columna multiplica el número de al lado</translation>
     </message>
@@ -1826,22 +1786,6 @@ Para en 1.</translation>
 </context>
 <context>
     <name>chalkline::numberwall::NumberWallForm</name>
-    <message>
-        <source>Number Wall</source>
-        <translation>Muro de números</translation>
-    </message>
-    <message>
-        <source>Positive Whole Numbers</source>
-        <translation>Números naturales</translation>
-    </message>
-    <message>
-        <source>Integers</source>
-        <translation>Números enteros</translation>
-    </message>
-    <message>
-        <source>Decimals</source>
-        <translation>Decimales</translation>
-    </message>
     <message>
         <source>Each brick is the sum of the two bricks below it. Find the missing bricks.</source>
         <translation>Cada ladrillo es la suma de los dos de debajo. Halla los ladrillos que faltan.</translation>
@@ -1904,33 +1848,9 @@ Para en 1.</translation>
         <source>Work out, doing the operations in the right order:</source>
         <translation>Calcula respetando la jerarquía de las operaciones:</translation>
     </message>
-    <message>
-        <source>+ - x ÷</source>
-        <translation>+ - × :</translation>
-    </message>
-    <message>
-        <source>Brackets</source>
-        <translation>Paréntesis</translation>
-    </message>
-    <message>
-        <source>Powers</source>
-        <translation>Potencias</translation>
-    </message>
 </context>
 <context>
     <name>chalkline::pandigital::PandigitalForm</name>
-    <message>
-        <source>Unit Fractions</source>
-        <translation>Unitarias</translation>
-    </message>
-    <message>
-        <source>Any Fraction</source>
-        <translation>Cualquier fracción</translation>
-    </message>
-    <message>
-        <source>With Clues</source>
-        <translation>Con pistas</translation>
-    </message>
     <message>
         <source>Use the digits 1 to 9 once each to make a fraction equal to</source>
         <translation>Usa las cifras del 1 al 9 una vez cada una para formar una fracción igual a</translation>
@@ -1959,22 +1879,6 @@ Para en 1.</translation>
 <context>
     <name>chalkline::pascal1::Pascal1Form</name>
     <message>
-        <source>Pascal&apos;s Triangle 1</source>
-        <translation>Triángulo de Pascal 1</translation>
-    </message>
-    <message>
-        <source>Rows 0 to 7</source>
-        <translation>Filas 0 a 7</translation>
-    </message>
-    <message>
-        <source>Rows 0 to 10</source>
-        <translation>Filas 0 a 10</translation>
-    </message>
-    <message>
-        <source>Rows 0 to 13</source>
-        <translation>Filas 0 a 13</translation>
-    </message>
-    <message>
         <source>Each number is the sum of the two above it. Find the missing numbers.</source>
         <translation>Cada número es la suma de los dos de encima. Halla los números que faltan.</translation>
     </message>
@@ -1985,22 +1889,6 @@ Para en 1.</translation>
 </context>
 <context>
     <name>chalkline::pascal2::Pascal2Form</name>
-    <message>
-        <source>Pascal&apos;s Triangle 2</source>
-        <translation>Triángulo de Pascal 2</translation>
-    </message>
-    <message>
-        <source>16 rows</source>
-        <translation>16 filas</translation>
-    </message>
-    <message>
-        <source>32 rows</source>
-        <translation>32 filas</translation>
-    </message>
-    <message>
-        <source>64 rows</source>
-        <translation>64 filas</translation>
-    </message>
     <message>
         <source>Pascal&apos;s triangle, rows 0 to %1</source>
         <translation>Triángulo de Pascal, filas 0 a %1</translation>
@@ -2020,18 +1908,6 @@ Para en 1.</translation>
 </context>
 <context>
     <name>chalkline::percentages::PercentagesForm</name>
-    <message>
-        <source>Of an Amount</source>
-        <translation>De una cantidad</translation>
-    </message>
-    <message>
-        <source>Increase and Decrease</source>
-        <translation>Aumento y descuento</translation>
-    </message>
-    <message>
-        <source>What Percentage</source>
-        <translation>Qué porcentaje</translation>
-    </message>
     <message>
         <source>Work out each percentage of the amount.</source>
         <translation>Calcula cada porcentaje de la cantidad.</translation>
@@ -2064,22 +1940,6 @@ Para en 1.</translation>
 <context>
     <name>chalkline::products::ProductsForm</name>
     <message>
-        <source>Products</source>
-        <translation>Productos</translation>
-    </message>
-    <message>
-        <source>Tables to 10</source>
-        <translation>Tablas hasta 10</translation>
-    </message>
-    <message>
-        <source>Tables to 12</source>
-        <translation>Tablas hasta 12</translation>
-    </message>
-    <message>
-        <source>Decimals</source>
-        <translation>Decimales</translation>
-    </message>
-    <message>
         <source>Find the missing numbers of the multiplication grid</source>
         <translation>Halla los números que faltan de la tabla de multiplicar</translation>
     </message>
@@ -2089,46 +1949,7 @@ Para en 1.</translation>
     </message>
 </context>
 <context>
-    <name>chalkline::pythagorean::Form</name>
-    <message>
-        <source>Pythagorean Triples</source>
-        <translation>Ternas pitagóricas</translation>
-    </message>
-    <message>
-        <source>Primitive</source>
-        <translation>Primitivas</translation>
-    </message>
-    <message>
-        <source>Multiples</source>
-        <translation>Múltiplos</translation>
-    </message>
-    <message>
-        <source>Euclid&apos;s Formula</source>
-        <translation>Euclides</translation>
-    </message>
-    <message>
-        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
-        <translation>Completa los números que faltan. Cada fila es una terna pitagórica primitiva: a² + b² = c² con a &lt; b &lt; c ≤ 100 sin factor común.</translation>
-    </message>
-    <message>
-        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
-        <translation>Completa los números que faltan. Cada fila es un múltiplo de una terna pitagórica primitiva: a² + b² = c² con a &lt; b &lt; c ≤ 100.</translation>
-    </message>
-    <message>
-        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
-        <translation>Usa la fórmula de Euclides para hallar la terna pitagórica que dan m y n.</translation>
-    </message>
-    <message>
-        <source>m = %1, n = %2: %3</source>
-        <translation>m = %1, n = %2: %3</translation>
-    </message>
-</context>
-<context>
     <name>chalkline::quadratic::QuadraticForm</name>
-    <message>
-        <source>Quadratic Factors</source>
-        <translation>Factorizar</translation>
-    </message>
     <message>
         <source>Factorise</source>
         <translation>Factoriza</translation>
@@ -2136,18 +1957,6 @@ Para en 1.</translation>
     <message>
         <source>Check by multiplying out:</source>
         <translation>Comprueba desarrollando:</translation>
-    </message>
-    <message>
-        <source>x² + bx + c</source>
-        <translation>x² + bx + c</translation>
-    </message>
-    <message>
-        <source>With Negatives</source>
-        <translation>Con negativos</translation>
-    </message>
-    <message>
-        <source>ax² + bx + c</source>
-        <translation>ax² + bx + c</translation>
     </message>
     <message>
         <source>factorise %1.</source>
@@ -2159,66 +1968,7 @@ Para en 1.</translation>
     </message>
 </context>
 <context>
-    <name>chalkline::rightangled::Form</name>
-    <message>
-        <source>Right-angled Triangles</source>
-        <translation>Triángulos rectángulos</translation>
-    </message>
-    <message>
-        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
-        <translation>Halla la longitud del lado marcado con ?, con una cifra decimal si no es un número entero.</translation>
-    </message>
-    <message>
-        <source>Not drawn to scale</source>
-        <translation>No está a escala</translation>
-    </message>
-    <message>
-        <source>to 1 decimal place</source>
-        <translation>con 1 decimal</translation>
-    </message>
-    <message>
-        <source>Find the Hypotenuse</source>
-        <translation>La hipotenusa</translation>
-    </message>
-    <message>
-        <source>Find a Shorter Side</source>
-        <translation>Un cateto</translation>
-    </message>
-    <message>
-        <source>Mixed</source>
-        <translation>Mezclado</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
-        <translation>un triángulo rectángulo con catetos %1 y %2; halla la hipotenusa.</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
-        <translation>un triángulo rectángulo con hipotenusa %1 y un cateto %2; halla el otro cateto.</translation>
-    </message>
-    <message>
-        <source>%1 to 1 decimal place.</source>
-        <translation>%1 con 1 decimal.</translation>
-    </message>
-</context>
-<context>
     <name>chalkline::roman::RomanForm</name>
-    <message>
-        <source>Roman Arithmetic</source>
-        <translation>Cálculo romano</translation>
-    </message>
-    <message>
-        <source>Convert</source>
-        <translation>Convertir</translation>
-    </message>
-    <message>
-        <source>Add and Subtract</source>
-        <translation>Sumar y restar</translation>
-    </message>
-    <message>
-        <source>Multiply</source>
-        <translation>Multiplicar</translation>
-    </message>
     <message>
         <source>Write each number the other way</source>
         <translation>Escribe cada número de la otra forma</translation>
@@ -2235,24 +1985,8 @@ Para en 1.</translation>
 <context>
     <name>chalkline::spiderdiagrams::SpiderDiagramsForm</name>
     <message>
-        <source>Spider Diagrams</source>
-        <translation>Diagramas de araña</translation>
-    </message>
-    <message>
         <source>Do each operation to the number in the centre.</source>
         <translation>Haz cada operación con el número del centro.</translation>
-    </message>
-    <message>
-        <source>Positive Whole Numbers</source>
-        <translation>Números naturales</translation>
-    </message>
-    <message>
-        <source>Integers</source>
-        <translation>Números enteros</translation>
-    </message>
-    <message>
-        <source>Decimals</source>
-        <translation>Decimales</translation>
     </message>
     <message>
         <source>half</source>
@@ -2274,18 +2008,6 @@ Para en 1.</translation>
         <translation>Halla el valor de cada expresión cuando</translation>
     </message>
     <message>
-        <source>Positive Whole Numbers</source>
-        <translation>Números naturales</translation>
-    </message>
-    <message>
-        <source>Integers</source>
-        <translation>Números enteros</translation>
-    </message>
-    <message>
-        <source>Decimals</source>
-        <translation>Decimales</translation>
-    </message>
-    <message>
         <source>%1; find %2.</source>
         <translation>%1; halla %2.</translation>
     </message>
@@ -2295,18 +2017,6 @@ Para en 1.</translation>
     <message>
         <source>Use each number once, with +, -, x, ÷ and brackets, to make</source>
         <translation>Usa cada número una vez, con +, -, ×, : y paréntesis, para obtener</translation>
-    </message>
-    <message>
-        <source>1 to 9</source>
-        <translation>1 a 9</translation>
-    </message>
-    <message>
-        <source>1 to 13</source>
-        <translation>1 a 13</translation>
-    </message>
-    <message>
-        <source>Target 1 to 30</source>
-        <translation>Objetivo 1 a 30</translation>
     </message>
     <message>
         <source>make %1 from %2, %3, %4 and %5.</source>
@@ -2319,6 +2029,171 @@ Para en 1.</translation>
     <message>
         <source>%1 ways</source>
         <translation>%1 formas</translation>
+    </message>
+</context>
+<context>
+    <name>Activities</name>
+    <message>
+        <source>Affine Ciphers</source>
+        <translation>Cifrados afines</translation>
+    </message>
+    <message>
+        <source>Mental Arithmetic</source>
+        <translation>Cálculo mental</translation>
+    </message>
+    <message>
+        <source>Fractions, Decimals and Percentages</source>
+        <translation>Fracciones, decimales y porcentajes</translation>
+    </message>
+    <message>
+        <source>The Fibonacci Sequence</source>
+        <translation>La sucesión de Fibonacci</translation>
+    </message>
+    <message>
+        <source>The Four Rules</source>
+        <translation>Las cuatro operaciones</translation>
+    </message>
+    <message>
+        <source>Fractions Between</source>
+        <translation>Fracciones intermedias</translation>
+    </message>
+    <message>
+        <source>Hailstone Numbers</source>
+        <translation>Números granizo</translation>
+    </message>
+    <message>
+        <source>Hidden Digits</source>
+        <translation>Cifras ocultas</translation>
+    </message>
+    <message>
+        <source>The Hundred Square</source>
+        <translation>La tabla del 100</translation>
+    </message>
+    <message>
+        <source>Integer Squares</source>
+        <translation>Cuadrados de enteros</translation>
+    </message>
+    <message>
+        <source>Leibniz&apos; Triangle</source>
+        <translation>Triángulo de Leibniz</translation>
+    </message>
+    <message>
+        <source>Magic Squares</source>
+        <translation>Cuadrados mágicos</translation>
+    </message>
+    <message>
+        <source>Match the Target</source>
+        <translation>Alcanza el objetivo</translation>
+    </message>
+    <message>
+        <source>Number Squares</source>
+        <translation>Cuadrados numéricos</translation>
+    </message>
+    <message>
+        <source>Number Wall</source>
+        <translation>Muro de números</translation>
+    </message>
+    <message>
+        <source>Ordering</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>Order of Operations</source>
+        <translation>Jerarquía de operaciones</translation>
+    </message>
+    <message>
+        <source>Pandigital Fractions</source>
+        <translation>Fracciones pandigitales</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 1</source>
+        <translation>Triángulo de Pascal 1</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 2</source>
+        <translation>Triángulo de Pascal 2</translation>
+    </message>
+    <message>
+        <source>Percentages</source>
+        <translation>Porcentajes</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Productos</translation>
+    </message>
+    <message>
+        <source>Pythagorean Triples</source>
+        <translation>Ternas pitagóricas</translation>
+    </message>
+    <message>
+        <source>Quadratic Factors</source>
+        <translation>Factorizar</translation>
+    </message>
+    <message>
+        <source>Right-angled Triangles</source>
+        <translation>Triángulos rectángulos</translation>
+    </message>
+    <message>
+        <source>Roman Arithmetic</source>
+        <translation>Cálculo romano</translation>
+    </message>
+    <message>
+        <source>Spider Diagrams</source>
+        <translation>Diagramas de araña</translation>
+    </message>
+    <message>
+        <source>Substitution</source>
+        <translation>Sustitución</translation>
+    </message>
+    <message>
+        <source>The 24 Puzzle</source>
+        <translation>El juego del 24</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pythagorean::PythagoreanForm</name>
+    <message>
+        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
+        <translation>Completa los números que faltan. Cada fila es una terna pitagórica primitiva: a² + b² = c² con a &lt; b &lt; c ≤ 100 sin factor común.</translation>
+    </message>
+    <message>
+        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
+        <translation>Completa los números que faltan. Cada fila es un múltiplo de una terna pitagórica primitiva: a² + b² = c² con a &lt; b &lt; c ≤ 100.</translation>
+    </message>
+    <message>
+        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
+        <translation>Usa la fórmula de Euclides para hallar la terna pitagórica que dan m y n.</translation>
+    </message>
+    <message>
+        <source>m = %1, n = %2: %3</source>
+        <translation>m = %1, n = %2: %3</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::rightangled::RightAngledForm</name>
+    <message>
+        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
+        <translation>Halla la longitud del lado marcado con ?, con una cifra decimal si no es un número entero.</translation>
+    </message>
+    <message>
+        <source>Not drawn to scale</source>
+        <translation>No está a escala</translation>
+    </message>
+    <message>
+        <source>to 1 decimal place</source>
+        <translation>con 1 decimal</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
+        <translation>un triángulo rectángulo con catetos %1 y %2; halla la hipotenusa.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
+        <translation>un triángulo rectángulo con hipotenusa %1 y un cateto %2; halla el otro cateto.</translation>
+    </message>
+    <message>
+        <source>%1 to 1 decimal place.</source>
+        <translation>%1 con 1 decimal.</translation>
     </message>
 </context>
 </TS>

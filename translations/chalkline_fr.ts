@@ -549,16 +549,244 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>Fractions</translation>
     </message>
     <message>
-        <source>Fractions</source>
-        <translation>Fractions</translation>
+        <source>Shift</source>
+        <translation>Décalage</translation>
     </message>
     <message>
-        <source>Forward</source>
-        <translation>En avant</translation>
+        <source>Encode</source>
+        <translation>Coder</translation>
     </message>
     <message>
-        <source>Reverse</source>
-        <translation>À rebours</translation>
+        <source>Decode</source>
+        <translation>Décoder</translation>
+    </message>
+    <message>
+        <source>Simple</source>
+        <translation>Simples</translation>
+    </message>
+    <message>
+        <source>Harder</source>
+        <translation>Plus dures</translation>
+    </message>
+    <message>
+        <source>Over One</source>
+        <translation>Plus que 1</translation>
+    </message>
+    <message>
+        <source>Fibonacci</source>
+        <translation>Fibonacci</translation>
+    </message>
+    <message>
+        <source>Any Start</source>
+        <translation>Tout départ</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Faciles</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Proches</translation>
+    </message>
+    <message>
+        <source>Improper</source>
+        <translation>Impropres</translation>
+    </message>
+    <message>
+        <source>Start 1 to 30</source>
+        <translation>Départ 1 à 30</translation>
+    </message>
+    <message>
+        <source>Start 1 to 100</source>
+        <translation>Départ 1 à 100</translation>
+    </message>
+    <message>
+        <source>Start 1 to 1000</source>
+        <translation>Départ 1 à 1000</translation>
+    </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>1 to 100</source>
+        <translation>1 à 100</translation>
+    </message>
+    <message>
+        <source>Pieces</source>
+        <translation>Morceaux</translation>
+    </message>
+    <message>
+        <source>-50 to 49</source>
+        <translation>-50 à 49</translation>
+    </message>
+    <message>
+        <source>Sums</source>
+        <translation>Sommes</translation>
+    </message>
+    <message>
+        <source>Sums and Diagonals</source>
+        <translation>Avec diagonales</translation>
+    </message>
+    <message>
+        <source>Fewer Clues</source>
+        <translation>Moins d&apos;indices</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 5</source>
+        <translation>Lignes 1 à 5</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 7</source>
+        <translation>Lignes 1 à 7</translation>
+    </message>
+    <message>
+        <source>Rows 1 to 9</source>
+        <translation>Lignes 1 à 9</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produits</translation>
+    </message>
+    <message>
+        <source>Sums, fewer clues</source>
+        <translation>Moins d&apos;indices</translation>
+    </message>
+    <message>
+        <source>+ - x ÷</source>
+        <translation>+ - × ÷</translation>
+    </message>
+    <message>
+        <source>Brackets</source>
+        <translation>Parenthèses</translation>
+    </message>
+    <message>
+        <source>Powers</source>
+        <translation>Puissances</translation>
+    </message>
+    <message>
+        <source>Unit Fractions</source>
+        <translation>Unitaires</translation>
+    </message>
+    <message>
+        <source>Any Fraction</source>
+        <translation>Toute fraction</translation>
+    </message>
+    <message>
+        <source>With Clues</source>
+        <translation>Avec indices</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 7</source>
+        <translation>Lignes 0 à 7</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 10</source>
+        <translation>Lignes 0 à 10</translation>
+    </message>
+    <message>
+        <source>Rows 0 to 13</source>
+        <translation>Lignes 0 à 13</translation>
+    </message>
+    <message>
+        <source>16 rows</source>
+        <translation>16 lignes</translation>
+    </message>
+    <message>
+        <source>32 rows</source>
+        <translation>32 lignes</translation>
+    </message>
+    <message>
+        <source>64 rows</source>
+        <translation>64 lignes</translation>
+    </message>
+    <message>
+        <source>Of an Amount</source>
+        <translation>D&apos;une quantité</translation>
+    </message>
+    <message>
+        <source>Increase and Decrease</source>
+        <translation>Hausse et baisse</translation>
+    </message>
+    <message>
+        <source>What Percentage</source>
+        <translation>Quel pourcentage</translation>
+    </message>
+    <message>
+        <source>Tables to 10</source>
+        <translation>Tables jusqu&apos;à 10</translation>
+    </message>
+    <message>
+        <source>Tables to 12</source>
+        <translation>Tables jusqu&apos;à 12</translation>
+    </message>
+    <message>
+        <source>Primitive</source>
+        <translation>Primitifs</translation>
+    </message>
+    <message>
+        <source>Multiples</source>
+        <translation>Multiples</translation>
+    </message>
+    <message>
+        <source>Euclid&apos;s Formula</source>
+        <translation>Formule d&apos;Euclide</translation>
+    </message>
+    <message>
+        <source>x² + bx + c</source>
+        <translation>x² + bx + c</translation>
+    </message>
+    <message>
+        <source>With Negatives</source>
+        <translation>Avec négatifs</translation>
+    </message>
+    <message>
+        <source>ax² + bx + c</source>
+        <translation>ax² + bx + c</translation>
+    </message>
+    <message>
+        <source>Find the Hypotenuse</source>
+        <translation>L&apos;hypoténuse</translation>
+    </message>
+    <message>
+        <source>Find a Shorter Side</source>
+        <translation>Un côté de l&apos;angle droit</translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation>Mélangé</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convertir</translation>
+    </message>
+    <message>
+        <source>Add and Subtract</source>
+        <translation>Additionner, soustraire</translation>
+    </message>
+    <message>
+        <source>Multiply</source>
+        <translation>Multiplier</translation>
+    </message>
+    <message>
+        <source>1 to 9</source>
+        <translation>1 à 9</translation>
+    </message>
+    <message>
+        <source>1 to 13</source>
+        <translation>1 à 13</translation>
+    </message>
+    <message>
+        <source>Target 1 to 30</source>
+        <translation>Cible 1 à 30</translation>
     </message>
 </context>
 <context>
@@ -739,122 +967,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>WWW Links</source>
         <translation>Liens web</translation>
-    </message>
-    <message>
-        <source>Match the Target</source>
-        <translation>Atteindre la cible</translation>
-    </message>
-    <message>
-        <source>Magic Squares</source>
-        <translation>Carrés magiques</translation>
-    </message>
-    <message>
-        <source>Spider Diagrams</source>
-        <translation>Diagrammes araignée</translation>
-    </message>
-    <message>
-        <source>The 24 Puzzle</source>
-        <translation>Le jeu du 24</translation>
-    </message>
-    <message>
-        <source>Ordering</source>
-        <translation>Ranger</translation>
-    </message>
-    <message>
-        <source>Integer Squares</source>
-        <translation>Carrés de relatifs</translation>
-    </message>
-    <message>
-        <source>Number Squares</source>
-        <translation>Carrés de chiffres</translation>
-    </message>
-    <message>
-        <source>Percentages</source>
-        <translation>Pourcentages</translation>
-    </message>
-    <message>
-        <source>Substitution</source>
-        <translation>Substitution</translation>
-    </message>
-    <message>
-        <source>Right-angled Triangles</source>
-        <translation>Triangles rectangles</translation>
-    </message>
-    <message>
-        <source>Mental Arithmetic</source>
-        <translation>Calcul mental</translation>
-    </message>
-    <message>
-        <source>The Hundred Square</source>
-        <translation>Le tableau de 100</translation>
-    </message>
-    <message>
-        <source>The Four Rules</source>
-        <translation>Les quatre opérations</translation>
-    </message>
-    <message>
-        <source>Fractions, Decimals and Percentages</source>
-        <translation>Fractions, décimaux et pourcentages</translation>
-    </message>
-    <message>
-        <source>Pythagorean Triples</source>
-        <translation>Triplets de Pythagore</translation>
-    </message>
-    <message>
-        <source>Order of Operations</source>
-        <translation>Priorités opératoires</translation>
-    </message>
-    <message>
-        <source>Number Wall</source>
-        <translation>Mur de nombres</translation>
-    </message>
-    <message>
-        <source>Fractions Between</source>
-        <translation>Fractions entre deux</translation>
-    </message>
-    <message>
-        <source>Pandigital Fractions</source>
-        <translation>Fractions pandigitales</translation>
-    </message>
-    <message>
-        <source>Products</source>
-        <translation>Produits</translation>
-    </message>
-    <message>
-        <source>Quadratic Factors</source>
-        <translation>Factoriser</translation>
-    </message>
-    <message>
-        <source>Hidden Digits</source>
-        <translation>Chiffres cachés</translation>
-    </message>
-    <message>
-        <source>Roman Arithmetic</source>
-        <translation>Calcul romain</translation>
-    </message>
-    <message>
-        <source>Pascal&apos;s Triangle 1</source>
-        <translation>Triangle de Pascal 1</translation>
-    </message>
-    <message>
-        <source>Pascal&apos;s Triangle 2</source>
-        <translation>Triangle de Pascal 2</translation>
-    </message>
-    <message>
-        <source>The Fibonacci Sequence</source>
-        <translation>La suite de Fibonacci</translation>
-    </message>
-    <message>
-        <source>Affine Ciphers</source>
-        <translation>Chiffres affines</translation>
-    </message>
-    <message>
-        <source>Hailstone Numbers</source>
-        <translation>Suite de Syracuse</translation>
-    </message>
-    <message>
-        <source>Leibniz&apos; Triangle</source>
-        <translation>Triangle de Leibniz</translation>
     </message>
     <message>
         <source>Tab, Down or Right arrow</source>
@@ -1197,22 +1309,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 <context>
     <name>chalkline::affine::AffineForm</name>
     <message>
-        <source>Affine Ciphers</source>
-        <translation>Chiffres affines</translation>
-    </message>
-    <message>
-        <source>Shift</source>
-        <translation>Décalage</translation>
-    </message>
-    <message>
-        <source>Encode</source>
-        <translation>Coder</translation>
-    </message>
-    <message>
-        <source>Decode</source>
-        <translation>Décoder</translation>
-    </message>
-    <message>
         <source>To decode:</source>
         <translation>Pour décoder :</translation>
     </message>
@@ -1322,18 +1418,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 <context>
     <name>chalkline::fdp::FdpForm</name>
     <message>
-        <source>Simple</source>
-        <translation>Simples</translation>
-    </message>
-    <message>
-        <source>Harder</source>
-        <translation>Plus dures</translation>
-    </message>
-    <message>
-        <source>Over One</source>
-        <translation>Plus que 1</translation>
-    </message>
-    <message>
         <source>Fraction</source>
         <translation>Fraction</translation>
     </message>
@@ -1352,22 +1436,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 </context>
 <context>
     <name>chalkline::fibonacci::FibonacciForm</name>
-    <message>
-        <source>The Fibonacci Sequence</source>
-        <translation>La suite de Fibonacci</translation>
-    </message>
-    <message>
-        <source>Fibonacci</source>
-        <translation>Fibonacci</translation>
-    </message>
-    <message>
-        <source>Any Start</source>
-        <translation>Tout départ</translation>
-    </message>
-    <message>
-        <source>Integers</source>
-        <translation>Entiers relatifs</translation>
-    </message>
     <message>
         <source>Each term is the sum of the two before it.</source>
         <translation>Chaque terme est la somme des deux précédents.</translation>
@@ -1414,18 +1482,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 </context>
 <context>
     <name>chalkline::fractionsbetween::FractionsBetweenForm</name>
-    <message>
-        <source>Easy</source>
-        <translation>Faciles</translation>
-    </message>
-    <message>
-        <source>Close</source>
-        <translation>Proches</translation>
-    </message>
-    <message>
-        <source>Improper</source>
-        <translation>Impropres</translation>
-    </message>
     <message>
         <source>Find a fraction between</source>
         <translation>Trouve une fraction entre</translation>
@@ -1485,22 +1541,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 <context>
     <name>chalkline::hailstone::HailstoneForm</name>
     <message>
-        <source>Hailstone Numbers</source>
-        <translation>Suite de Syracuse</translation>
-    </message>
-    <message>
-        <source>Start 1 to 30</source>
-        <translation>Départ 1 à 30</translation>
-    </message>
-    <message>
-        <source>Start 1 to 100</source>
-        <translation>Départ 1 à 100</translation>
-    </message>
-    <message>
-        <source>Start 1 to 1000</source>
-        <translation>Départ 1 à 1000</translation>
-    </message>
-    <message>
         <source>Start</source>
         <translation>Départ</translation>
     </message>
@@ -1542,24 +1582,8 @@ Arrête-toi à 1.</translation>
 <context>
     <name>chalkline::hiddendigits::HiddenDigitsForm</name>
     <message>
-        <source>Hidden Digits</source>
-        <translation>Chiffres cachés</translation>
-    </message>
-    <message>
         <source>Find the hidden digits.</source>
         <translation>Trouve les chiffres cachés.</translation>
-    </message>
-    <message>
-        <source>Addition</source>
-        <translation>Addition</translation>
-    </message>
-    <message>
-        <source>Subtraction</source>
-        <translation>Soustraction</translation>
-    </message>
-    <message>
-        <source>Multiplication</source>
-        <translation>Multiplication</translation>
     </message>
     <message>
         <source>%1.</source>
@@ -1568,22 +1592,6 @@ Arrête-toi à 1.</translation>
 </context>
 <context>
     <name>chalkline::hundredsquare::HundredSquareForm</name>
-    <message>
-        <source>The Hundred Square</source>
-        <translation>Le tableau de 100</translation>
-    </message>
-    <message>
-        <source>1 to 100</source>
-        <translation>1 à 100</translation>
-    </message>
-    <message>
-        <source>Pieces</source>
-        <translation>Morceaux</translation>
-    </message>
-    <message>
-        <source>-50 to 49</source>
-        <translation>-50 à 49</translation>
-    </message>
     <message>
         <source>Find the hidden numbers of the hundred square</source>
         <translation>Trouve les nombres cachés du tableau de 100</translation>
@@ -1612,22 +1620,6 @@ Arrête-toi à 1.</translation>
 <context>
     <name>chalkline::integersquares::IntegerSquaresForm</name>
     <message>
-        <source>Integer Squares</source>
-        <translation>Carrés de relatifs</translation>
-    </message>
-    <message>
-        <source>Sums</source>
-        <translation>Sommes</translation>
-    </message>
-    <message>
-        <source>Sums and Diagonals</source>
-        <translation>Avec diagonales</translation>
-    </message>
-    <message>
-        <source>Fewer Clues</source>
-        <translation>Moins d&apos;indices</translation>
-    </message>
-    <message>
         <source>Put these nine integers in the square, once each: each row and column adds up to the number beside it</source>
         <translation>Place ces neuf entiers dans le carré, une fois chacun : chaque ligne et chaque colonne a pour somme le nombre à côté</translation>
     </message>
@@ -1642,22 +1634,6 @@ Arrête-toi à 1.</translation>
 </context>
 <context>
     <name>chalkline::leibniz::LeibnizForm</name>
-    <message>
-        <source>Leibniz&apos; Triangle</source>
-        <translation>Triangle de Leibniz</translation>
-    </message>
-    <message>
-        <source>Rows 1 to 5</source>
-        <translation>Lignes 1 à 5</translation>
-    </message>
-    <message>
-        <source>Rows 1 to 7</source>
-        <translation>Lignes 1 à 7</translation>
-    </message>
-    <message>
-        <source>Rows 1 to 9</source>
-        <translation>Lignes 1 à 9</translation>
-    </message>
     <message>
         <source>Each fraction is the sum of the two below it. Find the missing fractions.</source>
         <translation>Chaque fraction est la somme des deux en dessous. Trouve les fractions manquantes.</translation>
@@ -1796,22 +1772,6 @@ Arrête-toi à 1.</translation>
 <context>
     <name>chalkline::numbersquares::NumberSquaresForm</name>
     <message>
-        <source>Number Squares</source>
-        <translation>Carrés de chiffres</translation>
-    </message>
-    <message>
-        <source>Sums</source>
-        <translation>Sommes</translation>
-    </message>
-    <message>
-        <source>Products</source>
-        <translation>Produits</translation>
-    </message>
-    <message>
-        <source>Sums, fewer clues</source>
-        <translation>Moins d&apos;indices</translation>
-    </message>
-    <message>
         <source>Put the digits 1 to 9 in the square, once each: each row and column multiplies to the number beside it</source>
         <translation>Place les chiffres de 1 à 9 dans le carré, une fois chacun : chaque ligne et chaque colonne a pour produit le nombre à côté</translation>
     </message>
@@ -1826,22 +1786,6 @@ Arrête-toi à 1.</translation>
 </context>
 <context>
     <name>chalkline::numberwall::NumberWallForm</name>
-    <message>
-        <source>Number Wall</source>
-        <translation>Mur de nombres</translation>
-    </message>
-    <message>
-        <source>Positive Whole Numbers</source>
-        <translation>Entiers naturels</translation>
-    </message>
-    <message>
-        <source>Integers</source>
-        <translation>Entiers relatifs</translation>
-    </message>
-    <message>
-        <source>Decimals</source>
-        <translation>Décimaux</translation>
-    </message>
     <message>
         <source>Each brick is the sum of the two bricks below it. Find the missing bricks.</source>
         <translation>Chaque brique est la somme des deux briques en dessous. Trouve les briques manquantes.</translation>
@@ -1904,33 +1848,9 @@ Arrête-toi à 1.</translation>
         <source>Work out, doing the operations in the right order:</source>
         <translation>Calcule en respectant les priorités opératoires :</translation>
     </message>
-    <message>
-        <source>+ - x ÷</source>
-        <translation>+ - × ÷</translation>
-    </message>
-    <message>
-        <source>Brackets</source>
-        <translation>Parenthèses</translation>
-    </message>
-    <message>
-        <source>Powers</source>
-        <translation>Puissances</translation>
-    </message>
 </context>
 <context>
     <name>chalkline::pandigital::PandigitalForm</name>
-    <message>
-        <source>Unit Fractions</source>
-        <translation>Unitaires</translation>
-    </message>
-    <message>
-        <source>Any Fraction</source>
-        <translation>Toute fraction</translation>
-    </message>
-    <message>
-        <source>With Clues</source>
-        <translation>Avec indices</translation>
-    </message>
     <message>
         <source>Use the digits 1 to 9 once each to make a fraction equal to</source>
         <translation>Utilise les chiffres de 1 à 9 une fois chacun pour écrire une fraction égale à</translation>
@@ -1959,22 +1879,6 @@ Arrête-toi à 1.</translation>
 <context>
     <name>chalkline::pascal1::Pascal1Form</name>
     <message>
-        <source>Pascal&apos;s Triangle 1</source>
-        <translation>Triangle de Pascal 1</translation>
-    </message>
-    <message>
-        <source>Rows 0 to 7</source>
-        <translation>Lignes 0 à 7</translation>
-    </message>
-    <message>
-        <source>Rows 0 to 10</source>
-        <translation>Lignes 0 à 10</translation>
-    </message>
-    <message>
-        <source>Rows 0 to 13</source>
-        <translation>Lignes 0 à 13</translation>
-    </message>
-    <message>
         <source>Each number is the sum of the two above it. Find the missing numbers.</source>
         <translation>Chaque nombre est la somme des deux au-dessus. Trouve les nombres manquants.</translation>
     </message>
@@ -1985,22 +1889,6 @@ Arrête-toi à 1.</translation>
 </context>
 <context>
     <name>chalkline::pascal2::Pascal2Form</name>
-    <message>
-        <source>Pascal&apos;s Triangle 2</source>
-        <translation>Triangle de Pascal 2</translation>
-    </message>
-    <message>
-        <source>16 rows</source>
-        <translation>16 lignes</translation>
-    </message>
-    <message>
-        <source>32 rows</source>
-        <translation>32 lignes</translation>
-    </message>
-    <message>
-        <source>64 rows</source>
-        <translation>64 lignes</translation>
-    </message>
     <message>
         <source>Pascal&apos;s triangle, rows 0 to %1</source>
         <translation>Triangle de Pascal, lignes 0 à %1</translation>
@@ -2020,18 +1908,6 @@ Arrête-toi à 1.</translation>
 </context>
 <context>
     <name>chalkline::percentages::PercentagesForm</name>
-    <message>
-        <source>Of an Amount</source>
-        <translation>D&apos;une quantité</translation>
-    </message>
-    <message>
-        <source>Increase and Decrease</source>
-        <translation>Hausse et baisse</translation>
-    </message>
-    <message>
-        <source>What Percentage</source>
-        <translation>Quel pourcentage</translation>
-    </message>
     <message>
         <source>Work out each percentage of the amount.</source>
         <translation>Calcule chaque pourcentage de la quantité.</translation>
@@ -2064,22 +1940,6 @@ Arrête-toi à 1.</translation>
 <context>
     <name>chalkline::products::ProductsForm</name>
     <message>
-        <source>Products</source>
-        <translation>Produits</translation>
-    </message>
-    <message>
-        <source>Tables to 10</source>
-        <translation>Tables jusqu&apos;à 10</translation>
-    </message>
-    <message>
-        <source>Tables to 12</source>
-        <translation>Tables jusqu&apos;à 12</translation>
-    </message>
-    <message>
-        <source>Decimals</source>
-        <translation>Décimaux</translation>
-    </message>
-    <message>
         <source>Find the missing numbers of the multiplication grid</source>
         <translation>Trouve les nombres manquants de la table de multiplication</translation>
     </message>
@@ -2089,46 +1949,7 @@ Arrête-toi à 1.</translation>
     </message>
 </context>
 <context>
-    <name>chalkline::pythagorean::Form</name>
-    <message>
-        <source>Pythagorean Triples</source>
-        <translation>Triplets de Pythagore</translation>
-    </message>
-    <message>
-        <source>Primitive</source>
-        <translation>Primitifs</translation>
-    </message>
-    <message>
-        <source>Multiples</source>
-        <translation>Multiples</translation>
-    </message>
-    <message>
-        <source>Euclid&apos;s Formula</source>
-        <translation>Formule d&apos;Euclide</translation>
-    </message>
-    <message>
-        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
-        <translation>Complète les nombres manquants. Chaque ligne est un triplet de Pythagore primitif : a² + b² = c² avec a &lt; b &lt; c ≤ 100 sans facteur commun.</translation>
-    </message>
-    <message>
-        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
-        <translation>Complète les nombres manquants. Chaque ligne est un multiple d&apos;un triplet de Pythagore primitif : a² + b² = c² avec a &lt; b &lt; c ≤ 100.</translation>
-    </message>
-    <message>
-        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
-        <translation>Utilise la formule d&apos;Euclide pour trouver le triplet de Pythagore donné par m et n.</translation>
-    </message>
-    <message>
-        <source>m = %1, n = %2: %3</source>
-        <translation>m = %1, n = %2 : %3</translation>
-    </message>
-</context>
-<context>
     <name>chalkline::quadratic::QuadraticForm</name>
-    <message>
-        <source>Quadratic Factors</source>
-        <translation>Factoriser</translation>
-    </message>
     <message>
         <source>Factorise</source>
         <translation>Factorise</translation>
@@ -2136,18 +1957,6 @@ Arrête-toi à 1.</translation>
     <message>
         <source>Check by multiplying out:</source>
         <translation>Vérifie en développant :</translation>
-    </message>
-    <message>
-        <source>x² + bx + c</source>
-        <translation>x² + bx + c</translation>
-    </message>
-    <message>
-        <source>With Negatives</source>
-        <translation>Avec négatifs</translation>
-    </message>
-    <message>
-        <source>ax² + bx + c</source>
-        <translation>ax² + bx + c</translation>
     </message>
     <message>
         <source>factorise %1.</source>
@@ -2159,66 +1968,7 @@ Arrête-toi à 1.</translation>
     </message>
 </context>
 <context>
-    <name>chalkline::rightangled::Form</name>
-    <message>
-        <source>Right-angled Triangles</source>
-        <translation>Triangles rectangles</translation>
-    </message>
-    <message>
-        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
-        <translation>Trouve la longueur du côté marqué ?, au dixième près quand ce n&apos;est pas un nombre entier.</translation>
-    </message>
-    <message>
-        <source>Not drawn to scale</source>
-        <translation>Pas à l&apos;échelle</translation>
-    </message>
-    <message>
-        <source>to 1 decimal place</source>
-        <translation>au dixième près</translation>
-    </message>
-    <message>
-        <source>Find the Hypotenuse</source>
-        <translation>L&apos;hypoténuse</translation>
-    </message>
-    <message>
-        <source>Find a Shorter Side</source>
-        <translation>Un côté de l&apos;angle droit</translation>
-    </message>
-    <message>
-        <source>Mixed</source>
-        <translation>Mélangé</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
-        <translation>un triangle rectangle dont les côtés de l&apos;angle droit mesurent %1 et %2 ; trouve l&apos;hypoténuse.</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
-        <translation>un triangle rectangle d&apos;hypoténuse %1 et dont un côté de l&apos;angle droit mesure %2 ; trouve l&apos;autre côté.</translation>
-    </message>
-    <message>
-        <source>%1 to 1 decimal place.</source>
-        <translation>%1 au dixième près.</translation>
-    </message>
-</context>
-<context>
     <name>chalkline::roman::RomanForm</name>
-    <message>
-        <source>Roman Arithmetic</source>
-        <translation>Calcul romain</translation>
-    </message>
-    <message>
-        <source>Convert</source>
-        <translation>Convertir</translation>
-    </message>
-    <message>
-        <source>Add and Subtract</source>
-        <translation>Additionner, soustraire</translation>
-    </message>
-    <message>
-        <source>Multiply</source>
-        <translation>Multiplier</translation>
-    </message>
     <message>
         <source>Write each number the other way</source>
         <translation>Écris chaque nombre de l&apos;autre façon</translation>
@@ -2235,24 +1985,8 @@ Arrête-toi à 1.</translation>
 <context>
     <name>chalkline::spiderdiagrams::SpiderDiagramsForm</name>
     <message>
-        <source>Spider Diagrams</source>
-        <translation>Diagrammes araignée</translation>
-    </message>
-    <message>
         <source>Do each operation to the number in the centre.</source>
         <translation>Fais chaque opération sur le nombre du centre.</translation>
-    </message>
-    <message>
-        <source>Positive Whole Numbers</source>
-        <translation>Entiers naturels</translation>
-    </message>
-    <message>
-        <source>Integers</source>
-        <translation>Entiers relatifs</translation>
-    </message>
-    <message>
-        <source>Decimals</source>
-        <translation>Décimaux</translation>
     </message>
     <message>
         <source>half</source>
@@ -2274,18 +2008,6 @@ Arrête-toi à 1.</translation>
         <translation>Trouve la valeur de chaque expression quand</translation>
     </message>
     <message>
-        <source>Positive Whole Numbers</source>
-        <translation>Entiers naturels</translation>
-    </message>
-    <message>
-        <source>Integers</source>
-        <translation>Entiers relatifs</translation>
-    </message>
-    <message>
-        <source>Decimals</source>
-        <translation>Décimaux</translation>
-    </message>
-    <message>
         <source>%1; find %2.</source>
         <translation>%1 ; trouve %2.</translation>
     </message>
@@ -2295,18 +2017,6 @@ Arrête-toi à 1.</translation>
     <message>
         <source>Use each number once, with +, -, x, ÷ and brackets, to make</source>
         <translation>Utilise chaque nombre une fois, avec +, -, ×, ÷ et des parenthèses, pour obtenir</translation>
-    </message>
-    <message>
-        <source>1 to 9</source>
-        <translation>1 à 9</translation>
-    </message>
-    <message>
-        <source>1 to 13</source>
-        <translation>1 à 13</translation>
-    </message>
-    <message>
-        <source>Target 1 to 30</source>
-        <translation>Cible 1 à 30</translation>
     </message>
     <message>
         <source>make %1 from %2, %3, %4 and %5.</source>
@@ -2319,6 +2029,171 @@ Arrête-toi à 1.</translation>
     <message>
         <source>%1 ways</source>
         <translation>%1 façons</translation>
+    </message>
+</context>
+<context>
+    <name>Activities</name>
+    <message>
+        <source>Affine Ciphers</source>
+        <translation>Chiffres affines</translation>
+    </message>
+    <message>
+        <source>Mental Arithmetic</source>
+        <translation>Calcul mental</translation>
+    </message>
+    <message>
+        <source>Fractions, Decimals and Percentages</source>
+        <translation>Fractions, décimaux et pourcentages</translation>
+    </message>
+    <message>
+        <source>The Fibonacci Sequence</source>
+        <translation>La suite de Fibonacci</translation>
+    </message>
+    <message>
+        <source>The Four Rules</source>
+        <translation>Les quatre opérations</translation>
+    </message>
+    <message>
+        <source>Fractions Between</source>
+        <translation>Fractions entre deux</translation>
+    </message>
+    <message>
+        <source>Hailstone Numbers</source>
+        <translation>Suite de Syracuse</translation>
+    </message>
+    <message>
+        <source>Hidden Digits</source>
+        <translation>Chiffres cachés</translation>
+    </message>
+    <message>
+        <source>The Hundred Square</source>
+        <translation>Le tableau de 100</translation>
+    </message>
+    <message>
+        <source>Integer Squares</source>
+        <translation>Carrés de relatifs</translation>
+    </message>
+    <message>
+        <source>Leibniz&apos; Triangle</source>
+        <translation>Triangle de Leibniz</translation>
+    </message>
+    <message>
+        <source>Magic Squares</source>
+        <translation>Carrés magiques</translation>
+    </message>
+    <message>
+        <source>Match the Target</source>
+        <translation>Atteindre la cible</translation>
+    </message>
+    <message>
+        <source>Number Squares</source>
+        <translation>Carrés de chiffres</translation>
+    </message>
+    <message>
+        <source>Number Wall</source>
+        <translation>Mur de nombres</translation>
+    </message>
+    <message>
+        <source>Ordering</source>
+        <translation>Ranger</translation>
+    </message>
+    <message>
+        <source>Order of Operations</source>
+        <translation>Priorités opératoires</translation>
+    </message>
+    <message>
+        <source>Pandigital Fractions</source>
+        <translation>Fractions pandigitales</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 1</source>
+        <translation>Triangle de Pascal 1</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 2</source>
+        <translation>Triangle de Pascal 2</translation>
+    </message>
+    <message>
+        <source>Percentages</source>
+        <translation>Pourcentages</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produits</translation>
+    </message>
+    <message>
+        <source>Pythagorean Triples</source>
+        <translation>Triplets de Pythagore</translation>
+    </message>
+    <message>
+        <source>Quadratic Factors</source>
+        <translation>Factoriser</translation>
+    </message>
+    <message>
+        <source>Right-angled Triangles</source>
+        <translation>Triangles rectangles</translation>
+    </message>
+    <message>
+        <source>Roman Arithmetic</source>
+        <translation>Calcul romain</translation>
+    </message>
+    <message>
+        <source>Spider Diagrams</source>
+        <translation>Diagrammes araignée</translation>
+    </message>
+    <message>
+        <source>Substitution</source>
+        <translation>Substitution</translation>
+    </message>
+    <message>
+        <source>The 24 Puzzle</source>
+        <translation>Le jeu du 24</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pythagorean::PythagoreanForm</name>
+    <message>
+        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
+        <translation>Complète les nombres manquants. Chaque ligne est un triplet de Pythagore primitif : a² + b² = c² avec a &lt; b &lt; c ≤ 100 sans facteur commun.</translation>
+    </message>
+    <message>
+        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
+        <translation>Complète les nombres manquants. Chaque ligne est un multiple d&apos;un triplet de Pythagore primitif : a² + b² = c² avec a &lt; b &lt; c ≤ 100.</translation>
+    </message>
+    <message>
+        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
+        <translation>Utilise la formule d&apos;Euclide pour trouver le triplet de Pythagore donné par m et n.</translation>
+    </message>
+    <message>
+        <source>m = %1, n = %2: %3</source>
+        <translation>m = %1, n = %2 : %3</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::rightangled::RightAngledForm</name>
+    <message>
+        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
+        <translation>Trouve la longueur du côté marqué ?, au dixième près quand ce n&apos;est pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Not drawn to scale</source>
+        <translation>Pas à l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>to 1 decimal place</source>
+        <translation>au dixième près</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
+        <translation>un triangle rectangle dont les côtés de l&apos;angle droit mesurent %1 et %2 ; trouve l&apos;hypoténuse.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
+        <translation>un triangle rectangle d&apos;hypoténuse %1 et dont un côté de l&apos;angle droit mesure %2 ; trouve l&apos;autre côté.</translation>
+    </message>
+    <message>
+        <source>%1 to 1 decimal place.</source>
+        <translation>%1 au dixième près.</translation>
     </message>
 </context>
 </TS>

@@ -5,6 +5,18 @@
 
 namespace chalkline::affine {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "affine",
+    .menu = 5,
+    .place = 2,
+    .title = QT_TRANSLATE_NOOP("Activities", "Affine Ciphers"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Shift"), QT_TRANSLATE_NOOP("Kinds", "Encode"),
+              QT_TRANSLATE_NOOP("Kinds", "Decode")},
+    .code_prefix = "AFF",
+    .make = shell::make_screen<AffineForm>,
+};
+
 namespace {
 
 using shell::Label;
@@ -34,9 +46,7 @@ constexpr double kResultTop = 6910;
 constexpr double kLetterHeight = 700;
 constexpr double kNumberHeight = 520;
 
-QString text_of(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using shell::text_of;
 
 void frame(Label* label) {
     label->set_border(true);
@@ -45,14 +55,14 @@ void frame(Label* label) {
 
 } // namespace
 
-AffineForm::AffineForm() : RevealingForm("affine", tr("Affine Ciphers"), "menu5") {
+AffineForm::AffineForm() : RevealingForm(kActivity) {
     Instruction =
         add_label(this, text_label("Instruction", -1, 300, 150, 11400, 550, kCaptionPoints));
     KeyText = add_label(this, text_label("KeyText", -1, 300, 700, 11400, 750, kWordPoints));
     add_table();
     add_working();
     add_word();
-    add_kinds({tr("Shift"), tr("Encode"), tr("Decode")}, shell::kKindsAlongTheBottom);
+    add_kinds(shell::kKindsAlongTheBottom);
 }
 
 void AffineForm::add_table() {

@@ -13,9 +13,7 @@ constexpr shell::KindPlaces kKindPlaces{
 
 } // namespace
 
-BoardForm::BoardForm(const QString& name, const QString& caption, const QString& menu,
-                     const QStringList& kinds)
-    : RevealingForm(name, caption, menu) {
+BoardForm::BoardForm(const shell::ActivityInfo& activity) : RevealingForm(activity) {
     Board1 = add<BrickBoard>(this, "Board1");
     Board1->move(120, 120, 9960, 8760);
     Label1 = add_label(this, {.name = "Label1",
@@ -39,7 +37,7 @@ BoardForm::BoardForm(const QString& name, const QString& caption, const QString&
     Frame1->move(8850, 120, 3030, 1380);
     Frame1->set_border(false);
     recoloured << "Frame1";
-    add_kinds(kinds, kKindPlaces, Frame1);
+    add_kinds(kKindPlaces, Frame1);
     Option1 = kind_options.at(0);
     Option2 = kind_options.at(1);
     Option3 = kind_options.at(2);

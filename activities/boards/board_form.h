@@ -26,8 +26,7 @@ class BoardForm : public shell::RevealingForm {
     Q_OBJECT
 
 public:
-    BoardForm(const QString& name, const QString& caption, const QString& menu,
-              const QStringList& kinds);
+    explicit BoardForm(const shell::ActivityInfo& activity);
 
     int answer_parts() const override;
     // The order in which Solution fills the hidden boxes.

@@ -10,6 +10,19 @@
 
 namespace chalkline::fastmental {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "fastmental",
+    .menu = 2,
+    .place = 4,
+    .title = QT_TRANSLATE_NOOP("Activities", "Mental Arithmetic"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Positive Whole Numbers"),
+              QT_TRANSLATE_NOOP("Kinds", "Integers"), QT_TRANSLATE_NOOP("Kinds", "Decimals")},
+    .code_prefix = "MEN",
+    .make = shell::make_screen<FastMentalForm>,
+    .settings = kSettings,
+};
+
 using shell::FontSpec;
 using shell::Label;
 using shell::LabelSpec;
@@ -38,8 +51,7 @@ constexpr int kLongestInterval = 5000;
 
 } // namespace
 
-FastMentalForm::FastMentalForm()
-    : ActivityForm("fastmental", "Mental Arithmetic", "menu2", "Framestatus") {
+FastMentalForm::FastMentalForm() : ActivityForm(kActivity, "Framestatus") {
     const auto chain_label = [this](const QString& name, int index, double left, double top,
                                     double width, const QString& caption) {
         return add_label(this, LabelSpec{.name = name,
@@ -122,8 +134,7 @@ FastMentalForm::FastMentalForm()
 
     Frame1 = add<shell::Frame>(this, "Frame1");
     Frame1->move(9195, 3465, 2535, 1275);
-    add_kinds({"Positive Whole Numbers", "Integers", "Decimals"},
-              {.left = 60, .top = 180, .width = 2415, .height = 315, .step = 360, .points = 8.25},
+    add_kinds({.left = 60, .top = 180, .width = 2415, .height = 315, .step = 360, .points = 8.25},
               Frame1);
     Option1 = kind_options[0];
     Option2 = kind_options[1];

@@ -5,6 +5,18 @@
 
 namespace chalkline::fdp {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "fdp",
+    .menu = 3,
+    .place = 1,
+    .title = QT_TRANSLATE_NOOP("Activities", "Fractions, Decimals and Percentages"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Simple"), QT_TRANSLATE_NOOP("Kinds", "Harder"),
+              QT_TRANSLATE_NOOP("Kinds", "Over One")},
+    .code_prefix = "FDP",
+    .make = shell::make_screen<FdpForm>,
+};
+
 namespace {
 
 constexpr double kTableLeft = 300;
@@ -16,9 +28,7 @@ constexpr double kRowHeight = 1340;
 
 } // namespace
 
-FdpForm::FdpForm()
-    : FractionForm("fdp", "Fractions, Decimals and Percentages", "menu3",
-                   {{tr("Simple"), tr("Harder"), tr("Over One")}, 2300}) {
+FdpForm::FdpForm() : FractionForm(kActivity, {2300}) {
     const QString headings[] = {tr("Fraction"), tr("Decimal"), tr("Percentage")};
     for (int column = 0; column < kColumns; ++column) {
         const double left = kTableLeft + column * kColumnWidth;

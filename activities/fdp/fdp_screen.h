@@ -42,4 +42,7 @@ private:
     Table table_{};
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::fdp

@@ -5,9 +5,19 @@
 
 namespace chalkline::fibonacci {
 
-FibonacciForm::FibonacciForm()
-    : SequenceForm("fibonacci", tr("The Fibonacci Sequence"), "menu5",
-                   {tr("Fibonacci"), tr("Any Start"), tr("Integers")}, 600) {
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "fibonacci",
+    .menu = 5,
+    .place = 1,
+    .title = QT_TRANSLATE_NOOP("Activities", "The Fibonacci Sequence"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Fibonacci"), QT_TRANSLATE_NOOP("Kinds", "Any Start"),
+              QT_TRANSLATE_NOOP("Kinds", "Integers")},
+    .code_prefix = "FBN",
+    .make = shell::make_screen<FibonacciForm>,
+};
+
+FibonacciForm::FibonacciForm() : SequenceForm(kActivity, 600) {
     Label1 = add_label(this, {.name = "Label1",
                               .left = 300,
                               .top = 330,

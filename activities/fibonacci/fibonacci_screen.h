@@ -13,7 +13,7 @@ namespace chalkline::fibonacci {
 // The Fibonacci Sequence screen: ten terms of a sequence in which each term is the sum
 // of the two before it, some hidden. Solution fills the hidden terms one at a time, in
 // an order the class can work out, each with its working below the strip.
-class FibonacciForm : public shell::SequenceForm {
+class FibonacciForm : public sequences::SequenceForm {
     Q_OBJECT
 
 public:
@@ -38,5 +38,8 @@ private:
     std::vector<Step> steps_;
     ClockRandom random_;
 };
+
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
 
 } // namespace chalkline::fibonacci

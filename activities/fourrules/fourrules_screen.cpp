@@ -8,6 +8,19 @@
 
 namespace chalkline::fourrules {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "fourrules",
+    .menu = 3,
+    .place = 0,
+    .title = QT_TRANSLATE_NOOP("Activities", "The Four Rules"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Positive Whole Numbers"),
+              QT_TRANSLATE_NOOP("Kinds", "Integers"),
+              QT_TRANSLATE_NOOP("Kinds", "Proper Fractions")},
+    .code_prefix = "4RU",
+    .make = shell::make_screen<FourRulesForm>,
+};
+
 using shell::FontSpec;
 using shell::Label;
 using shell::Line;
@@ -117,7 +130,7 @@ constexpr LineRow kLines[] = {
 
 } // namespace
 
-FourRulesForm::FourRulesForm() : ActivityForm("fourrules", "The Four Rules", "menu3") {
+FourRulesForm::FourRulesForm() : ActivityForm(kActivity) {
     Frame1 = add<shell::Frame>(this, "Frame1");
     Frame1->move(3480, 2085, 5130, 1575);
     Frame1->set_caption("");
@@ -160,7 +173,6 @@ FourRulesForm::FourRulesForm() : ActivityForm("fourrules", "The Four Rules", "me
     Line2 = line(2);
 
     add_kinds(
-        {"Positive Whole Numbers", "Integers", "Proper Fractions"},
         {.left = 9075, .top = 4755, .width = 2655, .height = 435, .step = 480, .points = 9.75});
     Option1 = kind_options[0];
     Option2 = kind_options[1];

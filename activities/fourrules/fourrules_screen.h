@@ -56,4 +56,7 @@ private:
     shell::Line* lines_[9] = {};
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::fourrules

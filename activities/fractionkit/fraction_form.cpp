@@ -3,15 +3,13 @@
 
 namespace chalkline::fractionkit {
 
-FractionForm::FractionForm(const QString& name, const QString& caption, const QString& menu,
-                           const Kinds& kinds)
-    : RevealingForm(name, caption, menu) {
+FractionForm::FractionForm(const shell::ActivityInfo& activity, const KindFrame& kinds)
+    : RevealingForm(activity) {
     Frame1 = add<shell::Frame>(this, "Frame1");
     Frame1->move(9300, kinds.top, 2650, 1500);
     Frame1->set_border(false);
     recoloured << "Frame1";
-    add_kinds({kinds.captions[0], kinds.captions[1], kinds.captions[2]},
-              {.left = 60,
+    add_kinds({.left = 60,
                .top = 60,
                .width = 2560,
                .height = 435,

@@ -4,22 +4,19 @@
 #include "random.h"
 #include "revealing_form.h"
 
-#include <array>
-
 namespace chalkline::fractionkit {
+
+// Where the frame of kinds stands on a fraction screen, and the size of their captions.
+struct KindFrame {
+    double top = 1500;
+    double font_size = 12;
+};
 
 // What the screens of the fraction activities share beyond the revealing screen: three
 // kind options in a frame at the right and the clock's random source.
 class FractionForm : public shell::RevealingForm {
 public:
-    struct Kinds {
-        std::array<QString, 3> captions;
-        double top = 1500;
-        double font_size = 12;
-    };
-
-    FractionForm(const QString& name, const QString& caption, const QString& menu,
-                 const Kinds& kinds);
+    explicit FractionForm(const shell::ActivityInfo& activity, const KindFrame& kinds = {});
 
     shell::Frame* Frame1;
     shell::OptionButton* Option1;

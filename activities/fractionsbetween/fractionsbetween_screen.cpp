@@ -5,6 +5,18 @@
 
 namespace chalkline::fractionsbetween {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "fractionsbetween",
+    .menu = 3,
+    .place = 5,
+    .title = QT_TRANSLATE_NOOP("Activities", "Fractions Between"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Easy"), QT_TRANSLATE_NOOP("Kinds", "Close"),
+              QT_TRANSLATE_NOOP("Kinds", "Improper")},
+    .code_prefix = "FRB",
+    .make = shell::make_screen<FractionsBetweenForm>,
+};
+
 namespace {
 
 QString text_of(const Fraction& value) {
@@ -37,9 +49,7 @@ constexpr double kAnswerTop = kLineTop + kLineHeight;
 
 } // namespace
 
-FractionsBetweenForm::FractionsBetweenForm()
-    : FractionForm("fractionsbetween", "Fractions Between", "menu3",
-                   {{tr("Easy"), tr("Close"), tr("Improper")}}) {
+FractionsBetweenForm::FractionsBetweenForm() : FractionForm(kActivity) {
     Label1 = add_label(this, {.name = "Label1",
                               .left = 600,
                               .top = 300,

@@ -45,4 +45,7 @@ private:
     Pair pair_{};
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::fractionsbetween

@@ -11,19 +11,18 @@ constexpr shell::KindPlaces kKindPlaces{
 
 } // namespace
 
-GridForm::GridForm(const QString& name, const QString& caption, const QString& menu,
-                   const QStringList& kinds)
-    : RevealingForm(name, caption, menu), Label1(add_label(this, {.name = "Label1",
-                                                                  .left = 240,
-                                                                  .top = 180,
-                                                                  .width = 11520,
-                                                                  .height = 780,
-                                                                  .caption = "",
-                                                                  .font = {"Tahoma", 18, true},
-                                                                  .align = Qt::AlignCenter})),
+GridForm::GridForm(const shell::ActivityInfo& activity)
+    : RevealingForm(activity), Label1(add_label(this, {.name = "Label1",
+                                                       .left = 240,
+                                                       .top = 180,
+                                                       .width = 11520,
+                                                       .height = 780,
+                                                       .caption = "",
+                                                       .font = {"Tahoma", 18, true},
+                                                       .align = Qt::AlignCenter})),
       board(add<GridBoard>(this, "board")) {
     board->move(240, 1080, 9000, 7680);
-    add_kinds(kinds, kKindPlaces);
+    add_kinds(kKindPlaces);
 }
 
 void GridForm::place_options(double left, double width) {

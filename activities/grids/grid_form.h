@@ -21,8 +21,7 @@ class GridForm : public shell::RevealingForm {
     Q_OBJECT
 
 public:
-    GridForm(const QString& name, const QString& caption, const QString& menu,
-             const QStringList& kinds);
+    explicit GridForm(const shell::ActivityInfo& activity);
 
     void cmdsoln_Click() override;
     // The places to fill and the tick that ends the flash.

@@ -7,9 +7,20 @@
 
 namespace chalkline::hailstone {
 
-HailstoneForm::HailstoneForm()
-    : SequenceForm("hailstone", tr("Hailstone Numbers"), "menu5",
-                   {tr("Start 1 to 30"), tr("Start 1 to 100"), tr("Start 1 to 1000")}, 400) {
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "hailstone",
+    .menu = 5,
+    .place = 3,
+    .title = QT_TRANSLATE_NOOP("Activities", "Hailstone Numbers"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Start 1 to 30"),
+              QT_TRANSLATE_NOOP("Kinds", "Start 1 to 100"),
+              QT_TRANSLATE_NOOP("Kinds", "Start 1 to 1000")},
+    .code_prefix = "HST",
+    .make = shell::make_screen<HailstoneForm>,
+};
+
+HailstoneForm::HailstoneForm() : SequenceForm(kActivity, 400) {
     Label2 = add_label(this, {.name = "Label2",
                               .left = 300,
                               .top = 200,

@@ -10,7 +10,7 @@ namespace chalkline::hailstone {
 // The Hailstone Numbers screen: a start number and the rule; the class works the
 // sequence down to 1. Solution lays the terms along the strip one by one, then tells
 // the number of steps and the highest term, which the strip marks.
-class HailstoneForm : public shell::SequenceForm {
+class HailstoneForm : public sequences::SequenceForm {
     Q_OBJECT
 
 public:
@@ -38,5 +38,8 @@ private:
     Sequence sequence_;
     ClockRandom random_;
 };
+
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
 
 } // namespace chalkline::hailstone

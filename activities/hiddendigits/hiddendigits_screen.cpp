@@ -7,6 +7,18 @@
 
 namespace chalkline::hiddendigits {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "hiddendigits",
+    .menu = 4,
+    .place = 3,
+    .title = QT_TRANSLATE_NOOP("Activities", "Hidden Digits"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Addition"), QT_TRANSLATE_NOOP("Kinds", "Subtraction"),
+              QT_TRANSLATE_NOOP("Kinds", "Multiplication")},
+    .code_prefix = "HDG",
+    .make = shell::make_screen<HiddenDigitsForm>,
+};
+
 using shell::FontSpec;
 
 namespace {
@@ -31,7 +43,7 @@ double column_left(int place) {
 
 } // namespace
 
-HiddenDigitsForm::HiddenDigitsForm() : RevealingForm("hiddendigits", tr("Hidden Digits"), "menu4") {
+HiddenDigitsForm::HiddenDigitsForm() : RevealingForm(kActivity) {
     Label1 = add_label(this, {.name = "Label1",
                               .left = 600,
                               .top = 300,
@@ -68,8 +80,7 @@ HiddenDigitsForm::HiddenDigitsForm() : RevealingForm("hiddendigits", tr("Hidden 
     Line1->set_border_colour(shell::kYellow);
     Line1->set_border_width(4);
 
-    add_kinds({tr("Addition"), tr("Subtraction"), tr("Multiplication")},
-              {.left = 8930, .top = 2100, .width = 2940, .height = 480});
+    add_kinds({.left = 8930, .top = 2100, .width = 2940, .height = 480});
 }
 
 void HiddenDigitsForm::new_problem() {

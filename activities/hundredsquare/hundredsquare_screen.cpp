@@ -5,11 +5,21 @@
 
 namespace chalkline::hundredsquare {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "hundredsquare",
+    .menu = 2,
+    .place = 5,
+    .title = QT_TRANSLATE_NOOP("Activities", "The Hundred Square"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "1 to 100"), QT_TRANSLATE_NOOP("Kinds", "Pieces"),
+              QT_TRANSLATE_NOOP("Kinds", "-50 to 49")},
+    .code_prefix = "HSQ",
+    .make = shell::make_screen<HundredSquareForm>,
+};
+
 using grids::BoxKind;
 
-HundredSquareForm::HundredSquareForm()
-    : GridForm("hundredsquare", tr("The Hundred Square"), "menu2",
-               {tr("1 to 100"), tr("Pieces"), tr("-50 to 49")}) {
+HundredSquareForm::HundredSquareForm() : GridForm(kActivity) {
     // "100" needs the width: the square reaches the status panel's left edge, the kinds
     // stand above the panel.
     board->move(60, 1080, 10080, 7680);

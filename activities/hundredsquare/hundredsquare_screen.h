@@ -26,4 +26,7 @@ private:
     std::optional<HundredProblem> problem_;
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::hundredsquare

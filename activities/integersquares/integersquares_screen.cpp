@@ -7,6 +7,18 @@
 
 namespace chalkline::integersquares {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "integersquares",
+    .menu = 1,
+    .place = 5,
+    .title = QT_TRANSLATE_NOOP("Activities", "Integer Squares"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Sums"), QT_TRANSLATE_NOOP("Kinds", "Sums and Diagonals"),
+              QT_TRANSLATE_NOOP("Kinds", "Fewer Clues")},
+    .code_prefix = "ZSQ",
+    .make = shell::make_screen<IntegerSquaresForm>,
+};
+
 namespace {
 
 const QString kGap = "  ";
@@ -14,17 +26,15 @@ const QString kGap = "  ";
 } // namespace
 
 IntegerSquaresForm::IntegerSquaresForm()
-    : SquareForm("integersquares", tr("Integer Squares"), "menu1",
-                 {tr("Sums"), tr("Sums and Diagonals"), tr("Fewer Clues")}),
-      Label2(add_label(this, {.name = "Label2",
-                              .left = 600,
-                              .top = 1020,
-                              .width = 8400,
-                              .height = 720,
-                              .caption = "",
-                              .font = {"Tahoma", 26.25, true},
-                              .fore = shell::kWhite,
-                              .align = Qt::AlignCenter})) {
+    : SquareForm(kActivity), Label2(add_label(this, {.name = "Label2",
+                                                     .left = 600,
+                                                     .top = 1020,
+                                                     .width = 8400,
+                                                     .height = 720,
+                                                     .caption = "",
+                                                     .font = {"Tahoma", 26.25, true},
+                                                     .fore = shell::kWhite,
+                                                     .align = Qt::AlignCenter})) {
     board->move(600, 1860, 8400, 6900);
     place_options(9120, 2820);
     // Spaced wide on the screen, read as a list.

@@ -3,6 +3,18 @@
 
 namespace chalkline::leibniz {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "leibniz",
+    .menu = 5,
+    .place = 4,
+    .title = QT_TRANSLATE_NOOP("Activities", "Leibniz' Triangle"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Rows 1 to 5"), QT_TRANSLATE_NOOP("Kinds", "Rows 1 to 7"),
+              QT_TRANSLATE_NOOP("Kinds", "Rows 1 to 9")},
+    .code_prefix = "HRM",
+    .make = shell::make_screen<LeibnizForm>,
+};
+
 namespace {
 
 // Boxes about as high as wide, for fractions drawn stacked.
@@ -10,9 +22,7 @@ constexpr double kBoxShape = 1.1;
 
 } // namespace
 
-LeibnizForm::LeibnizForm()
-    : BoardForm("leibniz", tr("Leibniz' Triangle"), "menu5",
-                {tr("Rows 1 to 5"), tr("Rows 1 to 7"), tr("Rows 1 to 9")}) {
+LeibnizForm::LeibnizForm() : BoardForm(kActivity) {
     Label1->set_caption(tr("Each fraction is the sum of the two below it. "
                            "Find the missing fractions."));
 }

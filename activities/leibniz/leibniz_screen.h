@@ -21,4 +21,7 @@ private:
     Puzzle puzzle_;
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::leibniz

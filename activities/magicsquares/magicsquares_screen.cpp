@@ -11,6 +11,18 @@
 
 namespace chalkline::magicsquares {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "Magicsquares",
+    .menu = 1,
+    .place = 1,
+    .title = QT_TRANSLATE_NOOP("Activities", "Magic Squares"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Positive Whole Numbers"),
+              QT_TRANSLATE_NOOP("Kinds", "Integers")},
+    .code_prefix = "MAG",
+    .make = shell::make_screen<Magicsquares>,
+};
+
 namespace {
 
 const char* const kInstruction = QT_TRANSLATE_NOOP("chalkline::magicsquares::Magicsquares",
@@ -40,7 +52,7 @@ QString qtext(const std::string& text) {
 } // namespace
 
 Magicsquares::Magicsquares(std::unique_ptr<RandomSource> random)
-    : ActivityForm("Magicsquares", "Magic Squares", "menu1"), random_(std::move(random)) {
+    : ActivityForm(kActivity), random_(std::move(random)) {
     Label19 = add_label(this, {.name = "Label19",
                                .left = 165,
                                .top = 330,
@@ -149,7 +161,6 @@ Magicsquares::Magicsquares(std::unique_ptr<RandomSource> random)
     }
 
     add_kinds(
-        {"Positive Whole Numbers", "Integers"},
         {.left = 9075, .top = 3750, .width = 2745, .height = 360, .step = 360, .points = 9.75});
     Option1 = kind_options[0];
     Option2 = kind_options[1];

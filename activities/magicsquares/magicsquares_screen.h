@@ -77,4 +77,7 @@ private:
     TileBoard board_;
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::magicsquares

@@ -9,6 +9,16 @@
 
 namespace chalkline::matchthetarget {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "matchthetarget",
+    .menu = 1,
+    .place = 0,
+    .title = QT_TRANSLATE_NOOP("Activities", "Match the Target"),
+    .code_prefix = "MTT",
+    .make = shell::make_screen<MatchTheTargetForm>,
+};
+
 using namespace shell;
 
 namespace {
@@ -62,8 +72,7 @@ void CaptionFrame::paintEvent(QPaintEvent*) {
 
 // ---- MatchTheTargetForm ----
 
-MatchTheTargetForm::MatchTheTargetForm()
-    : ActivityForm("matchthetarget", "Match the Target", "menu1", "Framestatus") {
+MatchTheTargetForm::MatchTheTargetForm() : ActivityForm(kActivity, "Framestatus") {
     const FontSpec frame_font{"Tahoma", 15.75, false};
     const FontSpec number_font{"Tahoma", 48, false};
     const Qt::Alignment centred = Qt::AlignHCenter | Qt::AlignTop;

@@ -71,4 +71,7 @@ private:
     std::optional<TargetPuzzle> puzzle_;
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::matchthetarget

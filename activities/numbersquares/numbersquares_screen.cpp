@@ -5,9 +5,19 @@
 
 namespace chalkline::numbersquares {
 
-NumberSquaresForm::NumberSquaresForm()
-    : SquareForm("numbersquares", tr("Number Squares"), "menu2",
-                 {tr("Sums"), tr("Products"), tr("Sums, fewer clues")}) {
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "numbersquares",
+    .menu = 2,
+    .place = 0,
+    .title = QT_TRANSLATE_NOOP("Activities", "Number Squares"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Sums"), QT_TRANSLATE_NOOP("Kinds", "Products"),
+              QT_TRANSLATE_NOOP("Kinds", "Sums, fewer clues")},
+    .code_prefix = "NSQ",
+    .make = shell::make_screen<NumberSquaresForm>,
+};
+
+NumberSquaresForm::NumberSquaresForm() : SquareForm(kActivity) {
     board->move(600, 1320, 8400, 7200);
     place_options(9120, 2820);
 }

@@ -17,4 +17,7 @@ protected:
     void new_problem() override;
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::numbersquares

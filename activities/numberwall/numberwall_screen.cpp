@@ -3,6 +3,18 @@
 
 namespace chalkline::numberwall {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "numberwall",
+    .menu = 3,
+    .place = 4,
+    .title = QT_TRANSLATE_NOOP("Activities", "Number Wall"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Positive Whole Numbers"),
+              QT_TRANSLATE_NOOP("Kinds", "Integers"), QT_TRANSLATE_NOOP("Kinds", "Decimals")},
+    .code_prefix = "WAW",
+    .make = shell::make_screen<NumberWallForm>,
+};
+
 namespace {
 
 // Bricks twice as wide as they are high.
@@ -10,9 +22,7 @@ constexpr double kBrickShape = 2.0;
 
 } // namespace
 
-NumberWallForm::NumberWallForm()
-    : BoardForm("numberwall", tr("Number Wall"), "menu3",
-                {tr("Positive Whole Numbers"), tr("Integers"), tr("Decimals")}) {
+NumberWallForm::NumberWallForm() : BoardForm(kActivity) {
     Label1->move(165, 150, 8500, 1300);
     Label1->set_caption(tr("Each brick is the sum of the two bricks below it. "
                            "Find the missing bricks."));

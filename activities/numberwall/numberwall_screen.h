@@ -23,4 +23,7 @@ private:
     Wall wall_;
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::numberwall

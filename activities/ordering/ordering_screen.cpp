@@ -7,6 +7,18 @@
 
 namespace chalkline::ordering {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "ordering",
+    .menu = 1,
+    .place = 4,
+    .title = QT_TRANSLATE_NOOP("Activities", "Ordering"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Positive Whole Numbers"),
+              QT_TRANSLATE_NOOP("Kinds", "Integers"), QT_TRANSLATE_NOOP("Kinds", "Decimals")},
+    .code_prefix = "SRT",
+    .make = shell::make_screen<OrderingForm>,
+};
+
 namespace {
 
 constexpr double kRowTops[kCount] = {915, 1725, 2535, 3345, 4155};
@@ -26,7 +38,7 @@ shell::FontSpec arrow_font() {
 
 } // namespace
 
-OrderingForm::OrderingForm() : ActivityForm("ordering", "Ordering", "menu1") {
+OrderingForm::OrderingForm() : ActivityForm(kActivity) {
     keeps_style_background = true;
 
     for (int i = 0; i < kCount; ++i) {
@@ -96,8 +108,7 @@ OrderingForm::OrderingForm() : ActivityForm("ordering", "Ordering", "menu1") {
     Frame1 = add<shell::Frame>(this, "Frame1");
     Frame1->move(8865, 4710, 3030, 1485);
     recoloured << "Frame1";
-    add_kinds({"Positive Whole Numbers", "Integers", "Decimals"},
-              {.left = 135, .top = 150, .width = 2800, .height = 375, .step = 442, .points = 9.75},
+    add_kinds({.left = 135, .top = 150, .width = 2800, .height = 375, .step = 442, .points = 9.75},
               Frame1);
     Option1 = kind_options[0];
     Option2 = kind_options[1];

@@ -3,6 +3,18 @@
 
 namespace chalkline::orderofoperations {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "orderofoperations",
+    .menu = 3,
+    .place = 3,
+    .title = QT_TRANSLATE_NOOP("Activities", "Order of Operations"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "+ - x \u00F7"), QT_TRANSLATE_NOOP("Kinds", "Brackets"),
+              QT_TRANSLATE_NOOP("Kinds", "Powers")},
+    .code_prefix = "BDM",
+    .make = shell::make_screen<OrderOfOperationsForm>,
+};
+
 namespace {
 
 using shell::text_label;
@@ -18,8 +30,7 @@ constexpr double kLineStep = 900;
 
 } // namespace
 
-OrderOfOperationsForm::OrderOfOperationsForm()
-    : RevealingForm("orderofoperations", "Order of Operations", "menu3") {
+OrderOfOperationsForm::OrderOfOperationsForm() : RevealingForm(kActivity) {
     Label1 = add_label(this, text_label("Label1", -1, 600, 300, 10800, 600, 18, kLeft));
     Label1->set_caption(tr("Work out, doing the operations in the right order:"));
     Label1->set_fore_colour(shell::kWhite);
@@ -29,7 +40,7 @@ OrderOfOperationsForm::OrderOfOperationsForm()
         Label3[std::size_t(i)] = add_label(
             this, text_label("Label3", i, 1200, kLineTop + i * kLineStep, 10200, 850, 32, kLeft));
     }
-    add_kinds({tr("+ - x \u00F7"), tr("Brackets"), tr("Powers")}, shell::kKindsAtTheLowerLeft);
+    add_kinds(shell::kKindsAtTheLowerLeft);
 }
 
 void OrderOfOperationsForm::new_problem() {

@@ -7,6 +7,18 @@
 
 namespace chalkline::pandigital {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "pandigital",
+    .menu = 4,
+    .place = 0,
+    .title = QT_TRANSLATE_NOOP("Activities", "Pandigital Fractions"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Unit Fractions"),
+              QT_TRANSLATE_NOOP("Kinds", "Any Fraction"), QT_TRANSLATE_NOOP("Kinds", "With Clues")},
+    .code_prefix = "PAN",
+    .make = shell::make_screen<PandigitalForm>,
+};
+
 namespace {
 
 constexpr double kBoxSize = 1000;
@@ -26,9 +38,7 @@ double box_left(int place) {
 
 } // namespace
 
-PandigitalForm::PandigitalForm()
-    : FractionForm("pandigital", "Pandigital Fractions", "menu4",
-                   {{tr("Unit Fractions"), tr("Any Fraction"), tr("With Clues")}}) {
+PandigitalForm::PandigitalForm() : FractionForm(kActivity) {
     Label1 = add_label(this, {.name = "Label1",
                               .left = 600,
                               .top = 350,

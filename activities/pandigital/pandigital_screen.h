@@ -42,4 +42,7 @@ private:
     Problem problem_{};
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::pandigital

@@ -3,6 +3,18 @@
 
 namespace chalkline::pascal1 {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "pascal1",
+    .menu = 4,
+    .place = 5,
+    .title = QT_TRANSLATE_NOOP("Activities", "Pascal's Triangle 1"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Rows 0 to 7"), QT_TRANSLATE_NOOP("Kinds", "Rows 0 to 10"),
+              QT_TRANSLATE_NOOP("Kinds", "Rows 0 to 13")},
+    .code_prefix = "PSA",
+    .make = shell::make_screen<Pascal1Form>,
+};
+
 namespace {
 
 // The triangle stands above the status panel across the whole screen, its boxes wide
@@ -11,9 +23,7 @@ constexpr double kBoxShape = 1.8;
 
 } // namespace
 
-Pascal1Form::Pascal1Form()
-    : BoardForm("pascal1", tr("Pascal's Triangle 1"), "menu4",
-                {tr("Rows 0 to 7"), tr("Rows 0 to 10"), tr("Rows 0 to 13")}) {
+Pascal1Form::Pascal1Form() : BoardForm(kActivity) {
     Label1->set_caption(
         tr("Each number is the sum of the two above it. Find the missing numbers."));
     Board1->move(120, 150, 11760, 6600);

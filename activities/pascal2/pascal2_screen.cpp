@@ -5,6 +5,18 @@
 
 namespace chalkline::pascal2 {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "pascal2",
+    .menu = 5,
+    .place = 0,
+    .title = QT_TRANSLATE_NOOP("Activities", "Pascal's Triangle 2"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "16 rows"), QT_TRANSLATE_NOOP("Kinds", "32 rows"),
+              QT_TRANSLATE_NOOP("Kinds", "64 rows")},
+    .code_prefix = "PSB",
+    .make = shell::make_screen<Pascal2Form>,
+};
+
 using boards::BoxLook;
 
 namespace {
@@ -14,9 +26,7 @@ constexpr double kBoxShape = 1.8;
 
 } // namespace
 
-Pascal2Form::Pascal2Form()
-    : BoardForm("pascal2", tr("Pascal's Triangle 2"), "menu5",
-                {tr("16 rows"), tr("32 rows"), tr("64 rows")}) {
+Pascal2Form::Pascal2Form() : BoardForm(kActivity) {
     Label1->set_font_spec({"Tahoma", 24, true});
     Label1->move(165, 150, 4200, 1500);
     // The triangle stands above the status panel across the whole screen, the status

@@ -27,4 +27,7 @@ private:
     Question question_;
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::pascal2

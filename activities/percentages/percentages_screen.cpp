@@ -1,9 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "percentages_screen.h"
 
+#include "language.h"
+
 #include <QStringList>
 
 namespace chalkline::percentages {
+
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "percentages",
+    .menu = 2,
+    .place = 1,
+    .title = QT_TRANSLATE_NOOP("Activities", "Percentages"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Of an Amount"),
+              QT_TRANSLATE_NOOP("Kinds", "Increase and Decrease"),
+              QT_TRANSLATE_NOOP("Kinds", "What Percentage")},
+    .code_prefix = "PCT",
+    .make = shell::make_screen<PercentagesForm>,
+};
 
 namespace {
 
@@ -11,9 +26,7 @@ QString text_of(std::int64_t number) {
     return QString::number(number);
 }
 
-QString text_of(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using shell::text_of;
 
 const shell::FontSpec kNumberFont{"Tahoma", 26.25, true};
 constexpr double kFirstRowTop = 1500;
@@ -22,10 +35,7 @@ constexpr double kRowHeight = 780;
 
 } // namespace
 
-PercentagesForm::PercentagesForm()
-    : FractionForm(
-          "percentages", "Percentages", "menu2",
-          {{tr("Of an Amount"), tr("Increase and Decrease"), tr("What Percentage")}, 1500, 9.75}) {
+PercentagesForm::PercentagesForm() : FractionForm(kActivity, {1500, 9.75}) {
     Label1 = add_label(this, {.name = "Label1",
                               .left = 600,
                               .top = 360,

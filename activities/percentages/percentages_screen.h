@@ -36,4 +36,7 @@ private:
     Questions questions_{};
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::percentages

@@ -5,6 +5,18 @@
 
 namespace chalkline::products {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "products",
+    .menu = 4,
+    .place = 1,
+    .title = QT_TRANSLATE_NOOP("Activities", "Products"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Tables to 10"),
+              QT_TRANSLATE_NOOP("Kinds", "Tables to 12"), QT_TRANSLATE_NOOP("Kinds", "Decimals")},
+    .code_prefix = "PRD",
+    .make = shell::make_screen<ProductsForm>,
+};
+
 using grids::BoxKind;
 using grids::GridPlace;
 
@@ -16,9 +28,7 @@ QString text(const std::string& number) {
 
 } // namespace
 
-ProductsForm::ProductsForm()
-    : GridForm("products", tr("Products"), "menu4",
-               {tr("Tables to 10"), tr("Tables to 12"), tr("Decimals")}) {
+ProductsForm::ProductsForm() : GridForm(kActivity) {
     board->move(1140, 1200, 7500, 7500);
 }
 

@@ -30,4 +30,7 @@ private:
     std::optional<ProductsProblem> problem_;
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::products

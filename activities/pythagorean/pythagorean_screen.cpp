@@ -5,6 +5,18 @@
 
 namespace chalkline::pythagorean {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "pythagorean",
+    .menu = 3,
+    .place = 2,
+    .title = QT_TRANSLATE_NOOP("Activities", "Pythagorean Triples"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Primitive"), QT_TRANSLATE_NOOP("Kinds", "Multiples"),
+              QT_TRANSLATE_NOOP("Kinds", "Euclid's Formula")},
+    .code_prefix = "PYT",
+    .make = shell::make_screen<PythagoreanForm>,
+};
+
 namespace {
 
 const shell::FontSpec kNumberFont{"Tahoma", 28, true};
@@ -16,7 +28,7 @@ constexpr double kPairWidth = 1100, kTripleWidth = 1900;
 
 } // namespace
 
-Form::Form() : RevealingForm("pythagorean", tr("Pythagorean Triples"), "menu3") {
+PythagoreanForm::PythagoreanForm() : RevealingForm(kActivity) {
     instruction = add_label(this, {.name = "instruction",
                                    .left = 600,
                                    .top = 240,
@@ -47,12 +59,11 @@ Form::Form() : RevealingForm("pythagorean", tr("Pythagorean Triples"), "menu3") 
         }
     }
 
-    add_kinds({tr("Primitive"), tr("Multiples"), tr("Euclid's Formula")},
-              {.left = 9250, .top = 2000, .width = 2650});
+    add_kinds({.left = 9250, .top = 2000, .width = 2650});
 }
 
 // The triple's three columns; on Euclid's Formula m and n stand before them, narrower.
-void Form::lay_out_columns(bool euclid) {
+void PythagoreanForm::lay_out_columns(bool euclid) {
     const double left = euclid ? 600 : 1500;
     const double pairs = euclid ? 2 * kPairWidth : 0;
     for (int c = 0; c < kColumns; ++c) {
@@ -76,7 +87,7 @@ void Form::lay_out_columns(bool euclid) {
     }
 }
 
-void Form::new_problem() {
+void PythagoreanForm::new_problem() {
     problem_ = make_problem(kind_as<Kind>(), random_, problem_);
     const bool euclid = problem_.kind == Kind::Euclid;
     lay_out_columns(euclid);
@@ -103,7 +114,7 @@ void Form::new_problem() {
     set_problem_sentence(rows.join("; ") + '.');
 }
 
-QString Form::row_sentence(const Row& row, bool reveal) const {
+QString PythagoreanForm::row_sentence(const Row& row, bool reveal) const {
     const QString numbers = QString::fromStdString(row_text(row, reveal));
     if (problem_.kind != Kind::Euclid || reveal) {
         return numbers;
@@ -112,7 +123,7 @@ QString Form::row_sentence(const Row& row, bool reveal) const {
 }
 
 // The row's hidden numbers written in, white beside the yellow of those given.
-void Form::show_part(int r) {
+void PythagoreanForm::show_part(int r) {
     const Row& row = problem_.rows[std::size_t(r)];
     for (std::size_t i = 0; i < 3; ++i) {
         if (row.hidden[i]) {
@@ -123,7 +134,7 @@ void Form::show_part(int r) {
     }
 }
 
-QString Form::answer_sentence() const {
+QString PythagoreanForm::answer_sentence() const {
     QStringList rows;
     for (const Row& row : problem_.rows) {
         rows << row_sentence(row, true);

@@ -13,11 +13,11 @@ namespace chalkline::pythagorean {
 // "?". On Euclid's Formula the rows give m and n in two columns before the triple, and
 // the triple's columns are headed by its formulas. Solution fills the hidden numbers
 // in, a row at a time.
-class Form : public shell::RevealingForm {
+class PythagoreanForm : public shell::RevealingForm {
     Q_OBJECT
 
 public:
-    Form();
+    PythagoreanForm();
 
     const Problem& problem() const { return problem_; }
 
@@ -40,5 +40,8 @@ private:
     Problem problem_;
     ClockRandom random_;
 };
+
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
 
 } // namespace chalkline::pythagorean

@@ -1,15 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "quadratic_screen.h"
 
+#include "language.h"
+
 #include "accessibility.h"
 
 namespace chalkline::quadratic {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "quadratic",
+    .menu = 4,
+    .place = 2,
+    .title = QT_TRANSLATE_NOOP("Activities", "Quadratic Factors"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "x² + bx + c"),
+              QT_TRANSLATE_NOOP("Kinds", "With Negatives"),
+              QT_TRANSLATE_NOOP("Kinds", "ax² + bx + c")},
+    .code_prefix = "QDR",
+    .make = shell::make_screen<QuadraticForm>,
+};
+
 namespace {
 
-QString text_of(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using shell::text_of;
 
 // The working of the check lines up on its "=" signs, at this place across the screen.
 constexpr double kEquals = 4900;
@@ -17,7 +30,7 @@ constexpr double kRight = 11700;
 
 } // namespace
 
-QuadraticForm::QuadraticForm() : RevealingForm("quadratic", tr("Quadratic Factors"), "menu4") {
+QuadraticForm::QuadraticForm() : RevealingForm(kActivity) {
     using shell::text_label;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
@@ -37,8 +50,7 @@ QuadraticForm::QuadraticForm() : RevealingForm("quadratic", tr("Quadratic Factor
     // The screen reader reads the factors without the "=" that leads them on the screen.
     shell::set_reader_traits(Factors, {.name = [this] { return text_of(factors_text(problem_)); }});
 
-    add_kinds({tr("x² + bx + c"), tr("With Negatives"), tr("ax² + bx + c")},
-              shell::kKindsAlongTheBottom);
+    add_kinds(shell::kKindsAlongTheBottom);
 }
 
 void QuadraticForm::new_problem() {

@@ -1,15 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rightangled_screen.h"
 
+#include "language.h"
+
 #include "form.h"
 
 namespace chalkline::rightangled {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "rightangled",
+    .menu = 2,
+    .place = 3,
+    .title = QT_TRANSLATE_NOOP("Activities", "Right-angled Triangles"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Find the Hypotenuse"),
+              QT_TRANSLATE_NOOP("Kinds", "Find a Shorter Side"),
+              QT_TRANSLATE_NOOP("Kinds", "Mixed")},
+    .code_prefix = "RAT",
+    .make = shell::make_screen<RightAngledForm>,
+};
+
 namespace {
 
-QString text_of(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using shell::text_of;
 
 const shell::FontSpec kInstructionFont{"Tahoma", 18, true};
 const shell::FontSpec kWorkingFont{"Tahoma", 24, true};
@@ -20,7 +33,7 @@ constexpr double kWorkingTops[] = {1500, 2400, 3300};
 
 } // namespace
 
-Form::Form() : RevealingForm("rightangled", tr("Right-angled Triangles"), "menu2") {
+RightAngledForm::RightAngledForm() : RevealingForm(kActivity) {
     instruction = add_label(
         this, {.name = "instruction",
                .left = 600,
@@ -31,7 +44,7 @@ Form::Form() : RevealingForm("rightangled", tr("Right-angled Triangles"), "menu2
                              "it is not a whole number."),
                .font = kInstructionFont,
                .align = Qt::AlignLeft | Qt::AlignTop});
-    figure = add<shell::Figure>(this, "figure");
+    figure = add<Figure>(this, "figure");
     figure->move(kFigureLeft, kFigureTop, kFigureWidth, kFigureHeight);
     figure->set_font_spec({"Tahoma", 28, true});
     scale_note = add_label(this, {.name = "scale_note",
@@ -66,11 +79,10 @@ Form::Form() : RevealingForm("rightangled", tr("Right-angled Triangles"), "menu2
                                    .align = Qt::AlignLeft | Qt::AlignTop,
                                    .visible = false});
 
-    add_kinds({tr("Find the Hypotenuse"), tr("Find a Shorter Side"), tr("Mixed")},
-              {.left = kWorkingLeft, .top = 5200, .width = kWorkingWidth});
+    add_kinds({.left = kWorkingLeft, .top = 5200, .width = kWorkingWidth});
 }
 
-void Form::new_problem() {
+void RightAngledForm::new_problem() {
     for (auto* line : working) {
         line->set_visible(false);
     }
@@ -84,7 +96,7 @@ void Form::new_problem() {
 
 // The drawing's units (the longer shorter side 1000) fill the figure's box; the figure
 // draws it smaller where its labels need the room.
-void Form::draw_problem() {
+void RightAngledForm::draw_problem() {
     const Drawing d = drawing(problem_);
     int width = 0;
     int height = 0;
@@ -111,7 +123,7 @@ void Form::draw_problem() {
     }
 }
 
-QString Form::problem_text() const {
+QString RightAngledForm::problem_text() const {
     if (problem_.hypotenuse_to_find()) {
         return tr("a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.")
             .arg(text_of(length_text(problem_.shorter_a)),
@@ -122,13 +134,13 @@ QString Form::problem_text() const {
         .arg(text_of(length_text(problem_.hypotenuse)), text_of(length_text(problem_.shorter_b)));
 }
 
-QString Form::answer_sentence() const {
+QString RightAngledForm::answer_sentence() const {
     const QString value = text_of(answer_.value);
     return answer_.exact ? QString("%1.").arg(value) : tr("%1 to 1 decimal place.").arg(value);
 }
 
 // The first line names the side to find: its "?" becomes the working's letter.
-void Form::show_part(int line) {
+void RightAngledForm::show_part(int line) {
     working[std::size_t(line)]->set_caption(text_of(answer_.working[std::size_t(line)]));
     working[std::size_t(line)]->set_visible(true);
     if (line == 0) {

@@ -13,16 +13,16 @@ namespace chalkline::rightangled {
 // Right-angled Triangles: a right-angled triangle drawn (not to scale) with two sides
 // labelled with their lengths and the third marked "?". Solution writes the working a
 // line at a time beside it, the "?" turning into the working's letter first.
-class Form : public shell::RevealingForm {
+class RightAngledForm : public shell::RevealingForm {
     Q_OBJECT
 
 public:
-    Form();
+    RightAngledForm();
 
     const Problem& problem() const { return problem_; }
 
     shell::Label* instruction;
-    shell::Figure* figure;
+    Figure* figure;
     shell::Label* scale_note;
     std::array<shell::Label*, 3> working{};
     shell::Label* places_note;
@@ -41,5 +41,8 @@ private:
     Answer answer_;
     ClockRandom random_;
 };
+
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
 
 } // namespace chalkline::rightangled

@@ -5,6 +5,18 @@
 
 namespace chalkline::roman {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "roman",
+    .menu = 4,
+    .place = 4,
+    .title = QT_TRANSLATE_NOOP("Activities", "Roman Arithmetic"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Convert"), QT_TRANSLATE_NOOP("Kinds", "Add and Subtract"),
+              QT_TRANSLATE_NOOP("Kinds", "Multiply")},
+    .code_prefix = "RMN",
+    .make = shell::make_screen<RomanForm>,
+};
+
 namespace {
 
 constexpr double kFirstRow = 800;
@@ -25,7 +37,7 @@ constexpr Columns kWorkingColumns{6000, 9950};
 
 } // namespace
 
-RomanForm::RomanForm() : RevealingForm("roman", tr("Roman Arithmetic"), "menu4") {
+RomanForm::RomanForm() : RevealingForm(kActivity) {
     using shell::text_label;
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     Instruction = add_label(this, text_label("Instruction", -1, kLeft, 150, 11400, 550, 21.75));
@@ -42,7 +54,7 @@ RomanForm::RomanForm() : RevealingForm("roman", tr("Roman Arithmetic"), "menu4")
         Equals[std::size_t(row)]->set_caption("=");
         shell::set_reader_traits(Equals[std::size_t(row)], {.passed_over = true});
     }
-    add_kinds({tr("Convert"), tr("Add and Subtract"), tr("Multiply")}, shell::kKindsAlongTheBottom);
+    add_kinds(shell::kKindsAlongTheBottom);
 }
 
 void RomanForm::place_columns() {

@@ -44,4 +44,7 @@ private:
     ClockRandom random_;
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::roman

@@ -11,6 +11,18 @@
 
 namespace chalkline::spiderdiagrams {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "spiderdiagrams",
+    .menu = 1,
+    .place = 2,
+    .title = QT_TRANSLATE_NOOP("Activities", "Spider Diagrams"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Positive Whole Numbers"),
+              QT_TRANSLATE_NOOP("Kinds", "Integers"), QT_TRANSLATE_NOOP("Kinds", "Decimals")},
+    .code_prefix = "SPD",
+    .make = shell::make_screen<SpiderDiagramsForm>,
+};
+
 using shell::FontSpec;
 
 namespace {
@@ -82,8 +94,7 @@ protected:
     }
 };
 
-SpiderDiagramsForm::SpiderDiagramsForm()
-    : RevealingForm("spiderdiagrams", tr("Spider Diagrams"), "menu1") {
+SpiderDiagramsForm::SpiderDiagramsForm() : RevealingForm(kActivity) {
     Legs = add<SpiderLegs>(this, "Legs");
     Legs->move(0, 0, 9000, 9000);
     Label1 = add_label(this, {.name = "Label1",
@@ -135,8 +146,7 @@ SpiderDiagramsForm::SpiderDiagramsForm()
                                  }});
     }
 
-    add_kinds({tr("Positive Whole Numbers"), tr("Integers"), tr("Decimals")},
-              {.left = 8880, .top = 3400, .width = 3040, .height = 480});
+    add_kinds({.left = 8880, .top = 3400, .width = 3040, .height = 480});
 }
 
 QString SpiderDiagramsForm::operation_words(int leg) const {

@@ -50,4 +50,7 @@ private:
     ClockRandom random_;
 };
 
+// The activity's record (activity_table.h).
+extern const shell::ActivityInfo kActivity;
+
 } // namespace chalkline::spiderdiagrams

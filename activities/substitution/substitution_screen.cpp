@@ -1,7 +1,21 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "substitution_screen.h"
 
+#include "language.h"
+
 namespace chalkline::substitution {
+
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "substitution",
+    .menu = 2,
+    .place = 2,
+    .title = QT_TRANSLATE_NOOP("Activities", "Substitution"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "Positive Whole Numbers"),
+              QT_TRANSLATE_NOOP("Kinds", "Integers"), QT_TRANSLATE_NOOP("Kinds", "Decimals")},
+    .code_prefix = "SUB",
+    .make = shell::make_screen<SubstitutionForm>,
+};
 
 namespace {
 
@@ -10,13 +24,11 @@ using shell::text_label;
 constexpr double kRowTop = 2050;
 constexpr double kRowStep = 800;
 
-QString text_of(const std::string& text) {
-    return QString::fromStdString(text);
-}
+using shell::text_of;
 
 } // namespace
 
-SubstitutionForm::SubstitutionForm() : RevealingForm("substitution", "Substitution", "menu2") {
+SubstitutionForm::SubstitutionForm() : RevealingForm(kActivity) {
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
     Label1 = add_label(this, text_label("Label1", -1, 600, 250, 10800, 600, 18, left));
     Label1->set_caption(tr("Find the value of each expression when"));
@@ -36,7 +48,7 @@ SubstitutionForm::SubstitutionForm() : RevealingForm("substitution", "Substituti
     // At the lower left, with room on their right for a long language's captions.
     shell::KindPlaces places = shell::kKindsAtTheLowerLeft;
     places.width = 5400;
-    add_kinds({tr("Positive Whole Numbers"), tr("Integers"), tr("Decimals")}, places);
+    add_kinds(places);
 }
 
 QString SubstitutionForm::expression(int k) const {

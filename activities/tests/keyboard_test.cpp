@@ -69,9 +69,9 @@ bool tab_to(const QString& caption) {
 // activities enables there, the links to the other menus and the exit button.
 QStringList entries_that_act(const Form& menu, int n) {
     std::vector<int> places;
-    for (const ActivityEntry& row : chalkline::activities()) {
-        if (row.menu == n) {
-            places.push_back(row.index);
+    for (const ActivityInfo* row : chalkline::activities()) {
+        if (row->menu == n) {
+            places.push_back(row->place);
         }
     }
     std::sort(places.begin(), places.end());
@@ -353,7 +353,8 @@ private slots:
     // Solution and Exit, and round to the start; Shift+Tab goes the same way back. The
     // marked control carries the focus mark; Return presses it.
     void tab_goes_through_each_activity_in_reading_order() {
-        for (const ActivityEntry& row : chalkline::activities()) {
+        for (const ActivityInfo* record : chalkline::activities()) {
+            const ActivityInfo& row = *record;
             auto* form = static_cast<ActivityForm*>(show_form(row.screen));
             const QString screen_name = row.screen;
             QList<Control*> forwards;
@@ -435,7 +436,8 @@ private slots:
     // none that a screen has for itself.
     void no_key_does_two_things_on_any_screen() {
         QStringList screens = {"Titlefrm", "intro0", "menu1", "menu2", "menu3", "menu4", "menu5"};
-        for (const ActivityEntry& row : chalkline::activities()) {
+        for (const ActivityInfo* record : chalkline::activities()) {
+            const ActivityInfo& row = *record;
             screens << row.screen;
         }
         QCOMPARE(screens.size(), 36);

@@ -22,6 +22,7 @@
 #include "menu_forms.h"
 #include "overlays.h"
 #include "random.h"
+#include "screen_harness.h"
 #include "screens.h"
 #include "timer.h"
 #include "title_form.h"
@@ -33,14 +34,12 @@
 
 using namespace shell;
 
+using shell::testing::click;
+
 namespace {
 
 // Problems made of each kind: enough that a leftover in some problems only is met.
 constexpr int kProblemsPerKind = 4;
-
-void click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
 
 // A text met on a screen at a moment of the pass ("fourrules", "Option2 solution").
 struct Met {
@@ -221,15 +220,15 @@ Pass read_every_screen() {
     read(*first, "shown", pass);
     // Exit on the first menu: the title screen asks whether to leave.
     at(*first, "exit");
-    click(first->Command1);
+    click(first->exit_button);
     read(*loaded_form("Titlefrm"), "leaving", pass);
     leave_every_screen();
     for (int menu = 1; menu <= 5; ++menu) {
         read(*show_form(QString("menu%1").arg(menu)), "shown", pass);
         leave_every_screen();
     }
-    for (const ActivityEntry& entry : chalkline::activities()) {
-        read_activity(*static_cast<ActivityForm*>(show_form(entry.screen)), pass);
+    for (const ActivityInfo* entry : chalkline::activities()) {
+        read_activity(*static_cast<ActivityForm*>(show_form(entry->screen)), pass);
         leave_every_screen();
     }
     place().pass = nullptr;

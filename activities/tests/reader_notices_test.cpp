@@ -7,8 +7,8 @@
 #include "accessibility.h"
 #include "activities.h"
 #include "activity_form.h"
-#include "screens.h"
 #include "keys.h"
+#include "screens.h"
 
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
@@ -40,7 +40,8 @@ private slots:
             ++changes;
             notices += dynamic_cast<Announcer*>(object) && type == QAccessible::ObjectShow;
         });
-        for (const ActivityEntry& row : chalkline::activities()) {
+        for (const ActivityInfo* record : chalkline::activities()) {
+            const ActivityInfo& row = *record;
             Form* form = show_form(row.screen);
             QCoreApplication::processEvents();
             notices = changes = 0;

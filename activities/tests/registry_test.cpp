@@ -2,23 +2,29 @@
 // Every activity of the table, opened by a real click on its menu title: its caption is
 // the title, it reads its problem and, once Solution has fully shown, its answer; every
 // kind and every Go make a new problem, never the one before; Exit goes back to the
-// menu and unloads the screen.
+// menu and unloads the screen. And the records against one another and the README.
 
 #include "activities.h"
 #include "activity_form.h"
+#include "activity_table.h"
 #include "menu_forms.h"
+#include "problem_code.h"
+#include "screen_harness.h"
 #include "screens.h"
 #include "timer.h"
 
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
 #include <QtTest>
+
+#include <string_view>
 
 using namespace shell;
 
-namespace {
+using shell::testing::click;
 
-void click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-}
+namespace {
 
 bool answered(const ActivityForm& form) {
     return form.sentence().contains(" Answer: ");
@@ -56,15 +62,15 @@ private slots:
         QTest::addColumn<int>("row");
         const auto rows = chalkline::activities();
         for (std::size_t i = 0; i < rows.size(); ++i) {
-            QTest::newRow(qPrintable(rows[i].screen)) << int(i);
+            QTest::newRow(qPrintable(rows[i]->screen)) << int(i);
         }
     }
     void every_activity_runs_from_its_menu() {
         QFETCH(int, row);
-        const ActivityEntry& entry = chalkline::activities()[std::size_t(row)];
+        const ActivityInfo& entry = *chalkline::activities()[std::size_t(row)];
         const QString menu = QString("menu%1").arg(entry.menu);
         Form* listing = show_form(menu);
-        auto* title = listing->get<Label>("Label3", entry.index);
+        auto* title = listing->get<Label>("Label3", entry.place);
         QVERIFY(title && title->enabled());
         const QString caption = title->caption();
         click(title);
@@ -74,7 +80,7 @@ private slots:
         QCOMPARE(loaded_form(menu), nullptr);
         QCOMPARE(form->caption(), caption);
         QCOMPARE(form->menu(), menu);
-        QCOMPARE(form->kind_count(), entry.kinds);
+        QCOMPARE(form->kind_count(), entry.kind_count());
         QVERIFY2(form->sentence().startsWith("Problem: "), qPrintable(form->sentence()));
         QVERIFY(!answered(*form));
 
@@ -104,6 +110,41 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(loaded_form(entry.screen), nullptr);
         QVERIFY(loaded_form(menu) && loaded_form(menu)->isVisible());
+    }
+
+    // Every record has a place of its own and a code prefix of its own, of three
+    // characters that codes use, and the README's table lists the records menu by menu
+    // under their titles.
+    void the_records_are_distinct_and_the_readme_lists_them() {
+        QSet<QString> places;
+        QSet<QString> prefixes;
+        QStringList records;
+        for (const ActivityInfo* record : chalkline::activities()) {
+            places.insert(QString("%1.%2").arg(record->menu).arg(record->place));
+            const std::string_view prefix = record->code_prefix;
+            QVERIFY2(prefix.size() == 3 && prefix.find_first_not_of(chalkline::kCodeAlphabet) ==
+                                               std::string_view::npos,
+                     record->code_prefix);
+            QCOMPARE(activity_with_prefix(prefix), activity_named(record->screen));
+            prefixes.insert(record->code_prefix);
+            records << QString("%1 %2").arg(record->menu).arg(record->title);
+        }
+        QCOMPARE(places.size(), records.size());
+        QCOMPARE(prefixes.size(), records.size());
+
+        QFile readme(CHALKLINE_README);
+        QVERIFY(readme.open(QIODevice::ReadOnly | QIODevice::Text));
+        const QString table = QString::fromUtf8(readme.readAll())
+                                  .section("\n## The activities\n", 1)
+                                  .section("\n## ", 0, 0);
+        static const QRegularExpression row(R"(^\| (\d) \| ([^|]+) \|)",
+                                            QRegularExpression::MultilineOption);
+        QStringList listed;
+        for (auto rows = row.globalMatch(table); rows.hasNext();) {
+            const QRegularExpressionMatch match = rows.next();
+            listed << match.captured(1) + ' ' + match.captured(2).trimmed();
+        }
+        QCOMPARE(listed, records);
     }
 };
 

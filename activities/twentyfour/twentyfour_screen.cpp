@@ -3,6 +3,18 @@
 
 namespace chalkline::twentyfour {
 
+// The activity's record: its place on the menus, its title, kinds and code prefix.
+const shell::ActivityInfo kActivity{
+    .screen = "twentyfour",
+    .menu = 1,
+    .place = 3,
+    .title = QT_TRANSLATE_NOOP("Activities", "The 24 Puzzle"),
+    .kinds = {QT_TRANSLATE_NOOP("Kinds", "1 to 9"), QT_TRANSLATE_NOOP("Kinds", "1 to 13"),
+              QT_TRANSLATE_NOOP("Kinds", "Target 1 to 30")},
+    .code_prefix = "24P",
+    .make = shell::make_screen<TwentyFourForm>,
+};
+
 namespace {
 
 using shell::text_label;
@@ -20,7 +32,7 @@ constexpr double kBoxesLeft = (12000 - 4 * kBoxWidth - 3 * kBoxGap) / 2;
 
 } // namespace
 
-TwentyFourForm::TwentyFourForm() : RevealingForm("twentyfour", "The 24 Puzzle", "menu1") {
+TwentyFourForm::TwentyFourForm() : RevealingForm(kActivity) {
     Label1 = add_label(this, text_label("Label1", -1, 600, 300, 10800, 600, 18, kLeft));
     Label1->set_caption(tr("Use each number once, with +, -, x, \u00F7 and brackets, to make"));
     Label1->set_fore_colour(shell::kWhite);
@@ -37,7 +49,7 @@ TwentyFourForm::TwentyFourForm() : RevealingForm("twentyfour", "The 24 Puzzle", 
     Label4 = add_label(this, text_label("Label4", -1, 300, 4600, 11400, 1100, 36));
     Label4->set_fore_colour(shell::kWhite);
     Label5 = add_label(this, text_label("Label5", -1, 300, 5800, 11400, 800, 24));
-    add_kinds({tr("1 to 9"), tr("1 to 13"), tr("Target 1 to 30")}, shell::kKindsAtTheLowerLeft);
+    add_kinds(shell::kKindsAtTheLowerLeft);
 }
 
 void TwentyFourForm::new_problem() {

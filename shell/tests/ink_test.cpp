@@ -17,9 +17,11 @@ using namespace shell;
 
 namespace {
 
+// An activity screen with nothing of its own; its menu is menu9.
+const ActivityInfo kInkProbe{.screen = "inkprobe", .menu = 9, .title = "Ink Probe"};
 class InkProbe : public ActivityForm {
 public:
-    InkProbe() : ActivityForm("inkprobe", "Ink Probe", "inkmenu") {
+    InkProbe() : ActivityForm(kInkProbe) {
         Option1 =
             add_option(this, "Option1", "Positive Whole Numbers", 9075, 4755, 2655, 435, 9.75);
         Option1->on_click = [this](int) { ++problems; };
@@ -35,7 +37,7 @@ public:
 
 class Menu : public Form {
 public:
-    Menu() : Form("inkmenu", 12000, 9000) { ScreenKeys::of(*this); }
+    Menu() : Form("menu9", 12000, 9000) { ScreenKeys::of(*this); }
 };
 
 InkLayer& ink(Form* form) {
@@ -75,7 +77,7 @@ class InkTest : public QObject {
 private slots:
     void initTestCase() {
         register_form("inkprobe", [] { return std::make_unique<InkProbe>(); });
-        register_form("inkmenu", [] { return std::make_unique<Menu>(); });
+        register_form("menu9", [] { return std::make_unique<Menu>(); });
     }
 
     void cleanup() {
@@ -175,7 +177,7 @@ private slots:
         QTest::mousePress(layer, Qt::LeftButton, {}, QPoint(100, 100));
         QTest::mouseMove(layer, QPoint(150, 120));
         QTest::keyClick(form, Qt::Key_Escape);
-        Form* menu = loaded_form("inkmenu");
+        Form* menu = loaded_form("menu9");
         QVERIFY(menu && menu->isVisible());
         QTest::mouseMove(&ink(menu), QPoint(300, 200));
         QTest::mouseRelease(&ink(menu), Qt::LeftButton, {}, QPoint(300, 200));

@@ -65,7 +65,7 @@ private slots:
     void title_screen_finds_the_installed_picture() {
         Form* title = nullptr;
         QVERIFY_THROWS_NO_EXCEPTION(title = show_form("Titlefrm"));
-        QVERIFY(!static_cast<TitleForm*>(title)->Picture1->picture().isNull());
+        QVERIFY(!static_cast<TitleForm*>(title)->title_picture->picture().isNull());
         QCOMPARE(find_data_file("opening/vorlen00.jpg"),
                  prefix + "/share/chalkline/opening/vorlen00.jpg");
         QVERIFY(!load_picture("Images\\menu1.jpg").isNull());

@@ -3,6 +3,7 @@
 // writes them, and the command line in it. Runs in the build folder, where the
 // translations are.
 
+#include "activity_table.h"
 #include "command_line.h"
 #include "language.h"
 
@@ -78,6 +79,8 @@ private slots:
     // --help and the errors of the command line come in the language; --lang is an
     // option, not a mistake.
     void command_line_in_the_language() {
+        // --help lists the registered activities under their titles.
+        register_activity({.screen = "matchthetarget", .menu = 1, .title = "Match the Target"});
         const QString english = help_text();
         QVERIFY(use_language("fr"));
         QVERIFY(help_text().startsWith("Utilisation : chalkline"));

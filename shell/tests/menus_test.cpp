@@ -17,6 +17,7 @@
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <deque>
 #include <random>
 
 using namespace shell;
@@ -26,7 +27,7 @@ namespace {
 // Stands in for an activity screen: nothing of its own, Exit back to its menu.
 class TestActivity : public ActivityForm {
 public:
-    TestActivity(const QString& name, const QString& menu) : ActivityForm(name, name, menu) {}
+    explicit TestActivity(const ActivityInfo& record) : ActivityForm(record) {}
     void start() override {}
     void cmdgo_Click() override {}
     void cmdsoln_Click() override {}
@@ -71,12 +72,40 @@ Page page(int n) {
 }
 const QStringList kLinks = {"Menu 1", "Menu 2", "Menu 3", "Menu 4", "Menu 5", "WWW Links"};
 
-// Registers a stand-in as a row of the activity table, at its title's place.
+// The records of the stand-ins, kept for the screens that refer to them.
+ActivityInfo& kept(ActivityInfo record) {
+    static std::deque<ActivityInfo> records;
+    static std::deque<QByteArray> titles;
+    titles.push_back(record.title);
+    record.title = titles.back().constData();
+    return records.emplace_back(std::move(record));
+}
+
+// Registers every title of the menus as a record that opens nothing, named as the
+// stand-in that may take its place later.
+void register_titles() {
+    for (int n = 1; n <= 5; ++n) {
+        const Page p = page(n);
+        for (int i = 0; i < p.titles.size(); ++i) {
+            const QString name =
+                p.screens[i].isEmpty() ? QString("title%1%2").arg(n).arg(i) : p.screens[i];
+            const QByteArray title = p.titles[i].toUtf8();
+            shell::register_activity(
+                kept({.screen = name, .menu = n, .place = i, .title = title.constData()}));
+        }
+    }
+}
+
+// Registers a stand-in as an activity, at its title's place.
 void register_activity(const QString& name, const QString& menu) {
     const int number = menu.right(1).toInt();
-    const ActivityEntry row{name, number, int(page(number).screens.indexOf(name)),
-                            [=] { return std::make_unique<TestActivity>(name, menu); }};
-    register_activities({&row, 1});
+    const QByteArray title = page(number).titles[page(number).screens.indexOf(name)].toUtf8();
+    ActivityInfo& record = kept({.screen = name,
+                                 .menu = number,
+                                 .place = int(page(number).screens.indexOf(name)),
+                                 .title = title.constData()});
+    record.make = [&record] { return std::make_unique<TestActivity>(record); };
+    shell::register_activity(record);
 }
 
 // The one visible screen (nullptr unless exactly one is visible).
@@ -200,6 +229,7 @@ private slots:
     void initTestCase() {
         register_title_form();
         register_menu_forms();
+        register_titles();
         set_address_opener([](const QUrl&) { return true; });
         // Open a lesson's dialog answers as if cancelled.
         set_lesson_dialogs(

@@ -68,10 +68,11 @@ public:
     static inline int constructed = 0;
 };
 
-// An activity screen with nothing of its own, to test the frame.
+// An activity screen with nothing of its own, to test the frame; its menu is menu9.
+const ActivityInfo kFrameProbe{.screen = "frameprobe", .menu = 9, .title = "Frame Probe"};
 class FrameProbe : public ActivityForm {
 public:
-    FrameProbe() : ActivityForm("frameprobe", "Frame Probe", "menuprobe", "Framestatus") {
+    FrameProbe() : ActivityForm(kFrameProbe, "Framestatus") {
         framestatus->move(100, 100, 500, 500); // the design place is overridden by the styling
         cmdgo->move(0, 0, 100, 100);
         Option1 =
@@ -105,7 +106,7 @@ private slots:
         register_form("probe", [] { return std::make_unique<ProbeForm>(); });
         register_form("other", [] { return std::make_unique<ProbeForm>("other"); });
         register_form("frameprobe", [] { return std::make_unique<FrameProbe>(); });
-        register_form("menuprobe", [] { return std::make_unique<ProbeForm>("menuprobe"); });
+        register_form("menu9", [] { return std::make_unique<ProbeForm>("menu9"); });
         register_title_form();
     }
 
@@ -282,7 +283,7 @@ private slots:
     void window_manager_close_never_leaves_an_invisible_program() {
         show_form("probe");
         show_form("other");
-        touch_form("menuprobe");
+        touch_form("menu9");
         QCOMPARE(loaded_form("other")->window(), loaded_form("probe")->window());
         QVERIFY(loaded_form("other")->window()->close());
         QVERIFY(loaded_form("other") == nullptr);
@@ -331,7 +332,7 @@ private slots:
         QCOMPARE(form->solutions, 1);
         QTest::mouseClick(form->cmdexit, Qt::LeftButton);
         QVERIFY(loaded_form("frameprobe") == nullptr);
-        QVERIFY(loaded_form("menuprobe")->isVisible());
+        QVERIFY(loaded_form("menu9")->isVisible());
     }
 
     // A cover over the screen (the blank, the list of keys) holds its timers where they
@@ -401,14 +402,14 @@ private slots:
         QCOMPARE(title->left_twips(), 4950.0);
         QCOMPARE(title->top_twips(), 2475.0);
         QCOMPARE(title->size(), QSize(364, 438));
-        QVERIFY(!title->Picture1->picture().isNull());
-        QCOMPARE(title->Command1->caption(), QString("OK"));
+        QVERIFY(!title->title_picture->picture().isNull());
+        QCOMPARE(title->ok_button->caption(), QString("OK"));
         // Taskbars and window switchers show the program's name and its drawn icon.
         QCOMPARE(title->caption(), QString("Chalkline"));
         QCOMPARE(title->windowIcon().cacheKey(), program_icon().cacheKey());
         QCOMPARE(program_icon().pixmap(32).toImage().pixelColor(16, 16), QColor(0x1e, 0x5a, 0x46));
-        title->Command1->set_caption("Cancel");
-        QTest::mouseClick(title->Command2, Qt::LeftButton);
+        title->ok_button->set_caption("Cancel");
+        QTest::mouseClick(title->exit_button, Qt::LeftButton);
         QVERIFY(program_ended());
         QCOMPARE(exit_status(), 0);
     }
@@ -432,7 +433,7 @@ private slots:
         QCOMPARE(exit_status(), 1);
         reset_program_state();
         auto* title = static_cast<TitleForm*>(show_form("Titlefrm"));
-        QVERIFY(title->isVisible() && title->Picture1->picture().isNull());
+        QVERIFY(title->isVisible() && title->title_picture->picture().isNull());
         QCOMPARE(failed_pictures(), QStringList{"opening/vorlen00.jpg"});
         run_handler([] { throw PictureError("Images/next.jpg", "the file does not exist"); });
         QVERIFY(!program_ended());

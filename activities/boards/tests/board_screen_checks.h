@@ -18,29 +18,7 @@
 
 namespace chalkline::boards::testing {
 
-class StandInMenu : public shell::Form {
-public:
-    explicit StandInMenu(const QString& name) : Form(name, 12000, 9000) {}
-};
-
-template <class Screen> void register_screen(const QString& screen, const QString& menu) {
-    shell::register_form(screen, shell::make_screen<Screen>);
-    if (!shell::has_form(menu)) {
-        shell::register_form(menu, [menu] { return std::make_unique<StandInMenu>(menu); });
-    }
-}
-
-inline void unload_all() {
-    for (shell::Form* form : shell::loaded_forms()) {
-        shell::unload_form(form->name());
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// Clicks near the left edge, halfway down: on an option button that is its dot.
-inline void click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
-}
+using namespace shell::testing;
 
 inline bool has_answer(BoardForm* form) {
     return form->sentence().contains(" Answer: ");

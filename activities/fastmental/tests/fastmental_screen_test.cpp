@@ -6,6 +6,7 @@
 #include "fastmental_screen.h"
 #include "menu_forms.h"
 #include "number_text.h"
+#include "screen_harness.h"
 #include "screens.h"
 
 #include <QStyleOptionSlider>
@@ -50,11 +51,7 @@ QString seen() {
 }
 
 void click(const QString& name) {
-    QWidget* widget = screen()->control(name)->widget();
-    // An option button takes the click on its round box at the left.
-    const QPoint at = qobject_cast<QRadioButton*>(widget) ? QPoint(8, widget->height() / 2)
-                                                          : widget->rect().center();
-    QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    shell::testing::click(screen()->control(name));
 }
 
 void tick(const char* timer, int times) {
@@ -78,11 +75,6 @@ QPoint scroll_point(VScrollBar* bar, QStyle::SubControl part) {
     return bar->style()->subControlRect(QStyle::CC_ScrollBar, &option, part, bar).center();
 }
 
-class Menu2StandIn : public Form {
-public:
-    Menu2StandIn() : Form("menu2", 12000, 9000) {}
-};
-
 } // namespace
 
 class FastMentalScreenTest : public QObject {
@@ -92,10 +84,8 @@ private slots:
     void initTestCase() {
         std::setlocale(LC_ALL, "C");
         register_menu_forms();
-        if (!has_form("menu2")) {
-            register_form("menu2", [] { return std::make_unique<Menu2StandIn>(); });
-        }
-        register_form("fastmental", make_screen<chalkline::fastmental::FastMentalForm>);
+        shell::testing::register_activity<chalkline::fastmental::FastMentalForm>("fastmental",
+                                                                                 "menu2");
     }
 
     void init() { QVERIFY(show_form("fastmental") != nullptr); }

@@ -34,9 +34,9 @@ class FdpScreenTest : public QObject {
 private slots:
     void initTestCase() {
         std::setlocale(LC_ALL, "C");
-        register_screen<FdpForm>("fdp", "menu3");
+        register_activity<FdpForm>("fdp", "menu3");
     }
-    void cleanup() { unload_all(); }
+    void cleanup() { unload_every_form(); }
 
     void go_solution_kind_and_exit() {
         auto* form = open<FdpForm>("fdp");

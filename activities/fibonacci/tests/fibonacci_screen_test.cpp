@@ -5,6 +5,7 @@
 #include "fibonacci_screen.h"
 
 #include "activity_table.h"
+#include "screen_harness.h"
 #include "screens.h"
 
 #include <QtTest>
@@ -12,11 +13,9 @@
 using namespace shell;
 using namespace chalkline::fibonacci;
 
-namespace {
+using shell::testing::click;
 
-void click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
-}
+namespace {
 
 int hidden_in_strip(FibonacciForm* form) {
     int hidden = 0;

@@ -5,6 +5,7 @@
 #include "activity_table.h"
 #include "fourrules_screen.h"
 #include "number_text.h"
+#include "screen_harness.h"
 #include "screens.h"
 
 #include <QtTest>
@@ -59,9 +60,7 @@ void expect_shown(const QStringList& names, bool shown, const char* where) {
 }
 
 void click(const QString& name) {
-    QWidget* w = find(name)->widget();
-    // Options take the click on their round button at the left.
-    QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+    shell::testing::click(find(name));
 }
 
 // The problem on screen obeys the rules of its kind.
@@ -92,11 +91,6 @@ void expect_problem_of_kind(int kind) {
     }
 }
 
-class StandInMenu : public Form {
-public:
-    StandInMenu() : Form("menu3", 12000, 9000) {}
-};
-
 } // namespace
 
 class FourRulesScreenTest : public QObject {
@@ -105,10 +99,7 @@ class FourRulesScreenTest : public QObject {
 private slots:
     void initTestCase() {
         std::setlocale(LC_ALL, "C");
-        register_form("fourrules", make_screen<FourRulesForm>);
-        if (!has_form("menu3")) {
-            register_form("menu3", [] { return std::make_unique<StandInMenu>(); });
-        }
+        shell::testing::register_activity<FourRulesForm>("fourrules", "menu3");
     }
 
     void init() { QVERIFY(QTest::qWaitForWindowExposed(show_form("fourrules"))); }

@@ -6,45 +6,12 @@
 // goes back to the menu.
 
 #include "activity_form.h"
-#include "activity_table.h"
 #include "reveal.h"
-#include "screens.h"
-
-#include <QtTest>
+#include "screen_harness.h"
 
 namespace chalkline::fractionkit::testing {
 
-// The listing menu screen that Exit returns to.
-class MenuStandIn : public shell::Form {
-public:
-    explicit MenuStandIn(const QString& name) : Form(name, 12000, 9000) {}
-};
-
-template <class T> void register_screen(const QString& screen, const QString& menu) {
-    shell::register_form(screen, shell::make_screen<T>);
-    shell::register_form(menu, [menu] { return std::make_unique<MenuStandIn>(menu); });
-}
-
-template <class T> T* open(const QString& screen) {
-    auto* form = static_cast<T*>(shell::show_form(screen));
-    if (form) {
-        (void)QTest::qWaitForWindowExposed(form);
-    }
-    return form;
-}
-
-inline void unload_all() {
-    for (shell::Form* f : shell::loaded_forms()) {
-        shell::unload_form(f->name());
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// Clicks near the left edge, halfway down: on an option button that is its dot.
-inline void click(shell::Control* control) {
-    QWidget* widget = control->widget();
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
-}
+using namespace shell::testing;
 
 // Clicks Solution and fires the reveal's timer until it stops; returns the ticks.
 inline int solve(shell::ActivityForm* form, const QString& timer) {

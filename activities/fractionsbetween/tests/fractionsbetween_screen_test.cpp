@@ -19,9 +19,9 @@ class FractionsBetweenScreenTest : public QObject {
 private slots:
     void initTestCase() {
         std::setlocale(LC_ALL, "C");
-        register_screen<FractionsBetweenForm>("fractionsbetween", "menu3");
+        register_activity<FractionsBetweenForm>("fractionsbetween", "menu3");
     }
-    void cleanup() { unload_all(); }
+    void cleanup() { unload_every_form(); }
 
     void go_solution_kind_and_exit() {
         auto* form = open<FractionsBetweenForm>("fractionsbetween");

@@ -5,49 +5,15 @@
 
 #include "grid_form.h"
 
-#include "activity_table.h"
-#include "screens.h"
-
-#include <QtTest>
-
-#include <memory>
+#include "screen_harness.h"
 
 namespace chalkline::grids::testing {
 
-// The listing menu screen that Exit returns to.
-class MenuStandIn : public shell::Form {
-public:
-    explicit MenuStandIn(const QString& name) : Form(name, 12000, 9000) {}
-};
-
-// The screen, and a stand-in for the menu that lists it.
-template <class Screen> void register_screen(const QString& name, const QString& menu) {
-    shell::register_form(name, shell::make_screen<Screen>);
-    shell::register_form(menu, [menu] { return std::make_unique<MenuStandIn>(menu); });
-}
-
-inline void unload_all() {
-    for (shell::Form* form : shell::loaded_forms()) {
-        shell::unload_form(form->name());
-    }
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-inline GridForm* open(const QString& name) {
-    auto* form = dynamic_cast<GridForm*>(shell::show_form(name));
-    if (form) {
-        (void)QTest::qWaitForWindowExposed(form);
-    }
-    return form;
-}
+using namespace shell::testing;
 
 // Kind k, from 0.
 inline shell::OptionButton* option(const GridForm* form, int k) {
     return form->get<shell::OptionButton>(QString("Option%1").arg(k + 1));
-}
-
-inline void click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
 }
 
 // Solution, then the reveal's ticks until it stops. Returns the ticks fired.
@@ -71,7 +37,7 @@ inline bool any_hidden(const GridForm* form) {
 // a problem of it with numbers of at least 24 points; Exit goes back to the menu and
 // unloads the screen.
 inline void check_grid_screen(const QString& name, const QString& caption, const QString& menu) {
-    GridForm* form = open(name);
+    GridForm* form = open<GridForm>(name);
     QVERIFY(form);
     QCOMPARE(form->caption(), caption);
     QCOMPARE(form->kind(), 0);

@@ -6,6 +6,7 @@
 #include "speech.h"
 
 #include "activity_table.h"
+#include "screen_harness.h"
 #include "screens.h"
 
 #include <QAccessible>
@@ -14,16 +15,14 @@
 using namespace shell;
 using chalkline::hiddendigits::HiddenDigitsForm;
 
+using shell::testing::click;
+
 namespace {
 
 HiddenDigitsForm* open() {
     auto* form = static_cast<HiddenDigitsForm*>(show_form("hiddendigits"));
     (void)QTest::qWaitForWindowExposed(form);
     return form;
-}
-
-void click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
 }
 
 // The captions of the row as the board shows it, left to right.

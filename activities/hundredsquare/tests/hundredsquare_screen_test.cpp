@@ -16,8 +16,8 @@ class HundredSquareScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { register_screen<HundredSquareForm>("hundredsquare", "menu2"); }
-    void cleanup() { unload_all(); }
+    void initTestCase() { register_activity<HundredSquareForm>("hundredsquare", "menu2"); }
+    void cleanup() { unload_every_form(); }
 
     void runs_as_every_grid_screen() {
         check_grid_screen("hundredsquare", "The Hundred Square", "menu2");
@@ -26,7 +26,7 @@ private slots:
     // The whole squares read their hundred numbers, a piece its own, in boxes larger
     // than those of the whole square.
     void each_kind_shows_and_says_its_square() {
-        GridForm* form = open("hundredsquare");
+        GridForm* form = open<GridForm>("hundredsquare");
         const QRect whole = form->board->place_rect({0, 0});
         const QString prefix =
             "Problem: the hundred square, top row first, ? for a hidden number: ";

@@ -17,8 +17,8 @@ class IntegerSquaresScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { register_screen<IntegerSquaresForm>("integersquares", "menu1"); }
-    void cleanup() { unload_all(); }
+    void initTestCase() { register_activity<IntegerSquaresForm>("integersquares", "menu1"); }
+    void cleanup() { unload_every_form(); }
 
     void runs_as_every_grid_screen() {
         check_grid_screen("integersquares", "Integer Squares", "menu1");
@@ -27,7 +27,7 @@ private slots:
     // The integers to place are shown and said; the diagonal sums come with the second
     // and third kinds, at the ends of the diagonals.
     void shows_the_integers_and_the_diagonal_sums() {
-        auto* form = static_cast<IntegerSquaresForm*>(open("integersquares"));
+        auto* form = static_cast<IntegerSquaresForm*>(open<GridForm>("integersquares"));
         const QStringList integers = form->Label2->caption().split(' ', Qt::SkipEmptyParts);
         QCOMPARE(integers.size(), 9);
         QVERIFY(form->sentence().startsWith("Problem: a square of the integers " +

@@ -12,8 +12,8 @@ class LeibnizScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { register_screen<chalkline::leibniz::LeibnizForm>("leibniz", "menu5"); }
-    void cleanup() { unload_all(); }
+    void initTestCase() { register_activity<chalkline::leibniz::LeibnizForm>("leibniz", "menu5"); }
+    void cleanup() { unload_every_form(); }
 
     void go_solution_kind_and_exit() {
         check_screen_flow(

@@ -6,6 +6,7 @@
 #include "matchthetarget_screen.h"
 #include "menu_forms.h"
 #include "number_text.h"
+#include "screen_harness.h"
 #include "screens.h"
 #include "twips.h"
 
@@ -27,7 +28,7 @@ MatchTheTargetForm* open_screen() {
 }
 
 void click(Form* form, const QString& name) {
-    QTest::mouseClick(form->control(name)->widget(), Qt::LeftButton);
+    shell::testing::click(form->control(name));
 }
 
 // Whether the class sees the control: it and every container up to the screen shown.

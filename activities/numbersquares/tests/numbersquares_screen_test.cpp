@@ -16,15 +16,15 @@ class NumberSquaresScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { register_screen<NumberSquaresForm>("numbersquares", "menu2"); }
-    void cleanup() { unload_all(); }
+    void initTestCase() { register_activity<NumberSquaresForm>("numbersquares", "menu2"); }
+    void cleanup() { unload_every_form(); }
 
     void runs_as_every_grid_screen() {
         check_grid_screen("numbersquares", "Number Squares", "menu2");
     }
 
     void says_the_square_its_totals_and_its_answer() {
-        GridForm* form = open("numbersquares");
+        GridForm* form = open<GridForm>("numbersquares");
         const QString row = "[1-9?], [1-9?], [1-9?]";
         const QString totals = "\\d+, \\d+, \\d+";
         for (const QString total : {"sums", "products", "sums"}) {

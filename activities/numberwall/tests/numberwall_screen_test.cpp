@@ -15,8 +15,8 @@ class NumberWallScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { register_screen<NumberWallForm>("numberwall", "menu3"); }
-    void cleanup() { unload_all(); }
+    void initTestCase() { register_activity<NumberWallForm>("numberwall", "menu3"); }
+    void cleanup() { unload_every_form(); }
 
     void go_solution_kind_and_exit() {
         check_screen_flow(

@@ -6,6 +6,7 @@
 
 #include "activity_table.h"
 #include "number_text.h"
+#include "screen_harness.h"
 #include "screens.h"
 
 #include <QtTest>
@@ -18,27 +19,15 @@ using namespace shell;
 using chalkline::read_number;
 using chalkline::ordering::OrderingForm;
 
+using shell::testing::click;
+
 namespace {
 
-// The listing menu screen that Exit returns to.
-class MenuStandIn : public Form {
-public:
-    MenuStandIn() : Form("menu1", 12000, 9000) {}
-};
-
 OrderingForm* open() {
-    auto* form = static_cast<OrderingForm*>(show_form("ordering"));
-    if (form) {
-        (void)QTest::qWaitForWindowExposed(form);
-    }
-    return form;
+    return shell::testing::open<OrderingForm>("ordering");
 }
 
 // Clicks near the left edge, halfway down: on an option button that is its dot.
-void click(QWidget* widget) {
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
-}
-
 // Number k (0 to 4) by name, as the test sees the screen.
 Label* number(OrderingForm* form, int k) {
     return form->get<Label>("label10", k);
@@ -102,8 +91,7 @@ class OrderingScreenTest : public QObject {
 private slots:
     void initTestCase() {
         std::setlocale(LC_ALL, "C");
-        register_form("ordering", make_screen<chalkline::ordering::OrderingForm>);
-        register_form("menu1", [] { return std::make_unique<MenuStandIn>(); });
+        shell::testing::register_activity<chalkline::ordering::OrderingForm>("ordering", "menu1");
     }
 
     void cleanup() {

@@ -31,9 +31,9 @@ class PandigitalScreenTest : public QObject {
 private slots:
     void initTestCase() {
         std::setlocale(LC_ALL, "C");
-        register_screen<PandigitalForm>("pandigital", "menu4");
+        register_activity<PandigitalForm>("pandigital", "menu4");
     }
-    void cleanup() { unload_all(); }
+    void cleanup() { unload_every_form(); }
 
     void go_solution_kind_and_exit() {
         auto* form = open<PandigitalForm>("pandigital");

@@ -11,8 +11,8 @@ class Pascal1ScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { register_screen<chalkline::pascal1::Pascal1Form>("pascal1", "menu4"); }
-    void cleanup() { unload_all(); }
+    void initTestCase() { register_activity<chalkline::pascal1::Pascal1Form>("pascal1", "menu4"); }
+    void cleanup() { unload_every_form(); }
 
     void go_solution_kind_and_exit() {
         check_screen_flow(

@@ -14,8 +14,8 @@ class Pascal2ScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { register_screen<Pascal2Form>("pascal2", "menu5"); }
-    void cleanup() { unload_all(); }
+    void initTestCase() { register_activity<Pascal2Form>("pascal2", "menu5"); }
+    void cleanup() { unload_every_form(); }
 
     void go_solution_kind_and_exit() {
         check_screen_flow("pascal2", "Pascal's Triangle 2", "menu5", 3, [](BoardForm* form) {

@@ -19,9 +19,9 @@ class PercentagesScreenTest : public QObject {
 private slots:
     void initTestCase() {
         std::setlocale(LC_ALL, "C");
-        register_screen<PercentagesForm>("percentages", "menu2");
+        register_activity<PercentagesForm>("percentages", "menu2");
     }
-    void cleanup() { unload_all(); }
+    void cleanup() { unload_every_form(); }
 
     void go_solution_kind_and_exit() {
         auto* form = open<PercentagesForm>("percentages");

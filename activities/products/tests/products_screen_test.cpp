@@ -16,14 +16,14 @@ class ProductsScreenTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { register_screen<ProductsForm>("products", "menu4"); }
-    void cleanup() { unload_all(); }
+    void initTestCase() { register_activity<ProductsForm>("products", "menu4"); }
+    void cleanup() { unload_every_form(); }
 
     void runs_as_every_grid_screen() { check_grid_screen("products", "Products", "menu4"); }
 
     // Solution fills the headers before any product; the decimals kind writes tenths.
     void says_the_grid_and_fills_the_headers_first() {
-        GridForm* form = open("products");
+        GridForm* form = open<GridForm>("products");
         const QString four = "[\\d.?]+, [\\d.?]+, [\\d.?]+, [\\d.?]+";
         const QRegularExpression sentence(
             QString("^Problem: a multiplication grid, top headers %1; left headers %1; products "

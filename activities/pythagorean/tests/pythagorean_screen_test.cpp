@@ -12,7 +12,7 @@
 
 using namespace shell;
 using namespace shell::testing;
-using Screen = chalkline::pythagorean::Form;
+using Screen = chalkline::pythagorean::PythagoreanForm;
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 using namespace shell;
 using namespace shell::testing;
-using Screen = chalkline::rightangled::Form;
+using Screen = chalkline::rightangled::RightAngledForm;
 
 namespace {
 

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sequence_form.h"
 
-namespace shell {
+namespace chalkline::sequences {
+
+using namespace shell;
 
 namespace {
 
@@ -15,11 +17,10 @@ constexpr KindPlaces kKindsBelowTheStrip{.left = 300,
 
 } // namespace
 
-SequenceForm::SequenceForm(const QString& name, const QString& caption, const QString& menu,
-                           const QStringList& kinds, int reveal_ms)
-    : RevealingForm(name, caption, menu, reveal_ms) {
+SequenceForm::SequenceForm(const shell::ActivityInfo& activity, int reveal_ms)
+    : RevealingForm(activity, reveal_ms) {
     Strip1 = add<SequenceStrip>(this, "Strip1");
-    add_kinds(kinds, kKindsBelowTheStrip);
+    add_kinds(kKindsBelowTheStrip);
 }
 
 void SequenceForm::show_part(int part) {
@@ -31,4 +32,4 @@ void SequenceForm::show_part(int part) {
     end_reveal();
 }
 
-} // namespace shell
+} // namespace chalkline::sequences

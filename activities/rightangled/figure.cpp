@@ -11,7 +11,9 @@
 #include <cmath>
 #include <numbers>
 
-namespace shell {
+namespace chalkline::rightangled {
+
+using namespace shell;
 
 namespace {
 
@@ -351,4 +353,4 @@ void Figure::paintEvent(QPaintEvent*) {
     }
 }
 
-} // namespace shell
+} // namespace chalkline::rightangled

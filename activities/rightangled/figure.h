@@ -10,7 +10,7 @@
 
 #include <vector>
 
-namespace shell {
+namespace chalkline::rightangled {
 
 // A drawn figure: a closed polygon with labels beside its sides and marks in its
 // corners, as a teacher draws one on the board. The vertices are given in twips inside
@@ -24,11 +24,11 @@ namespace shell {
 // labels keep their font (shrunk only when even a much smaller polygon leaves no room).
 // It never takes the mouse. A screen reader reads it by its accessible name alone,
 // which the screen sets; its labels are read in the screen's sentence.
-class Figure : public QWidget, public Control {
+class Figure : public QWidget, public shell::Control {
 public:
-    using Control::height;
-    using Control::move;
-    using Control::width;
+    using shell::Control::height;
+    using shell::Control::move;
+    using shell::Control::width;
     Figure(QWidget* parent, const QString& name);
 
     // Replaces the polygon, dropping every label and mark.
@@ -45,8 +45,8 @@ public:
     void set_text_colour(const QColor& colour);
     // In pixels at the reference desktop, as a Line's.
     void set_line_width(int width);
-    void set_font_spec(const FontSpec& font);
-    const FontSpec& font_spec() const { return font_; }
+    void set_font_spec(const shell::FontSpec& font);
+    const shell::FontSpec& font_spec() const { return font_; }
 
     // Where everything is drawn at the present scale, in the figure's pixels.
     struct Layout {
@@ -81,7 +81,7 @@ private:
     QColor line_colour_ = kYellow;
     QColor text_colour_ = kYellow;
     int line_width_ = 3;
-    FontSpec font_{"Tahoma", 28, true};
+    shell::FontSpec font_{"Tahoma", 28, true};
 };
 
-} // namespace shell
+} // namespace chalkline::rightangled

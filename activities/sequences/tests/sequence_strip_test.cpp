@@ -10,6 +10,7 @@
 #include <QtTest>
 
 using namespace shell;
+using chalkline::sequences::SequenceStrip;
 
 class SequenceStripTest : public QObject {
     Q_OBJECT

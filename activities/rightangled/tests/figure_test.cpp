@@ -10,6 +10,7 @@
 #include <random>
 
 using namespace shell;
+using chalkline::rightangled::Figure;
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include <vector>
 
-namespace shell {
+namespace chalkline::sequences {
 
 // The terms of a sequence in boxes, left to right, wrapping into rows, all of them in
 // view at once (180 and more). One font serves every box: the largest in which the
@@ -19,11 +19,11 @@ namespace shell {
 // yet in play (an empty box is not drawn), so a sequence can grow along the strip.
 // The term just filled is drawn as a flash, yellow with blue digits; a term to notice
 // is drawn in white. The strip reads to a screen reader as its terms, in order.
-class SequenceStrip : public QWidget, public Control {
+class SequenceStrip : public QWidget, public shell::Control {
 public:
-    using Control::height;
-    using Control::move;
-    using Control::width;
+    using shell::Control::height;
+    using shell::Control::move;
+    using shell::Control::width;
     SequenceStrip(QWidget* parent, const QString& name);
 
     // Makes one box for each text and lays the boxes out for the widest of them, so
@@ -64,4 +64,4 @@ private:
     int marked_ = -1;
 };
 
-} // namespace shell
+} // namespace chalkline::sequences

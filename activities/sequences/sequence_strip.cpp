@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace shell {
+namespace chalkline::sequences {
+
+using namespace shell;
 
 namespace {
 
@@ -203,4 +205,4 @@ void SequenceStrip::paintEvent(QPaintEvent* event) {
     }
 }
 
-} // namespace shell
+} // namespace chalkline::sequences

@@ -6,16 +6,15 @@
 
 #include <QStringList>
 
-namespace shell {
+namespace chalkline::sequences {
 
 // What the sequence screens share: the strip of terms and a row of kinds below it, on
 // the revealing screen. Solution fills in the strip's terms one a tick, the first at
 // once, and a tick after the last ends the reveal: the flash goes and end_reveal() shows
 // what follows the terms; the answer sentence comes with it.
-class SequenceForm : public RevealingForm {
+class SequenceForm : public shell::RevealingForm {
 public:
-    SequenceForm(const QString& name, const QString& caption, const QString& menu,
-                 const QStringList& kinds, int reveal_ms);
+    SequenceForm(const shell::ActivityInfo& activity, int reveal_ms);
 
     int answer_parts() const final { return terms_to_fill() + 1; }
 
@@ -33,4 +32,4 @@ private:
     void show_part(int part) final;
 };
 
-} // namespace shell
+} // namespace chalkline::sequences
