@@ -922,13 +922,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
-    <name>NumberLabel</name>
-    <message>
-        <source>%1 recurring</source>
-        <translation>%1 periodisch</translation>
-    </message>
-</context>
-<context>
     <name>Numbers</name>
     <message>
         <source>x</source>
@@ -1267,14 +1260,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>Ende bei %1.</translation>
     </message>
     <message>
-        <source>start at %1; %2.</source>
-        <translation>Start bei %1; %2.</translation>
-    </message>
-    <message>
-        <source>end at %1; %2.</source>
-        <translation>Ende bei %1; %2.</translation>
-    </message>
-    <message>
         <source>Starting Value:</source>
         <translation>Startwert:</translation>
     </message>
@@ -1317,6 +1302,14 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>R</source>
         <translation>R</translation>
+    </message>
+    <message>
+        <source>start %1, then %2.</source>
+        <translation>Start %1, dann %2.</translation>
+    </message>
+    <message>
+        <source>Then %1.</source>
+        <translation>Dann %1.</translation>
     </message>
 </context>
 <context>
@@ -1384,10 +1377,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>finde Summe, Differenz, Produkt und Quotient von %1 und %2.</translation>
     </message>
     <message>
-        <source>sum %1; difference %2; product %3; quotient %4.</source>
-        <translation>Summe %1; Differenz %2; Produkt %3; Quotient %4.</translation>
-    </message>
-    <message>
         <source>Find the sum, difference, product and quotient of...</source>
         <translation>Finde Summe, Differenz, Produkt und Quotient von …</translation>
     </message>
@@ -1410,6 +1399,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>The quotient is</source>
         <translation>Der Quotient ist</translation>
+    </message>
+    <message>
+        <source>sum %1, difference %2, product %3, quotient %4.</source>
+        <translation>Summe %1, Differenz %2, Produkt %3, Quotient %4.</translation>
     </message>
 </context>
 <context>
@@ -1451,8 +1444,8 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>finde einen Bruch zwischen %1 und %2.</translation>
     </message>
     <message>
-        <source>halfway %1; mediant %2; simplest %3.</source>
-        <translation>Mitte %1; Mediant %2; einfachster %3.</translation>
+        <source>halfway %1, mediant %2, simplest %3.</source>
+        <translation>Mitte %1, Mediant %2, einfachster %3.</translation>
     </message>
 </context>
 <context>
@@ -1527,17 +1520,6 @@ Bei 1 aufhören.</translation>
             <numerusform>%n Schritte, höchstens %1</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1; 1 step; highest %2.</source>
-        <translation>%1; 1 Schritt; höchstens %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1; %n steps; highest %2.</source>
-        <translation>
-            <numerusform>%1; %n Schritt; höchstens %2.</numerusform>
-            <numerusform>%1; %n Schritte; höchstens %2.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>chalkline::hiddendigits::HiddenDigitsForm</name>
@@ -1589,10 +1571,6 @@ Bei 1 aufhören.</translation>
         <translation>Finde die versteckten Zahlen der Hundertertafel</translation>
     </message>
     <message>
-        <source>the hundred square, top row first, ? for a hidden number: %1.</source>
-        <translation>die Hundertertafel, oberste Zeile zuerst, ? für eine versteckte Zahl: %1.</translation>
-    </message>
-    <message>
         <source>A piece of the hundred square: find its other numbers</source>
         <translation>Ein Ausschnitt der Hundertertafel: finde die anderen Zahlen</translation>
     </message>
@@ -1605,8 +1583,12 @@ Bei 1 aufhören.</translation>
         <translation>Diese Tafel geht von -50 bis 49: finde die versteckten Zahlen</translation>
     </message>
     <message>
-        <source>the square from -50 to 49, top row first, ? for a hidden number: %1.</source>
-        <translation>die Tafel von -50 bis 49, oberste Zeile zuerst, ? für eine versteckte Zahl: %1.</translation>
+        <source>the hundred square, top row first: %1.</source>
+        <translation>die Hundertertafel, oberste Zeile zuerst: %1.</translation>
+    </message>
+    <message>
+        <source>the square from %1 to %2, top row first: %3.</source>
+        <translation>die Tafel von %1 bis %2, oberste Zeile zuerst: %3.</translation>
     </message>
 </context>
 <context>
@@ -1714,10 +1696,6 @@ Bei 1 aufhören.</translation>
         <translation>bilde ein magisches Quadrat aus %1 und %2.</translation>
     </message>
     <message>
-        <source>every line adds to %1; top row %2; middle row %3; bottom row %4.</source>
-        <translation>jede Linie ergibt %1; oberste Zeile %2; mittlere Zeile %3; unterste Zeile %4.</translation>
-    </message>
-    <message>
         <source>Use the 9 numbers to create a magic square</source>
         <translation>Bilde mit den 9 Zahlen ein magisches Quadrat</translation>
     </message>
@@ -1760,6 +1738,18 @@ Bei 1 aufhören.</translation>
     <message>
         <source>H</source>
         <translation>H</translation>
+    </message>
+    <message>
+        <source>The magic sum is %1</source>
+        <translation>Die magische Summe ist %1</translation>
+    </message>
+    <message>
+        <source>Magic sum hidden</source>
+        <translation>Magische Summe verborgen</translation>
+    </message>
+    <message>
+        <source>every line adds to %1. top row %2. middle row %3. bottom row %4.</source>
+        <translation>jede Linie ergibt %1. oberste Zeile %2. mittlere Zeile %3. unterste Zeile %4.</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1883,14 @@ Bei 1 aufhören.</translation>
         <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
         <translation>das nächste oder vorige Bedienelement markieren, wie Tab und Umschalt+Tab</translation>
     </message>
+    <message>
+        <source>%1 placed in place %2</source>
+        <translation>%1 an Platz %2 gesetzt</translation>
+    </message>
+    <message>
+        <source>%1 taken back from place %2</source>
+        <translation>%1 von Platz %2 zurückgenommen</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::orderofoperations::OrderOfOperationsForm</name>
@@ -1942,14 +1940,6 @@ Bei 1 aufhören.</translation>
     <message>
         <source>use the digits 1 to 9 once each to make a fraction equal to %1: %2.</source>
         <translation>bilde mit den Ziffern 1 bis 9, je einmal, einen Bruch gleich %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 = %2; 1 way.</source>
-        <translation>%1 = %2; 1 Möglichkeit.</translation>
-    </message>
-    <message>
-        <source>%1 = %2; %3 ways.</source>
-        <translation>%1 = %2; %3 Möglichkeiten.</translation>
     </message>
 </context>
 <context>
@@ -2006,12 +1996,16 @@ Bei 1 aufhören.</translation>
         <translation>Welche Zahlen sind Vielfache von %1?</translation>
     </message>
     <message>
-        <source>which numbers in rows 0 to %1 of Pascal&apos;s triangle are multiples of %2?</source>
-        <translation>welche Zahlen in den Zeilen 0 bis %1 des Pascalschen Dreiecks sind Vielfache von %2?</translation>
-    </message>
-    <message>
         <source>%1 of the %2 numbers are multiples of %3.</source>
         <translation>%1 der %2 Zahlen sind Vielfache von %3.</translation>
+    </message>
+    <message>
+        <source>Multiples in each row from row 0: %1.</source>
+        <translation>Vielfache in jeder Zeile ab Zeile 0: %1.</translation>
+    </message>
+    <message>
+        <source>find the multiples of %1 in rows 0 to %2 of Pascal&apos;s triangle.</source>
+        <translation>finde die Vielfachen von %1 in den Zeilen 0 bis %2 des Pascalschen Dreiecks.</translation>
     </message>
 </context>
 <context>
@@ -2080,8 +2074,8 @@ Bei 1 aufhören.</translation>
         <translation>Finde die fehlenden Zahlen der Einmaleinstafel</translation>
     </message>
     <message>
-        <source>a multiplication grid, top headers %1; left headers %2; products row by row: %3.</source>
-        <translation>eine Einmaleinstafel, Köpfe oben %1; Köpfe links %2; Produkte zeilenweise: %3.</translation>
+        <source>a multiplication grid, top headers %1. left headers %2. products %3.</source>
+        <translation>eine Einmaleinstafel, Köpfe oben %1. Köpfe links %2. Produkte %3.</translation>
     </message>
 </context>
 <context>
@@ -2113,10 +2107,6 @@ Bei 1 aufhören.</translation>
     <message>
         <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
         <translation>Finde mit der Formel von Euklid das pythagoreische Tripel zu m und n.</translation>
-    </message>
-    <message>
-        <source>m = %1, n = %2: %3</source>
-        <translation>m = %1, n = %2: %3</translation>
     </message>
 </context>
 <context>
@@ -2185,16 +2175,16 @@ Bei 1 aufhören.</translation>
         <translation>Gemischt</translation>
     </message>
     <message>
-        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
-        <translation>ein rechtwinkliges Dreieck mit den Katheten %1 und %2; finde die Hypotenuse.</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
-        <translation>ein rechtwinkliges Dreieck mit der Hypotenuse %1 und einer Kathete %2; finde die andere Kathete.</translation>
-    </message>
-    <message>
         <source>%1 to 1 decimal place.</source>
         <translation>%1 auf 1 Nachkommastelle.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with shorter sides %1 and %2. Find the hypotenuse.</source>
+        <translation>ein rechtwinkliges Dreieck mit den Katheten %1 und %2. Finde die Hypotenuse.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2. Find the other shorter side.</source>
+        <translation>ein rechtwinkliges Dreieck mit der Hypotenuse %1 und einer Kathete %2. Finde die andere Kathete.</translation>
     </message>
 </context>
 <context>
@@ -2255,12 +2245,12 @@ Bei 1 aufhören.</translation>
         <translation>Hälfte</translation>
     </message>
     <message>
-        <source>centre %1; %2.</source>
-        <translation>Mitte %1; %2.</translation>
-    </message>
-    <message>
         <source>%1.</source>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>centre %1. %2.</source>
+        <translation>Mitte %1. %2.</translation>
     </message>
 </context>
 <context>
@@ -2282,8 +2272,8 @@ Bei 1 aufhören.</translation>
         <translation>Dezimalzahlen</translation>
     </message>
     <message>
-        <source>%1; find %2.</source>
-        <translation>%1; berechne %2.</translation>
+        <source>%1. Find %2.</source>
+        <translation>%1. Berechne %2.</translation>
     </message>
 </context>
 <context>

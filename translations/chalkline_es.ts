@@ -922,13 +922,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     </message>
 </context>
 <context>
-    <name>NumberLabel</name>
-    <message>
-        <source>%1 recurring</source>
-        <translation>%1 periódico</translation>
-    </message>
-</context>
-<context>
     <name>Numbers</name>
     <message>
         <source>x</source>
@@ -1267,14 +1260,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <translation>termina en %1.</translation>
     </message>
     <message>
-        <source>start at %1; %2.</source>
-        <translation>empieza en %1; %2.</translation>
-    </message>
-    <message>
-        <source>end at %1; %2.</source>
-        <translation>termina en %1; %2.</translation>
-    </message>
-    <message>
         <source>Starting Value:</source>
         <translation>Valor inicial:</translation>
     </message>
@@ -1317,6 +1302,14 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>R</source>
         <translation>R</translation>
+    </message>
+    <message>
+        <source>start %1, then %2.</source>
+        <translation>empieza en %1, luego %2.</translation>
+    </message>
+    <message>
+        <source>Then %1.</source>
+        <translation>Luego %1.</translation>
     </message>
 </context>
 <context>
@@ -1384,10 +1377,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <translation>halla la suma, la diferencia, el producto y el cociente de %1 y %2.</translation>
     </message>
     <message>
-        <source>sum %1; difference %2; product %3; quotient %4.</source>
-        <translation>suma %1; diferencia %2; producto %3; cociente %4.</translation>
-    </message>
-    <message>
         <source>Find the sum, difference, product and quotient of...</source>
         <translation>Halla la suma, la diferencia, el producto y el cociente de…</translation>
     </message>
@@ -1410,6 +1399,10 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>The quotient is</source>
         <translation>El cociente es</translation>
+    </message>
+    <message>
+        <source>sum %1, difference %2, product %3, quotient %4.</source>
+        <translation>suma %1, diferencia %2, producto %3, cociente %4.</translation>
     </message>
 </context>
 <context>
@@ -1451,8 +1444,8 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <translation>halla una fracción entre %1 y %2.</translation>
     </message>
     <message>
-        <source>halfway %1; mediant %2; simplest %3.</source>
-        <translation>punto medio %1; mediante %2; la más simple %3.</translation>
+        <source>halfway %1, mediant %2, simplest %3.</source>
+        <translation>punto medio %1, mediante %2, la más simple %3.</translation>
     </message>
 </context>
 <context>
@@ -1527,17 +1520,6 @@ Para en 1.</translation>
             <numerusform>%n pasos, máximo %1</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1; 1 step; highest %2.</source>
-        <translation>%1; 1 paso; máximo %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1; %n steps; highest %2.</source>
-        <translation>
-            <numerusform>%1; %n paso; máximo %2.</numerusform>
-            <numerusform>%1; %n pasos; máximo %2.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>chalkline::hiddendigits::HiddenDigitsForm</name>
@@ -1589,10 +1571,6 @@ Para en 1.</translation>
         <translation>Halla los números ocultos de la tabla del 100</translation>
     </message>
     <message>
-        <source>the hundred square, top row first, ? for a hidden number: %1.</source>
-        <translation>la tabla del 100, fila de arriba primero, ? para un número oculto: %1.</translation>
-    </message>
-    <message>
         <source>A piece of the hundred square: find its other numbers</source>
         <translation>Un trozo de la tabla del 100: halla sus otros números</translation>
     </message>
@@ -1605,8 +1583,12 @@ Para en 1.</translation>
         <translation>Esta tabla va de -50 a 49: halla sus números ocultos</translation>
     </message>
     <message>
-        <source>the square from -50 to 49, top row first, ? for a hidden number: %1.</source>
-        <translation>la tabla de -50 a 49, fila de arriba primero, ? para un número oculto: %1.</translation>
+        <source>the hundred square, top row first: %1.</source>
+        <translation>la tabla del 100, fila de arriba primero: %1.</translation>
+    </message>
+    <message>
+        <source>the square from %1 to %2, top row first: %3.</source>
+        <translation>la tabla de %1 a %2, fila de arriba primero: %3.</translation>
     </message>
 </context>
 <context>
@@ -1714,10 +1696,6 @@ Para en 1.</translation>
         <translation>forma un cuadrado mágico con %1 y %2.</translation>
     </message>
     <message>
-        <source>every line adds to %1; top row %2; middle row %3; bottom row %4.</source>
-        <translation>cada línea suma %1; fila de arriba %2; fila del medio %3; fila de abajo %4.</translation>
-    </message>
-    <message>
         <source>Use the 9 numbers to create a magic square</source>
         <translation>Usa los 9 números para formar un cuadrado mágico</translation>
     </message>
@@ -1760,6 +1738,18 @@ Para en 1.</translation>
     <message>
         <source>H</source>
         <translation>H</translation>
+    </message>
+    <message>
+        <source>The magic sum is %1</source>
+        <translation>La suma mágica es %1</translation>
+    </message>
+    <message>
+        <source>Magic sum hidden</source>
+        <translation>Suma mágica oculta</translation>
+    </message>
+    <message>
+        <source>every line adds to %1. top row %2. middle row %3. bottom row %4.</source>
+        <translation>cada línea suma %1. fila de arriba %2. fila del medio %3. fila de abajo %4.</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1883,14 @@ Para en 1.</translation>
         <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
         <translation>marcar el control siguiente o el anterior, como Tab y Mayús+Tab</translation>
     </message>
+    <message>
+        <source>%1 placed in place %2</source>
+        <translation>%1 colocado en el lugar %2</translation>
+    </message>
+    <message>
+        <source>%1 taken back from place %2</source>
+        <translation>%1 retirado del lugar %2</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::orderofoperations::OrderOfOperationsForm</name>
@@ -1942,14 +1940,6 @@ Para en 1.</translation>
     <message>
         <source>use the digits 1 to 9 once each to make a fraction equal to %1: %2.</source>
         <translation>usa las cifras del 1 al 9 una vez cada una para formar una fracción igual a %1: %2.</translation>
-    </message>
-    <message>
-        <source>%1 = %2; 1 way.</source>
-        <translation>%1 = %2; 1 forma.</translation>
-    </message>
-    <message>
-        <source>%1 = %2; %3 ways.</source>
-        <translation>%1 = %2; %3 formas.</translation>
     </message>
 </context>
 <context>
@@ -2006,12 +1996,16 @@ Para en 1.</translation>
         <translation>¿Qué números son múltiplos de %1?</translation>
     </message>
     <message>
-        <source>which numbers in rows 0 to %1 of Pascal&apos;s triangle are multiples of %2?</source>
-        <translation>¿qué números de las filas 0 a %1 del triángulo de Pascal son múltiplos de %2?</translation>
-    </message>
-    <message>
         <source>%1 of the %2 numbers are multiples of %3.</source>
         <translation>%1 de los %2 números son múltiplos de %3.</translation>
+    </message>
+    <message>
+        <source>Multiples in each row from row 0: %1.</source>
+        <translation>Múltiplos en cada fila desde la fila 0: %1.</translation>
+    </message>
+    <message>
+        <source>find the multiples of %1 in rows 0 to %2 of Pascal&apos;s triangle.</source>
+        <translation>halla los múltiplos de %1 en las filas 0 a %2 del triángulo de Pascal.</translation>
     </message>
 </context>
 <context>
@@ -2080,8 +2074,8 @@ Para en 1.</translation>
         <translation>Halla los números que faltan de la tabla de multiplicar</translation>
     </message>
     <message>
-        <source>a multiplication grid, top headers %1; left headers %2; products row by row: %3.</source>
-        <translation>una tabla de multiplicar, cabeceras de arriba %1; cabeceras de la izquierda %2; productos fila a fila: %3.</translation>
+        <source>a multiplication grid, top headers %1. left headers %2. products %3.</source>
+        <translation>una tabla de multiplicar, cabeceras de arriba %1. cabeceras de la izquierda %2. productos %3.</translation>
     </message>
 </context>
 <context>
@@ -2113,10 +2107,6 @@ Para en 1.</translation>
     <message>
         <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
         <translation>Usa la fórmula de Euclides para hallar la terna pitagórica que dan m y n.</translation>
-    </message>
-    <message>
-        <source>m = %1, n = %2: %3</source>
-        <translation>m = %1, n = %2: %3</translation>
     </message>
 </context>
 <context>
@@ -2185,16 +2175,16 @@ Para en 1.</translation>
         <translation>Mezclado</translation>
     </message>
     <message>
-        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
-        <translation>un triángulo rectángulo con catetos %1 y %2; halla la hipotenusa.</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
-        <translation>un triángulo rectángulo con hipotenusa %1 y un cateto %2; halla el otro cateto.</translation>
-    </message>
-    <message>
         <source>%1 to 1 decimal place.</source>
         <translation>%1 con 1 decimal.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with shorter sides %1 and %2. Find the hypotenuse.</source>
+        <translation>un triángulo rectángulo con catetos %1 y %2. Halla la hipotenusa.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2. Find the other shorter side.</source>
+        <translation>un triángulo rectángulo con hipotenusa %1 y un cateto %2. Halla el otro cateto.</translation>
     </message>
 </context>
 <context>
@@ -2255,12 +2245,12 @@ Para en 1.</translation>
         <translation>mitad</translation>
     </message>
     <message>
-        <source>centre %1; %2.</source>
-        <translation>centro %1; %2.</translation>
-    </message>
-    <message>
         <source>%1.</source>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>centre %1. %2.</source>
+        <translation>centro %1. %2.</translation>
     </message>
 </context>
 <context>
@@ -2282,8 +2272,8 @@ Para en 1.</translation>
         <translation>Decimales</translation>
     </message>
     <message>
-        <source>%1; find %2.</source>
-        <translation>%1; halla %2.</translation>
+        <source>%1. Find %2.</source>
+        <translation>%1. Halla %2.</translation>
     </message>
 </context>
 <context>

@@ -922,13 +922,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     </message>
 </context>
 <context>
-    <name>NumberLabel</name>
-    <message>
-        <source>%1 recurring</source>
-        <translation>%1 périodique</translation>
-    </message>
-</context>
-<context>
     <name>Numbers</name>
     <message>
         <source>x</source>
@@ -1267,14 +1260,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>arrivée : %1.</translation>
     </message>
     <message>
-        <source>start at %1; %2.</source>
-        <translation>départ : %1 ; %2.</translation>
-    </message>
-    <message>
-        <source>end at %1; %2.</source>
-        <translation>arrivée : %1 ; %2.</translation>
-    </message>
-    <message>
         <source>Starting Value:</source>
         <translation>Départ :</translation>
     </message>
@@ -1317,6 +1302,14 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>R</source>
         <translation>R</translation>
+    </message>
+    <message>
+        <source>start %1, then %2.</source>
+        <translation>départ %1, puis %2.</translation>
+    </message>
+    <message>
+        <source>Then %1.</source>
+        <translation>Puis %1.</translation>
     </message>
 </context>
 <context>
@@ -1384,10 +1377,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>trouve la somme, la différence, le produit et le quotient de %1 et %2.</translation>
     </message>
     <message>
-        <source>sum %1; difference %2; product %3; quotient %4.</source>
-        <translation>somme %1 ; différence %2 ; produit %3 ; quotient %4.</translation>
-    </message>
-    <message>
         <source>Find the sum, difference, product and quotient of...</source>
         <translation>Trouve la somme, la différence, le produit et le quotient de…</translation>
     </message>
@@ -1410,6 +1399,10 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>The quotient is</source>
         <translation>Le quotient est</translation>
+    </message>
+    <message>
+        <source>sum %1, difference %2, product %3, quotient %4.</source>
+        <translation>somme %1, différence %2, produit %3, quotient %4.</translation>
     </message>
 </context>
 <context>
@@ -1451,8 +1444,8 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>trouve une fraction entre %1 et %2.</translation>
     </message>
     <message>
-        <source>halfway %1; mediant %2; simplest %3.</source>
-        <translation>au milieu %1 ; médiante %2 ; la plus simple %3.</translation>
+        <source>halfway %1, mediant %2, simplest %3.</source>
+        <translation>au milieu %1, médiante %2, la plus simple %3.</translation>
     </message>
 </context>
 <context>
@@ -1527,17 +1520,6 @@ Arrête-toi à 1.</translation>
             <numerusform>%n étapes, maximum %1</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1; 1 step; highest %2.</source>
-        <translation>%1 ; 1 étape ; maximum %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1; %n steps; highest %2.</source>
-        <translation>
-            <numerusform>%1 ; %n étape ; maximum %2.</numerusform>
-            <numerusform>%1 ; %n étapes ; maximum %2.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>chalkline::hiddendigits::HiddenDigitsForm</name>
@@ -1589,10 +1571,6 @@ Arrête-toi à 1.</translation>
         <translation>Trouve les nombres cachés du tableau de 100</translation>
     </message>
     <message>
-        <source>the hundred square, top row first, ? for a hidden number: %1.</source>
-        <translation>le tableau de 100, ligne du haut d&apos;abord, ? pour un nombre caché : %1.</translation>
-    </message>
-    <message>
         <source>A piece of the hundred square: find its other numbers</source>
         <translation>Un morceau du tableau de 100 : trouve ses autres nombres</translation>
     </message>
@@ -1605,8 +1583,12 @@ Arrête-toi à 1.</translation>
         <translation>Ce tableau va de -50 à 49 : trouve ses nombres cachés</translation>
     </message>
     <message>
-        <source>the square from -50 to 49, top row first, ? for a hidden number: %1.</source>
-        <translation>le tableau de -50 à 49, ligne du haut d&apos;abord, ? pour un nombre caché : %1.</translation>
+        <source>the hundred square, top row first: %1.</source>
+        <translation>le tableau de 100, ligne du haut d&apos;abord : %1.</translation>
+    </message>
+    <message>
+        <source>the square from %1 to %2, top row first: %3.</source>
+        <translation>le tableau de %1 à %2, ligne du haut d&apos;abord : %3.</translation>
     </message>
 </context>
 <context>
@@ -1714,10 +1696,6 @@ Arrête-toi à 1.</translation>
         <translation>fais un carré magique avec %1 et %2.</translation>
     </message>
     <message>
-        <source>every line adds to %1; top row %2; middle row %3; bottom row %4.</source>
-        <translation>chaque ligne a pour somme %1 ; ligne du haut %2 ; ligne du milieu %3 ; ligne du bas %4.</translation>
-    </message>
-    <message>
         <source>Use the 9 numbers to create a magic square</source>
         <translation>Utilise les 9 nombres pour faire un carré magique</translation>
     </message>
@@ -1760,6 +1738,18 @@ Arrête-toi à 1.</translation>
     <message>
         <source>H</source>
         <translation>H</translation>
+    </message>
+    <message>
+        <source>The magic sum is %1</source>
+        <translation>La somme magique est %1</translation>
+    </message>
+    <message>
+        <source>Magic sum hidden</source>
+        <translation>Somme magique cachée</translation>
+    </message>
+    <message>
+        <source>every line adds to %1. top row %2. middle row %3. bottom row %4.</source>
+        <translation>chaque ligne a pour somme %1. ligne du haut %2. ligne du milieu %3. ligne du bas %4.</translation>
     </message>
 </context>
 <context>
@@ -1893,6 +1883,14 @@ Arrête-toi à 1.</translation>
         <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
         <translation>marquer la commande suivante ou précédente, comme Tab et Maj+Tab</translation>
     </message>
+    <message>
+        <source>%1 placed in place %2</source>
+        <translation>%1 mis à la place %2</translation>
+    </message>
+    <message>
+        <source>%1 taken back from place %2</source>
+        <translation>%1 retiré de la place %2</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::orderofoperations::OrderOfOperationsForm</name>
@@ -1942,14 +1940,6 @@ Arrête-toi à 1.</translation>
     <message>
         <source>use the digits 1 to 9 once each to make a fraction equal to %1: %2.</source>
         <translation>utilise les chiffres de 1 à 9 une fois chacun pour écrire une fraction égale à %1 : %2.</translation>
-    </message>
-    <message>
-        <source>%1 = %2; 1 way.</source>
-        <translation>%1 = %2 ; 1 façon.</translation>
-    </message>
-    <message>
-        <source>%1 = %2; %3 ways.</source>
-        <translation>%1 = %2 ; %3 façons.</translation>
     </message>
 </context>
 <context>
@@ -2006,12 +1996,16 @@ Arrête-toi à 1.</translation>
         <translation>Quels nombres sont multiples de %1 ?</translation>
     </message>
     <message>
-        <source>which numbers in rows 0 to %1 of Pascal&apos;s triangle are multiples of %2?</source>
-        <translation>quels nombres des lignes 0 à %1 du triangle de Pascal sont multiples de %2 ?</translation>
-    </message>
-    <message>
         <source>%1 of the %2 numbers are multiples of %3.</source>
         <translation>%1 des %2 nombres sont multiples de %3.</translation>
+    </message>
+    <message>
+        <source>Multiples in each row from row 0: %1.</source>
+        <translation>Multiples dans chaque ligne depuis la ligne 0 : %1.</translation>
+    </message>
+    <message>
+        <source>find the multiples of %1 in rows 0 to %2 of Pascal&apos;s triangle.</source>
+        <translation>trouve les multiples de %1 dans les lignes 0 à %2 du triangle de Pascal.</translation>
     </message>
 </context>
 <context>
@@ -2080,8 +2074,8 @@ Arrête-toi à 1.</translation>
         <translation>Trouve les nombres manquants de la table de multiplication</translation>
     </message>
     <message>
-        <source>a multiplication grid, top headers %1; left headers %2; products row by row: %3.</source>
-        <translation>une table de multiplication, en-têtes du haut %1 ; en-têtes de gauche %2 ; produits ligne par ligne : %3.</translation>
+        <source>a multiplication grid, top headers %1. left headers %2. products %3.</source>
+        <translation>une table de multiplication, en-têtes du haut %1. en-têtes de gauche %2. produits %3.</translation>
     </message>
 </context>
 <context>
@@ -2113,10 +2107,6 @@ Arrête-toi à 1.</translation>
     <message>
         <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
         <translation>Utilise la formule d&apos;Euclide pour trouver le triplet de Pythagore donné par m et n.</translation>
-    </message>
-    <message>
-        <source>m = %1, n = %2: %3</source>
-        <translation>m = %1, n = %2 : %3</translation>
     </message>
 </context>
 <context>
@@ -2185,16 +2175,16 @@ Arrête-toi à 1.</translation>
         <translation>Mélangé</translation>
     </message>
     <message>
-        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
-        <translation>un triangle rectangle dont les côtés de l&apos;angle droit mesurent %1 et %2 ; trouve l&apos;hypoténuse.</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
-        <translation>un triangle rectangle d&apos;hypoténuse %1 et dont un côté de l&apos;angle droit mesure %2 ; trouve l&apos;autre côté.</translation>
-    </message>
-    <message>
         <source>%1 to 1 decimal place.</source>
         <translation>%1 au dixième près.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with shorter sides %1 and %2. Find the hypotenuse.</source>
+        <translation>un triangle rectangle dont les côtés de l&apos;angle droit mesurent %1 et %2. Trouve l&apos;hypoténuse.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2. Find the other shorter side.</source>
+        <translation>un triangle rectangle d&apos;hypoténuse %1 et dont un côté de l&apos;angle droit mesure %2. Trouve l&apos;autre côté.</translation>
     </message>
 </context>
 <context>
@@ -2255,12 +2245,12 @@ Arrête-toi à 1.</translation>
         <translation>moitié</translation>
     </message>
     <message>
-        <source>centre %1; %2.</source>
-        <translation>centre %1 ; %2.</translation>
-    </message>
-    <message>
         <source>%1.</source>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>centre %1. %2.</source>
+        <translation>centre %1. %2.</translation>
     </message>
 </context>
 <context>
@@ -2282,8 +2272,8 @@ Arrête-toi à 1.</translation>
         <translation>Décimaux</translation>
     </message>
     <message>
-        <source>%1; find %2.</source>
-        <translation>%1 ; trouve %2.</translation>
+        <source>%1. Find %2.</source>
+        <translation>%1. Trouve %2.</translation>
     </message>
 </context>
 <context>

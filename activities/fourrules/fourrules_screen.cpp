@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fourrules_screen.h"
 
+#include "speech.h"
+
 #include "accessibility.h"
 #include "form.h"
 #include "number_text.h"
@@ -219,11 +221,12 @@ void FourRulesForm::calculate() {
     clearlabels();
     problem_ = make_problem(kind_as<Kind>(), random_);
     const bool fractions = problem_.kind == Kind::ProperFractions;
-    set_problem_sentence(tr("find the sum, difference, product and quotient of %1 and %2.")
-                             .arg(fractions ? text_of(Fraction{problem_.num1, problem_.den1})
-                                            : text_of(problem_.first),
-                                  fractions ? text_of(Fraction{problem_.num2, problem_.den2})
-                                            : text_of(problem_.second)));
+    set_problem_sentence(
+        tr("find the sum, difference, product and quotient of %1 and %2.")
+            .arg(shell::speech::words(fractions ? text_of(Fraction{problem_.num1, problem_.den1})
+                                                : text_of(problem_.first)),
+                 shell::speech::words(fractions ? text_of(Fraction{problem_.num2, problem_.den2})
+                                                : text_of(problem_.second))));
     if (!fractions) {
         Label2->set_caption(text_of(problem_.first));
         Label3->set_caption(text_of(problem_.second));
@@ -294,7 +297,10 @@ void FourRulesForm::cmdsoln_Click() {
             results << QString::fromStdString(line).section(' ', -1);
         }
     }
-    set_answer_sentence(tr("sum %1; difference %2; product %3; quotient %4.")
+    for (QString& result : results) {
+        result = shell::speech::words(result);
+    }
+    set_answer_sentence(tr("sum %1, difference %2, product %3, quotient %4.")
                             .arg(results[0], results[1], results[2], results[3]));
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "grid_form.h"
 
+#include "speech.h"
+
 namespace chalkline::grids {
 
 namespace {
@@ -39,6 +41,25 @@ void GridForm::cmdsoln_Click() {
         order_ = reveal_order();
     }
     RevealingForm::cmdsoln_Click();
+}
+
+QString GridForm::answer_sentence() const {
+    // The first row and column with a number box: a square's totals stand beside it.
+    int top = board->rows(), left = board->columns();
+    for (int row = 0; row < board->rows(); ++row) {
+        for (int column = 0; column < board->columns(); ++column) {
+            if (board->kind({row, column}) == BoxKind::Number) {
+                top = std::min(top, row);
+                left = std::min(left, column);
+            }
+        }
+    }
+    QStringList places;
+    for (const GridPlace& place : order_) {
+        places << shell::speech::at_place(place.row - top + 1, place.column - left + 1,
+                                          board->number(place));
+    }
+    return shell::speech::one_after_another(places) + '.';
 }
 
 void GridForm::show_part(int part) {

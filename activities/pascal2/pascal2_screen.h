@@ -24,6 +24,9 @@ protected:
     void show_part(int part) override;
 
 private:
+    // "45 of the 136 numbers are multiples of 3.", the status line once all are marked.
+    QString multiples_text() const;
+
     Question question_;
 };
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "percentages_screen.h"
 
+#include "speech.h"
+
 #include <QStringList>
 
 namespace chalkline::percentages {
@@ -107,14 +109,16 @@ QString PercentagesForm::question_text(const Question& question) const {
     return {};
 }
 
-// "35% of 240; 12.5% of 56; ..." and, solved, "35% of 240 = 84; 12.5% of 56 = 7; ...".
+// "35 percent of 240. 12.5 percent of 56. ..." and, solved, "35 percent of 240 equals
+// 84. ...".
 QString PercentagesForm::reading(bool solved) const {
     QStringList parts;
     for (int i = 0; i < kQuestions; ++i) {
         const QString question = Label2[std::size_t(i)]->caption();
-        parts << (solved ? question + " = " + Label4[std::size_t(i)]->caption() : question);
+        parts << shell::speech::words(solved ? question + " = " + Label4[std::size_t(i)]->caption()
+                                             : question);
     }
-    return parts.join("; ") + '.';
+    return shell::speech::one_after_another(parts) + '.';
 }
 
 } // namespace chalkline::percentages

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "substitution_screen.h"
 
+#include "speech.h"
+
 namespace chalkline::substitution {
 
 namespace {
@@ -65,7 +67,9 @@ void SubstitutionForm::new_problem() {
         Label3[std::size_t(k)]->set_visible(true);
         expressions << expression(k);
     }
-    set_problem_sentence(tr("%1; find %2.").arg(values.join(", "), expressions.join(", ")));
+    set_problem_sentence(tr("%1. Find %2.")
+                             .arg(shell::speech::words(values.join(", ")),
+                                  shell::speech::words(expressions.join(", "))));
 }
 
 void SubstitutionForm::show_part(int part) {
@@ -76,9 +80,9 @@ void SubstitutionForm::show_part(int part) {
 QString SubstitutionForm::answer_sentence() const {
     QStringList answers;
     for (int k = 0; k < kExpressionCount; ++k) {
-        answers << expression(k) + " = " + answer(k);
+        answers << shell::speech::words(expression(k) + " = " + answer(k));
     }
-    return answers.join("; ") + ".";
+    return shell::speech::one_after_another(answers) + ".";
 }
 
 } // namespace chalkline::substitution
