@@ -1751,6 +1751,10 @@ Bei 1 aufhören.</translation>
         <source>every line adds to %1. top row %2. middle row %3. bottom row %4.</source>
         <translation>jede Linie ergibt %1. oberste Zeile %2. mittlere Zeile %3. unterste Zeile %4.</translation>
     </message>
+    <message>
+        <source>the square is empty</source>
+        <translation>das Quadrat ist leer</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::matchthetarget::MatchTheTargetForm</name>

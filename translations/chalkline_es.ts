@@ -1751,6 +1751,10 @@ Para en 1.</translation>
         <source>every line adds to %1. top row %2. middle row %3. bottom row %4.</source>
         <translation>cada línea suma %1. fila de arriba %2. fila del medio %3. fila de abajo %4.</translation>
     </message>
+    <message>
+        <source>the square is empty</source>
+        <translation>el cuadrado está vacío</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::matchthetarget::MatchTheTargetForm</name>

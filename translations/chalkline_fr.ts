@@ -1751,6 +1751,10 @@ Arrête-toi à 1.</translation>
         <source>every line adds to %1. top row %2. middle row %3. bottom row %4.</source>
         <translation>chaque ligne a pour somme %1. ligne du haut %2. ligne du milieu %3. ligne du bas %4.</translation>
     </message>
+    <message>
+        <source>the square is empty</source>
+        <translation>le carré est vide</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::matchthetarget::MatchTheTargetForm</name>

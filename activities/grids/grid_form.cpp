@@ -44,19 +44,26 @@ void GridForm::cmdsoln_Click() {
 }
 
 QString GridForm::answer_sentence() const {
-    // The first row and column with a number box: a square's totals stand beside it.
-    int top = board->rows(), left = board->columns();
-    for (int row = 0; row < board->rows(); ++row) {
-        for (int column = 0; column < board->columns(); ++column) {
-            if (board->kind({row, column}) == BoxKind::Number) {
-                top = std::min(top, row);
-                left = std::min(left, column);
-            }
+    // Rows and places are counted as the problem reads them: the rows that hold number
+    // boxes, and the number boxes within a row (a square's totals, a piece's gaps left out).
+    const auto numbers_before = [this](int row, int column) {
+        int count = 0;
+        for (int c = 0; c < column; ++c) {
+            count += board->kind({row, c}) == BoxKind::Number;
         }
-    }
+        return count;
+    };
+    const auto rows_before = [&](int row) {
+        int count = 0;
+        for (int r = 0; r < row; ++r) {
+            count += numbers_before(r, board->columns()) > 0;
+        }
+        return count;
+    };
     QStringList places;
     for (const GridPlace& place : order_) {
-        places << shell::speech::at_place(place.row - top + 1, place.column - left + 1,
+        places << shell::speech::at_place(rows_before(place.row) + 1,
+                                          numbers_before(place.row, place.column) + 1,
                                           board->number(place));
     }
     return shell::speech::one_after_another(places) + '.';

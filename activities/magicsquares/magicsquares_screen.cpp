@@ -110,13 +110,18 @@ Magicsquares::Magicsquares(std::unique_ptr<RandomSource> random)
                                        .back = shell::kWhite});
         sum->on_change = [this, line](int) { line_sum_change(line); };
         sums[std::size_t(line)] = sum;
-        // Read with its line: "top row sum 42", or "top row sum empty".
+        // Read with its line: "top row sum 42", or "top row sum empty"; while no tile is
+        // in the square, the first says so for all eight, the others nothing, so that the
+        // empty board is heard once.
         static const char* const kLineNames[line_count] = {
             QT_TR_NOOP("rising diagonal"),  QT_TR_NOOP("top row"),
             QT_TR_NOOP("middle row"),       QT_TR_NOOP("bottom row"),
             QT_TR_NOOP("falling diagonal"), QT_TR_NOOP("right column"),
             QT_TR_NOOP("middle column"),    QT_TR_NOOP("left column")};
-        shell::set_reader_traits(sum, {.name = [sum, line] {
+        shell::set_reader_traits(sum, {.name = [this, sum, line] {
+                                     if (square_empty()) {
+                                         return line == 0 ? tr("the square is empty") : QString();
+                                     }
                                      const QString value = sum->caption();
                                      return tr("%1 sum %2")
                                          .arg(tr(kLineNames[line]),
@@ -250,6 +255,15 @@ QString Magicsquares::tile_reading(int tile) const {
         }
     }
     return tr("%1, in the tile column").arg(shell::speech::words(number));
+}
+
+bool Magicsquares::square_empty() const {
+    for (int k = 0; k < cell_count; ++k) {
+        if (board_.label_array(k) != "0" || !cells[std::size_t(k)]->caption().isEmpty()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 QString Magicsquares::cell_reading(int cell) const {

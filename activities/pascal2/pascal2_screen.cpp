@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pascal2_screen.h"
 
+#include "speech.h"
 #include "triangle.h"
 
 #include <algorithm>
@@ -39,6 +40,8 @@ void Pascal2Form::new_problem() {
     Board1->set_numbers(std::move(numbers));
     Board1->setAccessibleName(tr("Pascal's triangle, rows 0 to %1").arg(question_.rows - 1));
     Label1->set_caption(tr("Which numbers are multiples of %1?").arg(question_.divisor));
+    // Read without its question mark, which after a number would be heard as a hidden digit.
+    Label1->setAccessibleName(shell::speech::words(Label1->caption().chopped(1)));
     // Not a question: a voice drops a question mark, and after a number it could be taken
     // for a hidden digit.
     set_problem_sentence(tr("find the multiples of %1 in rows 0 to %2 of Pascal's triangle.")

@@ -21,6 +21,8 @@ public:
 protected:
     void new_problem() override;
     QString answer_sentence() const override;
+    // Worked from the question, so spoken as Solution is pressed, before the rows are marked.
+    bool answer_known_at_once() const override { return true; }
     void show_part(int part) override;
 
 private:

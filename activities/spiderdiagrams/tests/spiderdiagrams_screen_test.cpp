@@ -2,11 +2,11 @@
 // The Spider Diagrams screen driven by clicks and keys, with the reveal timer fired by
 // the test.
 
-#include "speech.h"
 #include "spiderdiagrams_screen.h"
 
 #include "activity_table.h"
 #include "screens.h"
+#include "speech.h"
 
 #include <QAccessible>
 #include <QtTest>

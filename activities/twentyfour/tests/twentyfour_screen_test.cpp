@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "speech.h"
 #include "twentyfour_screen.h"
 
 #include "activity_table.h"
 #include "revealing_checks.h"
+#include "speech.h"
 
 using namespace shell;
 using namespace shell::testing;
