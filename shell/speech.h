@@ -31,6 +31,9 @@ QString blank();
 // Values in words, for a screen that holds them: "minus 12", "3 over 4", "1 and 3 over
 // 4" (a fraction above 1 as a mixed number), "2.5".
 QString number(std::int64_t value);
+inline QString number(int value) {
+    return number(std::int64_t(value));
+}
 QString number(const chalkline::Fraction& value);
 QString number(double value);
 

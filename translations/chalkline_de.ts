@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Activities</name>
+    <message>
+        <source>Affine Ciphers</source>
+        <translation>Affine Chiffren</translation>
+    </message>
+    <message>
+        <source>Mental Arithmetic</source>
+        <translation>Kopfrechnen</translation>
+    </message>
+    <message>
+        <source>Fractions, Decimals and Percentages</source>
+        <translation>Brüche, Dezimalzahlen und Prozente</translation>
+    </message>
+    <message>
+        <source>The Fibonacci Sequence</source>
+        <translation>Die Fibonacci-Folge</translation>
+    </message>
+    <message>
+        <source>The Four Rules</source>
+        <translation>Die vier Grundrechenarten</translation>
+    </message>
+    <message>
+        <source>Fractions Between</source>
+        <translation>Brüche dazwischen</translation>
+    </message>
+    <message>
+        <source>Hailstone Numbers</source>
+        <translation>Collatz-Folgen</translation>
+    </message>
+    <message>
+        <source>Hidden Digits</source>
+        <translation>Versteckte Ziffern</translation>
+    </message>
+    <message>
+        <source>The Hundred Square</source>
+        <translation>Die Hundertertafel</translation>
+    </message>
+    <message>
+        <source>Integer Squares</source>
+        <translation>Ganzzahl-Quadrate</translation>
+    </message>
+    <message>
+        <source>Leibniz&apos; Triangle</source>
+        <translation>Leibniz-Dreieck</translation>
+    </message>
+    <message>
+        <source>Magic Squares</source>
+        <translation>Magische Quadrate</translation>
+    </message>
+    <message>
+        <source>Match the Target</source>
+        <translation>Triff das Ziel</translation>
+    </message>
+    <message>
+        <source>Number Squares</source>
+        <translation>Zahlenquadrate</translation>
+    </message>
+    <message>
+        <source>Number Wall</source>
+        <translation>Zahlenmauer</translation>
+    </message>
+    <message>
+        <source>Ordering</source>
+        <translation>Ordnen</translation>
+    </message>
+    <message>
+        <source>Order of Operations</source>
+        <translation>Rechenreihenfolge</translation>
+    </message>
+    <message>
+        <source>Pandigital Fractions</source>
+        <translation>Pandigitale Brüche</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 1</source>
+        <translation>Pascalsches Dreieck 1</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 2</source>
+        <translation>Pascalsches Dreieck 2</translation>
+    </message>
+    <message>
+        <source>Percentages</source>
+        <translation>Prozente</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produkte</translation>
+    </message>
+    <message>
+        <source>Pythagorean Triples</source>
+        <translation>Pythagoreische Tripel</translation>
+    </message>
+    <message>
+        <source>Quadratic Factors</source>
+        <translation>Faktorisieren</translation>
+    </message>
+    <message>
+        <source>Right-angled Triangles</source>
+        <translation>Rechtwinklige Dreiecke</translation>
+    </message>
+    <message>
+        <source>Roman Arithmetic</source>
+        <translation>Römisch rechnen</translation>
+    </message>
+    <message>
+        <source>Spider Diagrams</source>
+        <translation>Spinnendiagramme</translation>
+    </message>
+    <message>
+        <source>Substitution</source>
+        <translation>Einsetzen</translation>
+    </message>
+    <message>
+        <source>The 24 Puzzle</source>
+        <translation>Das 24-Spiel</translation>
+    </message>
+</context>
+<context>
     <name>ActivityForm</name>
     <message>
         <source>Answer: %1</source>
@@ -1034,13 +1153,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
-    <name>NumberLabel</name>
-    <message>
-        <source>%1 recurring</source>
-        <translation>%1 periodisch</translation>
-    </message>
-</context>
-<context>
     <name>Numbers</name>
     <message>
         <source>x</source>
@@ -1363,14 +1475,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>Ende bei %1.</translation>
     </message>
     <message>
-        <source>start at %1; %2.</source>
-        <translation>Start bei %1; %2.</translation>
-    </message>
-    <message>
-        <source>end at %1; %2.</source>
-        <translation>Ende bei %1; %2.</translation>
-    </message>
-    <message>
         <source>Starting Value:</source>
         <translation>Startwert:</translation>
     </message>
@@ -1413,6 +1517,14 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>R</source>
         <translation>R</translation>
+    </message>
+    <message>
+        <source>start %1, then %2.</source>
+        <translation>Start %1, dann %2.</translation>
+    </message>
+    <message>
+        <source>Then %1.</source>
+        <translation>Dann %1.</translation>
     </message>
 </context>
 <context>
@@ -1507,8 +1619,8 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>finde einen Bruch zwischen %1 und %2.</translation>
     </message>
     <message>
-        <source>halfway %1; mediant %2; simplest %3.</source>
-        <translation>Mitte %1; Mediant %2; einfachster %3.</translation>
+        <source>halfway %1, mediant %2, simplest %3.</source>
+        <translation>Mitte %1, Mediant %2, einfachster %3.</translation>
     </message>
 </context>
 <context>
@@ -1567,17 +1679,6 @@ Bei 1 aufhören.</translation>
             <numerusform>%n Schritte, höchstens %1</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1; 1 step; highest %2.</source>
-        <translation>%1; 1 Schritt; höchstens %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1; %n steps; highest %2.</source>
-        <translation>
-            <numerusform>%1; %n Schritt; höchstens %2.</numerusform>
-            <numerusform>%1; %n Schritte; höchstens %2.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>chalkline::hiddendigits::HiddenDigitsForm</name>
@@ -1597,10 +1698,6 @@ Bei 1 aufhören.</translation>
         <translation>Finde die versteckten Zahlen der Hundertertafel</translation>
     </message>
     <message>
-        <source>the hundred square, top row first, ? for a hidden number: %1.</source>
-        <translation>die Hundertertafel, oberste Zeile zuerst, ? für eine versteckte Zahl: %1.</translation>
-    </message>
-    <message>
         <source>A piece of the hundred square: find its other numbers</source>
         <translation>Ein Ausschnitt der Hundertertafel: finde die anderen Zahlen</translation>
     </message>
@@ -1613,8 +1710,12 @@ Bei 1 aufhören.</translation>
         <translation>Diese Tafel geht von -50 bis 49: finde die versteckten Zahlen</translation>
     </message>
     <message>
-        <source>the square from -50 to 49, top row first, ? for a hidden number: %1.</source>
-        <translation>die Tafel von -50 bis 49, oberste Zeile zuerst, ? für eine versteckte Zahl: %1.</translation>
+        <source>the hundred square, top row first: %1.</source>
+        <translation>die Hundertertafel, oberste Zeile zuerst: %1.</translation>
+    </message>
+    <message>
+        <source>the square from %1 to %2, top row first: %3.</source>
+        <translation>die Tafel von %1 bis %2, oberste Zeile zuerst: %3.</translation>
     </message>
 </context>
 <context>
@@ -1690,10 +1791,6 @@ Bei 1 aufhören.</translation>
         <translation>bilde ein magisches Quadrat aus %1 und %2.</translation>
     </message>
     <message>
-        <source>every line adds to %1; top row %2; middle row %3; bottom row %4.</source>
-        <translation>jede Linie ergibt %1; oberste Zeile %2; mittlere Zeile %3; unterste Zeile %4.</translation>
-    </message>
-    <message>
         <source>Use the 9 numbers to create a magic square</source>
         <translation>Bilde mit den 9 Zahlen ein magisches Quadrat</translation>
     </message>
@@ -1736,6 +1833,22 @@ Bei 1 aufhören.</translation>
     <message>
         <source>H</source>
         <translation>H</translation>
+    </message>
+    <message>
+        <source>The magic sum is %1</source>
+        <translation>Die magische Summe ist %1</translation>
+    </message>
+    <message>
+        <source>Magic sum hidden</source>
+        <translation>Magische Summe verborgen</translation>
+    </message>
+    <message>
+        <source>every line adds to %1. top row %2. middle row %3. bottom row %4.</source>
+        <translation>jede Linie ergibt %1. oberste Zeile %2. mittlere Zeile %3. unterste Zeile %4.</translation>
+    </message>
+    <message>
+        <source>the square is empty</source>
+        <translation>das Quadrat ist leer</translation>
     </message>
 </context>
 <context>
@@ -1841,6 +1954,14 @@ Bei 1 aufhören.</translation>
         <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
         <translation>das nächste oder vorige Bedienelement markieren, wie Tab und Umschalt+Tab</translation>
     </message>
+    <message>
+        <source>%1 placed in place %2</source>
+        <translation>%1 an Platz %2 gesetzt</translation>
+    </message>
+    <message>
+        <source>%1 taken back from place %2</source>
+        <translation>%1 von Platz %2 zurückgenommen</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::orderofoperations::OrderOfOperationsForm</name>
@@ -1867,14 +1988,6 @@ Bei 1 aufhören.</translation>
         <source>use the digits 1 to 9 once each to make a fraction equal to %1: %2.</source>
         <translation>bilde mit den Ziffern 1 bis 9, je einmal, einen Bruch gleich %1: %2.</translation>
     </message>
-    <message>
-        <source>%1 = %2; 1 way.</source>
-        <translation>%1 = %2; 1 Möglichkeit.</translation>
-    </message>
-    <message>
-        <source>%1 = %2; %3 ways.</source>
-        <translation>%1 = %2; %3 Möglichkeiten.</translation>
-    </message>
 </context>
 <context>
     <name>chalkline::pascal1::Pascal1Form</name>
@@ -1898,12 +2011,16 @@ Bei 1 aufhören.</translation>
         <translation>Welche Zahlen sind Vielfache von %1?</translation>
     </message>
     <message>
-        <source>which numbers in rows 0 to %1 of Pascal&apos;s triangle are multiples of %2?</source>
-        <translation>welche Zahlen in den Zeilen 0 bis %1 des Pascalschen Dreiecks sind Vielfache von %2?</translation>
-    </message>
-    <message>
         <source>%1 of the %2 numbers are multiples of %3.</source>
         <translation>%1 der %2 Zahlen sind Vielfache von %3.</translation>
+    </message>
+    <message>
+        <source>Multiples in each row from row 0: %1.</source>
+        <translation>Vielfache in jeder Zeile ab Zeile 0: %1.</translation>
+    </message>
+    <message>
+        <source>find the multiples of %1 in rows 0 to %2 of Pascal&apos;s triangle.</source>
+        <translation>finde die Vielfachen von %1 in den Zeilen 0 bis %2 des Pascalschen Dreiecks.</translation>
     </message>
 </context>
 <context>
@@ -1944,8 +2061,23 @@ Bei 1 aufhören.</translation>
         <translation>Finde die fehlenden Zahlen der Einmaleinstafel</translation>
     </message>
     <message>
-        <source>a multiplication grid, top headers %1; left headers %2; products row by row: %3.</source>
-        <translation>eine Einmaleinstafel, Köpfe oben %1; Köpfe links %2; Produkte zeilenweise: %3.</translation>
+        <source>a multiplication grid, top headers %1. left headers %2. products %3.</source>
+        <translation>eine Einmaleinstafel, Köpfe oben %1. Köpfe links %2. Produkte %3.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pythagorean::PythagoreanForm</name>
+    <message>
+        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
+        <translation>Ergänze die fehlenden Zahlen. Jede Zeile ist ein primitives pythagoreisches Tripel: a² + b² = c² mit a &lt; b &lt; c ≤ 100 ohne gemeinsamen Teiler.</translation>
+    </message>
+    <message>
+        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
+        <translation>Ergänze die fehlenden Zahlen. Jede Zeile ist ein Vielfaches eines primitiven pythagoreischen Tripels: a² + b² = c² mit a &lt; b &lt; c ≤ 100.</translation>
+    </message>
+    <message>
+        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
+        <translation>Finde mit der Formel von Euklid das pythagoreische Tripel zu m und n.</translation>
     </message>
 </context>
 <context>
@@ -1965,6 +2097,33 @@ Bei 1 aufhören.</translation>
     <message>
         <source>%1.</source>
         <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::rightangled::RightAngledForm</name>
+    <message>
+        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
+        <translation>Finde die Länge der mit ? markierten Seite, auf eine Nachkommastelle gerundet, wenn sie nicht ganzzahlig ist.</translation>
+    </message>
+    <message>
+        <source>Not drawn to scale</source>
+        <translation>Nicht maßstabsgetreu</translation>
+    </message>
+    <message>
+        <source>to 1 decimal place</source>
+        <translation>auf 1 Nachkommastelle</translation>
+    </message>
+    <message>
+        <source>%1 to 1 decimal place.</source>
+        <translation>%1 auf 1 Nachkommastelle.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with shorter sides %1 and %2. Find the hypotenuse.</source>
+        <translation>ein rechtwinkliges Dreieck mit den Katheten %1 und %2. Finde die Hypotenuse.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2. Find the other shorter side.</source>
+        <translation>ein rechtwinkliges Dreieck mit der Hypotenuse %1 und einer Kathete %2. Finde die andere Kathete.</translation>
     </message>
 </context>
 <context>
@@ -1993,12 +2152,12 @@ Bei 1 aufhören.</translation>
         <translation>Hälfte</translation>
     </message>
     <message>
-        <source>centre %1; %2.</source>
-        <translation>Mitte %1; %2.</translation>
-    </message>
-    <message>
         <source>%1.</source>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>centre %1. %2.</source>
+        <translation>Mitte %1. %2.</translation>
     </message>
 </context>
 <context>
@@ -2008,8 +2167,8 @@ Bei 1 aufhören.</translation>
         <translation>Berechne den Wert jedes Terms für</translation>
     </message>
     <message>
-        <source>%1; find %2.</source>
-        <translation>%1; berechne %2.</translation>
+        <source>%1. Find %2.</source>
+        <translation>%1. Berechne %2.</translation>
     </message>
 </context>
 <context>
@@ -2029,171 +2188,6 @@ Bei 1 aufhören.</translation>
     <message>
         <source>%1 ways</source>
         <translation>%1 Möglichkeiten</translation>
-    </message>
-</context>
-<context>
-    <name>Activities</name>
-    <message>
-        <source>Affine Ciphers</source>
-        <translation>Affine Chiffren</translation>
-    </message>
-    <message>
-        <source>Mental Arithmetic</source>
-        <translation>Kopfrechnen</translation>
-    </message>
-    <message>
-        <source>Fractions, Decimals and Percentages</source>
-        <translation>Brüche, Dezimalzahlen und Prozente</translation>
-    </message>
-    <message>
-        <source>The Fibonacci Sequence</source>
-        <translation>Die Fibonacci-Folge</translation>
-    </message>
-    <message>
-        <source>The Four Rules</source>
-        <translation>Die vier Grundrechenarten</translation>
-    </message>
-    <message>
-        <source>Fractions Between</source>
-        <translation>Brüche dazwischen</translation>
-    </message>
-    <message>
-        <source>Hailstone Numbers</source>
-        <translation>Collatz-Folgen</translation>
-    </message>
-    <message>
-        <source>Hidden Digits</source>
-        <translation>Versteckte Ziffern</translation>
-    </message>
-    <message>
-        <source>The Hundred Square</source>
-        <translation>Die Hundertertafel</translation>
-    </message>
-    <message>
-        <source>Integer Squares</source>
-        <translation>Ganzzahl-Quadrate</translation>
-    </message>
-    <message>
-        <source>Leibniz&apos; Triangle</source>
-        <translation>Leibniz-Dreieck</translation>
-    </message>
-    <message>
-        <source>Magic Squares</source>
-        <translation>Magische Quadrate</translation>
-    </message>
-    <message>
-        <source>Match the Target</source>
-        <translation>Triff das Ziel</translation>
-    </message>
-    <message>
-        <source>Number Squares</source>
-        <translation>Zahlenquadrate</translation>
-    </message>
-    <message>
-        <source>Number Wall</source>
-        <translation>Zahlenmauer</translation>
-    </message>
-    <message>
-        <source>Ordering</source>
-        <translation>Ordnen</translation>
-    </message>
-    <message>
-        <source>Order of Operations</source>
-        <translation>Rechenreihenfolge</translation>
-    </message>
-    <message>
-        <source>Pandigital Fractions</source>
-        <translation>Pandigitale Brüche</translation>
-    </message>
-    <message>
-        <source>Pascal&apos;s Triangle 1</source>
-        <translation>Pascalsches Dreieck 1</translation>
-    </message>
-    <message>
-        <source>Pascal&apos;s Triangle 2</source>
-        <translation>Pascalsches Dreieck 2</translation>
-    </message>
-    <message>
-        <source>Percentages</source>
-        <translation>Prozente</translation>
-    </message>
-    <message>
-        <source>Products</source>
-        <translation>Produkte</translation>
-    </message>
-    <message>
-        <source>Pythagorean Triples</source>
-        <translation>Pythagoreische Tripel</translation>
-    </message>
-    <message>
-        <source>Quadratic Factors</source>
-        <translation>Faktorisieren</translation>
-    </message>
-    <message>
-        <source>Right-angled Triangles</source>
-        <translation>Rechtwinklige Dreiecke</translation>
-    </message>
-    <message>
-        <source>Roman Arithmetic</source>
-        <translation>Römisch rechnen</translation>
-    </message>
-    <message>
-        <source>Spider Diagrams</source>
-        <translation>Spinnendiagramme</translation>
-    </message>
-    <message>
-        <source>Substitution</source>
-        <translation>Einsetzen</translation>
-    </message>
-    <message>
-        <source>The 24 Puzzle</source>
-        <translation>Das 24-Spiel</translation>
-    </message>
-</context>
-<context>
-    <name>chalkline::pythagorean::PythagoreanForm</name>
-    <message>
-        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
-        <translation>Ergänze die fehlenden Zahlen. Jede Zeile ist ein primitives pythagoreisches Tripel: a² + b² = c² mit a &lt; b &lt; c ≤ 100 ohne gemeinsamen Teiler.</translation>
-    </message>
-    <message>
-        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
-        <translation>Ergänze die fehlenden Zahlen. Jede Zeile ist ein Vielfaches eines primitiven pythagoreischen Tripels: a² + b² = c² mit a &lt; b &lt; c ≤ 100.</translation>
-    </message>
-    <message>
-        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
-        <translation>Finde mit der Formel von Euklid das pythagoreische Tripel zu m und n.</translation>
-    </message>
-    <message>
-        <source>m = %1, n = %2: %3</source>
-        <translation>m = %1, n = %2: %3</translation>
-    </message>
-</context>
-<context>
-    <name>chalkline::rightangled::RightAngledForm</name>
-    <message>
-        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
-        <translation>Finde die Länge der mit ? markierten Seite, auf eine Nachkommastelle gerundet, wenn sie nicht ganzzahlig ist.</translation>
-    </message>
-    <message>
-        <source>Not drawn to scale</source>
-        <translation>Nicht maßstabsgetreu</translation>
-    </message>
-    <message>
-        <source>to 1 decimal place</source>
-        <translation>auf 1 Nachkommastelle</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
-        <translation>ein rechtwinkliges Dreieck mit den Katheten %1 und %2; finde die Hypotenuse.</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
-        <translation>ein rechtwinkliges Dreieck mit der Hypotenuse %1 und einer Kathete %2; finde die andere Kathete.</translation>
-    </message>
-    <message>
-        <source>%1 to 1 decimal place.</source>
-        <translation>%1 auf 1 Nachkommastelle.</translation>
     </message>
 </context>
 </TS>

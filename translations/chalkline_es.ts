@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Activities</name>
+    <message>
+        <source>Affine Ciphers</source>
+        <translation>Cifrados afines</translation>
+    </message>
+    <message>
+        <source>Mental Arithmetic</source>
+        <translation>Cálculo mental</translation>
+    </message>
+    <message>
+        <source>Fractions, Decimals and Percentages</source>
+        <translation>Fracciones, decimales y porcentajes</translation>
+    </message>
+    <message>
+        <source>The Fibonacci Sequence</source>
+        <translation>La sucesión de Fibonacci</translation>
+    </message>
+    <message>
+        <source>The Four Rules</source>
+        <translation>Las cuatro operaciones</translation>
+    </message>
+    <message>
+        <source>Fractions Between</source>
+        <translation>Fracciones intermedias</translation>
+    </message>
+    <message>
+        <source>Hailstone Numbers</source>
+        <translation>Números granizo</translation>
+    </message>
+    <message>
+        <source>Hidden Digits</source>
+        <translation>Cifras ocultas</translation>
+    </message>
+    <message>
+        <source>The Hundred Square</source>
+        <translation>La tabla del 100</translation>
+    </message>
+    <message>
+        <source>Integer Squares</source>
+        <translation>Cuadrados de enteros</translation>
+    </message>
+    <message>
+        <source>Leibniz&apos; Triangle</source>
+        <translation>Triángulo de Leibniz</translation>
+    </message>
+    <message>
+        <source>Magic Squares</source>
+        <translation>Cuadrados mágicos</translation>
+    </message>
+    <message>
+        <source>Match the Target</source>
+        <translation>Alcanza el objetivo</translation>
+    </message>
+    <message>
+        <source>Number Squares</source>
+        <translation>Cuadrados numéricos</translation>
+    </message>
+    <message>
+        <source>Number Wall</source>
+        <translation>Muro de números</translation>
+    </message>
+    <message>
+        <source>Ordering</source>
+        <translation>Ordenar</translation>
+    </message>
+    <message>
+        <source>Order of Operations</source>
+        <translation>Jerarquía de operaciones</translation>
+    </message>
+    <message>
+        <source>Pandigital Fractions</source>
+        <translation>Fracciones pandigitales</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 1</source>
+        <translation>Triángulo de Pascal 1</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 2</source>
+        <translation>Triángulo de Pascal 2</translation>
+    </message>
+    <message>
+        <source>Percentages</source>
+        <translation>Porcentajes</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Productos</translation>
+    </message>
+    <message>
+        <source>Pythagorean Triples</source>
+        <translation>Ternas pitagóricas</translation>
+    </message>
+    <message>
+        <source>Quadratic Factors</source>
+        <translation>Factorizar</translation>
+    </message>
+    <message>
+        <source>Right-angled Triangles</source>
+        <translation>Triángulos rectángulos</translation>
+    </message>
+    <message>
+        <source>Roman Arithmetic</source>
+        <translation>Cálculo romano</translation>
+    </message>
+    <message>
+        <source>Spider Diagrams</source>
+        <translation>Diagramas de araña</translation>
+    </message>
+    <message>
+        <source>Substitution</source>
+        <translation>Sustitución</translation>
+    </message>
+    <message>
+        <source>The 24 Puzzle</source>
+        <translation>El juego del 24</translation>
+    </message>
+</context>
+<context>
     <name>ActivityForm</name>
     <message>
         <source>Answer: %1</source>
@@ -1034,13 +1153,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     </message>
 </context>
 <context>
-    <name>NumberLabel</name>
-    <message>
-        <source>%1 recurring</source>
-        <translation>%1 periódico</translation>
-    </message>
-</context>
-<context>
     <name>Numbers</name>
     <message>
         <source>x</source>
@@ -1363,14 +1475,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <translation>termina en %1.</translation>
     </message>
     <message>
-        <source>start at %1; %2.</source>
-        <translation>empieza en %1; %2.</translation>
-    </message>
-    <message>
-        <source>end at %1; %2.</source>
-        <translation>termina en %1; %2.</translation>
-    </message>
-    <message>
         <source>Starting Value:</source>
         <translation>Valor inicial:</translation>
     </message>
@@ -1413,6 +1517,14 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>R</source>
         <translation>R</translation>
+    </message>
+    <message>
+        <source>start %1, then %2.</source>
+        <translation>empieza en %1, luego %2.</translation>
+    </message>
+    <message>
+        <source>Then %1.</source>
+        <translation>Luego %1.</translation>
     </message>
 </context>
 <context>
@@ -1507,8 +1619,8 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <translation>halla una fracción entre %1 y %2.</translation>
     </message>
     <message>
-        <source>halfway %1; mediant %2; simplest %3.</source>
-        <translation>punto medio %1; mediante %2; la más simple %3.</translation>
+        <source>halfway %1, mediant %2, simplest %3.</source>
+        <translation>punto medio %1, mediante %2, la más simple %3.</translation>
     </message>
 </context>
 <context>
@@ -1567,17 +1679,6 @@ Para en 1.</translation>
             <numerusform>%n pasos, máximo %1</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1; 1 step; highest %2.</source>
-        <translation>%1; 1 paso; máximo %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1; %n steps; highest %2.</source>
-        <translation>
-            <numerusform>%1; %n paso; máximo %2.</numerusform>
-            <numerusform>%1; %n pasos; máximo %2.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>chalkline::hiddendigits::HiddenDigitsForm</name>
@@ -1597,10 +1698,6 @@ Para en 1.</translation>
         <translation>Halla los números ocultos de la tabla del 100</translation>
     </message>
     <message>
-        <source>the hundred square, top row first, ? for a hidden number: %1.</source>
-        <translation>la tabla del 100, fila de arriba primero, ? para un número oculto: %1.</translation>
-    </message>
-    <message>
         <source>A piece of the hundred square: find its other numbers</source>
         <translation>Un trozo de la tabla del 100: halla sus otros números</translation>
     </message>
@@ -1613,8 +1710,12 @@ Para en 1.</translation>
         <translation>Esta tabla va de -50 a 49: halla sus números ocultos</translation>
     </message>
     <message>
-        <source>the square from -50 to 49, top row first, ? for a hidden number: %1.</source>
-        <translation>la tabla de -50 a 49, fila de arriba primero, ? para un número oculto: %1.</translation>
+        <source>the hundred square, top row first: %1.</source>
+        <translation>la tabla del 100, fila de arriba primero: %1.</translation>
+    </message>
+    <message>
+        <source>the square from %1 to %2, top row first: %3.</source>
+        <translation>la tabla de %1 a %2, fila de arriba primero: %3.</translation>
     </message>
 </context>
 <context>
@@ -1690,10 +1791,6 @@ Para en 1.</translation>
         <translation>forma un cuadrado mágico con %1 y %2.</translation>
     </message>
     <message>
-        <source>every line adds to %1; top row %2; middle row %3; bottom row %4.</source>
-        <translation>cada línea suma %1; fila de arriba %2; fila del medio %3; fila de abajo %4.</translation>
-    </message>
-    <message>
         <source>Use the 9 numbers to create a magic square</source>
         <translation>Usa los 9 números para formar un cuadrado mágico</translation>
     </message>
@@ -1736,6 +1833,22 @@ Para en 1.</translation>
     <message>
         <source>H</source>
         <translation>H</translation>
+    </message>
+    <message>
+        <source>The magic sum is %1</source>
+        <translation>La suma mágica es %1</translation>
+    </message>
+    <message>
+        <source>Magic sum hidden</source>
+        <translation>Suma mágica oculta</translation>
+    </message>
+    <message>
+        <source>every line adds to %1. top row %2. middle row %3. bottom row %4.</source>
+        <translation>cada línea suma %1. fila de arriba %2. fila del medio %3. fila de abajo %4.</translation>
+    </message>
+    <message>
+        <source>the square is empty</source>
+        <translation>el cuadrado está vacío</translation>
     </message>
 </context>
 <context>
@@ -1841,6 +1954,14 @@ Para en 1.</translation>
         <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
         <translation>marcar el control siguiente o el anterior, como Tab y Mayús+Tab</translation>
     </message>
+    <message>
+        <source>%1 placed in place %2</source>
+        <translation>%1 colocado en el lugar %2</translation>
+    </message>
+    <message>
+        <source>%1 taken back from place %2</source>
+        <translation>%1 retirado del lugar %2</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::orderofoperations::OrderOfOperationsForm</name>
@@ -1867,14 +1988,6 @@ Para en 1.</translation>
         <source>use the digits 1 to 9 once each to make a fraction equal to %1: %2.</source>
         <translation>usa las cifras del 1 al 9 una vez cada una para formar una fracción igual a %1: %2.</translation>
     </message>
-    <message>
-        <source>%1 = %2; 1 way.</source>
-        <translation>%1 = %2; 1 forma.</translation>
-    </message>
-    <message>
-        <source>%1 = %2; %3 ways.</source>
-        <translation>%1 = %2; %3 formas.</translation>
-    </message>
 </context>
 <context>
     <name>chalkline::pascal1::Pascal1Form</name>
@@ -1898,12 +2011,16 @@ Para en 1.</translation>
         <translation>¿Qué números son múltiplos de %1?</translation>
     </message>
     <message>
-        <source>which numbers in rows 0 to %1 of Pascal&apos;s triangle are multiples of %2?</source>
-        <translation>¿qué números de las filas 0 a %1 del triángulo de Pascal son múltiplos de %2?</translation>
-    </message>
-    <message>
         <source>%1 of the %2 numbers are multiples of %3.</source>
         <translation>%1 de los %2 números son múltiplos de %3.</translation>
+    </message>
+    <message>
+        <source>Multiples in each row from row 0: %1.</source>
+        <translation>Múltiplos en cada fila desde la fila 0: %1.</translation>
+    </message>
+    <message>
+        <source>find the multiples of %1 in rows 0 to %2 of Pascal&apos;s triangle.</source>
+        <translation>halla los múltiplos de %1 en las filas 0 a %2 del triángulo de Pascal.</translation>
     </message>
 </context>
 <context>
@@ -1944,8 +2061,23 @@ Para en 1.</translation>
         <translation>Halla los números que faltan de la tabla de multiplicar</translation>
     </message>
     <message>
-        <source>a multiplication grid, top headers %1; left headers %2; products row by row: %3.</source>
-        <translation>una tabla de multiplicar, cabeceras de arriba %1; cabeceras de la izquierda %2; productos fila a fila: %3.</translation>
+        <source>a multiplication grid, top headers %1. left headers %2. products %3.</source>
+        <translation>una tabla de multiplicar, cabeceras de arriba %1. cabeceras de la izquierda %2. productos %3.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pythagorean::PythagoreanForm</name>
+    <message>
+        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
+        <translation>Completa los números que faltan. Cada fila es una terna pitagórica primitiva: a² + b² = c² con a &lt; b &lt; c ≤ 100 sin factor común.</translation>
+    </message>
+    <message>
+        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
+        <translation>Completa los números que faltan. Cada fila es un múltiplo de una terna pitagórica primitiva: a² + b² = c² con a &lt; b &lt; c ≤ 100.</translation>
+    </message>
+    <message>
+        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
+        <translation>Usa la fórmula de Euclides para hallar la terna pitagórica que dan m y n.</translation>
     </message>
 </context>
 <context>
@@ -1965,6 +2097,33 @@ Para en 1.</translation>
     <message>
         <source>%1.</source>
         <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::rightangled::RightAngledForm</name>
+    <message>
+        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
+        <translation>Halla la longitud del lado marcado con ?, con una cifra decimal si no es un número entero.</translation>
+    </message>
+    <message>
+        <source>Not drawn to scale</source>
+        <translation>No está a escala</translation>
+    </message>
+    <message>
+        <source>to 1 decimal place</source>
+        <translation>con 1 decimal</translation>
+    </message>
+    <message>
+        <source>%1 to 1 decimal place.</source>
+        <translation>%1 con 1 decimal.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with shorter sides %1 and %2. Find the hypotenuse.</source>
+        <translation>un triángulo rectángulo con catetos %1 y %2. Halla la hipotenusa.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2. Find the other shorter side.</source>
+        <translation>un triángulo rectángulo con hipotenusa %1 y un cateto %2. Halla el otro cateto.</translation>
     </message>
 </context>
 <context>
@@ -1993,12 +2152,12 @@ Para en 1.</translation>
         <translation>mitad</translation>
     </message>
     <message>
-        <source>centre %1; %2.</source>
-        <translation>centro %1; %2.</translation>
-    </message>
-    <message>
         <source>%1.</source>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>centre %1. %2.</source>
+        <translation>centro %1. %2.</translation>
     </message>
 </context>
 <context>
@@ -2008,8 +2167,8 @@ Para en 1.</translation>
         <translation>Halla el valor de cada expresión cuando</translation>
     </message>
     <message>
-        <source>%1; find %2.</source>
-        <translation>%1; halla %2.</translation>
+        <source>%1. Find %2.</source>
+        <translation>%1. Halla %2.</translation>
     </message>
 </context>
 <context>
@@ -2029,171 +2188,6 @@ Para en 1.</translation>
     <message>
         <source>%1 ways</source>
         <translation>%1 formas</translation>
-    </message>
-</context>
-<context>
-    <name>Activities</name>
-    <message>
-        <source>Affine Ciphers</source>
-        <translation>Cifrados afines</translation>
-    </message>
-    <message>
-        <source>Mental Arithmetic</source>
-        <translation>Cálculo mental</translation>
-    </message>
-    <message>
-        <source>Fractions, Decimals and Percentages</source>
-        <translation>Fracciones, decimales y porcentajes</translation>
-    </message>
-    <message>
-        <source>The Fibonacci Sequence</source>
-        <translation>La sucesión de Fibonacci</translation>
-    </message>
-    <message>
-        <source>The Four Rules</source>
-        <translation>Las cuatro operaciones</translation>
-    </message>
-    <message>
-        <source>Fractions Between</source>
-        <translation>Fracciones intermedias</translation>
-    </message>
-    <message>
-        <source>Hailstone Numbers</source>
-        <translation>Números granizo</translation>
-    </message>
-    <message>
-        <source>Hidden Digits</source>
-        <translation>Cifras ocultas</translation>
-    </message>
-    <message>
-        <source>The Hundred Square</source>
-        <translation>La tabla del 100</translation>
-    </message>
-    <message>
-        <source>Integer Squares</source>
-        <translation>Cuadrados de enteros</translation>
-    </message>
-    <message>
-        <source>Leibniz&apos; Triangle</source>
-        <translation>Triángulo de Leibniz</translation>
-    </message>
-    <message>
-        <source>Magic Squares</source>
-        <translation>Cuadrados mágicos</translation>
-    </message>
-    <message>
-        <source>Match the Target</source>
-        <translation>Alcanza el objetivo</translation>
-    </message>
-    <message>
-        <source>Number Squares</source>
-        <translation>Cuadrados numéricos</translation>
-    </message>
-    <message>
-        <source>Number Wall</source>
-        <translation>Muro de números</translation>
-    </message>
-    <message>
-        <source>Ordering</source>
-        <translation>Ordenar</translation>
-    </message>
-    <message>
-        <source>Order of Operations</source>
-        <translation>Jerarquía de operaciones</translation>
-    </message>
-    <message>
-        <source>Pandigital Fractions</source>
-        <translation>Fracciones pandigitales</translation>
-    </message>
-    <message>
-        <source>Pascal&apos;s Triangle 1</source>
-        <translation>Triángulo de Pascal 1</translation>
-    </message>
-    <message>
-        <source>Pascal&apos;s Triangle 2</source>
-        <translation>Triángulo de Pascal 2</translation>
-    </message>
-    <message>
-        <source>Percentages</source>
-        <translation>Porcentajes</translation>
-    </message>
-    <message>
-        <source>Products</source>
-        <translation>Productos</translation>
-    </message>
-    <message>
-        <source>Pythagorean Triples</source>
-        <translation>Ternas pitagóricas</translation>
-    </message>
-    <message>
-        <source>Quadratic Factors</source>
-        <translation>Factorizar</translation>
-    </message>
-    <message>
-        <source>Right-angled Triangles</source>
-        <translation>Triángulos rectángulos</translation>
-    </message>
-    <message>
-        <source>Roman Arithmetic</source>
-        <translation>Cálculo romano</translation>
-    </message>
-    <message>
-        <source>Spider Diagrams</source>
-        <translation>Diagramas de araña</translation>
-    </message>
-    <message>
-        <source>Substitution</source>
-        <translation>Sustitución</translation>
-    </message>
-    <message>
-        <source>The 24 Puzzle</source>
-        <translation>El juego del 24</translation>
-    </message>
-</context>
-<context>
-    <name>chalkline::pythagorean::PythagoreanForm</name>
-    <message>
-        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
-        <translation>Completa los números que faltan. Cada fila es una terna pitagórica primitiva: a² + b² = c² con a &lt; b &lt; c ≤ 100 sin factor común.</translation>
-    </message>
-    <message>
-        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
-        <translation>Completa los números que faltan. Cada fila es un múltiplo de una terna pitagórica primitiva: a² + b² = c² con a &lt; b &lt; c ≤ 100.</translation>
-    </message>
-    <message>
-        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
-        <translation>Usa la fórmula de Euclides para hallar la terna pitagórica que dan m y n.</translation>
-    </message>
-    <message>
-        <source>m = %1, n = %2: %3</source>
-        <translation>m = %1, n = %2: %3</translation>
-    </message>
-</context>
-<context>
-    <name>chalkline::rightangled::RightAngledForm</name>
-    <message>
-        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
-        <translation>Halla la longitud del lado marcado con ?, con una cifra decimal si no es un número entero.</translation>
-    </message>
-    <message>
-        <source>Not drawn to scale</source>
-        <translation>No está a escala</translation>
-    </message>
-    <message>
-        <source>to 1 decimal place</source>
-        <translation>con 1 decimal</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
-        <translation>un triángulo rectángulo con catetos %1 y %2; halla la hipotenusa.</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
-        <translation>un triángulo rectángulo con hipotenusa %1 y un cateto %2; halla el otro cateto.</translation>
-    </message>
-    <message>
-        <source>%1 to 1 decimal place.</source>
-        <translation>%1 con 1 decimal.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,125 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Activities</name>
+    <message>
+        <source>Affine Ciphers</source>
+        <translation>Chiffres affines</translation>
+    </message>
+    <message>
+        <source>Mental Arithmetic</source>
+        <translation>Calcul mental</translation>
+    </message>
+    <message>
+        <source>Fractions, Decimals and Percentages</source>
+        <translation>Fractions, décimaux et pourcentages</translation>
+    </message>
+    <message>
+        <source>The Fibonacci Sequence</source>
+        <translation>La suite de Fibonacci</translation>
+    </message>
+    <message>
+        <source>The Four Rules</source>
+        <translation>Les quatre opérations</translation>
+    </message>
+    <message>
+        <source>Fractions Between</source>
+        <translation>Fractions entre deux</translation>
+    </message>
+    <message>
+        <source>Hailstone Numbers</source>
+        <translation>Suite de Syracuse</translation>
+    </message>
+    <message>
+        <source>Hidden Digits</source>
+        <translation>Chiffres cachés</translation>
+    </message>
+    <message>
+        <source>The Hundred Square</source>
+        <translation>Le tableau de 100</translation>
+    </message>
+    <message>
+        <source>Integer Squares</source>
+        <translation>Carrés de relatifs</translation>
+    </message>
+    <message>
+        <source>Leibniz&apos; Triangle</source>
+        <translation>Triangle de Leibniz</translation>
+    </message>
+    <message>
+        <source>Magic Squares</source>
+        <translation>Carrés magiques</translation>
+    </message>
+    <message>
+        <source>Match the Target</source>
+        <translation>Atteindre la cible</translation>
+    </message>
+    <message>
+        <source>Number Squares</source>
+        <translation>Carrés de chiffres</translation>
+    </message>
+    <message>
+        <source>Number Wall</source>
+        <translation>Mur de nombres</translation>
+    </message>
+    <message>
+        <source>Ordering</source>
+        <translation>Ranger</translation>
+    </message>
+    <message>
+        <source>Order of Operations</source>
+        <translation>Priorités opératoires</translation>
+    </message>
+    <message>
+        <source>Pandigital Fractions</source>
+        <translation>Fractions pandigitales</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 1</source>
+        <translation>Triangle de Pascal 1</translation>
+    </message>
+    <message>
+        <source>Pascal&apos;s Triangle 2</source>
+        <translation>Triangle de Pascal 2</translation>
+    </message>
+    <message>
+        <source>Percentages</source>
+        <translation>Pourcentages</translation>
+    </message>
+    <message>
+        <source>Products</source>
+        <translation>Produits</translation>
+    </message>
+    <message>
+        <source>Pythagorean Triples</source>
+        <translation>Triplets de Pythagore</translation>
+    </message>
+    <message>
+        <source>Quadratic Factors</source>
+        <translation>Factoriser</translation>
+    </message>
+    <message>
+        <source>Right-angled Triangles</source>
+        <translation>Triangles rectangles</translation>
+    </message>
+    <message>
+        <source>Roman Arithmetic</source>
+        <translation>Calcul romain</translation>
+    </message>
+    <message>
+        <source>Spider Diagrams</source>
+        <translation>Diagrammes araignée</translation>
+    </message>
+    <message>
+        <source>Substitution</source>
+        <translation>Substitution</translation>
+    </message>
+    <message>
+        <source>The 24 Puzzle</source>
+        <translation>Le jeu du 24</translation>
+    </message>
+</context>
+<context>
     <name>ActivityForm</name>
     <message>
         <source>Answer: %1</source>
@@ -1034,13 +1153,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     </message>
 </context>
 <context>
-    <name>NumberLabel</name>
-    <message>
-        <source>%1 recurring</source>
-        <translation>%1 périodique</translation>
-    </message>
-</context>
-<context>
     <name>Numbers</name>
     <message>
         <source>x</source>
@@ -1363,14 +1475,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>arrivée : %1.</translation>
     </message>
     <message>
-        <source>start at %1; %2.</source>
-        <translation>départ : %1 ; %2.</translation>
-    </message>
-    <message>
-        <source>end at %1; %2.</source>
-        <translation>arrivée : %1 ; %2.</translation>
-    </message>
-    <message>
         <source>Starting Value:</source>
         <translation>Départ :</translation>
     </message>
@@ -1413,6 +1517,14 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>R</source>
         <translation>R</translation>
+    </message>
+    <message>
+        <source>start %1, then %2.</source>
+        <translation>départ %1, puis %2.</translation>
+    </message>
+    <message>
+        <source>Then %1.</source>
+        <translation>Puis %1.</translation>
     </message>
 </context>
 <context>
@@ -1507,8 +1619,8 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>trouve une fraction entre %1 et %2.</translation>
     </message>
     <message>
-        <source>halfway %1; mediant %2; simplest %3.</source>
-        <translation>au milieu %1 ; médiante %2 ; la plus simple %3.</translation>
+        <source>halfway %1, mediant %2, simplest %3.</source>
+        <translation>au milieu %1, médiante %2, la plus simple %3.</translation>
     </message>
 </context>
 <context>
@@ -1567,17 +1679,6 @@ Arrête-toi à 1.</translation>
             <numerusform>%n étapes, maximum %1</numerusform>
         </translation>
     </message>
-    <message>
-        <source>%1; 1 step; highest %2.</source>
-        <translation>%1 ; 1 étape ; maximum %2.</translation>
-    </message>
-    <message numerus="yes">
-        <source>%1; %n steps; highest %2.</source>
-        <translation>
-            <numerusform>%1 ; %n étape ; maximum %2.</numerusform>
-            <numerusform>%1 ; %n étapes ; maximum %2.</numerusform>
-        </translation>
-    </message>
 </context>
 <context>
     <name>chalkline::hiddendigits::HiddenDigitsForm</name>
@@ -1597,10 +1698,6 @@ Arrête-toi à 1.</translation>
         <translation>Trouve les nombres cachés du tableau de 100</translation>
     </message>
     <message>
-        <source>the hundred square, top row first, ? for a hidden number: %1.</source>
-        <translation>le tableau de 100, ligne du haut d&apos;abord, ? pour un nombre caché : %1.</translation>
-    </message>
-    <message>
         <source>A piece of the hundred square: find its other numbers</source>
         <translation>Un morceau du tableau de 100 : trouve ses autres nombres</translation>
     </message>
@@ -1613,8 +1710,12 @@ Arrête-toi à 1.</translation>
         <translation>Ce tableau va de -50 à 49 : trouve ses nombres cachés</translation>
     </message>
     <message>
-        <source>the square from -50 to 49, top row first, ? for a hidden number: %1.</source>
-        <translation>le tableau de -50 à 49, ligne du haut d&apos;abord, ? pour un nombre caché : %1.</translation>
+        <source>the hundred square, top row first: %1.</source>
+        <translation>le tableau de 100, ligne du haut d&apos;abord : %1.</translation>
+    </message>
+    <message>
+        <source>the square from %1 to %2, top row first: %3.</source>
+        <translation>le tableau de %1 à %2, ligne du haut d&apos;abord : %3.</translation>
     </message>
 </context>
 <context>
@@ -1690,10 +1791,6 @@ Arrête-toi à 1.</translation>
         <translation>fais un carré magique avec %1 et %2.</translation>
     </message>
     <message>
-        <source>every line adds to %1; top row %2; middle row %3; bottom row %4.</source>
-        <translation>chaque ligne a pour somme %1 ; ligne du haut %2 ; ligne du milieu %3 ; ligne du bas %4.</translation>
-    </message>
-    <message>
         <source>Use the 9 numbers to create a magic square</source>
         <translation>Utilise les 9 nombres pour faire un carré magique</translation>
     </message>
@@ -1736,6 +1833,22 @@ Arrête-toi à 1.</translation>
     <message>
         <source>H</source>
         <translation>H</translation>
+    </message>
+    <message>
+        <source>The magic sum is %1</source>
+        <translation>La somme magique est %1</translation>
+    </message>
+    <message>
+        <source>Magic sum hidden</source>
+        <translation>Somme magique cachée</translation>
+    </message>
+    <message>
+        <source>every line adds to %1. top row %2. middle row %3. bottom row %4.</source>
+        <translation>chaque ligne a pour somme %1. ligne du haut %2. ligne du milieu %3. ligne du bas %4.</translation>
+    </message>
+    <message>
+        <source>the square is empty</source>
+        <translation>le carré est vide</translation>
     </message>
 </context>
 <context>
@@ -1841,6 +1954,14 @@ Arrête-toi à 1.</translation>
         <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
         <translation>marquer la commande suivante ou précédente, comme Tab et Maj+Tab</translation>
     </message>
+    <message>
+        <source>%1 placed in place %2</source>
+        <translation>%1 mis à la place %2</translation>
+    </message>
+    <message>
+        <source>%1 taken back from place %2</source>
+        <translation>%1 retiré de la place %2</translation>
+    </message>
 </context>
 <context>
     <name>chalkline::orderofoperations::OrderOfOperationsForm</name>
@@ -1867,14 +1988,6 @@ Arrête-toi à 1.</translation>
         <source>use the digits 1 to 9 once each to make a fraction equal to %1: %2.</source>
         <translation>utilise les chiffres de 1 à 9 une fois chacun pour écrire une fraction égale à %1 : %2.</translation>
     </message>
-    <message>
-        <source>%1 = %2; 1 way.</source>
-        <translation>%1 = %2 ; 1 façon.</translation>
-    </message>
-    <message>
-        <source>%1 = %2; %3 ways.</source>
-        <translation>%1 = %2 ; %3 façons.</translation>
-    </message>
 </context>
 <context>
     <name>chalkline::pascal1::Pascal1Form</name>
@@ -1898,12 +2011,16 @@ Arrête-toi à 1.</translation>
         <translation>Quels nombres sont multiples de %1 ?</translation>
     </message>
     <message>
-        <source>which numbers in rows 0 to %1 of Pascal&apos;s triangle are multiples of %2?</source>
-        <translation>quels nombres des lignes 0 à %1 du triangle de Pascal sont multiples de %2 ?</translation>
-    </message>
-    <message>
         <source>%1 of the %2 numbers are multiples of %3.</source>
         <translation>%1 des %2 nombres sont multiples de %3.</translation>
+    </message>
+    <message>
+        <source>Multiples in each row from row 0: %1.</source>
+        <translation>Multiples dans chaque ligne depuis la ligne 0 : %1.</translation>
+    </message>
+    <message>
+        <source>find the multiples of %1 in rows 0 to %2 of Pascal&apos;s triangle.</source>
+        <translation>trouve les multiples de %1 dans les lignes 0 à %2 du triangle de Pascal.</translation>
     </message>
 </context>
 <context>
@@ -1944,8 +2061,23 @@ Arrête-toi à 1.</translation>
         <translation>Trouve les nombres manquants de la table de multiplication</translation>
     </message>
     <message>
-        <source>a multiplication grid, top headers %1; left headers %2; products row by row: %3.</source>
-        <translation>une table de multiplication, en-têtes du haut %1 ; en-têtes de gauche %2 ; produits ligne par ligne : %3.</translation>
+        <source>a multiplication grid, top headers %1. left headers %2. products %3.</source>
+        <translation>une table de multiplication, en-têtes du haut %1. en-têtes de gauche %2. produits %3.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::pythagorean::PythagoreanForm</name>
+    <message>
+        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
+        <translation>Complète les nombres manquants. Chaque ligne est un triplet de Pythagore primitif : a² + b² = c² avec a &lt; b &lt; c ≤ 100 sans facteur commun.</translation>
+    </message>
+    <message>
+        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
+        <translation>Complète les nombres manquants. Chaque ligne est un multiple d&apos;un triplet de Pythagore primitif : a² + b² = c² avec a &lt; b &lt; c ≤ 100.</translation>
+    </message>
+    <message>
+        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
+        <translation>Utilise la formule d&apos;Euclide pour trouver le triplet de Pythagore donné par m et n.</translation>
     </message>
 </context>
 <context>
@@ -1965,6 +2097,33 @@ Arrête-toi à 1.</translation>
     <message>
         <source>%1.</source>
         <translation>%1.</translation>
+    </message>
+</context>
+<context>
+    <name>chalkline::rightangled::RightAngledForm</name>
+    <message>
+        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
+        <translation>Trouve la longueur du côté marqué ?, au dixième près quand ce n&apos;est pas un nombre entier.</translation>
+    </message>
+    <message>
+        <source>Not drawn to scale</source>
+        <translation>Pas à l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>to 1 decimal place</source>
+        <translation>au dixième près</translation>
+    </message>
+    <message>
+        <source>%1 to 1 decimal place.</source>
+        <translation>%1 au dixième près.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with shorter sides %1 and %2. Find the hypotenuse.</source>
+        <translation>un triangle rectangle dont les côtés de l&apos;angle droit mesurent %1 et %2. Trouve l&apos;hypoténuse.</translation>
+    </message>
+    <message>
+        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2. Find the other shorter side.</source>
+        <translation>un triangle rectangle d&apos;hypoténuse %1 et dont un côté de l&apos;angle droit mesure %2. Trouve l&apos;autre côté.</translation>
     </message>
 </context>
 <context>
@@ -1993,12 +2152,12 @@ Arrête-toi à 1.</translation>
         <translation>moitié</translation>
     </message>
     <message>
-        <source>centre %1; %2.</source>
-        <translation>centre %1 ; %2.</translation>
-    </message>
-    <message>
         <source>%1.</source>
         <translation>%1.</translation>
+    </message>
+    <message>
+        <source>centre %1. %2.</source>
+        <translation>centre %1. %2.</translation>
     </message>
 </context>
 <context>
@@ -2008,8 +2167,8 @@ Arrête-toi à 1.</translation>
         <translation>Trouve la valeur de chaque expression quand</translation>
     </message>
     <message>
-        <source>%1; find %2.</source>
-        <translation>%1 ; trouve %2.</translation>
+        <source>%1. Find %2.</source>
+        <translation>%1. Trouve %2.</translation>
     </message>
 </context>
 <context>
@@ -2029,171 +2188,6 @@ Arrête-toi à 1.</translation>
     <message>
         <source>%1 ways</source>
         <translation>%1 façons</translation>
-    </message>
-</context>
-<context>
-    <name>Activities</name>
-    <message>
-        <source>Affine Ciphers</source>
-        <translation>Chiffres affines</translation>
-    </message>
-    <message>
-        <source>Mental Arithmetic</source>
-        <translation>Calcul mental</translation>
-    </message>
-    <message>
-        <source>Fractions, Decimals and Percentages</source>
-        <translation>Fractions, décimaux et pourcentages</translation>
-    </message>
-    <message>
-        <source>The Fibonacci Sequence</source>
-        <translation>La suite de Fibonacci</translation>
-    </message>
-    <message>
-        <source>The Four Rules</source>
-        <translation>Les quatre opérations</translation>
-    </message>
-    <message>
-        <source>Fractions Between</source>
-        <translation>Fractions entre deux</translation>
-    </message>
-    <message>
-        <source>Hailstone Numbers</source>
-        <translation>Suite de Syracuse</translation>
-    </message>
-    <message>
-        <source>Hidden Digits</source>
-        <translation>Chiffres cachés</translation>
-    </message>
-    <message>
-        <source>The Hundred Square</source>
-        <translation>Le tableau de 100</translation>
-    </message>
-    <message>
-        <source>Integer Squares</source>
-        <translation>Carrés de relatifs</translation>
-    </message>
-    <message>
-        <source>Leibniz&apos; Triangle</source>
-        <translation>Triangle de Leibniz</translation>
-    </message>
-    <message>
-        <source>Magic Squares</source>
-        <translation>Carrés magiques</translation>
-    </message>
-    <message>
-        <source>Match the Target</source>
-        <translation>Atteindre la cible</translation>
-    </message>
-    <message>
-        <source>Number Squares</source>
-        <translation>Carrés de chiffres</translation>
-    </message>
-    <message>
-        <source>Number Wall</source>
-        <translation>Mur de nombres</translation>
-    </message>
-    <message>
-        <source>Ordering</source>
-        <translation>Ranger</translation>
-    </message>
-    <message>
-        <source>Order of Operations</source>
-        <translation>Priorités opératoires</translation>
-    </message>
-    <message>
-        <source>Pandigital Fractions</source>
-        <translation>Fractions pandigitales</translation>
-    </message>
-    <message>
-        <source>Pascal&apos;s Triangle 1</source>
-        <translation>Triangle de Pascal 1</translation>
-    </message>
-    <message>
-        <source>Pascal&apos;s Triangle 2</source>
-        <translation>Triangle de Pascal 2</translation>
-    </message>
-    <message>
-        <source>Percentages</source>
-        <translation>Pourcentages</translation>
-    </message>
-    <message>
-        <source>Products</source>
-        <translation>Produits</translation>
-    </message>
-    <message>
-        <source>Pythagorean Triples</source>
-        <translation>Triplets de Pythagore</translation>
-    </message>
-    <message>
-        <source>Quadratic Factors</source>
-        <translation>Factoriser</translation>
-    </message>
-    <message>
-        <source>Right-angled Triangles</source>
-        <translation>Triangles rectangles</translation>
-    </message>
-    <message>
-        <source>Roman Arithmetic</source>
-        <translation>Calcul romain</translation>
-    </message>
-    <message>
-        <source>Spider Diagrams</source>
-        <translation>Diagrammes araignée</translation>
-    </message>
-    <message>
-        <source>Substitution</source>
-        <translation>Substitution</translation>
-    </message>
-    <message>
-        <source>The 24 Puzzle</source>
-        <translation>Le jeu du 24</translation>
-    </message>
-</context>
-<context>
-    <name>chalkline::pythagorean::PythagoreanForm</name>
-    <message>
-        <source>Fill in the missing numbers. Each row is a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100 and no common factor.</source>
-        <translation>Complète les nombres manquants. Chaque ligne est un triplet de Pythagore primitif : a² + b² = c² avec a &lt; b &lt; c ≤ 100 sans facteur commun.</translation>
-    </message>
-    <message>
-        <source>Fill in the missing numbers. Each row is a multiple of a primitive Pythagorean triple: a² + b² = c² with a &lt; b &lt; c ≤ 100.</source>
-        <translation>Complète les nombres manquants. Chaque ligne est un multiple d&apos;un triplet de Pythagore primitif : a² + b² = c² avec a &lt; b &lt; c ≤ 100.</translation>
-    </message>
-    <message>
-        <source>Use Euclid&apos;s formula to find the Pythagorean triple that m and n make.</source>
-        <translation>Utilise la formule d&apos;Euclide pour trouver le triplet de Pythagore donné par m et n.</translation>
-    </message>
-    <message>
-        <source>m = %1, n = %2: %3</source>
-        <translation>m = %1, n = %2 : %3</translation>
-    </message>
-</context>
-<context>
-    <name>chalkline::rightangled::RightAngledForm</name>
-    <message>
-        <source>Find the length of the side marked ?, to 1 decimal place where it is not a whole number.</source>
-        <translation>Trouve la longueur du côté marqué ?, au dixième près quand ce n&apos;est pas un nombre entier.</translation>
-    </message>
-    <message>
-        <source>Not drawn to scale</source>
-        <translation>Pas à l&apos;échelle</translation>
-    </message>
-    <message>
-        <source>to 1 decimal place</source>
-        <translation>au dixième près</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.</source>
-        <translation>un triangle rectangle dont les côtés de l&apos;angle droit mesurent %1 et %2 ; trouve l&apos;hypoténuse.</translation>
-    </message>
-    <message>
-        <source>a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other shorter side.</source>
-        <translation>un triangle rectangle d&apos;hypoténuse %1 et dont un côté de l&apos;angle droit mesure %2 ; trouve l&apos;autre côté.</translation>
-    </message>
-    <message>
-        <source>%1 to 1 decimal place.</source>
-        <translation>%1 au dixième près.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 #include "affine_screen.h"
 
 #include "language.h"
+#include "speech.h"
 
 namespace chalkline::affine {
 
@@ -163,8 +164,11 @@ void AffineForm::new_problem() {
             SecondNumber[i]->set_caption(QString::number(letter_number(problem_.answer()[i])));
         }
     }
-    set_problem_sentence(decode ? tr("decode %1 with %2.").arg(given, key)
-                                : tr("encode %1 with %2.").arg(given, key));
+    // The word spelled, the key's signs as words with x and y the letters.
+    const QString heard_word = shell::speech::spelled(given);
+    const QString heard_key = shell::speech::words(key);
+    set_problem_sentence(decode ? tr("decode %1 with %2.").arg(heard_word, heard_key)
+                                : tr("encode %1 with %2.").arg(heard_word, heard_key));
 }
 
 void AffineForm::show_part(int part) {
@@ -182,7 +186,9 @@ void AffineForm::show_part(int part) {
 }
 
 QString AffineForm::answer_sentence() const {
-    return tr("%1 becomes %2.").arg(text_of(problem_.given()), text_of(problem_.answer()));
+    return tr("%1 becomes %2.")
+        .arg(shell::speech::spelled(text_of(problem_.given())),
+             shell::speech::spelled(text_of(problem_.answer())));
 }
 
 } // namespace chalkline::affine

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fastmental_screen.h"
 
+#include "speech.h"
+
 #include "form.h"
 #include "keys.h"
 
@@ -288,9 +290,9 @@ void FastMentalForm::show_row(int row) {
     }
 }
 
-// "start at 50; + 18, ÷ 4." forward, "end at 42; - 9, x 3." in reverse (the rows from
-// the last), a row longer at each tick, so that the screen reader follows the chain as
-// it runs.
+// "start at 50. Then plus 18, divided by 4." forward, "end at 42. Then minus 9, times 3."
+// in reverse (the rows from the last), a row longer at each tick, so that the screen
+// reader follows the chain as it runs.
 void FastMentalForm::tell_shown_rows() {
     const bool forward = Option4->value();
     std::sort(shown_rows_.begin(), shown_rows_.end());
@@ -299,15 +301,13 @@ void FastMentalForm::tell_shown_rows() {
     }
     QStringList rows;
     for (int row : shown_rows_) {
-        rows << Label_val1[row + 4]->caption() + ' ' + Label2[row]->caption();
+        rows << shell::speech::words(Label_val1[row + 4]->caption() + ' ' + Label2[row]->caption());
     }
-    const QString end = forward ? Label3[0]->caption() : Label3[4]->caption();
-    if (rows.isEmpty()) {
-        set_problem_sentence(forward ? tr("start at %1.").arg(end) : tr("end at %1.").arg(end));
-    } else {
-        set_problem_sentence(forward ? tr("start at %1; %2.").arg(end, rows.join(", "))
-                                     : tr("end at %1; %2.").arg(end, rows.join(", ")));
-    }
+    const QString end = shell::speech::words(forward ? Label3[0]->caption() : Label3[4]->caption());
+    // The rows in a sentence of their own, so that the notice of a row more is only it.
+    const QString start = forward ? tr("start at %1.").arg(end) : tr("end at %1.").arg(end);
+    set_problem_sentence(rows.isEmpty() ? start
+                                        : start + ' ' + tr("Then %1.").arg(rows.join(", ")));
 }
 
 void FastMentalForm::Timer1_Timer() {
@@ -346,11 +346,13 @@ void FastMentalForm::cmdsoln_Click() {
         Label4->set_visible(false);
         Label3[0]->set_visible(true);
     }
+    // The totals labelled from the start: "start 23, then 34, 45, 12, 6."
     QStringList values;
-    for (int row = 0; row <= 4; ++row) {
-        values << Label3[row]->caption();
+    for (int row = 1; row <= 4; ++row) {
+        values << shell::speech::words(Label3[row]->caption());
     }
-    set_answer_sentence(values.join(", ") + '.');
+    set_answer_sentence(tr("start %1, then %2.")
+                            .arg(shell::speech::words(Label3[0]->caption()), values.join(", ")));
 }
 
 } // namespace chalkline::fastmental

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fdp_screen.h"
 
+#include "speech.h"
+
 #include <QStringList>
 
 namespace chalkline::fdp {
@@ -98,14 +100,14 @@ QString FdpForm::answer_sentence() const {
     return reading(true);
 }
 
-// "1/4 = ? = ?; ? = 0.6 = ?; ..." and, solved, "1/4 = 0.25 = 25%; 3/5 = 0.6 = 60%; ...",
-// a recurring decimal said as "0.3 recurring".
+// "row 1 has 1 over 4, blank, blank. row 2 has ..." and, solved, "row 1 has 1 over 4,
+// 0.25, 25 percent. ...", a recurring decimal said as "0.3 recurring".
 QString FdpForm::reading(bool solved) const {
-    QStringList rows;
+    QList<QStringList> rows;
     for (const Row& row : table_) {
-        rows << QString::fromStdString(row_text(row, solved));
+        rows << QString::fromStdString(row_text(row, solved)).split(" = ");
     }
-    return fractionkit::spoken(rows.join("; ") + '.');
+    return shell::speech::rows(rows) + '.';
 }
 
 } // namespace chalkline::fdp

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fibonacci_screen.h"
 
+#include "speech.h"
+
 #include "form.h"
 
 namespace chalkline::fibonacci {
@@ -56,8 +58,9 @@ void FibonacciForm::show_problem(const Problem& problem) {
         Strip1->set_text(k, problem.hidden[k] ? QString("?") : texts[k]);
     }
     Label2->set_caption("");
-    set_problem_sentence(tr("each term is the sum of the two before it: %1.")
-                             .arg(QString::fromStdString(shown_text(problem))));
+    set_problem_sentence(
+        tr("each term is the sum of the two before it: %1.")
+            .arg(shell::speech::words(QString::fromStdString(shown_text(problem)))));
 }
 
 void FibonacciForm::fill_term(int term) {
@@ -72,7 +75,7 @@ void FibonacciForm::end_reveal() {
 }
 
 QString FibonacciForm::answer_sentence() const {
-    return QString::fromStdString(terms_text(problem_->terms)) + '.';
+    return shell::speech::words(QString::fromStdString(terms_text(problem_->terms))) + '.';
 }
 
 } // namespace chalkline::fibonacci

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fourrules_screen.h"
 
+#include "speech.h"
+
 #include "accessibility.h"
 #include "form.h"
 #include "number_text.h"

@@ -3,11 +3,10 @@
 
 #include "accessibility.h"
 #include "number_drawing.h"
+#include "speech.h"
 
-#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <vector>
@@ -56,7 +55,7 @@ void draw_dotted(QPainter& painter, const QRect& box, const DottedText& text) {
 } // namespace
 
 NumberLabel::NumberLabel(QWidget* parent, const QString& name) : shell::Label(parent, name) {
-    shell::set_reader_traits(this, {.name = [this] { return spoken(caption()); }});
+    shell::set_reader_traits(this, {.name = [this] { return shell::speech::words(caption()); }});
 }
 
 void NumberLabel::paintEvent(QPaintEvent*) {
@@ -94,23 +93,6 @@ NumberLabel* add_number_label(shell::Form& form, QWidget* parent, const shell::L
     label->set_caption(design.caption);
     label->set_visible(design.visible);
     return label;
-}
-
-QString spoken(const QString& text) {
-    // A number whose digits carry a dot (one, or two at the ends of the cycle): its
-    // digits, the dots left out, then the word.
-    static const QRegularExpression dotted(
-        QString("[0-9.]*%1(?:[0-9]*%1)?").arg(QChar(kRecurringDot)));
-    QString result;
-    qsizetype from = 0;
-    for (auto it = dotted.globalMatch(text); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        result += text.mid(from, match.capturedStart() - from);
-        result += QCoreApplication::translate("NumberLabel", "%1 recurring")
-                      .arg(undotted(match.captured()).plain);
-        from = match.capturedEnd();
-    }
-    return result + text.mid(from);
 }
 
 } // namespace chalkline::fractionkit

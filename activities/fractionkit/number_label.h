@@ -21,10 +21,6 @@ protected:
 // A number label of the design, as Form::add_label makes a label.
 NumberLabel* add_number_label(shell::Form& form, QWidget* parent, const shell::LabelSpec& design);
 
-// A text with dotted recurring decimals as a screen reader should say it: "0.16̇" is
-// "0.16 recurring", "33.3̇%" is "33.3 recurring%".
-QString spoken(const QString& text);
-
 // The combining dot above that marks a repeating digit.
 inline constexpr char16_t kRecurringDot = u'\u0307';
 

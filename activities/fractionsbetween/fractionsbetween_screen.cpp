@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fractionsbetween_screen.h"
 
+#include "speech.h"
+
 #include <algorithm>
 
 namespace chalkline::fractionsbetween {
@@ -139,7 +141,8 @@ void FractionsBetweenForm::new_problem() {
     }
     Line1->set_range(approximately(pair_.smaller), approximately(pair_.larger));
     Line1->set_marks(marks);
-    set_problem_sentence(tr("find a fraction between %1 and %2.").arg(smaller, larger));
+    set_problem_sentence(tr("find a fraction between %1 and %2.")
+                             .arg(shell::speech::words(smaller), shell::speech::words(larger)));
 }
 
 void FractionsBetweenForm::show_part(int which) {
@@ -149,8 +152,10 @@ void FractionsBetweenForm::show_part(int which) {
 }
 
 QString FractionsBetweenForm::answer_sentence() const {
-    return tr("halfway %1; mediant %2; simplest %3.")
-        .arg(Label10[0]->caption(), Label10[1]->caption(), Label10[2]->caption());
+    return tr("halfway %1, mediant %2, simplest %3.")
+        .arg(shell::speech::words(Label10[0]->caption()),
+             shell::speech::words(Label10[1]->caption()),
+             shell::speech::words(Label10[2]->caption()));
 }
 
 } // namespace chalkline::fractionsbetween

@@ -2,6 +2,7 @@
 #include "grid_board.h"
 
 #include "number_drawing.h"
+#include "speech.h"
 
 #include <QPainter>
 
@@ -254,11 +255,7 @@ void GridBoard::paintEvent(QPaintEvent*) {
 // ---- Reading ----
 
 QString reading_of(const std::vector<QStringList>& rows) {
-    QStringList joined;
-    for (const QStringList& row : rows) {
-        joined << row.join(", ");
-    }
-    return joined.join("; ");
+    return shell::speech::rows(QList<QStringList>(rows.begin(), rows.end()));
 }
 
 std::vector<QStringList> rows_of(const GridBoard& board, std::initializer_list<BoxKind> kinds) {

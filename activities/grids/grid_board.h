@@ -104,7 +104,7 @@ private:
     mutable std::optional<QFont> font_;
 };
 
-// Numbers written for a screen reader: "1, 2, ?" within a row, rows joined by "; ".
+// Rows of numbers in words for a screen reader: "row 1 has 1, 2, blank. row 2 has ...".
 QString reading_of(const std::vector<QStringList>& rows);
 // The board's places of the given kinds as rows, top row first; a row without such a
 // place is left out.

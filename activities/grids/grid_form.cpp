@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "grid_form.h"
 
+#include "speech.h"
+
 namespace chalkline::grids {
 
 namespace {
@@ -38,6 +40,32 @@ void GridForm::cmdsoln_Click() {
         order_ = reveal_order();
     }
     RevealingForm::cmdsoln_Click();
+}
+
+QString GridForm::answer_sentence() const {
+    // Rows and places are counted as the problem reads them: the rows that hold number
+    // boxes, and the number boxes within a row (a square's totals, a piece's gaps left out).
+    const auto numbers_before = [this](int row, int column) {
+        int count = 0;
+        for (int c = 0; c < column; ++c) {
+            count += board->kind({row, c}) == BoxKind::Number;
+        }
+        return count;
+    };
+    const auto rows_before = [&](int row) {
+        int count = 0;
+        for (int r = 0; r < row; ++r) {
+            count += numbers_before(r, board->columns()) > 0;
+        }
+        return count;
+    };
+    QStringList places;
+    for (const GridPlace& place : order_) {
+        places << shell::speech::at_place(rows_before(place.row) + 1,
+                                          numbers_before(place.row, place.column) + 1,
+                                          board->number(place));
+    }
+    return shell::speech::one_after_another(places) + '.';
 }
 
 void GridForm::show_part(int part) {

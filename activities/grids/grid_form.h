@@ -36,6 +36,11 @@ protected:
     // The places Solution fills, in order: the hidden ones, row by row, unless a
     // screen orders them otherwise.
     virtual std::vector<GridPlace> reveal_order() const { return board->hidden_places(); }
+    // The answer by default: each hidden number with its place, in the order Solution
+    // fills them ("row 3, place 2 is 45"), counted among the number boxes as the rows
+    // are read. Worked from the board's numbers, so known at once.
+    QString answer_sentence() const override;
+    bool answer_known_at_once() const override { return true; }
 
     ClockRandom random_;
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "square_form.h"
 
+#include "speech.h"
+
 namespace chalkline::grids {
 
 namespace {
@@ -16,10 +18,11 @@ QString text_of(int value) {
     return QString::number(value);
 }
 
+// Totals in words: "12, minus 3, 15".
 QString list_of(const std::array<int, kSide>& values) {
     QStringList texts;
     for (int value : values) {
-        texts << text_of(value);
+        texts << shell::speech::number(value);
     }
     return texts.join(", ");
 }
@@ -61,14 +64,20 @@ void SquareForm::show_puzzle(const SquarePuzzle& puzzle, const QString& instruct
             .arg(list_of(puzzle.totals.columns))};
     if (puzzle.rules.diagonals) {
         parts << tr("diagonal sums %1 from the top left, %2 from the bottom left")
-                     .arg(puzzle.totals.diagonals[0])
-                     .arg(puzzle.totals.diagonals[1]);
+                     .arg(shell::speech::number(puzzle.totals.diagonals[0]),
+                          shell::speech::number(puzzle.totals.diagonals[1]));
     }
-    set_problem_sentence(tr("%1, top row first: %2.").arg(intro, parts.join("; ")));
+    set_problem_sentence(
+        tr("%1, top row first: %2.").arg(intro, shell::speech::one_after_another(parts)));
 }
 
 QString SquareForm::answer_sentence() const {
-    return reading_of(rows_of(*board, {BoxKind::Number})) + '.';
+    // The whole square, from the puzzle: nine numbers say it as briefly as the hidden ones.
+    QList<QStringList> rows(kSide);
+    for (int cell = 0; cell < kCells; ++cell) {
+        rows[cell / kSide] << text_of(puzzle_->answer[std::size_t(cell)]);
+    }
+    return shell::speech::rows(rows) + '.';
 }
 
 } // namespace chalkline::grids

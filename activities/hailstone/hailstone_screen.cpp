@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hailstone_screen.h"
 
+#include "speech.h"
+
 #include "form.h"
 
 #include <algorithm>
@@ -90,18 +92,19 @@ void HailstoneForm::end_reveal() {
     const auto highest =
         std::find(sequence_.terms.begin(), sequence_.terms.end(), sequence_.highest);
     Strip1->set_marked(int(highest - sequence_.terms.begin()));
+    Label4->set_caption(steps_text());
+}
+
+QString HailstoneForm::steps_text() const {
     const int steps = sequence_.steps;
     const QString top = QString::number(sequence_.highest);
-    Label4->set_caption(steps == 1 ? tr("1 step, highest %1").arg(top)
-                                   : tr("%n steps, highest %1", nullptr, steps).arg(top));
+    return steps == 1 ? tr("1 step, highest %1").arg(top)
+                      : tr("%n steps, highest %1", nullptr, steps).arg(top);
 }
 
 QString HailstoneForm::answer_sentence() const {
-    const int steps = sequence_.steps;
-    const QString top = QString::number(sequence_.highest);
     const QString terms = QString::fromStdString(terms_text(sequence_));
-    return steps == 1 ? tr("%1; 1 step; highest %2.").arg(terms, top)
-                      : tr("%1; %n steps; highest %2.", nullptr, steps).arg(terms, top);
+    return shell::speech::one_after_another({shell::speech::words(terms), steps_text()}) + '.';
 }
 
 } // namespace chalkline::hailstone

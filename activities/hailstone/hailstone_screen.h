@@ -32,6 +32,8 @@ protected:
     void fill_term(int term) override;
     void end_reveal() override;
     QString answer_sentence() const override;
+    // "111 steps, highest 9232", as the screen shows once the sequence is filled.
+    QString steps_text() const;
 
 private:
     int start_ = 0;

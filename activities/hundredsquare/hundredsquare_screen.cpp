@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hundredsquare_screen.h"
 
+#include "speech.h"
+
 #include <algorithm>
 
 namespace chalkline::hundredsquare {
@@ -48,8 +50,7 @@ void HundredSquareForm::new_problem() {
     switch (kind) {
     case Kind::OneToHundred:
         Label1->set_caption(tr("Find the hidden numbers of the hundred square"));
-        set_problem_sentence(
-            tr("the hundred square, top row first, ? for a hidden number: %1.").arg(numbers));
+        set_problem_sentence(tr("the hundred square, top row first: %1.").arg(numbers));
         break;
     case Kind::Pieces:
         Label1->set_caption(tr("A piece of the hundred square: find its other numbers"));
@@ -58,14 +59,10 @@ void HundredSquareForm::new_problem() {
     case Kind::FromMinusFifty:
         Label1->set_caption(tr("This square runs from -50 to 49: find its hidden numbers"));
         set_problem_sentence(
-            tr("the square from -50 to 49, top row first, ? for a hidden number: %1.")
-                .arg(numbers));
+            tr("the square from %1 to %2, top row first: %3.")
+                .arg(shell::speech::number(-50), shell::speech::number(49), numbers));
         break;
     }
-}
-
-QString HundredSquareForm::answer_sentence() const {
-    return grids::reading_of(grids::rows_of(*board, {BoxKind::Number})) + '.';
 }
 
 } // namespace chalkline::hundredsquare

@@ -20,7 +20,6 @@ public:
 
 protected:
     void new_problem() override;
-    QString answer_sentence() const override;
 
 private:
     std::optional<HundredProblem> problem_;

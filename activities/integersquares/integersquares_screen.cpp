@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "integersquares_screen.h"
 
+#include "speech.h"
+
 #include "integersquares_logic.h"
 
 #include "accessibility.h"
@@ -38,8 +40,10 @@ IntegerSquaresForm::IntegerSquaresForm()
     board->move(600, 1860, 8400, 6900);
     place_options(9120, 2820);
     // Spaced wide on the screen, read as a list.
-    shell::set_reader_traits(Label2,
-                             {.name = [this] { return Label2->caption().split(kGap).join(", "); }});
+    shell::set_reader_traits(Label2, {.name = [this] {
+                                 return shell::speech::words(
+                                     Label2->caption().split(kGap).join(", "));
+                             }});
 }
 
 void IntegerSquaresForm::new_problem() {
@@ -56,7 +60,7 @@ void IntegerSquaresForm::new_problem() {
                          "column adds up to the number beside it")
                     : tr("Put these nine integers in the square, once each: each row, column "
                          "and diagonal adds up to the number at its end"),
-                tr("a square of the integers %1").arg(values.join(", ")));
+                tr("a square of the integers %1").arg(shell::speech::words(values.join(", "))));
 }
 
 } // namespace chalkline::integersquares

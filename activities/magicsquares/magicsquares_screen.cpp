@@ -4,6 +4,7 @@
 #include "accessibility.h"
 #include "form.h"
 #include "keys.h"
+#include "speech.h"
 
 #include <QString>
 
@@ -121,13 +122,18 @@ Magicsquares::Magicsquares(std::unique_ptr<RandomSource> random)
                                        .back = shell::kWhite});
         sum->on_change = [this, line](int) { line_sum_change(line); };
         sums[std::size_t(line)] = sum;
-        // Read with its line: "top row sum 42", or "top row sum empty".
+        // Read with its line: "top row sum 42", or "top row sum empty"; while no tile is
+        // in the square, the first says so for all eight, the others nothing, so that the
+        // empty board is heard once.
         static const char* const kLineNames[line_count] = {
             QT_TR_NOOP("rising diagonal"),  QT_TR_NOOP("top row"),
             QT_TR_NOOP("middle row"),       QT_TR_NOOP("bottom row"),
             QT_TR_NOOP("falling diagonal"), QT_TR_NOOP("right column"),
             QT_TR_NOOP("middle column"),    QT_TR_NOOP("left column")};
-        shell::set_reader_traits(sum, {.name = [sum, line] {
+        shell::set_reader_traits(sum, {.name = [this, sum, line] {
+                                     if (square_empty()) {
+                                         return line == 0 ? tr("the square is empty") : QString();
+                                     }
                                      const QString value = sum->caption();
                                      return tr("%1 sum %2")
                                          .arg(tr(kLineNames[line]),
@@ -247,6 +253,8 @@ void Magicsquares::put_chosen_tile(int cell) {
     const int tile = int(at - tiles.begin());
     tiles[std::size_t(tile)]->raise();
     drop_at(tile, cell < 0 ? home_position(tile) : snap_position(cell));
+    // Where the tile went, for a teacher who cannot see it land.
+    shell::Announcer::of(this).announce(tile_reading(tile));
 }
 
 QString Magicsquares::tile_reading(int tile) const {
@@ -254,10 +262,19 @@ QString Magicsquares::tile_reading(int tile) const {
     const BoardPoint at = board_.tile_position(tile);
     for (int k = 0; k < cell_count; ++k) {
         if (snap_position(k) == at) {
-            return tr("%1, in cell %2").arg(number).arg(k + 1);
+            return tr("%1, in cell %2").arg(shell::speech::words(number)).arg(k + 1);
         }
     }
-    return tr("%1, in the tile column").arg(number);
+    return tr("%1, in the tile column").arg(shell::speech::words(number));
+}
+
+bool Magicsquares::square_empty() const {
+    for (int k = 0; k < cell_count; ++k) {
+        if (board_.label_array(k) != "0" || !cells[std::size_t(k)]->caption().isEmpty()) {
+            return false;
+        }
+    }
+    return true;
 }
 
 QString Magicsquares::cell_reading(int cell) const {
@@ -265,7 +282,7 @@ QString Magicsquares::cell_reading(int cell) const {
     const QString held = !shown.isEmpty()                  ? shown
                          : board_.label_array(cell) != "0" ? qtext(board_.label_value(cell))
                                                            : tr("empty");
-    return tr("Cell %1: %2").arg(cell + 1).arg(held);
+    return tr("Cell %1: %2").arg(cell + 1).arg(shell::speech::words(held));
 }
 
 void Magicsquares::start() {
@@ -309,7 +326,9 @@ void Magicsquares::calculate() {
         numbers << tile->caption();
     }
     const QString last = numbers.takeLast();
-    set_problem_sentence(tr("make a magic square from %1 and %2.").arg(numbers.join(", "), last));
+    set_problem_sentence(
+        tr("make a magic square from %1 and %2.")
+            .arg(shell::speech::words(numbers.join(", ")), shell::speech::words(last)));
 }
 
 void Magicsquares::makevisible() {
@@ -345,10 +364,13 @@ void Magicsquares::Command1_Click() {
     Label20->set_visible(true);
     Command1->set_visible(false);
     Command2->set_visible(true);
+    shell::Announcer::of(this).announce(
+        tr("The magic sum is %1").arg(shell::speech::words(Label20->caption())));
 }
 
 void Magicsquares::Command2_Click() {
     hide_magic_sum();
+    shell::Announcer::of(this).announce(tr("Magic sum hidden"));
 }
 
 void Magicsquares::cmdsoln_Click() {
@@ -369,13 +391,14 @@ void Magicsquares::cmdsoln_Click() {
         sum->set_caption(qtext(answer.magic_sum));
     }
     const auto row = [this](int first) {
-        return QStringList{cells[std::size_t(first)]->caption(),
-                           cells[std::size_t(first + 1)]->caption(),
-                           cells[std::size_t(first + 2)]->caption()}
-            .join(", ");
+        return shell::speech::words(QStringList{cells[std::size_t(first)]->caption(),
+                                                cells[std::size_t(first + 1)]->caption(),
+                                                cells[std::size_t(first + 2)]->caption()}
+                                        .join(", "));
     };
-    set_answer_sentence(tr("every line adds to %1; top row %2; middle row %3; bottom row %4.")
-                            .arg(qtext(answer.magic_sum), row(0), row(3), row(6)));
+    set_answer_sentence(
+        tr("every line adds to %1. top row %2. middle row %3. bottom row %4.")
+            .arg(shell::speech::words(qtext(answer.magic_sum)), row(0), row(3), row(6)));
 }
 
 void Magicsquares::Timer1_Timer() {

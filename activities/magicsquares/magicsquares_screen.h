@@ -64,6 +64,8 @@ private:
     void drop_at(int tile, BoardPoint corner);
     QString tile_reading(int tile) const;
     QString cell_reading(int cell) const;
+    // Whether no tile stands in the square and no answer is shown.
+    bool square_empty() const;
     void hide_magic_sum();
     void tile_mouse_move(int tile, const shell::MouseArgs& args);
     void tile_mouse_up(int tile, const shell::MouseArgs& args);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "matchthetarget_screen.h"
 
+#include "speech.h"
+
 #include "number_text.h"
 #include "speech.h"
 
@@ -197,9 +199,11 @@ void MatchTheTargetForm::calculate() {
         label->set_visible(true);
     }
     Label11->set_visible(true);
-    set_problem_sentence(tr("make %1 from %2, %3, %4, %5 and %6 in this order.")
-                             .arg(Label11->caption(), Label1->caption(), Label2->caption(),
-                                  Label3->caption(), Label4->caption(), Label5->caption()));
+    set_problem_sentence(
+        tr("make %1 from %2, %3, %4, %5 and %6 in this order.")
+            .arg(shell::speech::words(Label11->caption()), shell::speech::words(Label1->caption()),
+                 shell::speech::words(Label2->caption()), shell::speech::words(Label3->caption()),
+                 shell::speech::words(Label4->caption()), shell::speech::words(Label5->caption())));
 }
 
 void MatchTheTargetForm::cmdgo_Click() {

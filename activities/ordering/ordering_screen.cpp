@@ -4,6 +4,7 @@
 #include "accessibility.h"
 #include "form.h"
 #include "keys.h"
+#include "speech.h"
 
 namespace chalkline::ordering {
 
@@ -156,7 +157,8 @@ void OrderingForm::add_keys() {
                                      const QString held = Label11[i]->caption();
                                      return tr("Place %1%2: %3")
                                          .arg(i + 1)
-                                         .arg(end, held.isEmpty() ? tr("empty") : held);
+                                         .arg(end, held.isEmpty() ? tr("empty")
+                                                                  : shell::speech::words(held));
                                  }});
     }
 }
@@ -197,7 +199,7 @@ void OrderingForm::calculate() {
 template <class Labels> QString OrderingForm::listed(const Labels& labels) {
     QStringList numbers;
     for (const shell::Label* label : labels) {
-        numbers << label->caption();
+        numbers << shell::speech::words(label->caption());
     }
     return numbers.join(", ");
 }
@@ -207,17 +209,40 @@ void OrderingForm::Label10_Click(int index) {
     if (board.used[index]) {
         return;
     }
+    const OrderingBoard before = board;
     place_number(board, index);
     write_board(board);
     if (board_full(board)) {
         show_end_captions();
     }
+    if (const int place = changed_place(before, board); place >= 0) {
+        shell::Announcer::of(this).announce(
+            tr("%1 placed in place %2")
+                .arg(shell::speech::words(Label11[std::size_t(place)]->caption()))
+                .arg(place + 1));
+    }
 }
 
 void OrderingForm::cmdundo_Click() {
     OrderingBoard board = read_board();
+    const OrderingBoard before = board;
     undo_last(board);
     write_board(board);
+    if (const int place = changed_place(before, board); place >= 0) {
+        shell::Announcer::of(this).announce(tr("%1 taken back from place %2")
+                                                .arg(shell::speech::words(QString::fromStdString(
+                                                    before.places[std::size_t(place)])))
+                                                .arg(place + 1));
+    }
+}
+
+int OrderingForm::changed_place(const OrderingBoard& before, const OrderingBoard& after) {
+    for (int i = 0; i < kCount; ++i) {
+        if (before.places[std::size_t(i)] != after.places[std::size_t(i)]) {
+            return i;
+        }
+    }
+    return -1;
 }
 
 void OrderingForm::cmdsoln_Click() {

@@ -58,6 +58,8 @@ private:
     void show_end_captions();
     // The numbers of Label10 or Label11, "34, 10, 46, 5, 32".
     template <class Labels> static QString listed(const Labels& labels);
+    // The place a click or Undo changed, -1 for none.
+    static int changed_place(const OrderingBoard& before, const OrderingBoard& after);
 
     ClockRandom random_;
 };

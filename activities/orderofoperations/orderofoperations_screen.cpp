@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "orderofoperations_screen.h"
 
+#include "speech.h"
+
 namespace chalkline::orderofoperations {
 
 // The activity's record: its place on the menus, its title, kinds and code prefix.
@@ -51,7 +53,7 @@ void OrderOfOperationsForm::new_problem() {
     made_ = true;
     Label2->set_caption(text_of(problem_.question));
     Label2->set_visible(true);
-    set_problem_sentence(text_of(problem_.question) + ".");
+    set_problem_sentence(shell::speech::words(text_of(problem_.question)) + ".");
 }
 
 void OrderOfOperationsForm::show_part(int part) {
@@ -65,7 +67,7 @@ QString OrderOfOperationsForm::answer_sentence() const {
     for (const Expression& line : problem_.working) {
         lines << text_of(line);
     }
-    return lines.join(" = ") + ".";
+    return shell::speech::words(lines.join(" = ")) + ".";
 }
 
 } // namespace chalkline::orderofoperations

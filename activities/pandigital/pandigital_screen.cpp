@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pandigital_screen.h"
 
+#include "speech.h"
+
 #include "accessibility.h"
 
 #include <vector>
@@ -114,8 +116,9 @@ void PandigitalForm::new_problem() {
     Label9->set_visible(false);
     Label9->set_caption(problem_.ways == 1 ? tr("1 way") : tr("%1 ways").arg(problem_.ways));
     set_problem_sentence(tr("use the digits 1 to 9 once each to make a fraction equal to %1: %2.")
-                             .arg(Label4->caption(),
-                                  QString::fromStdString(form_text(problem_.form, problem_.clue))));
+                             .arg(shell::speech::words(Label4->caption()),
+                                  shell::speech::words(QString::fromStdString(
+                                      form_text(problem_.form, problem_.clue)))));
 }
 
 // The places that show their digit now.
@@ -153,9 +156,10 @@ void PandigitalForm::show_part(int part) {
 
 QString PandigitalForm::answer_sentence() const {
     const QString form = QString::fromStdString(form_text(problem_.form, shown_places()));
-    return problem_.ways == 1
-               ? tr("%1 = %2; 1 way.").arg(form, Label4->caption())
-               : tr("%1 = %2; %3 ways.").arg(form, Label4->caption()).arg(problem_.ways);
+    // The fraction found, then the number of ways as the screen shows it.
+    return shell::speech::one_after_another(
+               {shell::speech::words(form + " = " + Label4->caption()), Label9->caption()}) +
+           '.';
 }
 
 } // namespace chalkline::pandigital

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pascal2_screen.h"
 
+#include "speech.h"
 #include "triangle.h"
+
+#include <algorithm>
 
 namespace chalkline::pascal2 {
 
@@ -47,10 +50,13 @@ void Pascal2Form::new_problem() {
     Board1->set_numbers(std::move(numbers));
     Board1->setAccessibleName(tr("Pascal's triangle, rows 0 to %1").arg(question_.rows - 1));
     Label1->set_caption(tr("Which numbers are multiples of %1?").arg(question_.divisor));
-    set_problem_sentence(tr("which numbers in rows 0 to %1 of Pascal's triangle are "
-                            "multiples of %2?")
-                             .arg(question_.rows - 1)
-                             .arg(question_.divisor));
+    // Read without its question mark, which after a number would be heard as a hidden digit.
+    Label1->setAccessibleName(shell::speech::words(Label1->caption().chopped(1)));
+    // Not a question: a voice drops a question mark, and after a number it could be taken
+    // for a hidden digit.
+    set_problem_sentence(tr("find the multiples of %1 in rows 0 to %2 of Pascal's triangle.")
+                             .arg(question_.divisor)
+                             .arg(question_.rows - 1));
 }
 
 int Pascal2Form::answer_parts() const {
@@ -68,16 +74,27 @@ void Pascal2Form::show_part(int part) {
         }
     }
     if (part + 1 == answer_parts()) {
-        Label2->set_caption(answer_sentence());
+        Label2->set_caption(multiples_text());
         Label2->set_visible(true);
     }
 }
 
-QString Pascal2Form::answer_sentence() const {
+QString Pascal2Form::multiples_text() const {
     return tr("%1 of the %2 numbers are multiples of %3.")
         .arg(question_.multiples)
         .arg(question_.multiple.size())
         .arg(question_.divisor);
+}
+
+QString Pascal2Form::answer_sentence() const {
+    // The pattern the marked boxes draw, heard as the count of multiples in each row.
+    QStringList counts;
+    for (int row = 0; row < question_.rows; ++row) {
+        const auto first = question_.multiple.begin() + boards::cell_count(row);
+        counts << QString::number(std::count(first, first + row + 1, true));
+    }
+    return multiples_text() + ' ' +
+           tr("Multiples in each row from row 0: %1.").arg(counts.join(", "));
 }
 
 } // namespace chalkline::pascal2

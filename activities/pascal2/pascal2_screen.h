@@ -21,9 +21,14 @@ public:
 protected:
     void new_problem() override;
     QString answer_sentence() const override;
+    // Worked from the question, so spoken as Solution is pressed, before the rows are marked.
+    bool answer_known_at_once() const override { return true; }
     void show_part(int part) override;
 
 private:
+    // "45 of the 136 numbers are multiples of 3.", the status line once all are marked.
+    QString multiples_text() const;
+
     Question question_;
 };
 

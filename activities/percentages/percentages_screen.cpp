@@ -2,6 +2,7 @@
 #include "percentages_screen.h"
 
 #include "language.h"
+#include "speech.h"
 
 #include <QStringList>
 
@@ -117,14 +118,16 @@ QString PercentagesForm::question_text(const Question& question) const {
     return {};
 }
 
-// "35% of 240; 12.5% of 56; ..." and, solved, "35% of 240 = 84; 12.5% of 56 = 7; ...".
+// "35 percent of 240. 12.5 percent of 56. ..." and, solved, "35 percent of 240 equals
+// 84. ...".
 QString PercentagesForm::reading(bool solved) const {
     QStringList parts;
     for (int i = 0; i < kQuestions; ++i) {
         const QString question = Label2[std::size_t(i)]->caption();
-        parts << (solved ? question + " = " + Label4[std::size_t(i)]->caption() : question);
+        parts << shell::speech::words(solved ? question + " = " + Label4[std::size_t(i)]->caption()
+                                             : question);
     }
-    return parts.join("; ") + '.';
+    return shell::speech::one_after_another(parts) + '.';
 }
 
 } // namespace chalkline::percentages

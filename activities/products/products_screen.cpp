@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "products_screen.h"
 
+#include "speech.h"
+
 #include <algorithm>
 
 namespace chalkline::products {
@@ -56,18 +58,18 @@ void ProductsForm::new_problem() {
 QString ProductsForm::grid_sentence() const {
     QStringList top;
     QStringList left;
-    QStringList rows;
+    QList<QStringList> rows;
     for (int i = 1; i <= kSize; ++i) {
-        top << board->shown({0, i});
-        left << board->shown({i, 0});
+        top << shell::speech::words(board->shown({0, i}));
+        left << shell::speech::words(board->shown({i, 0}));
         QStringList row;
         for (int column = 1; column <= kSize; ++column) {
             row << board->shown({i, column});
         }
-        rows << row.join(", ");
+        rows << row;
     }
-    return tr("a multiplication grid, top headers %1; left headers %2; products row by row: %3.")
-        .arg(top.join(", "), left.join(", "), rows.join("; "));
+    return tr("a multiplication grid, top headers %1. left headers %2. products %3.")
+        .arg(top.join(", "), left.join(", "), shell::speech::rows(rows));
 }
 
 QString ProductsForm::answer_sentence() const {

@@ -22,6 +22,8 @@ public:
 protected:
     void new_problem() override;
     QString answer_sentence() const override;
+    // The answer is the grid as shown, read once Solution has filled it.
+    bool answer_known_at_once() const override { return false; }
     std::vector<grids::GridPlace> reveal_order() const override;
 
 private:

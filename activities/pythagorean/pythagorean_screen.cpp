@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pythagorean_screen.h"
 
+#include "speech.h"
+
 #include "form.h"
 
 namespace chalkline::pythagorean {
@@ -99,7 +101,7 @@ void PythagoreanForm::new_problem() {
             ? tr("Fill in the missing numbers. Each row is a multiple of a primitive "
                  "Pythagorean triple: a² + b² = c² with a < b < c ≤ 100.")
             : tr("Use Euclid's formula to find the Pythagorean triple that m and n make."));
-    QStringList rows;
+    QList<QStringList> rows;
     for (int r = 0; r < kRows; ++r) {
         const Row& row = problem_.rows[std::size_t(r)];
         auto& line = cell[std::size_t(r)];
@@ -109,17 +111,18 @@ void PythagoreanForm::new_problem() {
             line[i + 2]->set_caption(row.hidden[i] ? "?" : QString::number(row.numbers[i]));
             line[i + 2]->set_fore_colour(shell::kYellow);
         }
-        rows << row_sentence(row, false);
+        rows << row_cells(row, false);
     }
-    set_problem_sentence(rows.join("; ") + '.');
+    set_problem_sentence(shell::speech::rows(rows) + '.');
 }
 
-QString PythagoreanForm::row_sentence(const Row& row, bool reveal) const {
-    const QString numbers = QString::fromStdString(row_text(row, reveal));
-    if (problem_.kind != Kind::Euclid || reveal) {
-        return numbers;
+QStringList PythagoreanForm::row_cells(const Row& row, bool reveal) const {
+    QStringList cells = QString::fromStdString(row_text(row, reveal)).split(", ");
+    if (problem_.kind == Kind::Euclid && !reveal) {
+        cells.prepend(QString("n = %1").arg(row.n));
+        cells.prepend(QString("m = %1").arg(row.m));
     }
-    return tr("m = %1, n = %2: %3").arg(row.m).arg(row.n).arg(numbers);
+    return cells;
 }
 
 // The row's hidden numbers written in, white beside the yellow of those given.
@@ -135,11 +138,11 @@ void PythagoreanForm::show_part(int r) {
 }
 
 QString PythagoreanForm::answer_sentence() const {
-    QStringList rows;
+    QList<QStringList> rows;
     for (const Row& row : problem_.rows) {
-        rows << row_sentence(row, true);
+        rows << row_cells(row, true);
     }
-    return rows.join("; ") + '.';
+    return shell::speech::rows(rows) + '.';
 }
 
 } // namespace chalkline::pythagorean

@@ -35,7 +35,8 @@ protected:
 
 private:
     void lay_out_columns(bool euclid);
-    QString row_sentence(const Row& row, bool reveal) const;
+    // A row's places as shown ("?" where hidden), Euclid's m and n first while hidden.
+    QStringList row_cells(const Row& row, bool reveal) const;
 
     Problem problem_;
     ClockRandom random_;

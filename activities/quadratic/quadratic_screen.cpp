@@ -2,6 +2,7 @@
 #include "quadratic_screen.h"
 
 #include "language.h"
+#include "speech.h"
 
 #include "accessibility.h"
 
@@ -67,7 +68,7 @@ void QuadraticForm::new_problem() {
          {Factors, CheckCaption, CheckFactors, CheckExpansion, CheckResult}) {
         hidden->set_visible(false);
     }
-    set_problem_sentence(tr("factorise %1.").arg(quadratic));
+    set_problem_sentence(tr("factorise %1.").arg(shell::speech::words(quadratic)));
 }
 
 void QuadraticForm::show_part(int part) {
@@ -81,7 +82,7 @@ void QuadraticForm::show_part(int part) {
 }
 
 QString QuadraticForm::answer_sentence() const {
-    return tr("%1.").arg(text_of(factors_text(problem_)));
+    return tr("%1.").arg(shell::speech::words(text_of(factors_text(problem_))));
 }
 
 } // namespace chalkline::quadratic

@@ -2,6 +2,7 @@
 #include "rightangled_screen.h"
 
 #include "language.h"
+#include "speech.h"
 
 #include "form.h"
 
@@ -125,18 +126,25 @@ void RightAngledForm::draw_problem() {
 
 QString RightAngledForm::problem_text() const {
     if (problem_.hypotenuse_to_find()) {
-        return tr("a right-angled triangle with shorter sides %1 and %2; find the hypotenuse.")
-            .arg(text_of(length_text(problem_.shorter_a)),
-                 text_of(length_text(problem_.shorter_b)));
+        return tr("a right-angled triangle with shorter sides %1 and %2. Find the hypotenuse.")
+            .arg(shell::speech::words(text_of(length_text(problem_.shorter_a))),
+                 shell::speech::words(text_of(length_text(problem_.shorter_b))));
     }
-    return tr("a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other "
+    return tr("a right-angled triangle with hypotenuse %1 and a shorter side %2. Find the other "
               "shorter side.")
-        .arg(text_of(length_text(problem_.hypotenuse)), text_of(length_text(problem_.shorter_b)));
+        .arg(shell::speech::words(text_of(length_text(problem_.hypotenuse))),
+             shell::speech::words(text_of(length_text(problem_.shorter_b))));
 }
 
 QString RightAngledForm::answer_sentence() const {
-    const QString value = text_of(answer_.value);
-    return answer_.exact ? QString("%1.").arg(value) : tr("%1 to 1 decimal place.").arg(value);
+    // The working as the screen shows it, line by line in words: "c squared equals 17
+    // squared plus 14 squared. ... c equals the square root of 485 equals 22.0".
+    QStringList lines;
+    for (const auto& line : answer_.working) {
+        lines << shell::speech::words(text_of(line));
+    }
+    const QString working = shell::speech::one_after_another(lines);
+    return answer_.exact ? QString("%1.").arg(working) : tr("%1 to 1 decimal place.").arg(working);
 }
 
 // The first line names the side to find: its "?" becomes the working's letter.

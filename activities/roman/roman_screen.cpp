@@ -2,6 +2,9 @@
 #include "roman_screen.h"
 
 #include "accessibility.h"
+#include "speech.h"
+
+#include <QRegularExpression>
 
 namespace chalkline::roman {
 
@@ -35,6 +38,18 @@ struct Columns {
 constexpr Columns kConvertColumns{5700, kRight};
 constexpr Columns kWorkingColumns{6000, 9950};
 
+// A question or answer as heard: each numeral spelled ("Roman X I V"), so that the voice
+// neither reads it as a word nor gives its value away, and the signs as words.
+QString spoken(const QString& shown) {
+    static const QRegularExpression numeral("^[IVXLCDM]+$");
+    QStringList words;
+    for (const QString& token : shown.split(' ', Qt::SkipEmptyParts)) {
+        words << (numeral.match(token).hasMatch() ? shell::speech::roman(token)
+                                                  : shell::speech::words(token));
+    }
+    return words.join(' ');
+}
+
 } // namespace
 
 RomanForm::RomanForm() : RevealingForm(kActivity) {
@@ -53,6 +68,10 @@ RomanForm::RomanForm() : RevealingForm(kActivity) {
         Ours[std::size_t(row)] = label("Ours", left);
         Equals[std::size_t(row)]->set_caption("=");
         shell::set_reader_traits(Equals[std::size_t(row)], {.passed_over = true});
+        for (shell::Label* numerals : {Question[std::size_t(row)], Answer[std::size_t(row)]}) {
+            shell::set_reader_traits(numerals,
+                                     {.name = [numerals] { return spoken(numerals->caption()); }});
+        }
     }
     add_kinds(shell::kKindsAlongTheBottom);
 }
@@ -94,9 +113,9 @@ void RomanForm::new_problem() {
         Ours[i]->set_caption(beside ? QString("(%1)").arg(problem_.questions[i].answer()) : "");
         Answer[i]->set_visible(false);
         Ours[i]->set_visible(false);
-        questions << question(row);
+        questions << spoken(question(row));
     }
-    set_problem_sentence(tr("%1.").arg(questions.join("; ")));
+    set_problem_sentence(tr("%1.").arg(shell::speech::one_after_another(questions)));
 }
 
 void RomanForm::show_part(int part) {
@@ -108,10 +127,10 @@ QString RomanForm::answer_sentence() const {
     QStringList rows;
     for (int row = 0; row < kQuestions; ++row) {
         const QString beside = Ours[std::size_t(row)]->caption();
-        rows << QString("%1 = %2").arg(question(row), answer(row)) +
-                    (beside.isEmpty() ? "" : " " + beside);
+        rows << spoken(QString("%1 = %2").arg(question(row), answer(row)) +
+                       (beside.isEmpty() ? "" : " " + beside));
     }
-    return tr("%1.").arg(rows.join("; "));
+    return tr("%1.").arg(shell::speech::one_after_another(rows));
 }
 
 } // namespace chalkline::roman

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "spiderdiagrams_screen.h"
 
+#include "speech.h"
+
 #include "accessibility.h"
 
 #include <QPainter>
@@ -142,7 +144,8 @@ SpiderDiagramsForm::SpiderDiagramsForm() : RevealingForm(kActivity) {
                                             .fore = shell::kWhite,
                                             .align = Qt::AlignCenter});
         shell::set_reader_traits(LabelOperation[leg], {.name = [this, leg] {
-                                     return problem_ ? operation_words(leg) : QString();
+                                     return problem_ ? shell::speech::words(operation_words(leg))
+                                                     : QString();
                                  }});
     }
 
@@ -171,10 +174,11 @@ void SpiderDiagramsForm::new_problem() {
     for (int leg = 0; leg < kLegs; ++leg) {
         LabelOperation[leg]->set_caption(operation_caption(leg));
         LabelAnswer[leg]->set_caption(QString());
-        operations << operation_words(leg);
+        operations << shell::speech::words(operation_words(leg));
     }
     set_problem_sentence(
-        tr("centre %1; %2.").arg(text_of(problem_->centre), operations.join(", ")));
+        tr("centre %1. %2.")
+            .arg(shell::speech::words(text_of(problem_->centre)), operations.join(", ")));
 }
 
 void SpiderDiagramsForm::show_part(int leg) {
@@ -184,9 +188,10 @@ void SpiderDiagramsForm::show_part(int leg) {
 QString SpiderDiagramsForm::answer_sentence() const {
     QStringList answers;
     for (int leg = 0; leg < kLegs; ++leg) {
-        answers << QString("%1 = %2").arg(operation_words(leg), answer_caption(leg));
+        answers << shell::speech::words(
+            QString("%1 = %2").arg(operation_words(leg), answer_caption(leg)));
     }
-    return tr("%1.").arg(answers.join("; "));
+    return tr("%1.").arg(shell::speech::one_after_another(answers));
 }
 
 } // namespace chalkline::spiderdiagrams

@@ -2,6 +2,7 @@
 #include "substitution_screen.h"
 
 #include "language.h"
+#include "speech.h"
 
 namespace chalkline::substitution {
 
@@ -79,7 +80,9 @@ void SubstitutionForm::new_problem() {
         Label3[std::size_t(k)]->set_visible(true);
         expressions << expression(k);
     }
-    set_problem_sentence(tr("%1; find %2.").arg(values.join(", "), expressions.join(", ")));
+    set_problem_sentence(tr("%1. Find %2.")
+                             .arg(shell::speech::words(values.join(", ")),
+                                  shell::speech::words(expressions.join(", "))));
 }
 
 void SubstitutionForm::show_part(int part) {
@@ -90,9 +93,9 @@ void SubstitutionForm::show_part(int part) {
 QString SubstitutionForm::answer_sentence() const {
     QStringList answers;
     for (int k = 0; k < kExpressionCount; ++k) {
-        answers << expression(k) + " = " + answer(k);
+        answers << shell::speech::words(expression(k) + " = " + answer(k));
     }
-    return answers.join("; ") + ".";
+    return shell::speech::one_after_another(answers) + ".";
 }
 
 } // namespace chalkline::substitution

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "twentyfour_screen.h"
 
+#include "speech.h"
+
 namespace chalkline::twentyfour {
 
 // The activity's record: its place on the menus, its title, kinds and code prefix.
@@ -83,13 +85,19 @@ void TwentyFourForm::show_part(int part) {
         Label4->set_visible(true);
         return;
     }
-    const int ways = problem_.answer.ways;
-    Label5->set_caption(ways == 1 ? tr("1 way") : tr("%1 ways").arg(ways));
+    Label5->set_caption(ways_text());
     Label5->set_visible(true);
 }
 
+QString TwentyFourForm::ways_text() const {
+    const int ways = problem_.answer.ways;
+    return ways == 1 ? tr("1 way") : tr("%1 ways").arg(ways);
+}
+
 QString TwentyFourForm::answer_sentence() const {
-    return solution_text() + ".";
+    // The solution in words, then the number of ways the screen shows below it.
+    return shell::speech::one_after_another({shell::speech::words(solution_text()), ways_text()}) +
+           ".";
 }
 
 } // namespace chalkline::twentyfour

@@ -39,6 +39,8 @@ protected:
 
 private:
     QString solution_text() const;
+    // "3 ways", as the screen shows below the solution.
+    QString ways_text() const;
 
     Problem problem_;
     bool made_ = false;

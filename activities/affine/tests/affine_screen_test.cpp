@@ -2,6 +2,7 @@
 // The Affine Ciphers screen driven by clicks, the reveal's ticks fired by the test.
 
 #include "affine_screen.h"
+#include "speech.h"
 
 #include "revealing_checks.h"
 
@@ -10,6 +11,8 @@
 using namespace shell;
 using namespace shell::testing;
 using chalkline::affine::AffineForm;
+using shell::speech::spelled;
+using shell::speech::words;
 
 class AffineScreenTest : public QObject {
     Q_OBJECT
@@ -33,8 +36,14 @@ private slots:
         click(form->get<OptionButton>("Option3"));
         const QString given = QString::fromStdString(form->problem().given());
         const QString answer = QString::fromStdString(form->problem().answer());
-        QCOMPARE(form->sentence(),
-                 "Problem: decode " + given + " with " + form->KeyText->caption() + ".");
+        // The word spelled, the key in words with x the letter: "y equals 5 x plus 19".
+        const QString key = words(form->KeyText->caption());
+        QVERIFY2(QRegularExpression("^y equals (\\d+ )?x plus \\d+ open bracket mod 26 close "
+                                    "bracket$")
+                     .match(key)
+                     .hasMatch(),
+                 qPrintable(key));
+        QCOMPARE(form->sentence(), "Problem: decode " + spelled(given) + " with " + key + ".");
         QVERIFY(form->Given[0]->visible() && !form->Result[0]->visible());
         click(form->cmdsoln);
         QVERIFY(form->InverseWorking->visible() && form->DecodingKey->visible());
@@ -47,9 +56,9 @@ private slots:
             shown += form->Result[i]->caption();
         }
         QCOMPARE(shown, answer);
-        QCOMPARE(form->sentence(), "Problem: decode " + given + " with " +
-                                       form->KeyText->caption() + ". Answer: " + given +
-                                       " becomes " + answer + ".");
+        QCOMPARE(form->sentence(), "Problem: decode " + spelled(given) + " with " + key +
+                                       ". Answer: " + spelled(given) + " becomes " +
+                                       spelled(answer) + ".");
     }
 };
 

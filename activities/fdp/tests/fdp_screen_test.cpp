@@ -5,6 +5,7 @@
 
 #include "fdp_screen.h"
 #include "screen_script.h"
+#include "speech.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -63,7 +64,7 @@ private slots:
         auto* form = open<FdpForm>("fdp");
         click(form->Option2);
         solve(form, "Timer1");
-        QVERIFY2(form->sentence().contains(" recurring = "), qPrintable(form->sentence()));
+        QVERIFY2(form->sentence().contains(" recurring, "), qPrintable(form->sentence()));
         QVERIFY(!form->sentence().contains(QChar(chalkline::fractionkit::kRecurringDot)));
         bool found = false;
         for (int row = 0; row < kRows; ++row) {
@@ -76,8 +77,7 @@ private slots:
             }
         }
         QVERIFY(found);
-        QCOMPARE(chalkline::fractionkit::spoken(
-                     QString::fromUtf8("3.1\u030742857\u0307 and 0.3\u0307.")),
+        QCOMPARE(shell::speech::words(QString::fromUtf8("3.1\u030742857\u0307 and 0.3\u0307.")),
                  QString("3.142857 recurring and 0.3 recurring."));
     }
 };

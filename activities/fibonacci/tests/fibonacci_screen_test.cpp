@@ -58,7 +58,8 @@ private slots:
         }
         form->show_problem(problem);
         const QString asked =
-            "Problem: each term is the sum of the two before it: ?, ?, 7, 11, ?, 29, ?, ?, ?, ?.";
+            "Problem: each term is the sum of the two before it: blank, blank, 7, 11, blank, 29, "
+            "blank, blank, blank, blank.";
         QCOMPARE(form->sentence(), asked);
         click(form->cmdsoln);
         click(form->cmdsoln);

@@ -4,6 +4,7 @@
 
 #include "fractionsbetween_screen.h"
 #include "screen_script.h"
+#include "speech.h"
 
 #include <QtTest>
 
@@ -12,6 +13,8 @@
 using namespace chalkline::fractionkit::testing;
 using chalkline::fractionsbetween::FractionsBetweenForm;
 using chalkline::fractionsbetween::text;
+
+using shell::speech::words;
 
 class FractionsBetweenScreenTest : public QObject {
     Q_OBJECT
@@ -27,8 +30,9 @@ private slots:
         auto* form = open<FractionsBetweenForm>("fractionsbetween");
         QCOMPARE(form->caption(), QString("Fractions Between"));
         QVERIFY(form->Option1->value());
-        const QString problem = QString("Problem: find a fraction between %1 and %2.")
-                                    .arg(form->Label2->caption(), form->Label4->caption());
+        const QString problem =
+            QString("Problem: find a fraction between %1 and %2.")
+                .arg(words(form->Label2->caption()), words(form->Label4->caption()));
         QCOMPARE(form->sentence(), problem);
         check_go_solution_kind_exit(form, "Timer1", FractionsBetweenForm::kAnswers, "menu3");
     }
@@ -47,12 +51,13 @@ private slots:
             form->timer("Timer1")->fire();
         }
         const auto found = answers(form->pair());
-        QCOMPARE(form->sentence(), QString("Problem: find a fraction between %1 and %2. Answer: "
-                                           "halfway %3; mediant %4; simplest %5.")
-                                       .arg(form->Label2->caption(), form->Label4->caption(),
-                                            QString::fromStdString(text(found.halfway)),
-                                            QString::fromStdString(text(found.mediant)),
-                                            QString::fromStdString(text(found.simplest))));
+        QCOMPARE(form->sentence(),
+                 QString("Problem: find a fraction between %1 and %2. Answer: "
+                         "halfway %3, mediant %4, simplest %5.")
+                     .arg(words(form->Label2->caption()), words(form->Label4->caption()),
+                          words(QString::fromStdString(text(found.halfway))),
+                          words(QString::fromStdString(text(found.mediant))),
+                          words(QString::fromStdString(text(found.simplest)))));
         QVERIFY(form->Label2->caption().contains(' '));
     }
 };

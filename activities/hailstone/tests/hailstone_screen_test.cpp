@@ -82,7 +82,7 @@ private slots:
             terms << QString::number(term);
         }
         QCOMPARE(form->sentence(), "Problem: the hailstone sequence from 27. Answer: " +
-                                       terms.join(", ") + "; 111 steps; highest 9232.");
+                                       terms.join(", ") + ". 111 steps, highest 9232.");
 
         // From 871 every one of the 179 terms stands in the strip.
         form->show_start(871);
@@ -93,7 +93,7 @@ private slots:
         }
         form->show_start(1);
         QCOMPARE(solve(form), 0);
-        QVERIFY(form->sentence().endsWith(" Answer: 1; 0 steps; highest 1."));
+        QVERIFY(form->sentence().endsWith(" Answer: 1. 0 steps, highest 1."));
         form->show_start(2);
         solve(form);
         QCOMPARE(form->Label4->caption(), QString("1 step, highest 2"));

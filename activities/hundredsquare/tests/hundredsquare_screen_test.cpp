@@ -23,18 +23,19 @@ private slots:
         check_grid_screen("hundredsquare", "The Hundred Square", "menu2");
     }
 
-    // The whole squares read their hundred numbers, a piece its own, in boxes larger
-    // than those of the whole square.
+    // The whole squares read their hundred numbers in rows, a piece its own, in boxes
+    // larger than those of the whole square; the answer is the hidden numbers alone.
     void each_kind_shows_and_says_its_square() {
         GridForm* form = open<GridForm>("hundredsquare");
         const QRect whole = form->board->place_rect({0, 0});
-        const QString prefix =
-            "Problem: the hundred square, top row first, ? for a hidden number: ";
+        const QString prefix = "Problem: the hundred square, top row first: row 1 has ";
         QVERIFY(form->sentence().startsWith(prefix + "1, ") ||
-                form->sentence().startsWith(prefix + "?, "));
-        QCOMPARE(form->sentence().count(", ") + form->sentence().count("; "), 99 + 2);
-        const int hidden = int(form->sentence().count('?')) - 1;
+                form->sentence().startsWith(prefix + "blank, "));
+        QCOMPARE(form->sentence().count(", "), 1 + 10 * 9);
+        const int hidden = int(form->sentence().count("blank"));
         QVERIFY(hidden >= 12 && hidden <= 20);
+        play_solution(form);
+        QCOMPARE(form->sentence().count(" is "), hidden);
 
         click(option(form, 1));
         QVERIFY(form->sentence().startsWith("Problem: a piece of the hundred square, top row "
@@ -47,7 +48,7 @@ private slots:
         QVERIFY(form->sentence().contains(" Answer: "));
 
         click(option(form, 2));
-        QVERIFY(form->sentence().startsWith("Problem: the square from -50 to 49"));
+        QVERIFY(form->sentence().startsWith("Problem: the square from minus 50 to 49"));
         QVERIFY(form->board->number({0, 0}) == "-50" && form->board->number({9, 9}) == "49");
     }
 };

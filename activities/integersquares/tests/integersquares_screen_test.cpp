@@ -3,6 +3,7 @@
 // the nine integers and the diagonal sums.
 
 #include "integersquares_screen.h"
+#include "speech.h"
 
 #include "grid_screen_checks.h"
 
@@ -31,17 +32,19 @@ private slots:
         const QStringList integers = form->Label2->caption().split(' ', Qt::SkipEmptyParts);
         QCOMPARE(integers.size(), 9);
         QVERIFY(form->sentence().startsWith("Problem: a square of the integers " +
-                                            integers.join(", ") + ", top row first: "));
+                                            shell::speech::words(integers.join(", ")) +
+                                            ", top row first: row 1 has "));
         QVERIFY(!form->sentence().contains("diagonal"));
         QCOMPARE(form->board->kind({3, 0}), BoxKind::None);
         // The widest nine, all of two characters, keep the size of the numbers.
         form->Label2->set_caption("-9  -8  -7  -6  -5  -4  -3  -2  -1");
         QVERIFY(form->Label2->caption_font().pixelSize() >= shell::font_px(24));
         QCOMPARE(QAccessible::queryAccessibleInterface(form->Label2)->text(QAccessible::Name),
-                 QString("-9, -8, -7, -6, -5, -4, -3, -2, -1"));
+                 QString("minus 9, minus 8, minus 7, minus 6, minus 5, minus 4, minus 3, minus 2, "
+                         "minus 1"));
         for (int kind : {1, 2}) {
             click(option(form, kind));
-            QVERIFY(form->sentence().contains("; diagonal sums "));
+            QVERIFY(form->sentence().contains(". diagonal sums "));
             QCOMPARE(form->board->kind({3, 0}), BoxKind::Ringed);
             QCOMPARE(form->board->kind({3, 4}), BoxKind::Ringed);
         }

@@ -31,10 +31,20 @@ private slots:
             QVERIFY(form->Label2->visible());
             QCOMPARE(form->Label2->caption(), answer);
             QCOMPARE(form->sentence(),
-                     QString("Problem: which numbers in rows 0 to 63 of Pascal's triangle "
-                             "are multiples of %1? Answer: %2")
-                         .arg(question.divisor)
-                         .arg(answer));
+                     QString("Problem: find the multiples of %1 in rows 0 to 63 of Pascal's "
+                             "triangle. Answer: %2 Multiples in each row from row 0: 0, 0, ")
+                             .arg(question.divisor)
+                             .arg(answer) +
+                         form->sentence().section(" row 0: 0, 0, ", 1));
+            // Each row's count heard, the counts adding up to the multiples marked.
+            const QStringList counts =
+                form->sentence().section(" row 0: ", 1).chopped(1).split(", ");
+            QCOMPARE(counts.size(), 64);
+            int total = 0;
+            for (const QString& count : counts) {
+                total += count.toInt();
+            }
+            QCOMPARE(total, question.multiples);
         });
     }
 };

@@ -4,6 +4,7 @@
 
 #include "percentages_screen.h"
 #include "screen_script.h"
+#include "speech.h"
 
 #include <QtTest>
 
@@ -42,9 +43,10 @@ private slots:
             }
             QCOMPARE(form->timer("Timer1")->fire(), shown < kQuestions);
         }
-        const QString first = form->Label2[0]->caption() + " = " + form->Label4[0]->caption();
+        const QString first =
+            shell::speech::words(form->Label2[0]->caption() + " = " + form->Label4[0]->caption());
         QVERIFY(form->Label4[0]->caption().endsWith('%'));
-        QVERIFY2(form->sentence().contains("Answer: " + first + "; "),
+        QVERIFY2(form->sentence().contains("Answer: " + first + ". ") && first.endsWith(" percent"),
                  qPrintable(form->sentence()));
     }
 };

@@ -50,7 +50,7 @@ private slots:
         const int hidden = questions(form);
         QVERIFY(hidden >= 5 && hidden <= 10);
         QVERIFY(form->sentence().startsWith("Problem: "));
-        QCOMPARE(form->sentence().count('?'), hidden);
+        QCOMPARE(form->sentence().count("blank"), hidden);
 
         click(form->cmdsoln);
         QTest::keyClick(form, Qt::Key_PageUp); // Solution again: the reveal runs on
@@ -62,9 +62,11 @@ private slots:
         QCOMPARE(questions(form), 0);
         QStringList rows;
         for (const auto& row : form->cell) {
-            rows << row[2]->caption() + ", " + row[3]->caption() + ", " + row[4]->caption();
+            rows << QString("row %1 has %2, %3, %4")
+                        .arg(rows.size() + 1)
+                        .arg(row[2]->caption(), row[3]->caption(), row[4]->caption());
         }
-        QVERIFY(form->sentence().endsWith(" Answer: " + rows.join("; ") + '.'));
+        QVERIFY(form->sentence().endsWith(" Answer: " + rows.join(". ") + '.'));
 
         const auto before = form->problem();
         QTest::keyClick(form, Qt::Key_N);
@@ -76,9 +78,9 @@ private slots:
         QVERIFY(form->cell[0][0]->visible());
         QCOMPARE(questions(form), 15);
         QCOMPARE(form->header[2]->caption(), QString("m² - n²"));
-        QVERIFY(form->sentence().startsWith("Problem: m = " + form->cell[0][0]->caption() +
-                                            ", n = " + form->cell[0][1]->caption() +
-                                            ": ?, ?, ?; m = "));
+        QVERIFY(form->sentence().startsWith(
+            "Problem: row 1 has m equals " + form->cell[0][0]->caption() + ", n equals " +
+            form->cell[0][1]->caption() + ", blank, blank, blank. row 2 has m equals "));
         click(form->cmdsoln);
         click(form->cmdgo); // Go during the reveal stops it
         QVERIFY(!form->Timer1->enabled());

@@ -47,7 +47,7 @@ private slots:
         QVERIFY(form->problem().hypotenuse_to_find());
         QVERIFY(
             form->sentence().startsWith("Problem: a right-angled triangle with shorter sides "));
-        QVERIFY(form->sentence().endsWith("; find the hypotenuse."));
+        QVERIFY(form->sentence().endsWith(". Find the hypotenuse."));
         QCOMPARE(shown_lines(form), 0);
 
         click(form->cmdsoln);
@@ -66,8 +66,12 @@ private slots:
         QVERIFY(form->Timer1->fire());
         QCOMPARE(shown_lines(form), 3);
         QVERIFY(!form->Timer1->enabled());
+        // The answer is the working heard line by line, in words.
         const QString value = form->working[2]->caption().section(" = ", -1);
-        QVERIFY(form->sentence().contains(" Answer: " + value));
+        QVERIFY2(form->sentence().contains(" Answer: c squared equals "),
+                 qPrintable(form->sentence()));
+        QVERIFY(form->sentence().contains(" equals the square root of "));
+        QVERIFY(form->sentence().contains(value + (form->places_note->visible() ? " to" : ".")));
         QCOMPARE(form->places_note->visible(), form->sentence().endsWith(" to 1 decimal place."));
 
         const auto before = form->problem();
@@ -86,7 +90,7 @@ private slots:
         click(form->get<OptionButton>("Option2"));
         QVERIFY(form->get<OptionButton>("Option2")->value());
         QVERIFY(!form->problem().hypotenuse_to_find());
-        QVERIFY(form->sentence().endsWith("; find the other shorter side."));
+        QVERIFY(form->sentence().endsWith(". Find the other shorter side."));
         click(form->cmdsoln);
         QVERIFY(form->working[0]->caption().startsWith("a² = "));
     }

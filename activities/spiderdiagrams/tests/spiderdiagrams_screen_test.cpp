@@ -6,6 +6,7 @@
 
 #include "activity_table.h"
 #include "screens.h"
+#include "speech.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -36,7 +37,7 @@ private slots:
         QCOMPARE(form->caption(), QString("Spider Diagrams"));
         QTest::mouseClick(form->cmdgo, Qt::LeftButton);
         const SpiderProblem& p = form->problem();
-        // The operations as a screen reader reads their boxes ("²" for a square).
+        // The operations as a screen reader reads their boxes, in words.
         QStringList read;
         for (int leg = 0; leg < kLegs; ++leg) {
             QVERIFY(form->LabelAnswer[leg]->caption().isEmpty());
@@ -44,8 +45,9 @@ private slots:
                         ->text(QAccessible::Name);
         }
         const QString operations = read.join(", ");
-        const QString problem =
-            "Problem: centre " + form->LabelCentre->caption() + "; " + operations + ".";
+        const QString problem = "Problem: centre " +
+                                shell::speech::words(form->LabelCentre->caption()) + ". " +
+                                operations + ".";
         QCOMPARE(form->sentence(), problem);
 
         QTest::mouseClick(form->cmdsoln, Qt::LeftButton);
@@ -60,7 +62,9 @@ private slots:
         const QString first =
             read[0] + " = " + QString::fromStdString(value_text(apply(p.legs[0], p.centre)));
         QCOMPARE(form->LabelAnswer[0]->caption(), first.section(" = ", 1));
-        QVERIFY(form->sentence().startsWith(problem + " Answer: " + first + "; "));
+        QVERIFY2(
+            form->sentence().startsWith(problem + " Answer: " + shell::speech::words(first) + ". "),
+            qPrintable(form->sentence()));
 
         QTest::keyClick(form, Qt::Key_N);
         QVERIFY(form->LabelAnswer[0]->caption().isEmpty());

@@ -3,6 +3,7 @@
 
 #include "activity_table.h"
 #include "revealing_checks.h"
+#include "speech.h"
 
 using namespace shell;
 using namespace shell::testing;
@@ -23,16 +24,21 @@ private slots:
     // expression, and the answer lists them all.
     void reveals_each_value_beside_its_expression() {
         auto* form = open_activity<SubstitutionForm>("substitution");
-        QVERIFY(form->sentence().startsWith(
-            "Problem: " + form->Label2[0]->caption() + ", " + form->Label2[1]->caption() + ", " +
-            form->Label2[2]->caption() + "; find " + form->Label3[0]->caption() + ", "));
+        QVERIFY2(form->sentence().startsWith(
+                     "Problem: " +
+                     shell::speech::words(form->Label2[0]->caption() + ", " +
+                                          form->Label2[1]->caption() + ", " +
+                                          form->Label2[2]->caption()) +
+                     ". Find " + shell::speech::words(form->Label3[0]->caption()) + ", "),
+                 qPrintable(form->sentence()));
         reveal_all(form);
         QStringList answers;
         for (std::size_t k = 0; k < form->Label3.size(); ++k) {
             QVERIFY(form->Label4[k]->visible());
-            answers << form->Label3[k]->caption() + " " + form->Label4[k]->caption();
+            answers << shell::speech::words(form->Label3[k]->caption() + " " +
+                                            form->Label4[k]->caption());
         }
-        QVERIFY(form->sentence().endsWith(" Answer: " + answers.join("; ") + "."));
+        QVERIFY(form->sentence().endsWith(" Answer: " + answers.join(". ") + "."));
     }
 };
 

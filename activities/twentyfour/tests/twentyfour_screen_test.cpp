@@ -3,6 +3,7 @@
 
 #include "activity_table.h"
 #include "revealing_checks.h"
+#include "speech.h"
 
 using namespace shell;
 using namespace shell::testing;
@@ -31,7 +32,11 @@ private slots:
                                        .arg(p.numbers[3]));
         QCOMPARE(form->Label3[2]->caption(), QString::number(p.numbers[2]));
         reveal_all(form);
-        QVERIFY(form->sentence().endsWith(" Answer: " + form->Label4->caption() + "."));
+        // The solution in words, then the number of ways the screen shows.
+        QVERIFY2(
+            form->sentence().endsWith(" Answer: " + shell::speech::words(form->Label4->caption()) +
+                                      ". " + form->Label5->caption() + "."),
+            qPrintable(form->sentence()));
         QVERIFY(form->Label4->caption().endsWith(" = 24"));
         QVERIFY(form->Label5->visible() && form->Label5->caption().contains("way"));
         click(form->get<OptionButton>("Option3"));
