@@ -78,8 +78,8 @@ private:
     std::vector<QPointF> vertices_;
     std::vector<SideLabel> labels_;
     std::vector<AngleMark> angles_;
-    QColor line_colour_ = kYellow;
-    QColor text_colour_ = kYellow;
+    QColor line_colour_ = shell::kYellow;
+    QColor text_colour_ = shell::kYellow;
     int line_width_ = 3;
     shell::FontSpec font_{"Tahoma", 28, true};
 };

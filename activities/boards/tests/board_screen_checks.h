@@ -8,6 +8,7 @@
 
 #include "activity_table.h"
 #include "board_form.h"
+#include "screen_harness.h"
 #include "screens.h"
 
 #include <QRegularExpression>
