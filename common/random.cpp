@@ -13,16 +13,11 @@ int RandomSource::draw(int low, int high) {
     return int(std::clamp(value, double(low), double(high)));
 }
 
-ClockRandom::ClockRandom() : engine_(std::random_device{}()) {
-    reseed();
-}
-
-void ClockRandom::reseed() {
+ClockRandom::ClockRandom() {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     const auto ticks = static_cast<std::uint64_t>(now);
-    ++reseeds_;
-    std::seed_seq seq{std::uint32_t(ticks), std::uint32_t(ticks >> 32), std::uint32_t(reseeds_),
-                      std::uint32_t(engine_()), std::uint32_t(engine_())};
+    std::random_device entropy;
+    std::seed_seq seq{std::uint32_t(ticks), std::uint32_t(ticks >> 32), entropy(), entropy()};
     engine_.seed(seq);
 }
 

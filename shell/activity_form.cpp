@@ -5,18 +5,20 @@
 #include "keys.h"
 #include "overlays.h"
 #include "pictures.h"
+#include "problem_code.h"
 #include "style_form.h"
 
 #include <QAccessible>
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace shell {
 
 ActivityForm::ActivityForm(const QString& name, const QString& caption, const QString& menu,
                            const QString& status_frame)
-    : Form(name, 12000, 9000), menu_(menu) {
+    : Form(name, 12000, 9000), menu_(menu), seeds_(std::make_unique<chalkline::ClockRandom>()) {
     // An activity's title is its menu entry's, and is translated with the menus.
     set_caption(QCoreApplication::translate("Menus", qPrintable(caption)));
     setAccessibleName(this->caption());
@@ -119,10 +121,70 @@ void ActivityForm::choose_next_kind() {
     press(*next);
 }
 
+void ActivityForm::next_problem() {
+    const QStringList before = shown_keys_;
+    const auto repeats = [&before](const QStringList& keys) {
+        return std::any_of(keys.begin(), keys.end(), [&before](const QString& key) {
+            return !key.isEmpty() && before.contains(key);
+        });
+    };
+    tell_once_made([&] {
+        for (int draw = 1;; ++draw) {
+            make_problem_of(std::uint32_t(seeds_->draw(0, int(chalkline::kSeedCount) - 1)));
+            if (draw == kMostDraws || !repeats(repeat_keys())) {
+                return;
+            }
+        }
+    });
+}
+
+void ActivityForm::show_problem(int kind, std::uint32_t seed) {
+    if (kind < 0 || kind >= std::max(1, kind_count()) || seed >= chalkline::kSeedCount) {
+        throw std::out_of_range("no problem of this kind and seed");
+    }
+    if (!kind_options.empty()) {
+        kind_options[std::size_t(kind)]->set_value(true);
+    }
+    tell_once_made([&] { make_problem_of(seed); });
+}
+
+void ActivityForm::set_seed_source(std::unique_ptr<chalkline::RandomSource> source) {
+    seeds_ = std::move(source);
+}
+
+QStringList ActivityForm::repeat_keys() const {
+    return {problem_};
+}
+
+void ActivityForm::make_problem_of(std::uint32_t seed) {
+    seed_ = seed;
+    problem_random_ = chalkline::SeededRandom(seed);
+    hide_solution();
+    new_problem();
+    shown_keys_ = repeat_keys();
+}
+
+// A problem drawn again for a new seed would otherwise be read out once for each draw.
+template <class Make> void ActivityForm::tell_once_made(Make make) {
+    const QString old_problem = problem_, old_answer = answer_;
+    struct Quiet {
+        bool& making;
+        ~Quiet() { making = false; }
+    } quiet{making_};
+    making_ = true;
+    make();
+    making_ = false;
+    tell_sentence();
+    announce_change(old_problem, old_answer);
+}
+
 void ActivityForm::set_problem_sentence(const QString& problem) {
     const QString old_problem = problem_, old_answer = answer_;
     problem_ = problem;
     answer_.clear();
+    if (making_) {
+        return;
+    }
     tell_sentence();
     announce_change(old_problem, old_answer);
 }

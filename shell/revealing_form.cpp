@@ -8,11 +8,6 @@ RevealingForm::RevealingForm(const QString& name, const QString& caption, const 
     : ActivityForm(name, caption, menu), Timer1(add_timer("Timer1", reveal_ms, false)),
       reveal_(Timer1) {}
 
-void RevealingForm::calculate() {
-    reveal_.reset();
-    new_problem();
-}
-
 void RevealingForm::cmdsoln_Click() {
     reveal_.start(
         answer_parts(), [this](int part) { show_part(part); },

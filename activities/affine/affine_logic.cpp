@@ -112,21 +112,13 @@ std::string AffineProblem::answer() const {
     return kind == Kind::Decode ? plain() : encipher_word(plain(), key);
 }
 
-AffineProblem make_problem(Kind kind, RandomSource& random, const AffineProblem* previous) {
+AffineProblem make_problem(Kind kind, RandomSource& random) {
     if (kind < Kind::Shift || kind > Kind::Decode) {
         throw std::invalid_argument("affine: no such kind");
     }
-    random.reseed();
     AffineProblem problem;
     problem.kind = kind;
-    // Every word but the previous one is equally likely: the draw leaves out its place.
-    const int count = int(kWords.size());
-    if (previous) {
-        problem.word = random.draw(0, count - 2);
-        problem.word += problem.word >= previous->word ? 1 : 0;
-    } else {
-        problem.word = random.draw(0, count - 1);
-    }
+    problem.word = random.draw(0, int(kWords.size()) - 1);
     const int last = int(kMultipliers.size()) - 1;
     problem.key.a = kind == Kind::Shift ? 1 : kMultipliers[std::size_t(random.draw(1, last))];
     problem.key.b = random.draw(1, kLetters - 1);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "brick_board.h"
-#include "random.h"
 #include "revealing_form.h"
 #include "triangle.h"
 
@@ -56,8 +55,6 @@ protected:
     void show_puzzle(const std::vector<std::string>& numbers, std::vector<bool> shown,
                      std::vector<Step> steps, const std::string& problem,
                      const std::string& answer);
-
-    ClockRandom random_;
 
 private:
     // The look a box keeps once nothing flashes: given, or filled in.

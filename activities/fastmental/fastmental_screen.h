@@ -20,8 +20,6 @@ public:
     FastMentalForm();
 
     void Form_Load() override;
-    void start() override;
-    void cmdgo_Click() override;
     void cmdsoln_Click() override;
 
     void Option4_Click();
@@ -30,8 +28,6 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
 
-    // A new chain of the chosen kind, its pacing started from the first row.
-    void calculate();
     // Hides every row, every value and the answer's "?".
     void clearchain();
 
@@ -58,6 +54,10 @@ public:
     shell::Timer* Timer1;
     shell::Timer* Timer2;
 
+protected:
+    // A new chain of the chosen kind, its pacing started from the first row.
+    void new_problem() override;
+
 private:
     // The chain as far as it is shown, for the screen reader: the rows in the order
     // they appeared.
@@ -66,8 +66,6 @@ private:
 
     // Shows row `row`: its symbol and its number, never its value.
     void show_row(int row);
-
-    ClockRandom random_;
 };
 
 } // namespace chalkline::fastmental

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "grid_board.h"
-#include "random.h"
 #include "revealing_form.h"
 
 #include <QStringList>
@@ -37,8 +36,6 @@ protected:
     // The places Solution fills, in order: the hidden ones, row by row, unless a
     // screen orders them otherwise.
     virtual std::vector<GridPlace> reveal_order() const { return board->hidden_places(); }
-
-    ClockRandom random_;
 
 private:
     void show_part(int part) override;

@@ -67,6 +67,15 @@ void SquareForm::show_puzzle(const SquarePuzzle& puzzle, const QString& instruct
     set_problem_sentence(tr("%1, top row first: %2.").arg(intro, parts.join("; ")));
 }
 
+// Two puzzles in a row never have one square for their answer, whatever the clues.
+QStringList SquareForm::repeat_keys() const {
+    QStringList cells;
+    for (int value : puzzle_ ? puzzle_->answer : Square{}) {
+        cells << text_of(value);
+    }
+    return {GridForm::repeat_keys().front(), "square " + cells.join(' ')};
+}
+
 QString SquareForm::answer_sentence() const {
     return reading_of(rows_of(*board, {BoxKind::Number})) + '.';
 }

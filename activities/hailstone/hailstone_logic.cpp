@@ -51,14 +51,8 @@ Sequence hailstone_sequence(std::int64_t start) {
     return sequence;
 }
 
-int make_problem(Kind kind, RandomSource& random, int previous) {
-    random.reseed();
-    const int largest = largest_start(kind);
-    int start = previous;
-    for (int tries = 0; tries < 8 && start == previous; ++tries) {
-        start = random.draw(1, largest);
-    }
-    return start != previous ? start : start % largest + 1;
+int make_problem(Kind kind, RandomSource& random) {
+    return random.draw(1, largest_start(kind));
 }
 
 std::string terms_text(const Sequence& sequence) {

@@ -36,7 +36,6 @@ protected:
 private:
     int start_ = 0;
     Sequence sequence_;
-    ClockRandom random_;
 };
 
 } // namespace chalkline::hailstone

@@ -14,7 +14,6 @@ namespace {
 using Patterns = std::array<std::string, kRows>;
 
 constexpr int kMaskTries = 60;
-constexpr int kProblemTries = 20;
 constexpr int kFewestHidden = 3;
 constexpr int kMostHidden = 5;
 
@@ -158,18 +157,6 @@ Patterns choose_hidden(Kind kind, const std::array<int, kRows>& numbers, RandomS
     return patterns;
 }
 
-HiddenDigitsProblem fixed_problem(Kind kind, int which) {
-    static const HiddenDigitsProblem kFixed[3][2] = {
-        {{Kind::Addition, {457, 285, 742}, {"4?7", "?85", "74?"}},
-         {Kind::Addition, {638, 294, 932}, {"6?8", "29?", "?32"}}},
-        {{Kind::Subtraction, {742, 285, 457}, {"7?2", "?85", "45?"}},
-         {Kind::Subtraction, {913, 476, 437}, {"9?3", "47?", "?37"}}},
-        {{Kind::Multiplication, {473, 6, 2838}, {"47?", "?", "2?38"}},
-         {Kind::Multiplication, {36, 47, 1692}, {"3?", "4?", "169?"}}},
-    };
-    return kFixed[int(kind)][which];
-}
-
 } // namespace
 
 std::string sign_of(Kind kind) {
@@ -202,21 +189,13 @@ int count_completions(Kind kind, const Patterns& patterns, int limit) {
     return count;
 }
 
-HiddenDigitsProblem make_problem(Kind kind, RandomSource& random,
-                                 const std::optional<HiddenDigitsProblem>& previous) {
+HiddenDigitsProblem make_problem(Kind kind, RandomSource& random) {
     if (kind < Kind::Addition || kind > Kind::Multiplication) {
         throw std::invalid_argument("unknown kind of calculation");
     }
-    random.reseed();
-    for (int attempt = 0; attempt < kProblemTries; ++attempt) {
-        HiddenDigitsProblem problem{kind, draw_numbers(kind, random), {}};
-        problem.patterns = choose_hidden(kind, problem.numbers, random);
-        if (problem != previous) {
-            return problem;
-        }
-    }
-    const HiddenDigitsProblem first = fixed_problem(kind, 0);
-    return first != previous ? first : fixed_problem(kind, 1);
+    HiddenDigitsProblem problem{kind, draw_numbers(kind, random), {}};
+    problem.patterns = choose_hidden(kind, problem.numbers, random);
+    return problem;
 }
 
 std::string problem_text(const HiddenDigitsProblem& problem) {

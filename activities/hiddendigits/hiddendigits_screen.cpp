@@ -71,7 +71,7 @@ HiddenDigitsForm::HiddenDigitsForm() : RevealingForm("hiddendigits", tr("Hidden 
 }
 
 void HiddenDigitsForm::new_problem() {
-    problem_ = make_problem(kind_as<Kind>(), random_, problem_);
+    problem_ = make_problem(kind_as<Kind>(), problem_random());
     boxes_.clear();
     std::size_t longest = 0;
     for (int row = 0; row < kRows; ++row) {

@@ -46,7 +46,6 @@ private:
     std::optional<HiddenDigitsProblem> problem_;
     // The hidden digits by row and place, in the order Solution fills them.
     std::vector<std::pair<int, int>> boxes_;
-    ClockRandom random_;
 };
 
 } // namespace chalkline::hiddendigits

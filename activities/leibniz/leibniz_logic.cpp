@@ -21,10 +21,6 @@ bool hides_a_row(const Puzzle& puzzle) {
     return false;
 }
 
-bool same(const Puzzle& puzzle, const Puzzle* previous) {
-    return previous && previous->kind == puzzle.kind && previous->shown == puzzle.shown;
-}
-
 } // namespace
 
 int rows_of(Kind kind) {
@@ -46,7 +42,7 @@ Fraction entry(int row, int place) {
     return Fraction(1, row * binomial);
 }
 
-Puzzle make_problem(Kind kind, RandomSource& random, const Puzzle* previous) {
+Puzzle make_problem(Kind kind, RandomSource& random) {
     Puzzle puzzle;
     puzzle.kind = kind;
     puzzle.rows = rows_of(kind);
@@ -65,11 +61,10 @@ Puzzle make_problem(Kind kind, RandomSource& random, const Puzzle* previous) {
     }
     const int cells = int(puzzle.numbers.size());
     const auto rules = boards::sums_of_two_below(puzzle.rows);
-    random.reseed();
     for (int attempt = 0; attempt < kTries; ++attempt) {
         const int count = random.draw(3, 6);
         puzzle.shown = boards::shown_except(cells, boards::pick_cells(below_top, count, random));
-        if (hides_a_row(puzzle) || same(puzzle, previous)) {
+        if (hides_a_row(puzzle)) {
             continue;
         }
         if (auto steps = boards::work_out(rules, puzzle.shown)) {
@@ -79,12 +74,7 @@ Puzzle make_problem(Kind kind, RandomSource& random, const Puzzle* previous) {
     }
     // With the edges shown every inner number follows: each is the one above-left less
     // its left neighbour.
-    std::vector<int> hidden = boards::pick_cells(inner, 3, random);
-    puzzle.shown = boards::shown_except(cells, hidden);
-    if (same(puzzle, previous)) {
-        boards::swap_one(hidden, inner);
-        puzzle.shown = boards::shown_except(cells, hidden);
-    }
+    puzzle.shown = boards::shown_except(cells, boards::pick_cells(inner, 3, random));
     puzzle.steps = boards::work_out(rules, puzzle.shown).value();
     return puzzle;
 }

@@ -21,16 +21,12 @@ public:
     OrderingForm();
 
     void start() override;
-    void cmdgo_Click() override;
     void cmdsoln_Click() override;
     void Label10_Click(int index);
     void cmdundo_Click();
     void Timer4_Timer();
     void Timer5_Timer();
     void Timer6_Timer();
-
-    // Makes a new set and starts the order check afresh.
-    void calculate();
 
     std::array<shell::Label*, kCount> Label10{};
     std::array<shell::Label*, kCount> Label11{};
@@ -47,6 +43,10 @@ public:
     shell::Timer* Timer5;
     shell::Timer* Timer6;
 
+protected:
+    // Makes a new set, every number available, and starts the order check afresh.
+    void new_problem() override;
+
 private:
     void add_keys();
     OrderingBoard read_board() const;
@@ -55,8 +55,6 @@ private:
     void show_end_captions();
     // The numbers of Label10 or Label11, "34, 10, 46, 5, 32".
     template <class Labels> static QString listed(const Labels& labels);
-
-    ClockRandom random_;
 };
 
 } // namespace chalkline::ordering

@@ -117,12 +117,11 @@ private:
     int used_ = 0;
 };
 
-// One fixed expression per kind and a second for when the first was the one before:
-// what Go shows if no draft fits within the tries.
-const char* const kFallbacks[3][2] = {
-    {"3 + 4 x 5 - 6 \xC3\xB7 2", "20 - 12 \xC3\xB7 4 x 3 + 2"},
-    {"2 x (3 + 4) - 10 \xC3\xB7 5", "18 - (2 + 4) x 2 + 1"},
-    {"2 + 3\xC2\xB2 x (8 - 6)", "40 - 2\xC2\xB3 x 3 + 5"},
+// One fixed expression per kind: what Go shows if no draft fits within the tries.
+const char* const kFallbacks[3] = {
+    "3 + 4 x 5 - 6 \xC3\xB7 2",
+    "2 x (3 + 4) - 10 \xC3\xB7 5",
+    "2 + 3\xC2\xB2 x (8 - 6)",
 };
 
 bool has_brackets(const Expression& e) {
@@ -201,27 +200,16 @@ bool fits(const Expression& expression, Kind kind) {
     return kind_shown && left_to_right_value(expression) != evaluate(expression);
 }
 
-Problem make_problem(Kind kind, RandomSource& random, const Expression* previous) {
-    random.reseed();
-    const auto is_new = [previous](const Expression& e) {
-        return !previous || expression_text(e) != expression_text(*previous);
-    };
-    // A bounded number of drafts; the fixed expressions of the kind if none fits.
-    std::optional<Expression> question;
-    for (int tries = 0; tries < 200 && !question; ++tries) {
+Problem make_problem(Kind kind, RandomSource& random) {
+    // A bounded number of drafts; the fixed expression of the kind if none fits.
+    for (int tries = 0; tries < 200; ++tries) {
         const Expression draft = Draft(kind, random).build();
-        if (fits(draft, kind) && is_new(draft)) {
-            question = draft;
+        if (fits(draft, kind)) {
+            return {kind, draft, working(draft)};
         }
     }
-    if (!question) {
-        const auto& fallbacks = kFallbacks[static_cast<int>(kind)];
-        question = parse_expression(fallbacks[0]);
-        if (!is_new(*question)) {
-            question = parse_expression(fallbacks[1]);
-        }
-    }
-    return {kind, *question, working(*question)};
+    const Expression fixed = parse_expression(kFallbacks[static_cast<int>(kind)]);
+    return {kind, fixed, working(fixed)};
 }
 
 } // namespace chalkline::orderofoperations

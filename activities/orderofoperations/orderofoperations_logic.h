@@ -30,10 +30,10 @@ struct Problem {
     std::vector<Expression> working;
 };
 
-// A new expression of the kind, other than the one before: at most kMostOperations
-// operations, every step of its working a whole number from 0 to kBiggestValue, and its value
-// worked from left to right without regard to the order of operations a different number.
-Problem make_problem(Kind kind, RandomSource& random, const Expression* previous = nullptr);
+// A new expression of the kind: at most kMostOperations operations, every step of its
+// working a whole number from 0 to kBiggestValue, and its value worked from left to
+// right without regard to the order of operations a different number.
+Problem make_problem(Kind kind, RandomSource& random);
 
 // Whether an expression meets those rules for the kind.
 bool fits(const Expression& expression, Kind kind);

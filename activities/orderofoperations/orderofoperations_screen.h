@@ -40,8 +40,6 @@ protected:
 
 private:
     Problem problem_;
-    bool made_ = false;
-    ClockRandom random_;
 };
 
 } // namespace chalkline::orderofoperations

@@ -21,6 +21,7 @@ public:
 protected:
     void new_problem() override;
     QString answer_sentence() const override;
+    QStringList repeat_keys() const override;
     void show_part(int part) override;
 
 private:

@@ -8,8 +8,6 @@ namespace chalkline::pythagorean {
 
 namespace {
 
-constexpr int kAttempts = 20;
-
 // The pairs m > n >= 1 whose triple has m² + n² up to kLargest, each making a triple of
 // its own (two pairs that make the same triple keep the first).
 struct Pair {
@@ -146,18 +144,8 @@ std::string row_text(const Row& row, bool reveal) {
     return text;
 }
 
-Problem make_problem(Kind kind, RandomSource& random, const Problem& previous) {
-    random.reseed();
-    Problem p;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        p = draw_problem(kind, random);
-        if (!(p == previous)) {
-            return p;
-        }
-    }
-    // The same five different triples in the reverse order: a different table.
-    std::reverse(p.rows.begin(), p.rows.end());
-    return p;
+Problem make_problem(Kind kind, RandomSource& random) {
+    return draw_problem(kind, random);
 }
 
 } // namespace chalkline::pythagorean

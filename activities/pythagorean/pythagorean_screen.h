@@ -38,7 +38,6 @@ private:
     QString row_sentence(const Row& row, bool reveal) const;
 
     Problem problem_;
-    ClockRandom random_;
 };
 
 } // namespace chalkline::pythagorean

@@ -3,6 +3,8 @@
 
 #include "forms.h"
 
+#include <algorithm>
+
 namespace chalkline::rightangled {
 
 namespace {
@@ -75,7 +77,7 @@ void Form::new_problem() {
         line->set_visible(false);
     }
     places_note->set_visible(false);
-    problem_ = make_problem(kind_as<Kind>(), random_, problem_);
+    problem_ = make_problem(kind_as<Kind>(), problem_random());
     answer_ = work_out(problem_);
     draw_problem();
     set_problem_sentence(problem_text());
@@ -120,6 +122,14 @@ QString Form::problem_text() const {
     return tr("a right-angled triangle with hypotenuse %1 and a shorter side %2; find the other "
               "shorter side.")
         .arg(text_of(length_text(problem_.hypotenuse)), text_of(length_text(problem_.shorter_b)));
+}
+
+// Two problems in a row never give the same two lengths for the same side to find,
+// whatever the drawing and in whichever order the shorter sides are named.
+QStringList Form::repeat_keys() const {
+    const auto [low, high] = std::minmax(problem_.shorter_a, problem_.shorter_b);
+    return {RevealingForm::repeat_keys().front(),
+            QString("lengths %1 %2 %3").arg(low).arg(high).arg(problem_.hypotenuse)};
 }
 
 QString Form::answer_sentence() const {

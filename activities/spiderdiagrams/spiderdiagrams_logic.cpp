@@ -10,8 +10,6 @@ namespace chalkline::spiderdiagrams {
 
 namespace {
 
-constexpr int kProblemTries = 20;
-
 Operation op(Operator o, Fraction number = 0) {
     return {o, number};
 }
@@ -145,21 +143,11 @@ std::string value_text(const Fraction& value) {
     return decimal_text(value).value_or(fraction_text(value));
 }
 
-SpiderProblem make_problem(Kind kind, RandomSource& random,
-                           const std::optional<SpiderProblem>& previous) {
+SpiderProblem make_problem(Kind kind, RandomSource& random) {
     if (kind < Kind::PositiveWholeNumbers || kind > Kind::Decimals) {
         throw std::invalid_argument("unknown kind of numbers");
     }
-    random.reseed();
-    SpiderProblem problem;
-    for (int attempt = 0; attempt < kProblemTries; ++attempt) {
-        problem = draw_problem(kind, random);
-        if (problem != previous) {
-            return problem;
-        }
-    }
-    std::rotate(problem.legs.begin(), problem.legs.begin() + 1, problem.legs.end());
-    return problem;
+    return draw_problem(kind, random);
 }
 
 } // namespace chalkline::spiderdiagrams

@@ -84,19 +84,10 @@ std::string value_text(const Fraction& value) {
     return decimal_text(value).value_or(fraction_text(value));
 }
 
-Problem make_problem(Kind kind, RandomSource& random, const Problem* previous) {
-    random.reseed();
+Problem make_problem(Kind kind, RandomSource& random) {
     Problem problem;
     problem.kind = kind;
     problem.values = draw_values(kind, random);
-    // The same values twice running are drawn again once; two of them swapped then make
-    // a different problem for certain.
-    if (previous && previous->values == problem.values) {
-        problem.values = draw_values(kind, random);
-        if (previous->values == problem.values) {
-            std::swap(problem.values[0], problem.values[1]);
-        }
-    }
     const LetterValues values = letter_values(problem);
     for (int level = 0; level < kExpressionCount; ++level) {
         problem.expressions[std::size_t(level)] = pick(level, values, random);

@@ -36,9 +36,8 @@ std::string algebra_text(const Expression& expression);
 // A value as the class writes it: "12", "-7", "0.35" (every value here ends as a decimal).
 std::string value_text(const Fraction& value);
 
-// A new problem of the kind, other than the one before: the values drawn, then one
-// expression from each of six levels of difficulty in turn, a division only where it
-// comes out whole.
-Problem make_problem(Kind kind, RandomSource& random, const Problem* previous = nullptr);
+// A new problem of the kind: the values drawn, then one expression from each of six
+// levels of difficulty in turn, a division only where it comes out whole.
+Problem make_problem(Kind kind, RandomSource& random);
 
 } // namespace chalkline::substitution

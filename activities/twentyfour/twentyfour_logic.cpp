@@ -264,20 +264,9 @@ Answer solve(const Puzzle& puzzle) {
     return answer;
 }
 
-Problem make_problem(Kind kind, RandomSource& random, const Puzzle* previous) {
-    random.reseed();
+Problem make_problem(Kind kind, RandomSource& random) {
     const std::vector<Puzzle>& puzzles = solvable_puzzles(kind);
-    // Drawn from the precomputed list; a draw equal to the puzzle before is drawn again
-    // a few times, and then its neighbour in the list (a different puzzle) is taken.
-    int index = random.draw(0, int(puzzles.size()) - 1);
-    for (int tries = 0; previous && puzzles[std::size_t(index)] == *previous && tries < 10;
-         ++tries) {
-        index = random.draw(0, int(puzzles.size()) - 1);
-    }
-    if (previous && puzzles[std::size_t(index)] == *previous) {
-        index = (index + 1) % int(puzzles.size());
-    }
-    const Puzzle& puzzle = puzzles[std::size_t(index)];
+    const Puzzle& puzzle = puzzles[std::size_t(random.draw(0, int(puzzles.size()) - 1))];
     return {kind, puzzle, solve(puzzle)};
 }
 

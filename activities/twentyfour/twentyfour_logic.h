@@ -57,8 +57,7 @@ Answer solve(const Puzzle& puzzle);
 // (5 - 1) x (7 - 1) are two ways, and so are x 1 and ÷ 1.
 std::string way_of(const Expression& solution);
 
-// A puzzle drawn uniformly from the solvable puzzles of the kind, other than the one
-// before, with its answer.
-Problem make_problem(Kind kind, RandomSource& random, const Puzzle* previous = nullptr);
+// A puzzle drawn uniformly from the solvable puzzles of the kind, with its answer.
+Problem make_problem(Kind kind, RandomSource& random);
 
 } // namespace chalkline::twentyfour

@@ -41,8 +41,6 @@ private:
     QString solution_text() const;
 
     Problem problem_;
-    bool made_ = false;
-    ClockRandom random_;
 };
 
 } // namespace chalkline::twentyfour

@@ -23,8 +23,7 @@ namespace {
 class TestActivity : public ActivityForm {
 public:
     TestActivity(const QString& name, const QString& menu) : ActivityForm(name, name, menu) {}
-    void start() override {}
-    void cmdgo_Click() override {}
+    void new_problem() override {}
     void cmdsoln_Click() override {}
 };
 
