@@ -2,14 +2,19 @@
 // Every activity of the table, opened by a real click on its menu title: its caption is
 // the title, it reads its problem and, once Solution has fully shown, its answer; every
 // kind and every Go make a new problem, never the one before; Exit goes back to the
-// menu and unloads the screen.
+// menu and unloads the screen. Every problem is a function of its activity, kind and
+// seed.
 
 #include "activities.h"
 #include "activity_form.h"
 #include "menu_forms.h"
+#include "problem_code.h"
 #include "timer.h"
 
 #include <QtTest>
+
+#include <algorithm>
+#include <vector>
 
 using namespace shell;
 
@@ -51,13 +56,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void every_activity_runs_from_its_menu_data() {
-        QTest::addColumn<int>("row");
-        const auto rows = chalkline::activities();
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            QTest::newRow(qPrintable(rows[i].screen)) << int(i);
-        }
-    }
+    void every_activity_runs_from_its_menu_data() { every_activity(); }
     void every_activity_runs_from_its_menu() {
         QFETCH(int, row);
         const ActivityEntry& entry = chalkline::activities()[std::size_t(row)];
@@ -102,6 +101,60 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCOMPARE(loaded_form(entry.screen), nullptr);
         QVERIFY(loaded_form(menu) && loaded_form(menu)->isVisible());
+    }
+
+    // The same kind and seed make the same problem on two fresh screens, whatever each
+    // showed before (the second takes them in the other order), with its answer hidden;
+    // and Next never shows a problem that shares what the screen's rule forbids (by
+    // default its sentence) with the one before.
+    void every_problem_comes_back_from_its_kind_and_seed_data() { every_activity(); }
+    void every_problem_comes_back_from_its_kind_and_seed() {
+        QFETCH(int, row);
+        const QString screen = chalkline::activities()[std::size_t(row)].screen;
+        const std::vector<std::uint32_t> seeds = {0, 1, 2, 12345, chalkline::kSeedCount - 1};
+        std::vector<std::pair<int, std::uint32_t>> problems;
+        show_form(screen);
+        auto* form = loaded<ActivityForm>(screen);
+        for (int kind = 0; kind < std::max(1, form->kind_count()); ++kind) {
+            for (std::uint32_t seed : seeds) {
+                problems.emplace_back(kind, seed);
+            }
+        }
+        QStringList first;
+        for (const auto& [kind, seed] : problems) {
+            form->show_problem(kind, seed);
+            QCOMPARE(form->kind(), kind);
+            QCOMPARE(form->seed(), seed);
+            QVERIFY2(form->sentence().startsWith("Problem: ") && !answered(*form),
+                     qPrintable(form->sentence()));
+            first << form->sentence();
+        }
+        unload_form(screen);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        show_form(screen);
+        form = loaded<ActivityForm>(screen);
+        for (std::size_t i = problems.size(); i-- > 0;) {
+            form->show_problem(problems[i].first, problems[i].second);
+            QCOMPARE(form->sentence(), first[qsizetype(i)]);
+        }
+
+        form->set_seed_source(std::make_unique<chalkline::SeededRandom>(std::uint32_t(row)));
+        for (int press = 0; press < 300; ++press) {
+            const QStringList before = form->repeat_keys();
+            form->cmdgo_Click();
+            for (const QString& key : form->repeat_keys()) {
+                QVERIFY2(key.isEmpty() || !before.contains(key), qPrintable(key));
+            }
+        }
+    }
+
+private:
+    static void every_activity() {
+        QTest::addColumn<int>("row");
+        const auto rows = chalkline::activities();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            QTest::newRow(qPrintable(rows[i].screen)) << int(i);
+        }
     }
 };
 
