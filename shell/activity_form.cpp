@@ -2,10 +2,13 @@
 #include "activity_form.h"
 
 #include "accessibility.h"
+#include "activity_choices.h"
 #include "keys.h"
+#include "lessons.h"
 #include "overlays.h"
 #include "pictures.h"
 #include "problem_code.h"
+#include "screens.h"
 #include "style_form.h"
 
 #include <QAccessible>
@@ -55,8 +58,31 @@ void ActivityForm::Form_Load() {
         widget->setFocusPolicy(Qt::NoFocus);
     }
     add_shared_keys();
+    apply_opening_choices(*this);
     start();
 }
+
+void ActivityForm::Form_Unload() {
+    remember_choices(*this);
+}
+
+int ActivityForm::kind() const {
+    const auto chosen = std::find_if(kind_options.begin(), kind_options.end(),
+                                     [](OptionButton* option) { return option->value(); });
+    return chosen == kind_options.end() ? 0 : int(chosen - kind_options.begin());
+}
+
+void ActivityForm::set_kind(int index) {
+    if (index >= 0 && index < kind_count()) {
+        kind_options[std::size_t(index)]->set_value(true);
+    }
+}
+
+QString ActivityForm::own_setting(const QString&) const {
+    return {};
+}
+
+void ActivityForm::apply_own_setting(const QString&, const QString&) {}
 
 namespace {
 
@@ -101,6 +127,10 @@ void ActivityForm::add_shared_keys() {
                         ActivityKeys::tr("that kind of numbers, in the order shown"),
                         [this](int which) { press(kind_options[std::size_t(which)]); }});
     }
+    rows.push_back({{QKeyCombination(Qt::ControlModifier, Qt::Key_L)},
+                    ActivityKeys::tr("Ctrl+L"),
+                    ActivityKeys::tr("save as a lesson: add this activity to a lesson file"),
+                    [this](int) { save_as_lesson(*this); }});
     rows.push_back({{Qt::Key_B, Qt::Key_Period},
                     ActivityKeys::tr("B or ."),
                     ActivityKeys::tr("blank the screen; any key or click brings it back"),
@@ -142,9 +172,7 @@ void ActivityForm::show_problem(int kind, std::uint32_t seed) {
     if (kind < 0 || kind >= std::max(1, kind_count()) || seed >= chalkline::kSeedCount) {
         throw std::out_of_range("no problem of this kind and seed");
     }
-    if (!kind_options.empty()) {
-        kind_options[std::size_t(kind)]->set_value(true);
-    }
+    set_kind(kind);
     tell_once_made([&] { make_problem_of(seed); });
 }
 
@@ -298,12 +326,6 @@ void ActivityForm::add_kinds(const QStringList& captions, const KindPlaces& plac
     if (!kind_options.empty()) {
         kind_options.front()->set_value(true);
     }
-}
-
-int ActivityForm::kind() const {
-    const auto chosen = std::find_if(kind_options.begin(), kind_options.end(),
-                                     [](const OptionButton* option) { return option->value(); });
-    return chosen == kind_options.end() ? 0 : int(chosen - kind_options.begin());
 }
 
 LabelSpec text_label(const QString& name, int index, double left, double top, double width,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "forms.h"
+#include "form.h"
 #include "random.h"
 
 #include <QStringList>
@@ -83,11 +83,23 @@ public:
 
     const QString& menu() const { return menu_; }
 
-    // The chosen kind, 0 for the first option and on a screen without kinds.
+    // The chosen kind, from 0 in the order of the options; 0 where there is no choice.
     int kind() const;
     template <class Kind> Kind kind_as() const { return static_cast<Kind>(kind()); }
     // How many kinds the screen offers (0 without kind options).
     int kind_count() const { return int(kind_options.size()); }
+    // Chooses the kind's option without making a new problem.
+    void set_kind(int index);
+
+    // The activity's own settings besides its kind, which its row of the activity table
+    // lists with the values they take (activity_table.h): the value of one as the screen
+    // stands, and setting one to a value its rule has accepted, without making a new
+    // problem. Lessons and the remembered settings go through these.
+    virtual QString own_setting(const QString& key) const;
+    virtual void apply_own_setting(const QString& key, const QString& value);
+
+    // Keeps the kind and the own settings for the activity's next opening.
+    void Form_Unload() override;
 
     // Seeds a problem is drawn from: [0, kSeedCount). Fresh seeds are drawn at most this
     // many times for one new problem.

@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "activity_table.h"
 #include "chalkline_version.h"
+#include "lessons.h"
 #include "menu_forms.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace shell {
 
@@ -17,19 +23,69 @@ struct CommandLine {
 };
 
 QString usage() {
-    return CommandLine::tr(
-        "Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] "
-        "[--version]\n");
+    return CommandLine::tr("Usage: chalkline [OPTION]...\n");
+}
+
+// The program's options, as --help lists them and the parser reads them.
+struct Option {
+    std::array<const char*, 2> names; // the short name first where there is one
+    const char* value;                // what its value is called, or nullptr
+    const char* help;
+};
+constexpr Option kOptions[] = {
+    {{"f", "full-screen"},
+     nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "show every screen full screen, scaled to fit")},
+    {{"window"},
+     nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "in a window, even after full screen the last time")},
+    {{"screen"}, "N", QT_TRANSLATE_NOOP("CommandLine", "open on screen N (0 is the first)")},
+    {{"lang"},
+     "CODE",
+     QT_TRANSLATE_NOOP("CommandLine", "show the texts in this language (fr, de, es, en)")},
+    {{"launch"},
+     "ACTIVITY",
+     QT_TRANSLATE_NOOP("CommandLine", "start on that activity (names: --list-activities)")},
+    {{"kind"},
+     "K",
+     QT_TRANSLATE_NOOP("CommandLine", "with --launch: its kind, from 1 as the screen shows")},
+    {{"lesson"},
+     "FILE",
+     QT_TRANSLATE_NOOP("CommandLine", "run the lesson of FILE, a step at a time")},
+    {{"list-activities"},
+     nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "list the activities, their kinds and settings, then end")},
+    {{"reset-settings"},
+     nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "forget the settings kept from the last time")},
+    {{"h", "help"},
+     nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "print the options and the keys, then end")},
+    {{"version"}, nullptr, QT_TRANSLATE_NOOP("CommandLine", "print the version, then end")},
+};
+
+// "-f, --full-screen", "--screen N"
+QString synopsis(const Option& option) {
+    QStringList names;
+    for (const char* name : option.names) {
+        if (name) {
+            names << (std::strlen(name) == 1 ? "-" : "--") + QString(name);
+        }
+    }
+    return names.join(", ") + (option.value ? QString(" ") + option.value : QString());
 }
 
 QString options() {
-    return CommandLine::tr(
-        "Options:\n"
-        "  -f, --full-screen   show every screen full screen, scaled to fit\n"
-        "  --screen N          open on screen N (0 is the first)\n"
-        "  --lang CODE         show the texts in this language (fr, de, es, en)\n"
-        "  -h, --help          print the options and the keys, then end\n"
-        "  --version           print the version, then end\n");
+    qsizetype width = 0;
+    for (const Option& option : kOptions) {
+        width = std::max(width, synopsis(option).size());
+    }
+    QString text = CommandLine::tr("Options:\n");
+    for (const Option& option : kOptions) {
+        text +=
+            "  " + synopsis(option).leftJustified(width + 2) + CommandLine::tr(option.help) + '\n';
+    }
+    return text;
 }
 
 QString keys() {
@@ -44,6 +100,8 @@ QString keys() {
         "  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind\n"
         "  B, .                       activities: blank the screen and back\n"
         "  F1, ?                      activities: the keys of the screen\n"
+        "  Ctrl+L                     activities: add the activity to a lesson file\n"
+        "  Ctrl+O                     first menu: open a lesson\n"
         "  Tab, Up, Down, Return      Ordering: choose a number and place it\n"
         "  Backspace, U               Ordering: Undo\n"
         "  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send "
@@ -116,6 +174,50 @@ QString activities_text() {
     return text;
 }
 
+namespace {
+
+// The captions of an activity's kinds, in the order its screen shows them.
+QStringList kind_captions(const ActivityEntry& entry) {
+    QStringList captions;
+    for (int i = 0; i < entry.kinds; ++i) {
+        captions << QString();
+    }
+    return captions;
+}
+
+} // namespace
+
+QString activity_list_text() {
+    const std::vector<chalkline::LessonActivity> activities = lesson_activities();
+    qsizetype width = 0;
+    for (const chalkline::LessonActivity& activity : activities) {
+        width = std::max(width, qsizetype(activity.name.size()));
+    }
+    QString text;
+    for (const ActivityEntry& entry : registered_activities()) {
+        QStringList parts = {entry.screen.leftJustified(width) + "  " +
+                             QCoreApplication::translate("Menus", "Menu %1").arg(entry.menu) +
+                             "  " + menu_titles(entry.menu).value(entry.index)};
+        QStringList kinds;
+        const QStringList captions = kind_captions(entry);
+        for (qsizetype i = 0; i < captions.size(); ++i) {
+            kinds << QString("%1 %2").arg(i + 1).arg(captions[i]).trimmed();
+        }
+        if (!kinds.isEmpty()) {
+            parts << CommandLine::tr("kinds: %1").arg(kinds.join(", "));
+        }
+        QStringList settings;
+        for (const chalkline::ActivitySetting& setting : entry.settings) {
+            settings << text_of(setting.key) + '=' + setting_values(setting);
+        }
+        if (!settings.isEmpty()) {
+            parts << CommandLine::tr("settings: %1").arg(settings.join(", "));
+        }
+        text += parts.join("; ") + '\n';
+    }
+    return text;
+}
+
 QString help_text() {
     return usage() +
            CommandLine::tr(
@@ -138,12 +240,15 @@ QString version_text() {
 StartRequest read_command_line(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption full_screen({"f", "full-screen"}, "");
-    const QCommandLineOption screen("screen", "", "N");
-    const QCommandLineOption help({"h", "help"}, "");
-    const QCommandLineOption version("version", "");
-    const QCommandLineOption language("lang", "", "CODE");
-    parser.addOptions({full_screen, screen, help, version, language});
+    for (const Option& option : kOptions) {
+        QStringList names;
+        for (const char* name : option.names) {
+            if (name) {
+                names << name;
+            }
+        }
+        parser.addOption(QCommandLineOption(names, "", option.value ? option.value : ""));
+    }
     for (const ToolkitOption& option : kToolkitOptions) {
         QCommandLineOption toolkit(option.name, "");
         if (option.takes_value) {
@@ -170,22 +275,58 @@ StartRequest read_command_line(const QStringList& arguments) {
         return refusal(
             CommandLine::tr("unexpected argument '%1'").arg(parser.positionalArguments()[0]));
     }
-    if (parser.isSet(help)) {
+    if (parser.isSet("help")) {
         return ending(0, help_text());
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet("version")) {
         return ending(0, version_text());
     }
+    if (parser.isSet("list-activities")) {
+        return ending(0, activity_list_text());
+    }
     StartRequest request;
-    request.full_screen = parser.isSet(full_screen);
-    if (parser.isSet(screen)) {
+    if (parser.isSet("full-screen") && parser.isSet("window")) {
+        return refusal(CommandLine::tr("--full-screen and --window do not go together"));
+    }
+    request.full_screen = parser.isSet("full-screen");
+    request.window = parser.isSet("window");
+    if (parser.isSet("screen")) {
         bool number = false;
-        const int index = parser.value(screen).toInt(&number);
+        const int index = parser.value("screen").toInt(&number);
         if (!number || index < 0) {
             return refusal(CommandLine::tr("--screen needs a screen number, 0 or more, not '%1'")
-                               .arg(parser.value(screen)));
+                               .arg(parser.value("screen")));
         }
         request.screen = index;
+    }
+    request.reset_settings = parser.isSet("reset-settings");
+    request.lesson = parser.value("lesson");
+    if (parser.isSet("launch") && parser.isSet("lesson")) {
+        return refusal(CommandLine::tr("--launch and --lesson do not go together"));
+    }
+    if (parser.isSet("kind") && !parser.isSet("launch")) {
+        return refusal(CommandLine::tr("--kind goes with --launch"));
+    }
+    if (parser.isSet("launch")) {
+        const QString name = parser.value("launch");
+        const auto activities = lesson_activities();
+        const auto found = std::find_if(activities.begin(), activities.end(), [&](const auto& a) {
+            return QString::compare(QString::fromStdString(a.name), name, Qt::CaseInsensitive) == 0;
+        });
+        if (found == activities.end()) {
+            return refusal(CommandLine::tr("there is no activity '%1'; the activities are %2")
+                               .arg(name, activity_names()));
+        }
+        request.launch = QString::fromStdString(found->name);
+        if (parser.isSet("kind")) {
+            const QString kind = parser.value("kind");
+            const auto accepted =
+                chalkline::accepted(chalkline::kind_setting(*found), kind.toStdString());
+            if (!accepted) {
+                return refusal("--" + setting_fault(chalkline::kind_setting(*found), kind));
+            }
+            request.kind = std::stoi(*accepted) - 1;
+        }
     }
     return request;
 }

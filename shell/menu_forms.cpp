@@ -6,8 +6,13 @@
 #include "accessibility.h"
 #include "activity_table.h"
 #include "keys.h"
+#include "lessons.h"
+#include "overlays.h"
 #include "pictures.h"
+#include "program.h"
 #include "program_window.h"
+#include "screens.h"
+#include "settings.h"
 #include "style_form.h"
 #include "title_form.h"
 
@@ -18,7 +23,8 @@
 namespace shell {
 
 QUrl web_address() {
-    return QUrl(kChalklineHomePage);
+    const QString school = setting("General", "webAddress");
+    return QUrl(school.isEmpty() ? QString(kChalklineMenuAddress) : school);
 }
 
 namespace {
@@ -148,6 +154,10 @@ MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading)
          Menus::tr("open the marked entry"),
          [&keys](int) { keys.press_focused(); }},
         {{Qt::Key_Escape}, Menus::tr("Esc"), Menus::tr("Exit"), [this](int) { press(Command1); }},
+        {{Qt::Key_F1, Qt::Key_Question},
+         Menus::tr("F1 or ?"),
+         Menus::tr("this list of keys"),
+         [this](int) { show_key_help(*this); }},
     });
 }
 
@@ -213,15 +223,32 @@ IntroForm::IntroForm()
                             .caption = kProductTitle,
                             .font = {"Tahoma", 27.75, true},
                             .border = true}) {
+    const QUrl address = web_address();
     Label4 = add_label(this, {.name = "Label4",
                               .left = 4320,
                               .top = 8160,
                               .width = 3315,
                               .height = 375,
-                              .caption = web_address().host(),
+                              .caption = address.host(),
                               .font = {"Arial", 12, true},
                               .opaque = true,
-                              .border = true});
+                              .border = true,
+                              .visible = !address.isEmpty()});
+    lesson_link = add_label(this, {.name = "LabelLesson",
+                                   .left = 7800,
+                                   .top = 8015,
+                                   .width = 2235,
+                                   .height = 420,
+                                   .caption = Menus::tr("Open a lesson"),
+                                   .font = {"Tahoma", 12, true},
+                                   .border = true,
+                                   .align = Qt::AlignCenter});
+    lesson_link->on_mouse_move = [this](int, const MouseArgs&) { lesson_link->set_opaque(true); };
+    lesson_link->on_click = [this](int) { open_lesson(*this); };
+    ScreenKeys::of(*this).add({{{QKeyCombination(Qt::ControlModifier, Qt::Key_O)},
+                                Menus::tr("Ctrl+O"),
+                                Menus::tr("Open a lesson"),
+                                [this](int) { press(lesson_link); }}});
     Label3 = add_label(this, {.name = "Label3",
                               .left = 0,
                               .top = 8280,
@@ -237,6 +264,7 @@ IntroForm::IntroForm()
 std::vector<Control*> IntroForm::focus_entries() const {
     std::vector<Control*> entries = menu_links(0);
     entries.push_back(Label4);
+    entries.push_back(lesson_link);
     entries.push_back(Command1);
     return entries;
 }
@@ -248,6 +276,11 @@ void IntroForm::Form_Load() {
     place_exit_button();
     load_menu_links();
     show_menu_links();
+}
+
+void IntroForm::Form_MouseMove(const MouseArgs& args) {
+    MenuScreen::Form_MouseMove(args);
+    lesson_link->set_opaque(false);
 }
 
 void IntroForm::Label2_Click(int index) {

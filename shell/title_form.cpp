@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "title_form.h"
 
+#include "handlers.h"
 #include "keys.h"
 #include "menu_forms.h"
 #include "pictures.h"
+#include "program.h"
+#include "screens.h"
 
 #include <QTimer>
 

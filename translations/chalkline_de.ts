@@ -74,6 +74,14 @@
         <source>Next (Go): a new problem</source>
         <translation>Weiter: eine neue Aufgabe</translation>
     </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Strg+L</translation>
+    </message>
+    <message>
+        <source>save as a lesson: add this activity to a lesson file</source>
+        <translation>als Lektion speichern: an eine Lektionsdatei anfügen</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -105,62 +113,6 @@
         <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
 </source>
         <translation>chalkline: braucht eine grafische Sitzung für seine Fenster, aber weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt; starten Sie es vom Desktop aus
-</translation>
-    </message>
-    <message>
-        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
-</source>
-        <translation>Aufruf: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
-</translation>
-    </message>
-    <message>
-        <source>Options:
-  -f, --full-screen   show every screen full screen, scaled to fit
-  --screen N          open on screen N (0 is the first)
-  --lang CODE         show the texts in this language (fr, de, es, en)
-  -h, --help          print the options and the keys, then end
-  --version           print the version, then end
-</source>
-        <translation>Optionen:
-  -f, --full-screen   jeden Bildschirm im Vollbild zeigen, passend skaliert
-  --screen N          auf Bildschirm N öffnen (0 ist der erste)
-  --lang CODE         die Texte in dieser Sprache zeigen (fr, de, es, en)
-  -h, --help          Optionen und Tasten ausgeben, dann beenden
-  --version           die Version ausgeben, dann beenden
-</translation>
-    </message>
-    <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Tasten:
-  F11, Strg+F                Vollbild ein und aus, auf jedem Bildschirm
-  Tab, Umschalt+Tab, Pfeile  Menüs: von Eintrag zu Eintrag
-  Eingabe, Leertaste         Menüs: Eintrag öffnen; Titelbild: OK
-  Esc                        Ende des Bildschirms; Titelbild: Abbrechen
-  Bild ab, N, Rechts         Aktivitäten: Weiter, eine neue Aufgabe
-  Bild auf, S                Aktivitäten: Lösung
-  K, Strg+1, Strg+2, Strg+3  Aktivitäten: nächste Zahlenart, oder eine Art
-  B, .                       Aktivitäten: Bildschirm schwarz und zurück
-  F1, ?                      Aktivitäten: die Tasten des Bildschirms
-  Tab, Hoch, Runter, Eingabe Ordnen: eine Zahl wählen und einsetzen
-  Rücktaste, U               Ordnen: Rückgängig
-  Tab, 1 bis 9, 0, Entf      Magische Quadrate: Plättchen wählen, setzen, zurück
-  H                          Magische Quadrate: magische Summe zeigen oder verbergen
-  Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
 </translation>
     </message>
     <message>
@@ -213,6 +165,124 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>chalkline: cannot reach the display %1 to show its windows; check that the graphical session is running and that this is its display
 </source>
         <translation>chalkline: die Anzeige %1 ist für die Fenster nicht erreichbar; prüfen Sie, ob die grafische Sitzung läuft und dies ihre Anzeige ist
+</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [OPTION]...
+</source>
+        <translation>Aufruf: chalkline [OPTION]...
+</translation>
+    </message>
+    <message>
+        <source>show every screen full screen, scaled to fit</source>
+        <translation>jeden Bildschirm im Vollbild zeigen, passend skaliert</translation>
+    </message>
+    <message>
+        <source>in a window, even after full screen the last time</source>
+        <translation>im Fenster, auch nach Vollbild beim letzten Mal</translation>
+    </message>
+    <message>
+        <source>open on screen N (0 is the first)</source>
+        <translation>auf Bildschirm N öffnen (0 ist der erste)</translation>
+    </message>
+    <message>
+        <source>show the texts in this language (fr, de, es, en)</source>
+        <translation>die Texte in dieser Sprache zeigen (fr, de, es, en)</translation>
+    </message>
+    <message>
+        <source>start on that activity (names: --list-activities)</source>
+        <translation>mit dieser Aktivität beginnen (Namen: --list-activities)</translation>
+    </message>
+    <message>
+        <source>with --launch: its kind, from 1 as the screen shows</source>
+        <translation>mit --launch: ihre Art, ab 1 wie auf dem Bildschirm</translation>
+    </message>
+    <message>
+        <source>run the lesson of FILE, a step at a time</source>
+        <translation>die Lektion aus FILE Schritt für Schritt ablaufen lassen</translation>
+    </message>
+    <message>
+        <source>list the activities, their kinds and settings, then end</source>
+        <translation>die Aktivitäten mit Arten und Einstellungen ausgeben, dann beenden</translation>
+    </message>
+    <message>
+        <source>forget the settings kept from the last time</source>
+        <translation>die vom letzten Mal behaltenen Einstellungen vergessen</translation>
+    </message>
+    <message>
+        <source>print the options and the keys, then end</source>
+        <translation>Optionen und Tasten ausgeben, dann beenden</translation>
+    </message>
+    <message>
+        <source>print the version, then end</source>
+        <translation>die Version ausgeben, dann beenden</translation>
+    </message>
+    <message>
+        <source>Options:
+</source>
+        <translation>Optionen:
+</translation>
+    </message>
+    <message>
+        <source>kinds: %1</source>
+        <translation>Arten: %1</translation>
+    </message>
+    <message>
+        <source>settings: %1</source>
+        <translation>Einstellungen: %1</translation>
+    </message>
+    <message>
+        <source>--full-screen and --window do not go together</source>
+        <translation>--full-screen und --window passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>--launch and --lesson do not go together</source>
+        <translation>--launch und --lesson passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>--kind goes with --launch</source>
+        <translation>--kind gehört zu --launch</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are %2</source>
+        <translation>es gibt keine Aktivität „%1“; die Aktivitäten sind %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Tasten:
+  F11, Strg+F                Vollbild ein und aus, auf jedem Bildschirm
+  Tab, Umschalt+Tab, Pfeile  Menüs: von Eintrag zu Eintrag
+  Eingabe, Leertaste         Menüs: Eintrag öffnen; Titelbild: OK
+  Esc                        Ende des Bildschirms; Titelbild: Abbrechen
+  Bild ab, N, Rechts         Aktivitäten: Weiter, eine neue Aufgabe
+  Bild auf, S                Aktivitäten: Lösung
+  K, Strg+1, Strg+2, Strg+3  Aktivitäten: nächste Zahlenart, oder eine Art
+  B, .                       Aktivitäten: Bildschirm schwarz und zurück
+  F1, ?                      Aktivitäten: die Tasten des Bildschirms
+  Strg+L                     Aktivitäten: die Aktivität einer Lektionsdatei anfügen
+  Strg+O                     erstes Menü: eine Lektion öffnen
+  Tab, Hoch, Runter, Eingabe Ordnen: eine Zahl wählen und einsetzen
+  Rücktaste, U               Ordnen: Rückgängig
+  Tab, 1 bis 9, 0, Entf      Magische Quadrate: Plättchen wählen, setzen, zurück
+  H                          Magische Quadrate: magische Summe zeigen oder verbergen
+  Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
 </translation>
     </message>
 </context>
@@ -278,6 +348,155 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>Reverse</source>
         <translation>Rückwärts</translation>
+    </message>
+</context>
+<context>
+    <name>Lessons</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a problem code: a code is written like 24P-2-K7QM</source>
+        <translation>„%1“ ist kein Aufgabencode: ein Code sieht aus wie 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>the code %1 has a character no code has in %2</source>
+        <translation>der Code %1 hat in %2 ein Zeichen, das kein Code hat</translation>
+    </message>
+    <message>
+        <source>no activity has codes that begin %1</source>
+        <translation>keine Aktivität hat Codes, die mit %1 beginnen</translation>
+    </message>
+    <message>
+        <source>the code %1 asks for kind %2 of an activity that has %3</source>
+        <translation>der Code %1 verlangt Art %2 einer Aktivität, die %3 hat</translation>
+    </message>
+    <message>
+        <source>the code %1 does not check: a character is mistyped</source>
+        <translation>der Code %1 stimmt nicht: ein Zeichen ist vertippt</translation>
+    </message>
+    <message>
+        <source>this is not a lesson: a lesson is a plain text file in UTF-8</source>
+        <translation>das ist keine Lektion: eine Lektion ist eine einfache Textdatei in UTF-8</translation>
+    </message>
+    <message>
+        <source>this is not a lesson: it is larger than 1 MiB</source>
+        <translation>das ist keine Lektion: sie ist größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>the lesson has no step; a step is a line such as &apos;numberwall kind=2&apos;</source>
+        <translation>die Lektion hat keinen Schritt; ein Schritt ist eine Zeile wie „numberwall kind=2“</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are %2</source>
+        <translation>es gibt keine Aktivität „%1“; die Aktivitäten sind %2</translation>
+    </message>
+    <message>
+        <source>%1 has no setting &apos;%2&apos;; it takes %3</source>
+        <translation>%1 hat keine Einstellung „%2“; sie nimmt %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a setting: a setting is written key=value, as kind=2</source>
+        <translation>„%1“ ist keine Einstellung: eine Einstellung schreibt man Schlüssel=Wert, wie kind=2</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 steht zweimal da</translation>
+    </message>
+    <message>
+        <source>%1= does not go with open: the code gives the kind, and one problem</source>
+        <translation>%1= passt nicht zu open: der Code gibt die Art und eine Aufgabe vor</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Schritt %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, step %2 of %3</source>
+        <translation>%1, Schritt %2 von %3</translation>
+    </message>
+    <message>
+        <source>Lessons (*.txt *.lesson);;All files (*)</source>
+        <translation>Lektionen (*.txt *.lesson);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, not &apos;%3&apos;</source>
+        <translation>%1 nimmt %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>%1 takes only %2, not &apos;%3&apos;</source>
+        <translation>%1 nimmt nur %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3, such as 2.5, not &apos;%4&apos;</source>
+        <translation>%1 nimmt eine Zahl von %2 bis %3, wie 2.5, nicht „%4“</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source>
+        <translation>%1 nimmt eine ganze Zahl von %2 bis %3, nicht „%4“</translation>
+    </message>
+    <message>
+        <source>chalkline: %1, line %2: %3</source>
+        <translation>chalkline: %1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: %2</source>
+        <translation>chalkline: %1: %2</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a lesson</source>
+        <translation>das ist ein Ordner, keine Lektion</translation>
+    </message>
+    <message>
+        <source>cannot read it: %1</source>
+        <translation>kann sie nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>Open a lesson</source>
+        <translation>Lektion öffnen</translation>
+    </message>
+    <message>
+        <source>Save as a lesson</source>
+        <translation>Als Lektion speichern</translation>
+    </message>
+    <message>
+        <source>lesson.txt</source>
+        <translation>lektion.txt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. Nothing was written.</source>
+        <translation>%1 kann nicht gelesen werden: %2. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 is not a lesson. Nothing was written.</source>
+        <translation>%1 ist keine Lektion. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source># A Chalkline lesson: one step a line
+</source>
+        <translation># Eine Chalkline-Lektion: ein Schritt pro Zeile
+</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2. Nothing was written.</source>
+        <translation>%1 kann nicht geschrieben werden: %2. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 was added to %2.</source>
+        <translation>%1 wurde an %2 angefügt.</translation>
+    </message>
+    <message>
+        <source>%1 was added to %2 as step %3.</source>
+        <translation>%1 wurde an %2 als Schritt %3 angefügt.</translation>
     </message>
 </context>
 <context>
@@ -474,6 +693,22 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>%1, Menu %2</source>
         <translation>%1, Menü %2</translation>
     </message>
+    <message>
+        <source>F1 or ?</source>
+        <translation>F1 oder ?</translation>
+    </message>
+    <message>
+        <source>this list of keys</source>
+        <translation>diese Liste der Tasten</translation>
+    </message>
+    <message>
+        <source>Open a lesson</source>
+        <translation>Lektion öffnen</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Strg+O</translation>
+    </message>
 </context>
 <context>
     <name>NumberLabel</name>
@@ -566,6 +801,63 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>divided by</source>
         <translation>geteilt durch</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>language takes a language&apos;s code, such as fr or de_CH, not &apos;%1&apos;</source>
+        <translation>language nimmt den Code einer Sprache, wie fr oder de_CH, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>launch takes an activity&apos;s name, one of %1; not &apos;%2&apos;</source>
+        <translation>launch nimmt den Namen einer Aktivität, einen von %1; nicht „%2“</translation>
+    </message>
+    <message>
+        <source>webAddress takes an address that starts with https:// or http://, not &apos;%1&apos;</source>
+        <translation>webAddress nimmt eine Adresse, die mit https:// oder http:// beginnt, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>sie ist größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>it is not a text file</source>
+        <translation>es ist keine Textdatei</translation>
+    </message>
+    <message>
+        <source>it is not a settings file</source>
+        <translation>es ist keine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot read the settings file %1: %2; its settings are ignored</source>
+        <translation>chalkline: die Einstellungsdatei %1 kann nicht gelesen werden: %2; ihre Einstellungen werden übergangen</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: there is no activity [%2]; its settings are ignored</source>
+        <translation>chalkline: %1: es gibt keine Aktivität [%2]; ihre Einstellungen werden übergangen</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: [%2] has no setting &apos;%3&apos;; it is ignored</source>
+        <translation>chalkline: %1: [%2] hat keine Einstellung „%3“; sie wird übergangen</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: [%2] %3; it is ignored</source>
+        <translation>chalkline: %1: [%2] %3; das wird übergangen</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot remove the settings file %1</source>
+        <translation>chalkline: die Einstellungsdatei %1 kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot write the settings file %1; the settings of this session will not be kept
+</source>
+        <translation>chalkline: die Einstellungsdatei %1 kann nicht geschrieben werden; die Einstellungen dieser Sitzung werden nicht behalten
+</translation>
     </message>
 </context>
 <context>

@@ -74,6 +74,14 @@
         <source>Next (Go): a new problem</source>
         <translation>Siguiente: un problema nuevo</translation>
     </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>save as a lesson: add this activity to a lesson file</source>
+        <translation>guardar como lección: añadirla a un archivo de lección</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -105,62 +113,6 @@
         <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
 </source>
         <translation>chalkline: necesita una sesión gráfica para mostrar sus ventanas, pero no hay DISPLAY ni WAYLAND_DISPLAY; inícielo desde el escritorio
-</translation>
-    </message>
-    <message>
-        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
-</source>
-        <translation>Uso: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
-</translation>
-    </message>
-    <message>
-        <source>Options:
-  -f, --full-screen   show every screen full screen, scaled to fit
-  --screen N          open on screen N (0 is the first)
-  --lang CODE         show the texts in this language (fr, de, es, en)
-  -h, --help          print the options and the keys, then end
-  --version           print the version, then end
-</source>
-        <translation>Opciones:
-  -f, --full-screen   cada pantalla a pantalla completa, a escala
-  --screen N          abrir en la pantalla N (0 es la primera)
-  --lang CODE         mostrar los textos en este idioma (fr, de, es, en)
-  -h, --help          mostrar las opciones y las teclas, y terminar
-  --version           mostrar la versión, y terminar
-</translation>
-    </message>
-    <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Teclas:
-  F11, Ctrl+F                pantalla completa sí o no, en cada pantalla
-  Tab, Mayús+Tab, flechas    menús: pasar de una entrada a otra
-  Intro, Espacio             menús: abrir la entrada; pantalla de título: Aceptar
-  Esc                        Salir de la pantalla; pantalla de título: Cancelar
-  Av Pág, N, Derecha         actividades: Siguiente, un problema nuevo
-  Re Pág, S                  actividades: Solución
-  K, Ctrl+1, Ctrl+2, Ctrl+3  actividades: siguiente tipo de números, o uno
-  B, .                       actividades: pantalla en negro y volver
-  F1, ?                      actividades: las teclas de la pantalla
-  Tab, Arriba, Abajo, Intro  Ordenar: elegir un número y colocarlo
-  Retroceso, U               Ordenar: Deshacer
-  Tab, 1 a 9, 0, Supr        Cuadrados mágicos: elegir, poner, devolver una ficha
-  H                          Cuadrados mágicos: mostrar u ocultar la suma mágica
-  Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
 </translation>
     </message>
     <message>
@@ -213,6 +165,124 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <source>chalkline: cannot reach the display %1 to show its windows; check that the graphical session is running and that this is its display
 </source>
         <translation>chalkline: no se puede acceder a la pantalla %1 para mostrar sus ventanas; compruebe que la sesión gráfica está en marcha y que esta es su pantalla
+</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [OPTION]...
+</source>
+        <translation>Uso: chalkline [OPCIÓN]...
+</translation>
+    </message>
+    <message>
+        <source>show every screen full screen, scaled to fit</source>
+        <translation>cada pantalla a pantalla completa, a escala</translation>
+    </message>
+    <message>
+        <source>in a window, even after full screen the last time</source>
+        <translation>en una ventana, aunque la última vez fuera a pantalla completa</translation>
+    </message>
+    <message>
+        <source>open on screen N (0 is the first)</source>
+        <translation>abrir en la pantalla N (0 es la primera)</translation>
+    </message>
+    <message>
+        <source>show the texts in this language (fr, de, es, en)</source>
+        <translation>mostrar los textos en este idioma (fr, de, es, en)</translation>
+    </message>
+    <message>
+        <source>start on that activity (names: --list-activities)</source>
+        <translation>empezar por esa actividad (nombres: --list-activities)</translation>
+    </message>
+    <message>
+        <source>with --launch: its kind, from 1 as the screen shows</source>
+        <translation>con --launch: su tipo, desde 1 como en la pantalla</translation>
+    </message>
+    <message>
+        <source>run the lesson of FILE, a step at a time</source>
+        <translation>seguir la lección de FILE, paso a paso</translation>
+    </message>
+    <message>
+        <source>list the activities, their kinds and settings, then end</source>
+        <translation>listar las actividades, sus tipos y ajustes, y terminar</translation>
+    </message>
+    <message>
+        <source>forget the settings kept from the last time</source>
+        <translation>olvidar los ajustes guardados de la última vez</translation>
+    </message>
+    <message>
+        <source>print the options and the keys, then end</source>
+        <translation>mostrar las opciones y las teclas, y terminar</translation>
+    </message>
+    <message>
+        <source>print the version, then end</source>
+        <translation>mostrar la versión, y terminar</translation>
+    </message>
+    <message>
+        <source>Options:
+</source>
+        <translation>Opciones:
+</translation>
+    </message>
+    <message>
+        <source>kinds: %1</source>
+        <translation>tipos: %1</translation>
+    </message>
+    <message>
+        <source>settings: %1</source>
+        <translation>ajustes: %1</translation>
+    </message>
+    <message>
+        <source>--full-screen and --window do not go together</source>
+        <translation>--full-screen y --window no van juntas</translation>
+    </message>
+    <message>
+        <source>--launch and --lesson do not go together</source>
+        <translation>--launch y --lesson no van juntas</translation>
+    </message>
+    <message>
+        <source>--kind goes with --launch</source>
+        <translation>--kind va con --launch</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are %2</source>
+        <translation>no hay ninguna actividad «%1»; las actividades son %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Teclas:
+  F11, Ctrl+F                pantalla completa sí o no, en cada pantalla
+  Tab, Mayús+Tab, flechas    menús: pasar de una entrada a otra
+  Intro, Espacio             menús: abrir la entrada; pantalla de título: Aceptar
+  Esc                        Salir de la pantalla; pantalla de título: Cancelar
+  Av Pág, N, Derecha         actividades: Siguiente, un problema nuevo
+  Re Pág, S                  actividades: Solución
+  K, Ctrl+1, Ctrl+2, Ctrl+3  actividades: siguiente tipo de números, o uno
+  B, .                       actividades: pantalla en negro y volver
+  F1, ?                      actividades: las teclas de la pantalla
+  Ctrl+L                     actividades: añadir la actividad a un archivo de lección
+  Ctrl+O                     primer menú: abrir una lección
+  Tab, Arriba, Abajo, Intro  Ordenar: elegir un número y colocarlo
+  Retroceso, U               Ordenar: Deshacer
+  Tab, 1 a 9, 0, Supr        Cuadrados mágicos: elegir, poner, devolver una ficha
+  H                          Cuadrados mágicos: mostrar u ocultar la suma mágica
+  Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
 </translation>
     </message>
 </context>
@@ -278,6 +348,155 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>Reverse</source>
         <translation>Al revés</translation>
+    </message>
+</context>
+<context>
+    <name>Lessons</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a problem code: a code is written like 24P-2-K7QM</source>
+        <translation>«%1» no es un código de problema: un código se escribe como 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>the code %1 has a character no code has in %2</source>
+        <translation>el código %1 tiene en %2 un carácter que ningún código tiene</translation>
+    </message>
+    <message>
+        <source>no activity has codes that begin %1</source>
+        <translation>ninguna actividad tiene códigos que empiecen por %1</translation>
+    </message>
+    <message>
+        <source>the code %1 asks for kind %2 of an activity that has %3</source>
+        <translation>el código %1 pide el tipo %2 de una actividad que tiene %3</translation>
+    </message>
+    <message>
+        <source>the code %1 does not check: a character is mistyped</source>
+        <translation>el código %1 no cuadra: hay un carácter mal escrito</translation>
+    </message>
+    <message>
+        <source>this is not a lesson: a lesson is a plain text file in UTF-8</source>
+        <translation>esto no es una lección: una lección es un archivo de texto plano en UTF-8</translation>
+    </message>
+    <message>
+        <source>this is not a lesson: it is larger than 1 MiB</source>
+        <translation>esto no es una lección: ocupa más de 1 MiB</translation>
+    </message>
+    <message>
+        <source>the lesson has no step; a step is a line such as &apos;numberwall kind=2&apos;</source>
+        <translation>la lección no tiene ningún paso; un paso es una línea como «numberwall kind=2»</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are %2</source>
+        <translation>no hay ninguna actividad «%1»; las actividades son %2</translation>
+    </message>
+    <message>
+        <source>%1 has no setting &apos;%2&apos;; it takes %3</source>
+        <translation>%1 no tiene el ajuste «%2»; admite %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a setting: a setting is written key=value, as kind=2</source>
+        <translation>«%1» no es un ajuste: un ajuste se escribe clave=valor, como kind=2</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>%1= does not go with open: the code gives the kind, and one problem</source>
+        <translation>%1= no va con open: el código da el tipo, y un solo problema</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Paso %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, step %2 of %3</source>
+        <translation>%1, paso %2 de %3</translation>
+    </message>
+    <message>
+        <source>Lessons (*.txt *.lesson);;All files (*)</source>
+        <translation>Lecciones (*.txt *.lesson);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, not &apos;%3&apos;</source>
+        <translation>%1 admite %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>%1 takes only %2, not &apos;%3&apos;</source>
+        <translation>%1 solo admite %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3, such as 2.5, not &apos;%4&apos;</source>
+        <translation>%1 admite un número de %2 a %3, como 2.5, no «%4»</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source>
+        <translation>%1 admite un número entero de %2 a %3, no «%4»</translation>
+    </message>
+    <message>
+        <source>chalkline: %1, line %2: %3</source>
+        <translation>chalkline: %1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: %2</source>
+        <translation>chalkline: %1: %2</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ese archivo no existe</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a lesson</source>
+        <translation>es una carpeta, no una lección</translation>
+    </message>
+    <message>
+        <source>cannot read it: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>Open a lesson</source>
+        <translation>Abrir una lección</translation>
+    </message>
+    <message>
+        <source>Save as a lesson</source>
+        <translation>Guardar como lección</translation>
+    </message>
+    <message>
+        <source>lesson.txt</source>
+        <translation>leccion.txt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. Nothing was written.</source>
+        <translation>%1 no se puede leer: %2. No se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>%1 is not a lesson. Nothing was written.</source>
+        <translation>%1 no es una lección. No se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source># A Chalkline lesson: one step a line
+</source>
+        <translation># Una lección de Chalkline: un paso por línea
+</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2. Nothing was written.</source>
+        <translation>%1 no se puede escribir: %2. No se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>%1 was added to %2.</source>
+        <translation>%1 se ha añadido a %2.</translation>
+    </message>
+    <message>
+        <source>%1 was added to %2 as step %3.</source>
+        <translation>%1 se ha añadido a %2 como paso %3.</translation>
     </message>
 </context>
 <context>
@@ -474,6 +693,22 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <source>%1, Menu %2</source>
         <translation>%1, menú %2</translation>
     </message>
+    <message>
+        <source>F1 or ?</source>
+        <translation>F1 o ?</translation>
+    </message>
+    <message>
+        <source>this list of keys</source>
+        <translation>esta lista de teclas</translation>
+    </message>
+    <message>
+        <source>Open a lesson</source>
+        <translation>Abrir una lección</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
 </context>
 <context>
     <name>NumberLabel</name>
@@ -566,6 +801,63 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>divided by</source>
         <translation>dividido entre</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>language takes a language&apos;s code, such as fr or de_CH, not &apos;%1&apos;</source>
+        <translation>language admite el código de un idioma, como fr o de_CH, no «%1»</translation>
+    </message>
+    <message>
+        <source>launch takes an activity&apos;s name, one of %1; not &apos;%2&apos;</source>
+        <translation>launch admite el nombre de una actividad, uno de %1; no «%2»</translation>
+    </message>
+    <message>
+        <source>webAddress takes an address that starts with https:// or http://, not &apos;%1&apos;</source>
+        <translation>webAddress admite una dirección que empiece por https:// o http://, no «%1»</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>ocupa más de 1 MiB</translation>
+    </message>
+    <message>
+        <source>it is not a text file</source>
+        <translation>no es un archivo de texto</translation>
+    </message>
+    <message>
+        <source>it is not a settings file</source>
+        <translation>no es un archivo de ajustes</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot read the settings file %1: %2; its settings are ignored</source>
+        <translation>chalkline: no se puede leer el archivo de ajustes %1: %2; se pasan por alto sus ajustes</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: there is no activity [%2]; its settings are ignored</source>
+        <translation>chalkline: %1: no hay ninguna actividad [%2]; se pasan por alto sus ajustes</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: [%2] has no setting &apos;%3&apos;; it is ignored</source>
+        <translation>chalkline: %1: [%2] no tiene el ajuste «%3»; se pasa por alto</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: [%2] %3; it is ignored</source>
+        <translation>chalkline: %1: [%2] %3; se pasa por alto</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot remove the settings file %1</source>
+        <translation>chalkline: no se puede borrar el archivo de ajustes %1</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot write the settings file %1; the settings of this session will not be kept
+</source>
+        <translation>chalkline: no se puede escribir el archivo de ajustes %1; los ajustes de esta sesión no se guardarán
+</translation>
     </message>
 </context>
 <context>

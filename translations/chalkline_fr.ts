@@ -74,6 +74,14 @@
         <source>Next (Go): a new problem</source>
         <translation>Suivant : un nouveau problème</translation>
     </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>save as a lesson: add this activity to a lesson file</source>
+        <translation>enregistrer comme leçon : l&apos;ajouter à un fichier de leçon</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -105,62 +113,6 @@
         <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
 </source>
         <translation>chalkline : une session graphique est nécessaire pour afficher ses fenêtres, mais ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini ; lancez-le depuis le bureau
-</translation>
-    </message>
-    <message>
-        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
-</source>
-        <translation>Utilisation : chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
-</translation>
-    </message>
-    <message>
-        <source>Options:
-  -f, --full-screen   show every screen full screen, scaled to fit
-  --screen N          open on screen N (0 is the first)
-  --lang CODE         show the texts in this language (fr, de, es, en)
-  -h, --help          print the options and the keys, then end
-  --version           print the version, then end
-</source>
-        <translation>Options :
-  -f, --full-screen   chaque écran en plein écran, mis à l&apos;échelle
-  --screen N          ouvrir sur l&apos;écran N (0 est le premier)
-  --lang CODE         afficher les textes dans cette langue (fr, de, es, en)
-  -h, --help          afficher les options et les touches, puis terminer
-  --version           afficher la version, puis terminer
-</translation>
-    </message>
-    <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Touches :
-  F11, Ctrl+F                plein écran ou non, sur chaque écran
-  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
-  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
-  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
-  Page suiv., N, Droite      activités : Suivant, un nouveau problème
-  Page préc., S              activités : Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
-  B, .                       activités : écran noir et retour
-  F1, ?                      activités : les touches de l&apos;écran
-  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
-  Retour arrière, U          Ranger : Annuler
-  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
-  H                          Carrés magiques : afficher ou cacher la somme magique
-  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
 </translation>
     </message>
     <message>
@@ -213,6 +165,124 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <source>chalkline: cannot reach the display %1 to show its windows; check that the graphical session is running and that this is its display
 </source>
         <translation>chalkline : impossible d&apos;atteindre l&apos;affichage %1 pour montrer ses fenêtres ; vérifiez que la session graphique est lancée et que c&apos;est bien son affichage
+</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [OPTION]...
+</source>
+        <translation>Utilisation : chalkline [OPTION]...
+</translation>
+    </message>
+    <message>
+        <source>show every screen full screen, scaled to fit</source>
+        <translation>chaque écran en plein écran, mis à l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>in a window, even after full screen the last time</source>
+        <translation>dans une fenêtre, même après le plein écran la dernière fois</translation>
+    </message>
+    <message>
+        <source>open on screen N (0 is the first)</source>
+        <translation>ouvrir sur l&apos;écran N (0 est le premier)</translation>
+    </message>
+    <message>
+        <source>show the texts in this language (fr, de, es, en)</source>
+        <translation>afficher les textes dans cette langue (fr, de, es, en)</translation>
+    </message>
+    <message>
+        <source>start on that activity (names: --list-activities)</source>
+        <translation>commencer par cette activité (noms : --list-activities)</translation>
+    </message>
+    <message>
+        <source>with --launch: its kind, from 1 as the screen shows</source>
+        <translation>avec --launch : son type, à partir de 1 comme à l&apos;écran</translation>
+    </message>
+    <message>
+        <source>run the lesson of FILE, a step at a time</source>
+        <translation>dérouler la leçon de FILE, une étape à la fois</translation>
+    </message>
+    <message>
+        <source>list the activities, their kinds and settings, then end</source>
+        <translation>lister les activités, leurs types et réglages, puis terminer</translation>
+    </message>
+    <message>
+        <source>forget the settings kept from the last time</source>
+        <translation>oublier les réglages gardés de la dernière fois</translation>
+    </message>
+    <message>
+        <source>print the options and the keys, then end</source>
+        <translation>afficher les options et les touches, puis terminer</translation>
+    </message>
+    <message>
+        <source>print the version, then end</source>
+        <translation>afficher la version, puis terminer</translation>
+    </message>
+    <message>
+        <source>Options:
+</source>
+        <translation>Options :
+</translation>
+    </message>
+    <message>
+        <source>kinds: %1</source>
+        <translation>types : %1</translation>
+    </message>
+    <message>
+        <source>settings: %1</source>
+        <translation>réglages : %1</translation>
+    </message>
+    <message>
+        <source>--full-screen and --window do not go together</source>
+        <translation>--full-screen et --window ne vont pas ensemble</translation>
+    </message>
+    <message>
+        <source>--launch and --lesson do not go together</source>
+        <translation>--launch et --lesson ne vont pas ensemble</translation>
+    </message>
+    <message>
+        <source>--kind goes with --launch</source>
+        <translation>--kind va avec --launch</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are %2</source>
+        <translation>il n&apos;y a pas d&apos;activité « %1 » ; les activités sont %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Touches :
+  F11, Ctrl+F                plein écran ou non, sur chaque écran
+  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
+  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
+  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
+  Page suiv., N, Droite      activités : Suivant, un nouveau problème
+  Page préc., S              activités : Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
+  B, .                       activités : écran noir et retour
+  F1, ?                      activités : les touches de l&apos;écran
+  Ctrl+L                     activités : ajouter l&apos;activité à un fichier de leçon
+  Ctrl+O                     premier menu : ouvrir une leçon
+  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
+  Retour arrière, U          Ranger : Annuler
+  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
+  H                          Carrés magiques : afficher ou cacher la somme magique
+  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
 </translation>
     </message>
 </context>
@@ -278,6 +348,155 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>Reverse</source>
         <translation>À rebours</translation>
+    </message>
+</context>
+<context>
+    <name>Lessons</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a problem code: a code is written like 24P-2-K7QM</source>
+        <translation>« %1 » n&apos;est pas un code de problème : un code s&apos;écrit comme 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>the code %1 has a character no code has in %2</source>
+        <translation>le code %1 a dans %2 un caractère qu&apos;aucun code n&apos;a</translation>
+    </message>
+    <message>
+        <source>no activity has codes that begin %1</source>
+        <translation>aucune activité n&apos;a de codes qui commencent par %1</translation>
+    </message>
+    <message>
+        <source>the code %1 asks for kind %2 of an activity that has %3</source>
+        <translation>le code %1 demande le type %2 d&apos;une activité qui en a %3</translation>
+    </message>
+    <message>
+        <source>the code %1 does not check: a character is mistyped</source>
+        <translation>le code %1 ne se vérifie pas : un caractère est mal tapé</translation>
+    </message>
+    <message>
+        <source>this is not a lesson: a lesson is a plain text file in UTF-8</source>
+        <translation>ce n&apos;est pas une leçon : une leçon est un fichier texte simple en UTF-8</translation>
+    </message>
+    <message>
+        <source>this is not a lesson: it is larger than 1 MiB</source>
+        <translation>ce n&apos;est pas une leçon : il dépasse 1 Mio</translation>
+    </message>
+    <message>
+        <source>the lesson has no step; a step is a line such as &apos;numberwall kind=2&apos;</source>
+        <translation>la leçon n&apos;a aucune étape ; une étape est une ligne comme « numberwall kind=2 »</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are %2</source>
+        <translation>il n&apos;y a pas d&apos;activité « %1 » ; les activités sont %2</translation>
+    </message>
+    <message>
+        <source>%1 has no setting &apos;%2&apos;; it takes %3</source>
+        <translation>%1 n&apos;a pas de réglage « %2 » ; elle prend %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a setting: a setting is written key=value, as kind=2</source>
+        <translation>« %1 » n&apos;est pas un réglage : un réglage s&apos;écrit clé=valeur, comme kind=2</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est donné deux fois</translation>
+    </message>
+    <message>
+        <source>%1= does not go with open: the code gives the kind, and one problem</source>
+        <translation>%1= ne va pas avec open : le code donne le type, et un seul problème</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Étape %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1, step %2 of %3</source>
+        <translation>%1, étape %2 sur %3</translation>
+    </message>
+    <message>
+        <source>Lessons (*.txt *.lesson);;All files (*)</source>
+        <translation>Leçons (*.txt *.lesson);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, not &apos;%3&apos;</source>
+        <translation>%1 prend %2, pas « %3 »</translation>
+    </message>
+    <message>
+        <source>%1 takes only %2, not &apos;%3&apos;</source>
+        <translation>%1 ne prend que %2, pas « %3 »</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3, such as 2.5, not &apos;%4&apos;</source>
+        <translation>%1 prend un nombre de %2 à %3, comme 2.5, pas « %4 »</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source>
+        <translation>%1 prend un nombre entier de %2 à %3, pas « %4 »</translation>
+    </message>
+    <message>
+        <source>chalkline: %1, line %2: %3</source>
+        <translation>chalkline : %1, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: %2</source>
+        <translation>chalkline : %1 : %2</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a lesson</source>
+        <translation>c&apos;est un dossier, pas une leçon</translation>
+    </message>
+    <message>
+        <source>cannot read it: %1</source>
+        <translation>impossible de le lire : %1</translation>
+    </message>
+    <message>
+        <source>Open a lesson</source>
+        <translation>Ouvrir une leçon</translation>
+    </message>
+    <message>
+        <source>Save as a lesson</source>
+        <translation>Enregistrer comme leçon</translation>
+    </message>
+    <message>
+        <source>lesson.txt</source>
+        <translation>lecon.txt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. Nothing was written.</source>
+        <translation>%1 ne peut pas être lu : %2. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 is not a lesson. Nothing was written.</source>
+        <translation>%1 n&apos;est pas une leçon. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source># A Chalkline lesson: one step a line
+</source>
+        <translation># Une leçon Chalkline : une étape par ligne
+</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2. Nothing was written.</source>
+        <translation>%1 ne peut pas être écrit : %2. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 was added to %2.</source>
+        <translation>%1 a été ajoutée à %2.</translation>
+    </message>
+    <message>
+        <source>%1 was added to %2 as step %3.</source>
+        <translation>%1 a été ajoutée à %2 comme étape %3.</translation>
     </message>
 </context>
 <context>
@@ -474,6 +693,22 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <source>%1, Menu %2</source>
         <translation>%1, menu %2</translation>
     </message>
+    <message>
+        <source>F1 or ?</source>
+        <translation>F1 ou ?</translation>
+    </message>
+    <message>
+        <source>this list of keys</source>
+        <translation>cette liste des touches</translation>
+    </message>
+    <message>
+        <source>Open a lesson</source>
+        <translation>Ouvrir une leçon</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
 </context>
 <context>
     <name>NumberLabel</name>
@@ -566,6 +801,63 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>divided by</source>
         <translation>divisé par</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>language takes a language&apos;s code, such as fr or de_CH, not &apos;%1&apos;</source>
+        <translation>language prend le code d&apos;une langue, comme fr ou de_CH, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>launch takes an activity&apos;s name, one of %1; not &apos;%2&apos;</source>
+        <translation>launch prend le nom d&apos;une activité, parmi %1 ; pas « %2 »</translation>
+    </message>
+    <message>
+        <source>webAddress takes an address that starts with https:// or http://, not &apos;%1&apos;</source>
+        <translation>webAddress prend une adresse qui commence par https:// ou http://, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>il dépasse 1 Mio</translation>
+    </message>
+    <message>
+        <source>it is not a text file</source>
+        <translation>ce n&apos;est pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>it is not a settings file</source>
+        <translation>ce n&apos;est pas un fichier de réglages</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot read the settings file %1: %2; its settings are ignored</source>
+        <translation>chalkline : impossible de lire le fichier de réglages %1 : %2 ; ses réglages sont ignorés</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: there is no activity [%2]; its settings are ignored</source>
+        <translation>chalkline : %1 : il n&apos;y a pas d&apos;activité [%2] ; ses réglages sont ignorés</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: [%2] has no setting &apos;%3&apos;; it is ignored</source>
+        <translation>chalkline : %1 : [%2] n&apos;a pas de réglage « %3 » ; il est ignoré</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: [%2] %3; it is ignored</source>
+        <translation>chalkline : %1 : [%2] %3 ; il est ignoré</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot remove the settings file %1</source>
+        <translation>chalkline : impossible de supprimer le fichier de réglages %1</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot write the settings file %1; the settings of this session will not be kept
+</source>
+        <translation>chalkline : impossible d&apos;écrire le fichier de réglages %1 ; les réglages de cette séance ne seront pas gardés
+</translation>
     </message>
 </context>
 <context>

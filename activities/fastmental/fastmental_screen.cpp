@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fastmental_screen.h"
 
-#include "forms.h"
+#include "form.h"
 #include "keys.h"
 
 #include <QButtonGroup>
@@ -188,6 +188,28 @@ void FastMentalForm::VScroll1_Change() {
     Timer1->set_interval(VScroll1->value());
     Timer2->set_interval(VScroll1->value());
     VScroll1->setAccessibleDescription(tr("%1 seconds").arg(VScroll1->value() / 1000.0));
+}
+
+QString FastMentalForm::own_setting(const QString& key) const {
+    if (key == "pace") {
+        return QString::number(VScroll1->value() / 1000.0);
+    }
+    if (key == "reverse") {
+        return Option5->value() ? "yes" : "no";
+    }
+    return {};
+}
+
+// The direction is chosen as its option's click would, less the new chain: the other
+// direction's timer stops.
+void FastMentalForm::apply_own_setting(const QString& key, const QString& value) {
+    if (key == "pace") {
+        VScroll1->setValue(qRound(value.toDouble() * 1000));
+    } else if (key == "reverse") {
+        const bool reverse = value == "yes";
+        (reverse ? Option5 : Option4)->set_value(true);
+        (reverse ? Timer1 : Timer2)->set_enabled(false);
+    }
 }
 
 void FastMentalForm::clearchain() {

@@ -2,12 +2,20 @@
 #pragma once
 
 #include "activity_form.h"
+#include "activity_setting.h"
 #include "fastmental_logic.h"
 #include "random.h"
 
 #include <array>
 
 namespace chalkline::fastmental {
+
+// Mental Arithmetic's own settings: the seconds between rows (the scroll bar, 1 to 5 by
+// tenths; 5 on a fresh screen) and the direction, Reverse or Forward.
+inline constexpr chalkline::ActivitySetting kSettings[] = {
+    {.key = "pace", .design = "5", .low = 1, .high = 5, .decimals = 1},
+    {.key = "reverse", .design = "no", .words = {"no", "yes"}},
+};
 
 // Mental Arithmetic: a starting value and four operations shown as a column. Forward
 // shows the start and reveals the rows from the top, one per timer tick, ending with a
@@ -21,6 +29,8 @@ public:
 
     void Form_Load() override;
     void cmdsoln_Click() override;
+    QString own_setting(const QString& key) const override;
+    void apply_own_setting(const QString& key, const QString& value) override;
 
     void Option4_Click();
     void Option5_Click();

@@ -2,7 +2,7 @@
 #include "fourrules_screen.h"
 
 #include "accessibility.h"
-#include "forms.h"
+#include "form.h"
 #include "number_text.h"
 
 namespace chalkline::fourrules {

@@ -2,7 +2,7 @@
 #include "magicsquares_screen.h"
 
 #include "accessibility.h"
-#include "forms.h"
+#include "form.h"
 #include "keys.h"
 
 #include <QString>

@@ -2,7 +2,7 @@
 #include "ordering_screen.h"
 
 #include "accessibility.h"
-#include "forms.h"
+#include "form.h"
 #include "keys.h"
 
 namespace chalkline::ordering {

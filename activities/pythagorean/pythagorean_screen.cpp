@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pythagorean_screen.h"
 
-#include "forms.h"
+#include "form.h"
 
 namespace chalkline::pythagorean {
 

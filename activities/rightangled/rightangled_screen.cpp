@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rightangled_screen.h"
 
-#include "forms.h"
+#include "form.h"
 
 #include <algorithm>
 

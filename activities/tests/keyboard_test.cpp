@@ -11,6 +11,8 @@
 #include "menu_forms.h"
 #include "ordering_screen.h"
 #include "overlays.h"
+#include "program.h"
+#include "screens.h"
 #include "title_form.h"
 
 #include "number_text.h"

@@ -9,6 +9,7 @@
 #include "activity_form.h"
 #include "menu_forms.h"
 #include "problem_code.h"
+#include "screens.h"
 #include "timer.h"
 
 #include <QtTest>
@@ -72,6 +73,7 @@ private slots:
         QCOMPARE(loaded_form(menu), nullptr);
         QCOMPARE(form->caption(), caption);
         QCOMPARE(form->menu(), menu);
+        QCOMPARE(form->kind_count(), entry.kinds);
         QVERIFY2(form->sentence().startsWith("Problem: "), qPrintable(form->sentence()));
         QVERIFY(!answered(*form));
 

@@ -6,8 +6,8 @@
 // what every screen built on RevealingForm does, checked with real clicks.
 
 #include "activity_table.h"
-#include "forms.h"
 #include "revealing_form.h"
+#include "screens.h"
 
 #include <QtTest>
 

@@ -8,7 +8,7 @@
 
 #include "activity_table.h"
 #include "board_form.h"
-#include "forms.h"
+#include "screens.h"
 
 #include <QtTest>
 

@@ -3,9 +3,9 @@
 // and hidden for each kind of number, and the answers Solution reveals.
 
 #include "activity_table.h"
-#include "forms.h"
 #include "fourrules_screen.h"
 #include "number_text.h"
+#include "screens.h"
 
 #include <QtTest>
 

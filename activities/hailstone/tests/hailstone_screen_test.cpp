@@ -5,7 +5,7 @@
 #include "hailstone_screen.h"
 
 #include "activity_table.h"
-#include "forms.h"
+#include "screens.h"
 
 #include <QtTest>
 

@@ -5,7 +5,7 @@
 #include "hiddendigits_screen.h"
 
 #include "activity_table.h"
-#include "forms.h"
+#include "screens.h"
 
 #include <QAccessible>
 #include <QtTest>

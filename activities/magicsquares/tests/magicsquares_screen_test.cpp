@@ -2,9 +2,9 @@
 // The Magic Squares screen driven as a class would: real presses, moves and releases on
 // the tiles, clicks on the buttons and options, and timer ticks fired by the test.
 
-#include "forms.h"
 #include "magicsquares_screen.h"
 #include "problem_code.h"
+#include "screens.h"
 #include "scripted_random.h"
 
 #include <QtTest>
