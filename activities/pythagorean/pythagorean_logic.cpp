@@ -86,10 +86,13 @@ Problem draw_problem(Kind kind, RandomSource& random) {
         return p;
     }
     const std::vector<Triple> list = triples_of(kind);
+    // A multiple of a primitive triple may be read as the primitive one itself (one times
+    // it), so on Multiples the number shown must settle the row among every triple.
+    const std::vector<Triple>& settles = kind == Kind::Multiples ? all_triples() : list;
     const std::vector<int> picked = draw_distinct(random, int(list.size()), kRows);
     for (int r = 0; r < kRows; ++r) {
         const Triple& t = list[std::size_t(picked[std::size_t(r)])];
-        p.rows[std::size_t(r)] = {{t.a, t.b, t.c}, draw_hidden(random, list, t), 0, 0};
+        p.rows[std::size_t(r)] = {{t.a, t.b, t.c}, draw_hidden(random, settles, t), 0, 0};
     }
     return p;
 }

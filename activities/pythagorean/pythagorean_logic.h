@@ -46,7 +46,8 @@ struct Problem {
 
 // A new table of the kind: five different triples. On the first two kinds each row hides
 // one or two numbers; it hides two only where the one it shows belongs, in its column,
-// to no other triple of the kind, so that every row has one answer. On Euclid's Formula
+// to no other triple of the kind (on Multiples, to no other triple at all: a primitive
+// triple is also one times itself), so that every row has one answer. On Euclid's Formula
 // all three are hidden. Built constructively: the triples are drawn without
 // replacement from the kind's list and the hidden numbers from the places allowed.
 Problem make_problem(Kind kind, RandomSource& random);
