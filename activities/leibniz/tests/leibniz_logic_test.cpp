@@ -15,7 +15,8 @@ using boards::cell_of;
 
 // Over many puzzles of every kind: the entries are 1/(n x C(n-1, k)) in lowest terms
 // and each is the sum of the two below it; 3 to 6 are hidden, never the top nor all of
-// a row; the Solution works each out from shown ones.
+// a row, an edge only alongside two inner numbers or more; the Solution works each out
+// from shown ones.
 TEST(LeibnizLogic, EveryPuzzleIsTheHarmonicTriangleToWorkOut) {
     for (const Kind kind : {Kind::Rows1To5, Kind::Rows1To7, Kind::Rows1To9}) {
         for (std::uint32_t seed = 0; seed < 2000; ++seed) {
@@ -23,6 +24,8 @@ TEST(LeibnizLogic, EveryPuzzleIsTheHarmonicTriangleToWorkOut) {
             const Puzzle puzzle = make_problem(kind, random);
             ASSERT_EQ(puzzle.rows, rows_of(kind));
             std::int64_t binomial = 1; // C(n - 1, k), along each row
+            int edges_hidden = 0;
+            int inner_hidden = 0;
             for (int n = 1; n <= puzzle.rows; ++n, binomial = 1) {
                 int hidden_in_row = 0;
                 for (int k = 0; k < n; binomial = binomial * (n - 1 - k) / (k + 1), ++k) {
@@ -35,9 +38,11 @@ TEST(LeibnizLogic, EveryPuzzleIsTheHarmonicTriangleToWorkOut) {
                                               puzzle.numbers[std::size_t(cell_of(n, k + 1))]);
                     }
                     hidden_in_row += !puzzle.shown[cell];
+                    (k == 0 || k == n - 1 ? edges_hidden : inner_hidden) += !puzzle.shown[cell];
                 }
                 ASSERT_LT(hidden_in_row, n);
             }
+            ASSERT_GE(inner_hidden, edges_hidden > 0 ? 2 : 1);
             const auto hidden = std::count(puzzle.shown.begin(), puzzle.shown.end(), false);
             ASSERT_GE(hidden, 3);
             ASSERT_LE(hidden, 6);
