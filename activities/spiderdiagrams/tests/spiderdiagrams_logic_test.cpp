@@ -24,16 +24,18 @@ Fraction worked_from_text(const std::string& text, const Fraction& centre) {
                          : centre / number;
 }
 
-// Eight different operations, every answer the operation done to the centre, of the kind,
-// and short enough for its box.
+// Eight different operations and eight different answers, every answer the operation
+// done to the centre, of the kind, and short enough for its box.
 void expect_sound(const SpiderProblem& p) {
     const std::string where = "centre " + value_text(p.centre);
     std::set<std::string> texts;
+    std::set<Fraction> answers;
     bool below_zero = false;
     for (const Operation& leg : p.legs) {
         const std::string text = operation_text(leg);
         texts.insert(text);
         const Fraction answer = apply(leg, p.centre);
+        answers.insert(answer);
         EXPECT_EQ(answer, worked_from_text(text, p.centre)) << where << ", " << text;
         EXPECT_LE(value_text(answer).size(), 6u) << where << ", " << text;
         below_zero = below_zero || answer < 0;
@@ -45,6 +47,7 @@ void expect_sound(const SpiderProblem& p) {
         }
     }
     EXPECT_EQ(texts.size(), std::size_t(kLegs)) << where;
+    EXPECT_EQ(answers.size(), std::size_t(kLegs)) << where;
     EXPECT_LE(value_text(p.centre).size(), 4u) << where;
     if (p.kind == Kind::PositiveWholeNumbers) {
         EXPECT_TRUE(p.centre.is_whole() && p.centre > 0) << where;
