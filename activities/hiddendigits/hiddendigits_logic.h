@@ -39,10 +39,11 @@ int count_completions(Kind kind, const std::array<std::string, kRows>& patterns,
 // Makes a new problem of the kind whose hidden digits have exactly one completion. Any
 // other kind throws std::invalid_argument.
 //
-// Bounded: the numbers are drawn in their ranges at once; a set of hidden places is drawn
-// at most kMaskTries times, each checked in at most a thousand steps, and when none has a
-// single completion the answer's last three digits are hidden, which the numbers above
-// the line always fix.
+// Bounded: the numbers are drawn in their ranges at once, then how many digits to hide
+// (3, 4 or 5, equally likely); a set of that many places is drawn at most kMaskTries
+// times, each checked in at most a thousand steps. When none has a single completion in
+// two rows or more, the first set of three places that has one is taken, so that every
+// problem is a puzzle and not a plain sum.
 HiddenDigitsProblem make_problem(Kind kind, RandomSource& random);
 
 // "4?7 + ?85 = 74?" and "457 + 285 = 742".
