@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numberwall_logic.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -130,6 +131,12 @@ Wall make_problem(Kind kind, RandomSource& random) {
     std::array<Fraction, kBottom> bottom{};
     for (Fraction& brick : bottom) {
         brick = draw_brick(kind, random);
+    }
+    // A wall of integers has a negative number to work with: should none be drawn, one
+    // brick of the bottom row, drawn, is made one.
+    if (kind == Kind::Integers &&
+        std::none_of(bottom.begin(), bottom.end(), [](const Fraction& b) { return b < 0; })) {
+        bottom[std::size_t(random.draw(0, kBottom - 1))] = -random.draw(1, 10);
     }
     return build(kind, bottom, sets[std::size_t(random.draw(0, int(sets.size()) - 1))]);
 }

@@ -26,14 +26,18 @@ bool in_kind(Kind kind, const Fraction& brick) {
 }
 
 // Over many walls of every kind: each brick is the sum of the two below it, the bottom
-// row is of the kind, the four shown bricks fix the wall, which the Solution's steps
-// work out one brick at a time with an addition and a subtraction.
+// row is of the kind (with a negative number among integers), the four shown bricks fix
+// the wall, which the Solution's steps work out one brick at a time with an addition and
+// a subtraction.
 TEST(NumberWallLogic, EveryWallKeepsTheRules) {
     for (const Kind kind : {Kind::PositiveWholeNumbers, Kind::Integers, Kind::Decimals}) {
         for (std::uint32_t seed = 0; seed < 2000; ++seed) {
             SeededRandom random(seed);
             const Wall wall = make_problem(kind, random);
             ASSERT_EQ(wall.kind, kind);
+            const auto bottom = wall.bricks.begin() + cell_of(kRows - 1, 0);
+            ASSERT_TRUE(kind != Kind::Integers ||
+                        std::any_of(bottom, bottom + kRows, [](auto& b) { return b < 0; }));
             for (int row = 0; row < kRows; ++row) {
                 for (int place = 0; place <= row; ++place) {
                     const Fraction& brick = wall.bricks[std::size_t(cell_of(row, place))];
