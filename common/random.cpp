@@ -13,12 +13,29 @@ int RandomSource::draw(int low, int high) {
     return int(std::clamp(value, double(low), double(high)));
 }
 
+namespace {
+
+std::optional<std::uint32_t>& fixed_start() {
+    static std::optional<std::uint32_t> seed;
+    return seed;
+}
+
+} // namespace
+
 ClockRandom::ClockRandom() {
+    if (fixed_start()) {
+        engine_.seed(*fixed_start());
+        return;
+    }
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
     const auto ticks = static_cast<std::uint64_t>(now);
     std::random_device entropy;
     std::seed_seq seq{std::uint32_t(ticks), std::uint32_t(ticks >> 32), entropy(), entropy()};
     engine_.seed(seq);
+}
+
+void ClockRandom::fix_start(std::optional<std::uint32_t> seed) {
+    fixed_start() = seed;
 }
 
 float ClockRandom::next() {

@@ -3,12 +3,14 @@
 
 #include "accessibility.h"
 #include "activity_choices.h"
+#include "ink.h"
 #include "keys.h"
 #include "lessons.h"
 #include "overlays.h"
 #include "pictures.h"
 #include "problem_code.h"
 #include "screens.h"
+#include "speech.h"
 #include "style_form.h"
 
 #include <QAccessible>
@@ -31,7 +33,11 @@ ActivityForm::ActivityForm(const QString& name, const QString& caption, const QS
     cmdsoln =
         add_picture_button(framestatus, "cmdsoln", "Images\\solution.jpg", 30, 580, 1650, 500);
     cmdexit = add_picture_button(framestatus, "cmdexit", "Images\\exit.jpg", 30, 1130, 1650, 500);
-    cmdgo->on_click = [this](int) { cmdgo_Click(); };
+    // The ink belongs to the problem: a new one (Next, a kind chosen) starts clean.
+    cmdgo->on_click = [this](int) {
+        clear_ink(*this);
+        cmdgo_Click();
+    };
     cmdsoln->on_click = [this](int) { cmdsoln_Click(); };
     cmdexit->on_click = [this](int) { cmdexit_Click(); };
 }
@@ -125,8 +131,24 @@ void ActivityForm::add_shared_keys() {
                                     : ActivityKeys::tr("Ctrl+1 to Ctrl+%1"))
                             .arg(count),
                         ActivityKeys::tr("that kind of numbers, in the order shown"),
-                        [this](int which) { press(kind_options[std::size_t(which)]); }});
+                        [this](int which) { choose_kind(kind_options[std::size_t(which)]); }});
     }
+    rows.push_back({{Qt::Key_Tab, Qt::Key_Backtab},
+                    ActivityKeys::tr("Tab; Shift+Tab"),
+                    ActivityKeys::tr("mark the next or the previous control"),
+                    [this](int which) {
+                        ScreenKeys& keys = ScreenKeys::of(*this);
+                        which == 0 ? keys.focus_next() : keys.focus_previous();
+                    },
+                    true});
+    rows.push_back({{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space},
+                    ActivityKeys::tr("Return or Space"),
+                    ActivityKeys::tr("press the marked control"),
+                    [this](int) { ScreenKeys::of(*this).press_focused(); }});
+    rows.push_back({{Qt::Key_W},
+                    ActivityKeys::tr("W"),
+                    ActivityKeys::tr("read the whole board aloud"),
+                    [this](int) { announce(board_reading()); }});
     rows.push_back({{QKeyCombination(Qt::ControlModifier, Qt::Key_L)},
                     ActivityKeys::tr("Ctrl+L"),
                     ActivityKeys::tr("save as a lesson: add this activity to a lesson file"),
@@ -139,7 +161,14 @@ void ActivityForm::add_shared_keys() {
                     ActivityKeys::tr("F1 or ?"),
                     ActivityKeys::tr("this list of keys"),
                     [this](int) { show_key_help(*this); }});
-    ScreenKeys::of(*this).add_front(std::move(rows));
+    ScreenKeys& keys = ScreenKeys::of(*this);
+    keys.add_front(std::move(rows));
+    keys.focus_order = [this] {
+        std::vector<Control*> order = own_focus_order();
+        order.insert(order.end(), kind_options.begin(), kind_options.end());
+        order.insert(order.end(), {cmdgo, cmdsoln, cmdexit});
+        return order;
+    };
 }
 
 void ActivityForm::choose_next_kind() {
@@ -148,7 +177,14 @@ void ActivityForm::choose_next_kind() {
     const auto next = chosen == kind_options.end() || chosen + 1 == kind_options.end()
                           ? kind_options.begin()
                           : chosen + 1;
-    press(*next);
+    choose_kind(*next);
+}
+
+// The kind is named before the problem it makes, as the teacher did not see it chosen.
+void ActivityForm::choose_kind(OptionButton* option) {
+    kind_named_ = speech::words(option->text());
+    press(option);
+    kind_named_.clear();
 }
 
 void ActivityForm::next_problem() {
@@ -210,6 +246,7 @@ void ActivityForm::set_problem_sentence(const QString& problem) {
     const QString old_problem = problem_, old_answer = answer_;
     problem_ = problem;
     answer_.clear();
+    spoken_answer_.clear();
     if (making_) {
         return;
     }
@@ -230,7 +267,7 @@ void ActivityForm::set_answer_sentence(const QString& answer) {
 void ActivityForm::announce_change(const QString& old_problem, const QString& old_answer) {
     QString news;
     if (!answer_.isEmpty()) {
-        if (answer_ == old_answer) {
+        if (answer_ == old_answer || answer_ == spoken_answer_) {
             return;
         }
         news = QCoreApplication::translate("ActivityForm", "Answer: %1").arg(answer_);
@@ -246,14 +283,31 @@ void ActivityForm::announce_change(const QString& old_problem, const QString& ol
             news = QCoreApplication::translate("ActivityForm", "Problem: %1").arg(problem_);
         }
     }
+    if (!kind_named_.isEmpty()) {
+        news = QCoreApplication::translate("ActivityForm", "%1. %2").arg(kind_named_, news);
+        kind_named_.clear();
+    }
+    announce(news);
+}
+
+QString ActivityForm::board_reading() const {
+    return QCoreApplication::translate("ActivityForm", "Problem: %1").arg(problem_);
+}
+
+void ActivityForm::speak_answer_now(const QString& answer) {
+    if (answer.isEmpty() || answer == spoken_answer_ || answer == answer_) {
+        return;
+    }
+    spoken_answer_ = answer;
+    announce(QCoreApplication::translate("ActivityForm", "Answer: %1").arg(answer));
+}
+
+void ActivityForm::announce(const QString& news) {
     // A screen that is opening is read whole by the reader as it appears.
     if (!isVisible()) {
         return;
     }
-    if (!announcer_) {
-        announcer_ = new Announcer(this);
-    }
-    announcer_->announce(news);
+    Announcer::of(this).announce(news);
 }
 
 void ActivityForm::tell_sentence() {
@@ -306,6 +360,7 @@ OptionButton* ActivityForm::add_option(QWidget* parent, const QString& name, con
     auto* option = add<OptionButton>(
         parent, name, shared ? QCoreApplication::translate("Kinds", qPrintable(caption)) : caption);
     option->move(left, top, width, height);
+    QObject::connect(option, &QAbstractButton::clicked, this, [this] { clear_ink(*this); });
     option->set_fore_colour(kYellow);
     option->set_font_spec({"Tahoma", font_size, true});
     return option;

@@ -63,10 +63,12 @@ inline constexpr KindPlaces kKindsAtTheLowerLeft{
 // and kind_as<Kind>() the same as the activity's own enum.
 //
 // Every activity screen has the same keys (the table is in activity_form.cpp): Go,
-// Solution and Exit, the number kinds, blanking the screen and the list of keys; a
-// screen adds its own rows with ScreenKeys::of(*this).add(). No control of an activity
-// screen takes the keyboard focus by itself, so that no key reaches a control that would
-// start a new problem on its own; the screens that mark a control move the focus there.
+// Solution and Exit, the number kinds, blanking the screen, the list of keys, reading
+// the whole board, and Tab and Shift+Tab through the screen's controls in reading order
+// (own_focus_order(), the kinds, Next, Solution, Exit) with Return or Space pressing the
+// one marked; a screen adds its own rows with ScreenKeys::of(*this).add(). No control of
+// an activity screen takes the keyboard focus by itself, so that no key reaches a
+// control that would start a new problem on its own; only those keys move it.
 class ActivityForm : public Form {
 public:
     ActivityForm(const QString& name, const QString& caption, const QString& menu,
@@ -124,6 +126,10 @@ public:
     // screen reader at once.
     void set_problem_sentence(const QString& problem);
     void set_answer_sentence(const QString& answer);
+    // Speaks the answer at once ("Answer: ..."), before the screen has shown all of it,
+    // so that it is heard even when a new problem comes first; the answer sentence set
+    // later is then not spoken again.
+    void speak_answer_now(const QString& answer);
     QString sentence() const { return accessibleDescription(); }
 
     Frame* framestatus;
@@ -141,6 +147,14 @@ protected:
     virtual void hide_solution() {}
     // The source new_problem() draws from: seeded with seed() as each problem is made.
     chalkline::RandomSource& problem_random() { return problem_random_; }
+    // The controls of the screen's own that the focus goes through before the kinds,
+    // Next, Solution and Exit, in reading order: the places of the board that a click
+    // presses, the screen's own buttons. Those hidden or disabled at the time are passed
+    // over.
+    virtual std::vector<Control*> own_focus_order() const { return {}; }
+    // What W reads aloud: the whole board as it is shown now, row by row, for a screen
+    // whose problem sentence leaves it out; by default the problem sentence.
+    virtual QString board_reading() const;
 
     // A picture button of the screen's own whose picture is loaded with the others.
     PictureButton* add_picture_button(QWidget* parent, const QString& name, const QString& path,
@@ -170,10 +184,13 @@ private:
     void make_problem_of(std::uint32_t seed);
     // Runs make() with the sentence kept from the reader, then tells what changed once.
     template <class Make> void tell_once_made(Make make);
+    void choose_kind(OptionButton* option);
 
     void tell_sentence();
     // Speaks the part of the sentence that is new.
     void announce_change(const QString& old_problem, const QString& old_answer);
+
+    void announce(const QString& news);
 
     QString menu_;
     QString problem_;
@@ -184,7 +201,10 @@ private:
     std::unique_ptr<chalkline::RandomSource> seeds_;
     // The repeat keys of the problem on show.
     QStringList shown_keys_;
-    class Announcer* announcer_ = nullptr;
+    // The answer spoken ahead of the screen for the problem on show.
+    QString spoken_answer_;
+    // The kind chosen by a key, named before the problem it makes.
+    QString kind_named_;
     std::vector<std::pair<PictureButton*, QString>> pictures_;
 };
 

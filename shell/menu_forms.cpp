@@ -249,12 +249,14 @@ IntroForm::IntroForm()
                                 Menus::tr("Ctrl+O"),
                                 Menus::tr("Open a lesson"),
                                 [this](int) { press(lesson_link); }}});
+    // Down to the foot of the screen: room for a second line where a language's notice
+    // is long.
     Label3 = add_label(this, {.name = "Label3",
                               .left = 0,
                               .top = 8280,
                               .width = 3600,
-                              .height = 375,
-                              .caption = Menus::tr(kNotice),
+                              .height = 720,
+                              .caption = licence_notice(),
                               .font = {"Tahoma", 9.75, false}});
     Label4->on_click = [this](int) { Label4_Click(); };
     set_reader_traits(Label4, {.role = QAccessible::Link});
@@ -420,6 +422,10 @@ QStringList menu_titles(int number) {
 }
 
 // ---- Registry ----
+
+QString licence_notice() {
+    return Menus::tr(kNotice);
+}
 
 void register_menu_forms() {
     register_form("intro0", [] { return std::make_unique<IntroForm>(); });

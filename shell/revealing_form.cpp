@@ -9,6 +9,9 @@ RevealingForm::RevealingForm(const QString& name, const QString& caption, const 
       reveal_(Timer1) {}
 
 void RevealingForm::cmdsoln_Click() {
+    if (!reveal_.started() && answer_known_at_once()) {
+        speak_answer_now(answer_sentence());
+    }
     reveal_.start(
         answer_parts(), [this](int part) { show_part(part); },
         [this] { set_answer_sentence(answer_sentence()); });

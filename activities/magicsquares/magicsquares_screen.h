@@ -54,6 +54,7 @@ public:
 protected:
     // Hides the magic sum and deals a new square of the chosen kind onto the tiles.
     void new_problem() override;
+    std::vector<shell::Control*> own_focus_order() const override;
 
 private:
     void add_keys();

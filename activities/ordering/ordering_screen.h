@@ -46,6 +46,7 @@ public:
 protected:
     // Makes a new set, every number available, and starts the order check afresh.
     void new_problem() override;
+    std::vector<shell::Control*> own_focus_order() const override;
 
 private:
     void add_keys();
