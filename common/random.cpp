@@ -22,21 +22,20 @@ std::optional<std::uint32_t>& fixed_start() {
 
 } // namespace
 
-ClockRandom::ClockRandom() : engine_(fixed_start() ? *fixed_start() : std::random_device{}()) {
-    reseed();
+ClockRandom::ClockRandom() {
+    if (fixed_start()) {
+        engine_.seed(*fixed_start());
+        return;
+    }
+    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
+    const auto ticks = static_cast<std::uint64_t>(now);
+    std::random_device entropy;
+    std::seed_seq seq{std::uint32_t(ticks), std::uint32_t(ticks >> 32), entropy(), entropy()};
+    engine_.seed(seq);
 }
 
 void ClockRandom::fix_start(std::optional<std::uint32_t> seed) {
     fixed_start() = seed;
-}
-
-void ClockRandom::reseed() {
-    const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    const auto ticks = fixed_start() ? std::uint64_t{0} : static_cast<std::uint64_t>(now);
-    ++reseeds_;
-    std::seed_seq seq{std::uint32_t(ticks), std::uint32_t(ticks >> 32), std::uint32_t(reseeds_),
-                      std::uint32_t(engine_()), std::uint32_t(engine_())};
-    engine_.seed(seq);
 }
 
 float ClockRandom::next() {

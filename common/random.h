@@ -8,14 +8,12 @@
 namespace chalkline {
 
 // The source of every random number the activities draw. Logic takes it as a
-// parameter, so tests can hand in a scripted source and prove the order of the
-// draws and every redraw rule.
+// parameter and draws from it alone, so that a problem is a function of the seed of
+// the source it was given, and tests can hand in a scripted source and prove the order
+// of the draws and every redraw rule.
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
-
-    // Gives the following draws a fresh start from the clock.
-    virtual void reseed() = 0;
 
     // A uniform value u with 0 <= u < 1.
     virtual float next() = 0;
@@ -26,31 +24,28 @@ public:
     int draw(int low, int high);
 };
 
-// The program's own source: a Mersenne Twister. Reseeding mixes the clock with a
-// counter and the generator's own state, so reseeding twice within one clock tick
-// never makes the draws that follow repeat earlier ones.
+// Where fresh seeds come from: a Mersenne Twister seeded once from the system's entropy
+// and the clock, so that two screens opened within one clock tick draw apart.
 class ClockRandom final : public RandomSource {
 public:
     ClockRandom();
-    void reseed() override;
     float next() override;
 
-    // Every source made from now on starts from the seed and reseeds from its own state
-    // alone, leaving the clock out: a test that walks the screens meets the same problems
-    // on every run. nullopt brings the clock back.
+    // Every source made from now on starts from the seed, leaving the clock out: a test
+    // that walks the screens meets the same problems on every run. nullopt brings the
+    // clock back.
     static void fix_start(std::optional<std::uint32_t> seed);
 
 private:
     std::mt19937 engine_;
-    std::uint64_t reseeds_ = 0;
 };
 
-// A source with a fixed seed, for tests that check a rule over many problems: the same
-// seed gives the same draws, and reseeding changes nothing.
+// A source with a fixed seed: the source every problem is made from (a screen seeds it
+// with the problem's seed), and the source of the tests that check a rule over many
+// problems. The same seed gives the same draws, in every run and on every machine.
 class SeededRandom final : public RandomSource {
 public:
     explicit SeededRandom(std::uint32_t seed) : engine_(seed) {}
-    void reseed() override {}
     float next() override;
 
 private:

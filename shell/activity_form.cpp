@@ -8,6 +8,7 @@
 #include "lessons.h"
 #include "overlays.h"
 #include "pictures.h"
+#include "problem_code.h"
 #include "screens.h"
 #include "speech.h"
 #include "style_form.h"
@@ -16,11 +17,13 @@
 #include <QCoreApplication>
 
 #include <algorithm>
+#include <stdexcept>
 
 namespace shell {
 
 ActivityForm::ActivityForm(const ActivityInfo& activity, const QString& status_frame)
-    : Form(activity.screen, 12000, 9000), activity_(activity) {
+    : Form(activity.screen, 12000, 9000), activity_(activity),
+      seeds_(std::make_unique<chalkline::ClockRandom>()) {
     set_caption(activity.caption());
     setAccessibleName(this->caption());
     framestatus = add<Frame>(this, status_frame);
@@ -183,11 +186,69 @@ void ActivityForm::choose_kind(OptionButton* option) {
     kind_named_.clear();
 }
 
+void ActivityForm::next_problem() {
+    const QStringList before = shown_keys_;
+    const auto repeats = [&before](const QStringList& keys) {
+        return std::any_of(keys.begin(), keys.end(), [&before](const QString& key) {
+            return !key.isEmpty() && before.contains(key);
+        });
+    };
+    tell_once_made([&] {
+        for (int draw = 1;; ++draw) {
+            make_problem_of(std::uint32_t(seeds_->draw(0, int(chalkline::kSeedCount) - 1)));
+            if (draw == kMostDraws || !repeats(repeat_keys())) {
+                return;
+            }
+        }
+    });
+}
+
+void ActivityForm::show_problem(int kind, std::uint32_t seed) {
+    if (kind < 0 || kind >= std::max(1, kind_count()) || seed >= chalkline::kSeedCount) {
+        throw std::out_of_range("no problem of this kind and seed");
+    }
+    set_kind(kind);
+    tell_once_made([&] { make_problem_of(seed); });
+}
+
+void ActivityForm::set_seed_source(std::unique_ptr<chalkline::RandomSource> source) {
+    seeds_ = std::move(source);
+}
+
+QStringList ActivityForm::repeat_keys() const {
+    return {problem_};
+}
+
+void ActivityForm::make_problem_of(std::uint32_t seed) {
+    seed_ = seed;
+    problem_random_ = chalkline::SeededRandom(seed);
+    hide_solution();
+    new_problem();
+    shown_keys_ = repeat_keys();
+}
+
+// A problem drawn again for a new seed would otherwise be read out once for each draw.
+template <class Make> void ActivityForm::tell_once_made(Make make) {
+    const QString old_problem = problem_, old_answer = answer_;
+    struct Quiet {
+        bool& making;
+        ~Quiet() { making = false; }
+    } quiet{making_};
+    making_ = true;
+    make();
+    making_ = false;
+    tell_sentence();
+    announce_change(old_problem, old_answer);
+}
+
 void ActivityForm::set_problem_sentence(const QString& problem) {
     const QString old_problem = problem_, old_answer = answer_;
     problem_ = problem;
     answer_.clear();
     spoken_answer_.clear();
+    if (making_) {
+        return;
+    }
     tell_sentence();
     announce_change(old_problem, old_answer);
 }

@@ -3,9 +3,12 @@
 
 #include "activity_table.h"
 #include "form.h"
+#include "random.h"
 
 #include <QStringList>
 
+#include <cstdint>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -46,6 +49,15 @@ inline constexpr KindPlaces kKindsAtTheLowerLeft{
 // one), gives the controls named in `recoloured` the same blue, loads the button
 // pictures and then runs start(), which ends by making the first problem.
 //
+// Problems: a problem is a function of the kind and a seed (0 to kSeedCount - 1).
+// new_problem(), the screen's own step that makes a problem and shows it with its
+// answer hidden, draws only from problem_random(), a source seeded with seed(), so that
+// one kind and seed always make one problem; show_problem() makes the problem of a kind
+// and seed. Go, a click on a kind and the opening draw a fresh seed from the seed source
+// (the clock's, unless a test sets its own) and make its problem; while that problem
+// repeats the one before it (they share one of repeat_keys()), another seed is drawn, at
+// most kMostDraws in all, and the last is shown anyway.
+//
 // Kinds: a screen whose problems come in kinds makes its options Option1, Option2... with
 // add_kinds(), the first chosen as the screen opens; a click on one is Go. kind() is the
 // chosen one, counted from 0 in the order of the options (0 on a screen without kinds),
@@ -65,8 +77,10 @@ public:
                           const QString& status_frame = "framestatus");
 
     void Form_Load() override;
-    virtual void start() = 0;
-    virtual void cmdgo_Click() = 0;
+    // The screen's own start, after the load: by default the first problem.
+    virtual void start() { next_problem(); }
+    // Go: a new problem of the chosen kind.
+    void cmdgo_Click() { next_problem(); }
     virtual void cmdsoln_Click() = 0;
     // Shows the listing menu screen, then unloads this screen with its timers.
     void cmdexit_Click();
@@ -77,6 +91,7 @@ public:
     // The chosen kind, from 0 in the order of the options; 0 where there is no choice.
     int kind() const;
     template <class Kind> Kind kind_as() const { return static_cast<Kind>(kind()); }
+    // How many kinds the screen offers (0 without kind options).
     int kind_count() const { return int(kind_options.size()); }
     // Chooses the kind's option without making a new problem.
     void set_kind(int index);
@@ -90,6 +105,22 @@ public:
 
     // Keeps the kind and the own settings for the activity's next opening.
     void Form_Unload() override;
+
+    // Seeds a problem is drawn from: [0, kSeedCount). Fresh seeds are drawn at most this
+    // many times for one new problem.
+    static constexpr int kMostDraws = 32;
+    // The seed the problem on show was made from.
+    std::uint32_t seed() const { return seed_; }
+    // Chooses the kind (without making a problem of it), makes the problem of the seed and
+    // shows it with its answer hidden; a solution under way stops, as for Go. A kind or
+    // a seed out of range throws std::out_of_range.
+    void show_problem(int kind, std::uint32_t seed);
+    // Where fresh seeds come from: the clock's source unless a test gives its own.
+    void set_seed_source(std::unique_ptr<chalkline::RandomSource> source);
+    // What a new problem must not share with the one before it: by default its sentence
+    // (which holds the whole problem). A screen whose rule is stricter names what more
+    // must differ (a template, a divisor, a word...). Empty keys never match.
+    virtual QStringList repeat_keys() const;
 
     // The sentence a screen reader reads for the screen (its accessible description):
     // "Problem: ..." while a problem is shown, "Problem: ... Answer: ..." once its
@@ -110,6 +141,15 @@ public:
     PictureButton* cmdexit;
 
 protected:
+    // Draws fresh seeds until the problem they make is new, and shows it.
+    void next_problem();
+    // Makes a problem of kind() from problem_random() alone and shows it, its answer
+    // hidden and its sentence set.
+    virtual void new_problem() = 0;
+    // Stops a solution under way before a new problem is made (nothing by default).
+    virtual void hide_solution() {}
+    // The source new_problem() draws from: seeded with seed() as each problem is made.
+    chalkline::RandomSource& problem_random() { return problem_random_; }
     // The controls of the screen's own that the focus goes through before the kinds,
     // Next, Solution and Exit, in reading order: the places of the board that a click
     // presses, the screen's own buttons. Those hidden or disabled at the time are passed
@@ -143,6 +183,10 @@ protected:
 private:
     void add_shared_keys();
     void choose_next_kind();
+    // Makes and shows the problem of the seed; the screen reader hears of it once made.
+    void make_problem_of(std::uint32_t seed);
+    // Runs make() with the sentence kept from the reader, then tells what changed once.
+    template <class Make> void tell_once_made(Make make);
     void choose_kind(OptionButton* option);
 
     void tell_sentence();
@@ -154,6 +198,12 @@ private:
     const ActivityInfo& activity_;
     QString problem_;
     QString answer_;
+    bool making_ = false;
+    std::uint32_t seed_ = 0;
+    chalkline::SeededRandom problem_random_{0};
+    std::unique_ptr<chalkline::RandomSource> seeds_;
+    // The repeat keys of the problem on show.
+    QStringList shown_keys_;
     // The answer spoken ahead of the screen for the problem on show.
     QString spoken_answer_;
     // The kind chosen by a key, named before the problem it makes.

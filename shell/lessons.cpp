@@ -210,7 +210,11 @@ void open_step(std::size_t index) {
         // step leaves out) and makes the step's first problem.
         apply_choices(*lesson.form, with_design(activity, choices));
         show_step(*lesson.form, lesson, true);
-        lesson.form->cmdgo_Click();
+        if (step.seed) {
+            lesson.form->show_problem(lesson.form->kind(), *step.seed);
+        } else {
+            lesson.form->cmdgo_Click();
+        }
         return;
     }
     open_next_with(activity, std::move(choices), false);
@@ -222,6 +226,11 @@ void open_step(std::size_t index) {
     lesson.form = form;
     join_lesson(*form);
     show_step(*form, lesson, false);
+    // An "open CODE" step shows the code's problem, made before the screen is shown so
+    // that the reader hears only that one.
+    if (step.seed) {
+        form->show_problem(form->kind(), *step.seed);
+    }
     const QString left = from ? from->name() : QString();
     show_form(activity);
     if (!left.isEmpty()) {

@@ -8,9 +8,9 @@ namespace shell {
 
 // An activity screen whose problems come in kinds and whose answer is shown in parts.
 //
-// - Go, a click on a kind (or its key) and the screen's opening call calculate(): a
-//   reveal under way stops and new_problem() makes a problem of kind(), shows it with
-//   every part of its answer hidden and sets the problem sentence.
+// - Go, a click on a kind (or its key), the screen's opening and show_problem() stop a
+//   reveal under way; then new_problem() makes a problem of kind(), shows it with every
+//   part of its answer hidden and sets the problem sentence.
 // - Solution shows part 0 of answer_parts() at once and each next part a tick of Timer1
 //   later (Reveal::kRevealInterval apart unless the screen gives its own pace); with the
 //   last part the screen reader is told answer_sentence(), or at once when the screen
@@ -25,11 +25,7 @@ class RevealingForm : public ActivityForm {
 public:
     explicit RevealingForm(const ActivityInfo& activity, int reveal_ms = Reveal::kRevealInterval);
 
-    void start() override { calculate(); }
-    void cmdgo_Click() override { calculate(); }
     void cmdsoln_Click() override;
-    // Stops the reveal, then makes and shows a new problem.
-    void calculate();
 
     // How many parts of the answer are shown, 0 while it is hidden.
     int parts_shown() const { return reveal_.shown(); }
@@ -39,12 +35,9 @@ public:
     Timer* Timer1;
 
 protected:
-    // For a screen that shows a problem it did not make in new_problem(): the reveal
-    // stops and Solution starts afresh.
-    void stop_reveal() { reveal_.reset(); }
+    // The reveal under way stops and Solution starts afresh.
+    void hide_solution() override { reveal_.reset(); }
 
-    // Makes a problem of kind(), shows it with its answer hidden, sets the sentence.
-    virtual void new_problem() = 0;
     // Shows part `part` of the answer, 0 first.
     virtual void show_part(int part) = 0;
     // What follows "Answer: " in the screen's sentence.

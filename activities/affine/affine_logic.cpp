@@ -78,29 +78,16 @@ std::string AffineProblem::answer() const {
     return kind == Kind::Decode ? plain() : encipher_word(plain(), key);
 }
 
-AffineProblem make_problem(Kind kind, RandomSource& random, std::span<const std::string_view> list,
-                           const AffineProblem* previous) {
+AffineProblem make_problem(Kind kind, RandomSource& random, std::span<const std::string_view> list) {
     if (kind < Kind::Shift || kind > Kind::Decode) {
         throw std::invalid_argument("affine: no such kind");
     }
     if (list.empty()) {
         throw std::invalid_argument("affine: no words to encode");
     }
-    random.reseed();
     AffineProblem problem;
     problem.kind = kind;
-    // Every word but the previous one is equally likely: the draw leaves out its place.
-    const int count = int(list.size());
-    const auto before = previous ? std::find(list.begin(), list.end(), previous->word) : list.end();
-    int place = 0;
-    if (before != list.end() && count > 1) {
-        const int left_out = int(before - list.begin());
-        place = random.draw(0, count - 2);
-        place += place >= left_out ? 1 : 0;
-    } else {
-        place = random.draw(0, count - 1);
-    }
-    problem.word = std::string(list[std::size_t(place)]);
+    problem.word = std::string(list[std::size_t(random.draw(0, int(list.size()) - 1))]);
     const int last = int(kMultipliers.size()) - 1;
     problem.key.a = kind == Kind::Shift ? 1 : kMultipliers[std::size_t(random.draw(1, last))];
     problem.key.b = random.draw(1, kLetters - 1);

@@ -57,10 +57,9 @@ struct AffineProblem {
 };
 
 // A new problem of the kind (another value throws std::invalid_argument), built
-// directly, its word one of `list` (not empty) and never the word of the problem before.
-// Shift has a = 1; Encode and Decode draw a from the other eleven multipliers; b is 1 to 25.
-AffineProblem make_problem(Kind kind, RandomSource& random, std::span<const std::string_view> list,
-                           const AffineProblem* previous = nullptr);
+// directly: a word of `list` (not empty), then the key. Shift has a = 1; Encode and Decode
+// draw a from the other eleven multipliers; b is 1 to 25.
+AffineProblem make_problem(Kind kind, RandomSource& random, std::span<const std::string_view> list);
 
 // "y = 5x + 8 (mod 26)", "y = x + 8 (mod 26)"
 std::string key_text(const Key& key);

@@ -123,10 +123,8 @@ int AffineForm::answer_parts() const {
 }
 
 void AffineForm::new_problem() {
-    problem_ =
-        make_problem(kind_as<Kind>(), random_, words(shell::current_language().toStdString()),
-                     has_problem_ ? &problem_ : nullptr);
-    has_problem_ = true;
+    problem_ = make_problem(kind_as<Kind>(), problem_random(),
+                            words(shell::current_language().toStdString()));
     const bool decode = problem_.kind == Kind::Decode;
     const QString given = text_of(problem_.given());
     const QString answer = text_of(problem_.answer());
@@ -183,6 +181,11 @@ void AffineForm::show_part(int part) {
     for (Label* label : {FirstCaption, SecondCaption, FirstNumber[i], SecondNumber[i], Result[i]}) {
         label->set_visible(true);
     }
+}
+
+// Two problems in a row never share their word, whatever the key.
+QStringList AffineForm::repeat_keys() const {
+    return {RevealingForm::repeat_keys().front(), "word " + text_of(problem_.plain())};
 }
 
 QString AffineForm::answer_sentence() const {

@@ -43,6 +43,7 @@ protected:
     void new_problem() override;
     void show_part(int part) override;
     QString answer_sentence() const override;
+    QStringList repeat_keys() const override;
 
 private:
     void add_table();
@@ -52,8 +53,6 @@ private:
     int parts_before_letters() const { return problem_.kind == Kind::Decode ? 1 : 0; }
 
     AffineProblem problem_;
-    bool has_problem_ = false;
-    ClockRandom random_;
 };
 
 // The activity's record (activity_table.h).

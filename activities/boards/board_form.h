@@ -2,7 +2,6 @@
 #pragma once
 
 #include "brick_board.h"
-#include "random.h"
 #include "revealing_form.h"
 #include "triangle.h"
 
@@ -60,8 +59,6 @@ protected:
     // "row 1 has 2, blank, 5. row 2 has ...".
     QString board_words() const;
     QString board_reading() const override { return board_words() + '.'; }
-
-    ClockRandom random_;
 
 private:
     // The look a box keeps once nothing flashes: given, or filled in.

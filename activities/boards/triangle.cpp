@@ -135,14 +135,4 @@ std::vector<bool> shown_except(int cells, const std::vector<int>& hidden) {
     return shown;
 }
 
-void swap_one(std::vector<int>& hidden, const std::vector<int>& pool) {
-    for (int cell : pool) {
-        if (std::find(hidden.begin(), hidden.end(), cell) == hidden.end()) {
-            hidden.front() = cell;
-            return;
-        }
-    }
-    throw std::invalid_argument("every cell of the pool is hidden");
-}
-
 } // namespace chalkline::boards

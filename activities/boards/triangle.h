@@ -60,8 +60,5 @@ std::string rows_text(int rows, const std::vector<std::string>& texts,
 std::vector<int> pick_cells(std::vector<int> pool, int count, RandomSource& random);
 // Every one of `cells` cells shown but the hidden ones.
 std::vector<bool> shown_except(int cells, const std::vector<int>& hidden);
-// Puts a cell of the pool that is not hidden in place of the first hidden one, so that
-// the hidden cells are certain to differ from what they were.
-void swap_one(std::vector<int>& hidden, const std::vector<int>& pool);
 
 } // namespace chalkline::boards

@@ -197,7 +197,6 @@ void run_step(MentalChain& chain, int step, RandomSource& random) {
 }
 
 MentalChain make_problem(Kind kind, RandomSource& random) {
-    random.reseed();
     MentalChain chain;
     chain.kind =
         (kind == Kind::Integers || kind == Kind::Decimals) ? kind : Kind::PositiveWholeNumbers;

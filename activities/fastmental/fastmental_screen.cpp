@@ -187,23 +187,14 @@ void FastMentalForm::Form_Load() {
     ActivityForm::Form_Load();
 }
 
-void FastMentalForm::start() {
-    calculate();
-}
-
-void FastMentalForm::cmdgo_Click() {
-    Label1->set_visible(false);
-    calculate();
-}
-
 void FastMentalForm::Option4_Click() {
     Timer2->set_enabled(false);
-    calculate();
+    next_problem();
 }
 
 void FastMentalForm::Option5_Click() {
     Timer1->set_enabled(false);
-    calculate();
+    next_problem();
 }
 
 void FastMentalForm::VScroll1_Change() {
@@ -246,9 +237,9 @@ void FastMentalForm::clearchain() {
     }
 }
 
-void FastMentalForm::calculate() {
+void FastMentalForm::new_problem() {
     clearchain();
-    const MentalChain chain = make_problem(kind_as<Kind>(), random_);
+    const MentalChain chain = make_problem(kind_as<Kind>(), problem_random());
 
     Label* const symbol_of[] = {labelplus, labelminus, labeltimes, labeldivide};
     for (int row = 1; row <= 4; ++row) {

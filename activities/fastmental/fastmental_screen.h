@@ -28,8 +28,6 @@ public:
     FastMentalForm();
 
     void Form_Load() override;
-    void start() override;
-    void cmdgo_Click() override;
     void cmdsoln_Click() override;
     QString own_setting(const QString& key) const override;
     void apply_own_setting(const QString& key, const QString& value) override;
@@ -40,8 +38,6 @@ public:
     void Timer1_Timer();
     void Timer2_Timer();
 
-    // A new chain of the chosen kind, its pacing started from the first row.
-    void calculate();
     // Hides every row, every value and the answer's "?".
     void clearchain();
 
@@ -68,6 +64,10 @@ public:
     shell::Timer* Timer1;
     shell::Timer* Timer2;
 
+protected:
+    // A new chain of the chosen kind, its pacing started from the first row.
+    void new_problem() override;
+
 private:
     // The chain as far as it is shown, for the screen reader: the rows in the order
     // they appeared.
@@ -76,8 +76,6 @@ private:
 
     // Shows row `row`: its symbol and its number, never its value.
     void show_row(int row);
-
-    ClockRandom random_;
 };
 
 // The activity's record (activity_table.h).

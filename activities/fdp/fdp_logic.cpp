@@ -83,15 +83,8 @@ Table draw_table(Kind kind, RandomSource& random) {
 
 } // namespace
 
-Table make_problem(Kind kind, RandomSource& random, const Table* previous) {
-    random.reseed();
-    return fractionkit::draw_unlike(
-        previous, [&] { return draw_table(kind, random); },
-        [](Table& table) {
-            for (Row& row : table) {
-                row.shown = Column((int(row.shown) + 1) % kColumns);
-            }
-        });
+Table make_problem(Kind kind, RandomSource& random) {
+    return draw_table(kind, random);
 }
 
 std::array<std::string, kColumns> forms(const Row& row) {

@@ -32,10 +32,8 @@ struct Row {
 using Table = std::array<Row, kRows>;
 
 // Six different values of the kind; each column is shown in two rows. Built
-// constructively (distinct values drawn from the kind's list without putting back); a
-// table the same as `previous` is drawn again at most 20 times, and then every row shows
-// its next column, so the result always differs.
-Table make_problem(Kind kind, RandomSource& random, const Table* previous = nullptr);
+// constructively: distinct values drawn from the kind's list without putting back.
+Table make_problem(Kind kind, RandomSource& random);
 
 // The three forms of a row's value as the table writes them, in the order of the
 // columns: "3/4" (or "1 3/4" when mixed), "0.75", "75%"; a recurring decimal with a dot

@@ -69,8 +69,7 @@ FdpForm::FdpForm() : FractionForm(kActivity, {2300}) {
 }
 
 void FdpForm::new_problem() {
-    const Table previous = table_;
-    table_ = make_problem(kind_as<Kind>(), random_, &previous);
+    table_ = make_problem(kind_as<Kind>(), problem_random());
     for (int row = 0; row < kRows; ++row) {
         const Row& entry = table_[std::size_t(row)];
         const auto all = forms(entry);

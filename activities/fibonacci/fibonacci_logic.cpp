@@ -180,21 +180,11 @@ const std::vector<Pattern>& hidden_patterns() {
     return patterns;
 }
 
-Problem make_problem(Kind kind, RandomSource& random, const Problem* previous) {
-    random.reseed();
+Problem make_problem(Kind kind, RandomSource& random) {
     const std::vector<Pattern>& patterns = hidden_patterns();
-    const int last = int(patterns.size()) - 1;
     Problem problem{kind, {}, {}};
-    int pick = 0;
-    for (int tries = 0; tries < 8; ++tries) {
-        problem.terms = draw_terms(kind, random);
-        pick = random.draw(0, last);
-        problem.hidden = patterns[std::size_t(pick)];
-        if (previous == nullptr || problem != *previous) {
-            return problem;
-        }
-    }
-    problem.hidden = patterns[std::size_t(pick == last ? 0 : pick + 1)];
+    problem.terms = draw_terms(kind, random);
+    problem.hidden = patterns[std::size_t(random.draw(0, int(patterns.size()) - 1))];
     return problem;
 }
 

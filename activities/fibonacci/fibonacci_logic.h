@@ -65,12 +65,10 @@ std::optional<std::vector<Step>> work_out(const Shown& shown);
 // working backwards. Enumerated once, on first use.
 const std::vector<Pattern>& hidden_patterns();
 
-// A new problem of the kind, never the same as `previous`. Built constructively: the
-// starting terms are drawn in their ranges (the Integers kind, which needs a negative
-// start, draws a bounded number of times and then negates one), the pattern is picked
-// from the precomputed list, and a repeat of the previous problem is drawn again a few
-// times and then mended by taking the next pattern of the list.
-Problem make_problem(Kind kind, RandomSource& random, const Problem* previous = nullptr);
+// A new problem of the kind. Built constructively: the starting terms are drawn in their
+// ranges (the Integers kind, which needs a negative start, draws a bounded number of
+// times and then negates one) and the pattern is picked from the precomputed list.
+Problem make_problem(Kind kind, RandomSource& random);
 
 // "?, ?, 7, 11, ?, 29, ?, ?, ?, ?"
 std::string shown_text(const Problem& problem);

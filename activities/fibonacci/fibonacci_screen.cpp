@@ -42,11 +42,11 @@ FibonacciForm::FibonacciForm() : SequenceForm(kActivity, 600) {
 }
 
 void FibonacciForm::new_problem() {
-    show_problem(make_problem(kind_as<Kind>(), random_, problem_ ? &*problem_ : nullptr));
+    show_terms(make_problem(kind_as<Kind>(), problem_random()));
 }
 
-void FibonacciForm::show_problem(const Problem& problem) {
-    stop_reveal();
+void FibonacciForm::show_terms(const Problem& problem) {
+    hide_solution();
     problem_ = problem;
     steps_ = work_out(shown_terms(problem)).value();
     QStringList texts;

@@ -20,7 +20,7 @@ public:
     FibonacciForm();
 
     // Shows the problem, its hidden terms as "?", and stops any reveal.
-    void show_problem(const Problem& problem);
+    void show_terms(const Problem& problem);
     const Problem& problem() const { return *problem_; }
 
     shell::Label* Label1;
@@ -36,7 +36,6 @@ protected:
 private:
     std::optional<Problem> problem_;
     std::vector<Step> steps_;
-    ClockRandom random_;
 };
 
 // The activity's record (activity_table.h).

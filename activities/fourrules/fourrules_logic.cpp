@@ -97,7 +97,6 @@ FourRulesProblem make_problem(Kind kind, RandomSource& random) {
         kind != Kind::ProperFractions) {
         throw std::invalid_argument("unknown number kind " + std::to_string(int(kind)));
     }
-    random.reseed();
     switch (kind) {
     case Kind::PositiveWholeNumbers:
         return draw_whole_numbers(random);

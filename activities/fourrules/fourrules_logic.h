@@ -50,8 +50,8 @@ struct FourRulesAnswers {
     std::optional<MixedNumber> quotient_mixed;
 };
 
-// Makes a new problem of the given kind: reseeds the source once, then draws until the
-// kind's rules are met. Any other value throws std::invalid_argument.
+// Makes a new problem of the given kind: draws until the kind's rules are met. Any other
+// value throws std::invalid_argument.
 FourRulesProblem make_problem(Kind kind, RandomSource& random);
 
 // The four results of a problem.

@@ -212,14 +212,6 @@ FourRulesForm::FourRulesForm() : ActivityForm(kActivity) {
     }
 }
 
-void FourRulesForm::start() {
-    calculate();
-}
-
-void FourRulesForm::cmdgo_Click() {
-    calculate();
-}
-
 void FourRulesForm::clearlabels() {
     for (int number : {2, 3, 9, 10, 11, 12, 5, 6, 7, 8}) {
         label(number)->set_visible(false);
@@ -234,9 +226,9 @@ void FourRulesForm::clearlabels() {
     }
 }
 
-void FourRulesForm::calculate() {
+void FourRulesForm::new_problem() {
     clearlabels();
-    problem_ = make_problem(kind_as<Kind>(), random_);
+    problem_ = make_problem(kind_as<Kind>(), problem_random());
     const bool fractions = problem_.kind == Kind::ProperFractions;
     set_problem_sentence(
         tr("find the sum, difference, product and quotient of %1 and %2.")

@@ -15,14 +15,10 @@ class FourRulesForm : public shell::ActivityForm {
 public:
     FourRulesForm();
 
-    void start() override;
-    void cmdgo_Click() override;
     void cmdsoln_Click() override;
 
     // Hides every number and answer field.
     void clearlabels();
-    // Makes a new problem of the current kind and shows it.
-    void calculate();
 
     const FourRulesProblem& problem() const { return problem_; }
 
@@ -45,12 +41,15 @@ public:
     shell::OptionButton* Option2;
     shell::OptionButton* Option3;
 
+protected:
+    // Makes a new problem of the current kind and shows it, its answers hidden.
+    void new_problem() override;
+
 private:
     shell::Label* label(int number) const { return labels_[number]; }
     shell::Line* line(int number) const { return lines_[number]; }
 
     FourRulesProblem problem_;
-    ClockRandom random_;
     // Label1 to Label28 and Line1 to Line8 by their numbers (entry 0 stays empty).
     shell::Label* labels_[29] = {};
     shell::Line* lines_[9] = {};

@@ -20,15 +20,4 @@ std::vector<int> distinct_indexes(int count, int n, RandomSource& random) {
     return all;
 }
 
-int index_other_than(int n, int avoid, RandomSource& random) {
-    if (avoid < 0 || avoid >= n) {
-        return random.draw(0, n - 1);
-    }
-    if (n < 2) {
-        throw std::invalid_argument("no index other than the only one");
-    }
-    const int drawn = random.draw(0, n - 2);
-    return drawn >= avoid ? drawn + 1 : drawn;
-}
-
 } // namespace chalkline::fractionkit

@@ -14,33 +14,9 @@ namespace chalkline::fractionkit {
 // a shuffle.
 std::vector<int> distinct_indexes(int count, int n, RandomSource& random);
 
-// An index from 0 to n - 1 other than `avoid` (n >= 2; an avoid outside the range
-// avoids nothing).
-int index_other_than(int n, int avoid, RandomSource& random);
-
-// A result of `draw` other than `previous`: drawn again while it equals it, at most
-// kRedraws times, and then changed by `differ`, which must make it differ.
-inline constexpr int kRedraws = 20;
-template <class T, class Draw, class Differ>
-T draw_unlike(const T* previous, Draw draw, Differ differ) {
-    T result = draw();
-    for (int tries = 0; previous && result == *previous && tries < kRedraws; ++tries) {
-        result = draw();
-    }
-    if (previous && result == *previous) {
-        differ(result);
-    }
-    return result;
-}
-
-// The place of a value in a list, or -1.
-template <class T> int index_of(const std::vector<T>& list, const T& value) {
-    for (std::size_t i = 0; i < list.size(); ++i) {
-        if (list[i] == value) {
-            return int(i);
-        }
-    }
-    return -1;
+// One item of a list, each equally likely (the list is not empty).
+template <class T> const T& any_of(const std::vector<T>& list, RandomSource& random) {
+    return list[std::size_t(random.draw(0, int(list.size()) - 1))];
 }
 
 } // namespace chalkline::fractionkit

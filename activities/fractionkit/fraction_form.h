@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "random.h"
 #include "revealing_form.h"
 
 namespace chalkline::fractionkit {
@@ -13,7 +12,7 @@ struct KindFrame {
 };
 
 // What the screens of the fraction activities share beyond the revealing screen: three
-// kind options in a frame at the right and the clock's random source.
+// kind options in a frame at the right.
 class FractionForm : public shell::RevealingForm {
 public:
     explicit FractionForm(const shell::ActivityInfo& activity, const KindFrame& kinds = {});
@@ -22,9 +21,6 @@ public:
     shell::OptionButton* Option1;
     shell::OptionButton* Option2;
     shell::OptionButton* Option3;
-
-protected:
-    ClockRandom random_;
 };
 
 } // namespace chalkline::fractionkit

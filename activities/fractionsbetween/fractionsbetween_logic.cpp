@@ -58,11 +58,8 @@ const std::vector<Pair>& pairs(Kind kind) {
 
 } // namespace
 
-Pair make_problem(Kind kind, RandomSource& random, const Pair* previous) {
-    random.reseed();
-    const std::vector<Pair>& list = pairs(kind);
-    const int avoid = previous ? fractionkit::index_of(list, *previous) : -1;
-    return list[std::size_t(fractionkit::index_other_than(int(list.size()), avoid, random))];
+Pair make_problem(Kind kind, RandomSource& random) {
+    return fractionkit::any_of(pairs(kind), random);
 }
 
 Fraction mediant(const Fraction& a, const Fraction& b) {

@@ -113,8 +113,7 @@ FractionsBetweenForm::FractionsBetweenForm() : FractionForm(kActivity) {
 }
 
 void FractionsBetweenForm::new_problem() {
-    const Pair previous = pair_;
-    pair_ = make_problem(kind_as<Kind>(), random_, &previous);
+    pair_ = make_problem(kind_as<Kind>(), problem_random());
     const QString smaller = text_of(pair_.smaller);
     const QString larger = text_of(pair_.larger);
     Label2->set_caption(smaller);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include "grid_board.h"
-#include "random.h"
 #include "revealing_form.h"
 
 #include <QStringList>
@@ -41,8 +40,6 @@ protected:
     // are read. Worked from the board's numbers, so known at once.
     QString answer_sentence() const override;
     bool answer_known_at_once() const override { return true; }
-
-    ClockRandom random_;
 
 private:
     void show_part(int part) override;

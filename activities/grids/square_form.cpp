@@ -71,6 +71,15 @@ void SquareForm::show_puzzle(const SquarePuzzle& puzzle, const QString& instruct
         tr("%1, top row first: %2.").arg(intro, shell::speech::one_after_another(parts)));
 }
 
+// Two puzzles in a row never have one square for their answer, whatever the clues.
+QStringList SquareForm::repeat_keys() const {
+    QStringList cells;
+    for (int value : puzzle_ ? puzzle_->answer : Square{}) {
+        cells << text_of(value);
+    }
+    return {GridForm::repeat_keys().front(), "square " + cells.join(' ')};
+}
+
 QString SquareForm::answer_sentence() const {
     // The whole square, from the puzzle: nine numbers say it as briefly as the hidden ones.
     QList<QStringList> rows(kSide);

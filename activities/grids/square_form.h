@@ -25,6 +25,7 @@ protected:
     // the numbers ("a square of the digits 1 to 9").
     void show_puzzle(const SquarePuzzle& puzzle, const QString& instruction, const QString& intro);
     QString answer_sentence() const override;
+    QStringList repeat_keys() const override;
 
 private:
     std::optional<SquarePuzzle> puzzle_;

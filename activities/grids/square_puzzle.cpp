@@ -182,16 +182,13 @@ int count_squares(const SquarePuzzle& puzzle, int limit) {
 }
 
 SquarePuzzle make_square_puzzle(const Square& values, SquareRules rules, ClueRange clues,
-                                RandomSource& random, const std::optional<SquarePuzzle>& previous) {
+                                RandomSource& random) {
     if (rules.products && std::find(values.begin(), values.end(), 0) != values.end()) {
         throw std::invalid_argument("a square of products needs values without 0");
     }
     Square square = values;
     for (int attempt = 0; attempt < kSquareTries; ++attempt) {
         shuffle(square, random);
-        if (previous && previous->answer == square) {
-            continue;
-        }
         SquarePuzzle puzzle = with_square(values, square, rules);
         for (unsigned mask : cell_sets(random.draw(clues.fewest, clues.most), random)) {
             give(puzzle, mask);
@@ -200,11 +197,7 @@ SquarePuzzle make_square_puzzle(const Square& values, SquareRules rules, ClueRan
             }
         }
     }
-    // The fallback: a square unlike the previous one, given cells (the fewest at least)
-    // until it alone fits.
-    if (previous && previous->answer == square) {
-        std::swap(square[0], square[1]);
-    }
+    // The fallback: the last square, given cells (the fewest at least) until it alone fits.
     SquarePuzzle puzzle = with_square(values, square, rules);
     std::array<int, kCells> order{0, 1, 2, 3, 4, 5, 6, 7, 8};
     shuffle(order, random);

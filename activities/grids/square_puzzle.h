@@ -56,7 +56,7 @@ struct ClueRange {
 };
 
 // A new puzzle: the values in a random square and a random set of given cells, of a size
-// drawn from `clues`, such that exactly one square fits; never equal to `previous`.
+// drawn from `clues`, such that exactly one square fits.
 //
 // Bounded: up to a fixed number of squares are drawn, and for each every set of cells
 // of the drawn size is tried in a random order. Nearly every square has such a set, so
@@ -65,7 +65,6 @@ struct ClueRange {
 // fits, which eight cells always do. Products need values without 0 (a 0 would make
 // a total say nothing).
 SquarePuzzle make_square_puzzle(const Square& values, SquareRules rules, ClueRange clues,
-                                RandomSource& random,
-                                const std::optional<SquarePuzzle>& previous = std::nullopt);
+                                RandomSource& random);
 
 } // namespace chalkline::grids

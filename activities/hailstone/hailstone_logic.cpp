@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hailstone_logic.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace chalkline::hailstone {
@@ -51,14 +52,20 @@ Sequence hailstone_sequence(std::int64_t start) {
     return sequence;
 }
 
-int make_problem(Kind kind, RandomSource& random, int previous) {
-    random.reseed();
-    const int largest = largest_start(kind);
-    int start = previous;
-    for (int tries = 0; tries < 8 && start == previous; ++tries) {
-        start = random.draw(1, largest);
-    }
-    return start != previous ? start : start % largest + 1;
+int make_problem(Kind kind, RandomSource& random) {
+    // The starts worth following, up to 1000, worked out once; a kind draws from those up
+    // to its largest.
+    static const std::vector<int> starts = [] {
+        std::vector<int> found;
+        for (int start = 1; start <= largest_start(Kind::UpTo1000); ++start) {
+            if (hailstone_sequence(start).steps >= kFewestSteps) {
+                found.push_back(start);
+            }
+        }
+        return found;
+    }();
+    const auto end = std::upper_bound(starts.begin(), starts.end(), largest_start(kind));
+    return starts[std::size_t(random.draw(0, int(end - starts.begin()) - 1))];
 }
 
 std::string terms_text(const Sequence& sequence) {

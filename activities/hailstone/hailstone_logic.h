@@ -33,9 +33,12 @@ constexpr int kMostSteps = 10000;
 // The sequence from a start of 1 or more; throws std::length_error past kMostSteps.
 Sequence hailstone_sequence(std::int64_t start);
 
-// A start from 1 to the kind's largest, never `previous`: drawn a few times, then
-// mended to the next start up (bounded; every kind has at least two starts).
-int make_problem(Kind kind, RandomSource& random, int previous = 0);
+// The fewest steps of a sequence worth following: 1, 2, 4, 8 and 16 fall straight to 1.
+constexpr int kFewestSteps = 5;
+
+// A start from 1 to the kind's largest whose sequence takes kFewestSteps or more, each
+// equally likely.
+int make_problem(Kind kind, RandomSource& random);
 
 // "27, 82, 41, 124, ..., 2, 1": every term.
 std::string terms_text(const Sequence& sequence);

@@ -62,13 +62,13 @@ HailstoneForm::HailstoneForm() : SequenceForm(kActivity, 400) {
 }
 
 void HailstoneForm::new_problem() {
-    show_start(make_problem(kind_as<Kind>(), random_, start_));
+    show_start(make_problem(kind_as<Kind>(), problem_random()));
 }
 
 // The strip is laid out for the whole sequence at once, so that its boxes keep their
 // size as the terms arrive; only the start is in it until Solution.
 void HailstoneForm::show_start(int start) {
-    stop_reveal();
+    hide_solution();
     start_ = start;
     sequence_ = hailstone_sequence(start);
     QStringList texts;

@@ -38,7 +38,6 @@ protected:
 private:
     int start_ = 0;
     Sequence sequence_;
-    ClockRandom random_;
 };
 
 // The activity's record (activity_table.h).

@@ -14,7 +14,6 @@ namespace {
 using Patterns = std::array<std::string, kRows>;
 
 constexpr int kMaskTries = 60;
-constexpr int kProblemTries = 20;
 constexpr int kFewestHidden = 3;
 constexpr int kMostHidden = 5;
 
@@ -130,8 +129,21 @@ Patterns hide(const std::array<int, kRows>& numbers, const std::vector<std::pair
     return patterns;
 }
 
-// Draws sets of 3 to 5 hidden places, in at least two rows, until one has a single
-// completion; failing that, hides the answer's last three digits.
+// Whether the hidden digits stand in two rows or more and the digits shown fix them: a
+// puzzle, not a sum to work out.
+bool a_puzzle(Kind kind, const Patterns& patterns) {
+    const int rows_used = int(
+        std::count_if(patterns.begin(), patterns.end(), [](auto& p) { return hidden_in(p) > 0; }));
+    return rows_used >= 2 && count_completions(kind, patterns, 2) == 1;
+}
+
+// Draws how many digits to hide (3, 4 or 5, equally likely). Three places are drawn until
+// they make a puzzle, or failing that the first three that do in an order drawn once; then
+// more places, one at a time, each the first in a drawn order that keeps a single
+// completion, up to the count drawn (fewer where none does: five hidden digits seldom
+// leave one completion, so five come about one time in a hundred, four and three often). Only if no
+// three places make a puzzle are the answer's last three digits hidden, which the numbers above the
+// line always fix.
 Patterns choose_hidden(Kind kind, const std::array<int, kRows>& numbers, RandomSource& random) {
     std::vector<std::pair<int, int>> places;
     for (int row = 0; row < kRows; ++row) {
@@ -140,34 +152,51 @@ Patterns choose_hidden(Kind kind, const std::array<int, kRows>& numbers, RandomS
             places.emplace_back(row, digit);
         }
     }
-    for (int attempt = 0; attempt < kMaskTries; ++attempt) {
-        const int count = random.draw(kFewestHidden, kMostHidden);
-        for (int i = 0; i < count; ++i) {
-            std::swap(places[i], places[random.draw(i, int(places.size()) - 1)]);
+    const int size = int(places.size());
+    const int count = random.draw(kFewestHidden, kMostHidden);
+    bool found = false;
+    for (int attempt = 0; attempt < kMaskTries && !found; ++attempt) {
+        for (int i = 0; i < kFewestHidden; ++i) {
+            std::swap(places[i], places[random.draw(i, size - 1)]);
         }
-        const Patterns patterns = hide(numbers, places, count);
-        const int rows_used = int(std::count_if(patterns.begin(), patterns.end(),
-                                                [](auto& p) { return hidden_in(p) > 0; }));
-        if (rows_used >= 2 && count_completions(kind, patterns, 2) == 1) {
-            return patterns;
+        found = a_puzzle(kind, hide(numbers, places, kFewestHidden));
+    }
+    for (int i = 0; i < size && !found; ++i) {
+        for (int j = i + 1; j < size && !found; ++j) {
+            for (int k = j + 1; k < size && !found; ++k) {
+                if (a_puzzle(kind, hide(numbers, {places[i], places[j], places[k]}, 3))) {
+                    std::vector<std::pair<int, int>> first{places[i], places[j], places[k]};
+                    for (int other = 0; other < size; ++other) {
+                        if (other != i && other != j && other != k) {
+                            first.push_back(places[other]);
+                        }
+                    }
+                    places = std::move(first);
+                    found = true;
+                }
+            }
         }
     }
-    Patterns patterns = hide(numbers, {}, 0);
-    std::string& answer = patterns[kAnswerRow];
-    std::fill(answer.end() - kFewestHidden, answer.end(), '?');
-    return patterns;
-}
-
-HiddenDigitsProblem fixed_problem(Kind kind, int which) {
-    static const HiddenDigitsProblem kFixed[3][2] = {
-        {{Kind::Addition, {457, 285, 742}, {"4?7", "?85", "74?"}},
-         {Kind::Addition, {638, 294, 932}, {"6?8", "29?", "?32"}}},
-        {{Kind::Subtraction, {742, 285, 457}, {"7?2", "?85", "45?"}},
-         {Kind::Subtraction, {913, 476, 437}, {"9?3", "47?", "?37"}}},
-        {{Kind::Multiplication, {473, 6, 2838}, {"47?", "?", "2?38"}},
-         {Kind::Multiplication, {36, 47, 1692}, {"3?", "4?", "169?"}}},
-    };
-    return kFixed[int(kind)][which];
+    if (!found) {
+        Patterns patterns = hide(numbers, {}, 0);
+        std::string& answer = patterns[kAnswerRow];
+        std::fill(answer.end() - kFewestHidden, answer.end(), '?');
+        return patterns;
+    }
+    // The first `hidden` places are hidden; each further one is drawn from the rest.
+    int hidden = kFewestHidden;
+    for (bool grown = true; hidden < count && grown; hidden += grown ? 1 : 0) {
+        grown = false;
+        for (int i = hidden; i < size && !grown; ++i) {
+            std::swap(places[i], places[random.draw(i, size - 1)]);
+            std::swap(places[hidden], places[i]);
+            grown = a_puzzle(kind, hide(numbers, places, hidden + 1));
+            if (!grown) {
+                std::swap(places[hidden], places[i]);
+            }
+        }
+    }
+    return hide(numbers, places, hidden);
 }
 
 } // namespace
@@ -202,21 +231,13 @@ int count_completions(Kind kind, const Patterns& patterns, int limit) {
     return count;
 }
 
-HiddenDigitsProblem make_problem(Kind kind, RandomSource& random,
-                                 const std::optional<HiddenDigitsProblem>& previous) {
+HiddenDigitsProblem make_problem(Kind kind, RandomSource& random) {
     if (kind < Kind::Addition || kind > Kind::Multiplication) {
         throw std::invalid_argument("unknown kind of calculation");
     }
-    random.reseed();
-    for (int attempt = 0; attempt < kProblemTries; ++attempt) {
-        HiddenDigitsProblem problem{kind, draw_numbers(kind, random), {}};
-        problem.patterns = choose_hidden(kind, problem.numbers, random);
-        if (problem != previous) {
-            return problem;
-        }
-    }
-    const HiddenDigitsProblem first = fixed_problem(kind, 0);
-    return first != previous ? first : fixed_problem(kind, 1);
+    HiddenDigitsProblem problem{kind, draw_numbers(kind, random), {}};
+    problem.patterns = choose_hidden(kind, problem.numbers, random);
+    return problem;
 }
 
 std::string problem_text(const HiddenDigitsProblem& problem) {

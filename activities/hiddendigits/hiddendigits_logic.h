@@ -36,17 +36,15 @@ std::string sign_of(Kind kind);
 // the calculation is right, no number of two or more digits starting with 0.
 int count_completions(Kind kind, const std::array<std::string, kRows>& patterns, int limit);
 
-// Makes a new problem of the kind whose hidden digits have exactly one
-// completion and that differs from `previous`. Any other kind throws
-// std::invalid_argument.
+// Makes a new problem of the kind whose hidden digits have exactly one completion. Any
+// other kind throws std::invalid_argument.
 //
-// Bounded: the numbers are drawn in their ranges at once; a set of hidden places is drawn
-// at most kMaskTries times, each checked in at most a thousand steps, and when none has a
-// single completion the answer's last three digits are hidden, which the numbers above
-// the line always fix. A problem equal to the one before is drawn again at most
-// kProblemTries times, and then one of two fixed problems of the kind is taken.
-HiddenDigitsProblem make_problem(Kind kind, RandomSource& random,
-                                 const std::optional<HiddenDigitsProblem>& previous = {});
+// Bounded: the numbers are drawn in their ranges at once, then how many digits to hide
+// (3, 4 or 5, equally likely); a set of that many places is drawn at most kMaskTries
+// times, each checked in at most a thousand steps. When none has a single completion in
+// two rows or more, the first set of three places that has one is taken, so that every
+// problem is a puzzle and not a plain sum.
+HiddenDigitsProblem make_problem(Kind kind, RandomSource& random);
 
 // "4?7 + ?85 = 74?" and "457 + 285 = 742".
 std::string problem_text(const HiddenDigitsProblem& problem);

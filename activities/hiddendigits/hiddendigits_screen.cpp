@@ -84,7 +84,7 @@ HiddenDigitsForm::HiddenDigitsForm() : RevealingForm(kActivity) {
 }
 
 void HiddenDigitsForm::new_problem() {
-    problem_ = make_problem(kind_as<Kind>(), random_, problem_);
+    problem_ = make_problem(kind_as<Kind>(), problem_random());
     boxes_.clear();
     std::size_t longest = 0;
     for (int row = 0; row < kRows; ++row) {

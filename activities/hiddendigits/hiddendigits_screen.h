@@ -47,7 +47,6 @@ private:
     std::optional<HiddenDigitsProblem> problem_;
     // The hidden digits by row and place, in the order Solution fills them.
     std::vector<std::pair<int, int>> boxes_;
-    ClockRandom random_;
 };
 
 // The activity's record (activity_table.h).

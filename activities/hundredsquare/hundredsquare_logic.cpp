@@ -81,22 +81,9 @@ int square_number(Kind kind, int row, int column) {
     return first + row * kSide + column;
 }
 
-// Built in one draw. Should it repeat the problem before, one change makes it new: the
-// first hidden number is shown and the first shown one hidden (a piece then gives
-// another of its numbers).
-HundredProblem make_problem(Kind kind, RandomSource& random,
-                            const std::optional<HundredProblem>& previous) {
-    random.reseed();
-    HundredProblem problem = kind == Kind::Pieces ? piece(random) : whole_square(kind, random);
-    if (previous && *previous == problem) {
-        auto& squares = problem.squares;
-        const auto hidden = [](const Square& s) { return s.hidden; };
-        const auto first_hidden = std::find_if(squares.begin(), squares.end(), hidden);
-        const auto first_shown = std::find_if_not(squares.begin(), squares.end(), hidden);
-        first_hidden->hidden = false;
-        first_shown->hidden = true;
-    }
-    return problem;
+// Built in one draw.
+HundredProblem make_problem(Kind kind, RandomSource& random) {
+    return kind == Kind::Pieces ? piece(random) : whole_square(kind, random);
 }
 
 } // namespace chalkline::hundredsquare

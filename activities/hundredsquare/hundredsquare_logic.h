@@ -38,8 +38,7 @@ struct HundredProblem {
     friend bool operator==(const HundredProblem&, const HundredProblem&) = default;
 };
 
-// A new problem of the kind, never the one before.
-HundredProblem make_problem(Kind kind, RandomSource& random,
-                            const std::optional<HundredProblem>& previous = std::nullopt);
+// A new problem of the kind.
+HundredProblem make_problem(Kind kind, RandomSource& random);
 
 } // namespace chalkline::hundredsquare

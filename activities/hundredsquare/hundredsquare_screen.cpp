@@ -30,7 +30,7 @@ HundredSquareForm::HundredSquareForm() : GridForm(kActivity) {
 
 void HundredSquareForm::new_problem() {
     const auto kind = kind_as<Kind>();
-    problem_ = make_problem(kind, random_, problem_);
+    problem_ = make_problem(kind, problem_random());
     const auto& squares = problem_->squares;
     // A piece stands on a grid of its own size, centred, its boxes half as large again
     // as those of the whole square at most.

@@ -18,15 +18,13 @@ grids::ClueRange clues_of(Kind kind) {
 
 // Built: nine of the nineteen integers by a partial shuffle, then make_square_puzzle's
 // bounded tries with a fallback that always fits.
-grids::SquarePuzzle make_problem(Kind kind, RandomSource& random,
-                                 const std::optional<grids::SquarePuzzle>& previous) {
-    random.reseed();
+grids::SquarePuzzle make_problem(Kind kind, RandomSource& random) {
     std::array<int, kHighest - kLowest + 1> integers{};
     std::iota(integers.begin(), integers.end(), kLowest);
     grids::shuffle_front(integers, grids::kCells, random);
     grids::Square values{};
     std::copy_n(integers.begin(), grids::kCells, values.begin());
-    return grids::make_square_puzzle(values, rules_of(kind), clues_of(kind), random, previous);
+    return grids::make_square_puzzle(values, rules_of(kind), clues_of(kind), random);
 }
 
 } // namespace chalkline::integersquares

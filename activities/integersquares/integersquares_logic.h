@@ -4,8 +4,6 @@
 #include "random.h"
 #include "square_puzzle.h"
 
-#include <optional>
-
 namespace chalkline::integersquares {
 
 // Nine different integers from -9 to 9 (0 may be one of them), told to the class, in a
@@ -23,9 +21,8 @@ inline constexpr int kHighest = 9;
 grids::SquareRules rules_of(Kind kind);
 grids::ClueRange clues_of(Kind kind);
 
-// A new puzzle of the kind, never the one before: nine integers drawn at random, then
+// A new puzzle of the kind: nine integers drawn at random, then
 // placed by make_square_puzzle.
-grids::SquarePuzzle make_problem(Kind kind, RandomSource& random,
-                                 const std::optional<grids::SquarePuzzle>& previous = std::nullopt);
+grids::SquarePuzzle make_problem(Kind kind, RandomSource& random);
 
 } // namespace chalkline::integersquares

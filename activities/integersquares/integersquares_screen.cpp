@@ -48,7 +48,7 @@ IntegerSquaresForm::IntegerSquaresForm()
 
 void IntegerSquaresForm::new_problem() {
     const auto kind = kind_as<Kind>();
-    const grids::SquarePuzzle puzzle = make_problem(kind, random_, this->puzzle());
+    const grids::SquarePuzzle puzzle = make_problem(kind, problem_random());
     QStringList values;
     for (int value : puzzle.values) {
         values << QString::number(value);

@@ -21,10 +21,6 @@ bool hides_a_row(const Puzzle& puzzle) {
     return false;
 }
 
-bool same(const Puzzle& puzzle, const Puzzle* previous) {
-    return previous && previous->kind == puzzle.kind && previous->shown == puzzle.shown;
-}
-
 } // namespace
 
 int rows_of(Kind kind) {
@@ -46,30 +42,32 @@ Fraction entry(int row, int place) {
     return Fraction(1, row * binomial);
 }
 
-Puzzle make_problem(Kind kind, RandomSource& random, const Puzzle* previous) {
+Puzzle make_problem(Kind kind, RandomSource& random) {
     Puzzle puzzle;
     puzzle.kind = kind;
     puzzle.rows = rows_of(kind);
-    std::vector<int> below_top;
+    std::vector<int> edges;
     std::vector<int> inner;
     for (int row = 0; row < puzzle.rows; ++row) {
         for (int place = 0; place <= row; ++place) {
             puzzle.numbers.push_back(entry(row + 1, place));
             if (row > 0) {
-                below_top.push_back(cell_of(row, place));
-            }
-            if (place > 0 && place < row) {
-                inner.push_back(cell_of(row, place));
+                (place > 0 && place < row ? inner : edges).push_back(cell_of(row, place));
             }
         }
     }
     const int cells = int(puzzle.numbers.size());
     const auto rules = boards::sums_of_two_below(puzzle.rows);
-    random.reseed();
     for (int attempt = 0; attempt < kTries; ++attempt) {
+        // Mostly numbers inside the triangle: an edge, whose 1/n the rule itself gives,
+        // only alongside at least two inner ones.
         const int count = random.draw(3, 6);
-        puzzle.shown = boards::shown_except(cells, boards::pick_cells(below_top, count, random));
-        if (hides_a_row(puzzle) || same(puzzle, previous)) {
+        const int inside = random.draw(std::max(2, count - 2), count);
+        std::vector<int> hidden = boards::pick_cells(inner, inside, random);
+        const std::vector<int> edge = boards::pick_cells(edges, count - inside, random);
+        hidden.insert(hidden.end(), edge.begin(), edge.end());
+        puzzle.shown = boards::shown_except(cells, hidden);
+        if (hides_a_row(puzzle)) {
             continue;
         }
         if (auto steps = boards::work_out(rules, puzzle.shown)) {
@@ -79,12 +77,7 @@ Puzzle make_problem(Kind kind, RandomSource& random, const Puzzle* previous) {
     }
     // With the edges shown every inner number follows: each is the one above-left less
     // its left neighbour.
-    std::vector<int> hidden = boards::pick_cells(inner, 3, random);
-    puzzle.shown = boards::shown_except(cells, hidden);
-    if (same(puzzle, previous)) {
-        boards::swap_one(hidden, inner);
-        puzzle.shown = boards::shown_except(cells, hidden);
-    }
+    puzzle.shown = boards::shown_except(cells, boards::pick_cells(inner, 3, random));
     puzzle.steps = boards::work_out(rules, puzzle.shown).value();
     return puzzle;
 }

@@ -31,11 +31,13 @@ struct Puzzle {
     friend bool operator==(const Puzzle&, const Puzzle&) = default;
 };
 
-// A new puzzle of the kind, never the one before: 3 to 6 numbers hidden below the top,
-// never all of a row, each to be worked out from the shown ones by the sums of the
-// triangle. A bounded number of random choices, each checked; should all of them fail,
-// numbers away from the edges, which the edges always give, are hidden instead.
-Puzzle make_problem(Kind kind, RandomSource& random, const Puzzle* previous = nullptr);
+// A new puzzle of the kind: 3 to 6 numbers hidden below the top, never all of a row,
+// each to be worked out from the shown ones by the sums of the triangle. Most are inside
+// the triangle: an edge, whose 1/n needs no working, is hidden only alongside at least
+// two inner numbers, and the count hidden of each is drawn first. A bounded number of random
+// choices, each checked; should all of them fail, numbers away from the edges, which the edges
+// always give, are hidden instead.
+Puzzle make_problem(Kind kind, RandomSource& random);
 
 // "1; 1/2, 1/2; 1/3, ?, 1/3; ...": the rows from the top, hidden numbers as "?" (none
 // when all_shown is set).

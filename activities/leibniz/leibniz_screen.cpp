@@ -28,7 +28,7 @@ LeibnizForm::LeibnizForm() : BoardForm(kActivity) {
 }
 
 void LeibnizForm::new_problem() {
-    puzzle_ = make_problem(kind_as<Kind>(), random_, puzzle_.numbers.empty() ? nullptr : &puzzle_);
+    puzzle_ = make_problem(kind_as<Kind>(), problem_random());
     Board1->set_rows(puzzle_.rows, kBoxShape);
     std::vector<std::string> numbers;
     for (const Fraction& number : puzzle_.numbers) {

@@ -51,7 +51,6 @@ bool all_values_positive(const SquareParams& params) {
 }
 
 GeneratedSquare make_problem(Kind kind, RandomSource& random) {
-    random.reseed();
     GeneratedSquare square;
     square.arrangement = random.draw(1, 5);
     const int low = kind == Kind::PositiveWhole ? 1 : -9;

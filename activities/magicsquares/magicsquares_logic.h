@@ -42,7 +42,7 @@ struct GeneratedSquare {
     std::array<std::string, square_size> tiles;
 };
 
-// A new puzzle: reseeds, draws the arrangement, then c, b and a in that order. Positive
+// A new puzzle: draws the arrangement, then c, b and a in that order. Positive
 // whole numbers draw c, b and a from 1 to 15 again until every value is positive;
 // integers draw them once from -9 to 9.
 GeneratedSquare make_problem(Kind kind, RandomSource& random);

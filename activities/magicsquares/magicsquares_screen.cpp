@@ -52,8 +52,7 @@ QString qtext(const std::string& text) {
 
 } // namespace
 
-Magicsquares::Magicsquares(std::unique_ptr<RandomSource> random)
-    : ActivityForm(kActivity), random_(std::move(random)) {
+Magicsquares::Magicsquares() : ActivityForm(kActivity) {
     Label19 = add_label(this, {.name = "Label19",
                                .left = 165,
                                .top = 330,
@@ -287,7 +286,7 @@ QString Magicsquares::cell_reading(int cell) const {
 
 void Magicsquares::start() {
     stop_flash();
-    calculate();
+    next_problem();
 }
 
 void Magicsquares::stop_flash() {
@@ -303,7 +302,8 @@ void Magicsquares::set_flash(bool on) {
     }
 }
 
-void Magicsquares::calculate() {
+void Magicsquares::new_problem() {
+    hide_magic_sum();
     Timer1->set_enabled(false);
     Timer2->set_enabled(false);
     Timer1->set_enabled(true);
@@ -315,7 +315,7 @@ void Magicsquares::calculate() {
         line_sum_change(line);
     }
     makevisible();
-    square_ = make_problem(kind_as<Kind>(), *random_);
+    square_ = make_problem(kind_as<Kind>(), problem_random());
     board_.deal(square_.tiles);
     for (int i = 0; i < tile_count; ++i) {
         tiles[std::size_t(i)]->set_caption(qtext(square_.tiles[std::size_t(i)]));
@@ -352,11 +352,6 @@ void Magicsquares::hide_magic_sum() {
     Label20->set_visible(false);
     Command1->set_visible(true);
     Command2->set_visible(false);
-}
-
-void Magicsquares::cmdgo_Click() {
-    hide_magic_sum();
-    calculate();
 }
 
 void Magicsquares::Command1_Click() {

@@ -18,10 +18,9 @@ class Magicsquares : public shell::ActivityForm {
     Q_OBJECT
 
 public:
-    explicit Magicsquares(std::unique_ptr<RandomSource> random = std::make_unique<ClockRandom>());
+    Magicsquares();
 
     void start() override;
-    void cmdgo_Click() override;
     void cmdsoln_Click() override;
     void Command1_Click();
     void Command2_Click();
@@ -29,7 +28,6 @@ public:
     void Timer2_Timer();
 
     void stop_flash();
-    void calculate();
     void makevisible();
 
     // The square on the tiles now, for the tests that solve it.
@@ -54,6 +52,8 @@ public:
     shell::Timer* Timer2;
 
 protected:
+    // Hides the magic sum and deals a new square of the chosen kind onto the tiles.
+    void new_problem() override;
     std::vector<shell::Control*> own_focus_order() const override;
 
 private:
@@ -74,7 +74,6 @@ private:
     void show_board();
     void set_flash(bool on);
 
-    std::unique_ptr<RandomSource> random_;
     GeneratedSquare square_;
     TileBoard board_;
 };

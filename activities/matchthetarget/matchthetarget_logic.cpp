@@ -113,12 +113,8 @@ bool accepted(const DrawRule& rule, int template_number, const Given& given) {
 
 } // namespace
 
-TargetPuzzle make_problem(Kind, RandomSource& random, std::optional<int> previous) {
-    random.reseed();
-    int t = random.draw(1, template_count);
-    while (previous && t == *previous) {
-        t = random.draw(1, template_count);
-    }
+TargetPuzzle make_problem(Kind, RandomSource& random) {
+    const int t = random.draw(1, template_count);
     const DrawRule& rule = rules[std::size_t(t - 1)];
     Given given = draw_given(rule, random);
     while (!accepted(rule, t, given)) {

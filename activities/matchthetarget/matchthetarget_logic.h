@@ -22,9 +22,9 @@ struct TargetPuzzle {
     std::string answer;      // the template written with the given numbers
 };
 
-// Makes a new puzzle: reseeds the source, picks a template other than previous,
-// draws that template's numbers from their ranges in their fixed order, and draws
-// all of them again until the template's acceptance test passes.
-TargetPuzzle make_problem(Kind kind, RandomSource& random, std::optional<int> previous);
+// Makes a new puzzle: picks a template, draws that template's numbers from their ranges
+// in their fixed order, and draws all of them again until the template's acceptance
+// test passes.
+TargetPuzzle make_problem(Kind kind, RandomSource& random);
 
 } // namespace chalkline::matchthetarget

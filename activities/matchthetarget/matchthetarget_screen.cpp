@@ -170,7 +170,7 @@ MatchTheTargetForm::MatchTheTargetForm() : ActivityForm(kActivity, "Framestatus"
 }
 
 void MatchTheTargetForm::start() {
-    calculate();
+    next_problem();
     Timer1->set_interval(15000);
     Timer1->set_enabled(true);
 }
@@ -182,13 +182,9 @@ void MatchTheTargetForm::makevisible() {
     }
 }
 
-void MatchTheTargetForm::calculate() {
+void MatchTheTargetForm::new_problem() {
     makevisible();
-    std::optional<int> previous;
-    if (puzzle_) {
-        previous = puzzle_->template_number;
-    }
-    puzzle_ = make_problem(Kind::FiveNumbers, random_, previous);
+    puzzle_ = make_problem(Kind::FiveNumbers, problem_random());
     Label* given[] = {Label1, Label2, Label3, Label4, Label5};
     for (std::size_t i = 0; i < 5; ++i) {
         given[i]->set_caption(text_of(puzzle_->given[i]));
@@ -206,8 +202,10 @@ void MatchTheTargetForm::calculate() {
                  shell::speech::words(Label4->caption()), shell::speech::words(Label5->caption())));
 }
 
-void MatchTheTargetForm::cmdgo_Click() {
-    calculate();
+// Two puzzles in a row never come from one template, whatever their numbers.
+QStringList MatchTheTargetForm::repeat_keys() const {
+    return {ActivityForm::repeat_keys().front(),
+            QString("template %1").arg(puzzle_ ? puzzle_->template_number : 0)};
 }
 
 // Solution only reveals: the answer goes away again with the next Go.

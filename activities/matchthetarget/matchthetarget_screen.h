@@ -38,16 +38,13 @@ public:
 
     // Go makes a new puzzle; Solution reveals its answer.
     void start() override;
-    void cmdgo_Click() override;
     void cmdsoln_Click() override;
     void Timer1_Timer();
 
     // Hides the answer frame and the five given numbers.
     void makevisible();
-    // Makes a new puzzle, with a template other than the last one, and shows it.
-    void calculate();
 
-    // The puzzle on screen (none before the first calculate).
+    // The puzzle on screen (none before the first).
     const std::optional<TargetPuzzle>& puzzle() const { return puzzle_; }
 
     CaptionFrame* Frame1;
@@ -66,8 +63,12 @@ public:
     shell::Label* Label23;
     shell::Timer* Timer1;
 
+protected:
+    // Makes a new puzzle and shows it, its answer hidden.
+    void new_problem() override;
+    QStringList repeat_keys() const override;
+
 private:
-    ClockRandom random_;
     std::optional<TargetPuzzle> puzzle_;
 };
 

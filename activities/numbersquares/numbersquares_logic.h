@@ -4,8 +4,6 @@
 #include "random.h"
 #include "square_puzzle.h"
 
-#include <optional>
-
 namespace chalkline::numbersquares {
 
 // The digits 1 to 9 in a 3 by 3 square, once each, with the total of every row and
@@ -19,8 +17,7 @@ enum class Kind {
 grids::SquareRules rules_of(Kind kind);
 grids::ClueRange clues_of(Kind kind);
 
-// A new puzzle of the kind, never the one before.
-grids::SquarePuzzle make_problem(Kind kind, RandomSource& random,
-                                 const std::optional<grids::SquarePuzzle>& previous = std::nullopt);
+// A new puzzle of the kind.
+grids::SquarePuzzle make_problem(Kind kind, RandomSource& random);
 
 } // namespace chalkline::numbersquares

@@ -24,7 +24,7 @@ NumberSquaresForm::NumberSquaresForm() : SquareForm(kActivity) {
 
 void NumberSquaresForm::new_problem() {
     const auto kind = kind_as<Kind>();
-    show_puzzle(make_problem(kind, random_, puzzle()),
+    show_puzzle(make_problem(kind, problem_random()),
                 kind == Kind::Products
                     ? tr("Put the digits 1 to 9 in the square, once each: each row and column "
                          "multiplies to the number beside it")

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "numberwall_logic.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
@@ -125,24 +126,19 @@ const std::vector<std::vector<bool>>& shown_sets() {
     return sets;
 }
 
-Wall make_problem(Kind kind, RandomSource& random, const Wall* previous) {
+Wall make_problem(Kind kind, RandomSource& random) {
     const auto& sets = shown_sets();
-    const int count = int(sets.size());
     std::array<Fraction, kBottom> bottom{};
-    int set = 0;
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        random.reseed();
-        for (Fraction& brick : bottom) {
-            brick = draw_brick(kind, random);
-        }
-        set = random.draw(0, count - 1);
-        Wall wall = build(kind, bottom, sets[std::size_t(set)]);
-        if (!previous || wall != *previous) {
-            return wall;
-        }
+    for (Fraction& brick : bottom) {
+        brick = draw_brick(kind, random);
     }
-    // The same wall eight times over: show another set of its bricks.
-    return build(kind, bottom, sets[std::size_t((set + 1) % count)]);
+    // A wall of integers has a negative number to work with: should none be drawn, one
+    // brick of the bottom row, drawn, is made one.
+    if (kind == Kind::Integers &&
+        std::none_of(bottom.begin(), bottom.end(), [](const Fraction& b) { return b < 0; })) {
+        bottom[std::size_t(random.draw(0, kBottom - 1))] = -random.draw(1, 10);
+    }
+    return build(kind, bottom, sets[std::size_t(random.draw(0, int(sets.size()) - 1))]);
 }
 
 std::string brick_text(const Fraction& brick) {

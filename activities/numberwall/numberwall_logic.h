@@ -39,10 +39,9 @@ const std::vector<std::vector<bool>>& shown_sets();
 // in the four bottom bricks has a single solution.
 bool determines_wall(const std::vector<bool>& shown);
 
-// A new wall of the kind, never the one before: a random bottom row (1 to 20; -10 to
-// 10; 0.1 to 9.9 with one decimal place) and a random one of the shown sets. Bounded:
-// a few draws, then another shown set, which differs for certain.
-Wall make_problem(Kind kind, RandomSource& random, const Wall* previous = nullptr);
+// A new wall of the kind: a random bottom row (1 to 20; -10 to 10, with a negative
+// number at least; 0.1 to 9.9 with one decimal place) and a random one of the shown sets.
+Wall make_problem(Kind kind, RandomSource& random);
 
 // "?, 5, ?, 2; 9, ?, ?; ?, 13; 30": the wall row by row from the bottom, hidden bricks
 // as "?" (every brick when all_shown is set).

@@ -10,16 +10,14 @@ namespace chalkline::ordering {
 
 namespace {
 
-// One number of the set. Each number starts from a freshly seeded generator.
+// One number of the set.
 std::string draw_number(Kind kind, int whole, RandomSource& random) {
-    random.reseed();
     switch (kind) {
     case Kind::Decimals:
         return random_decimal(whole, random.draw(1, 3), random);
     case Kind::Integers: {
         int value = random.draw(-50, 50);
         while (value == 0) {
-            random.reseed();
             value = random.draw(-50, 50);
         }
         return number_text(value);
@@ -34,7 +32,6 @@ std::string draw_number(Kind kind, int whole, RandomSource& random) {
 
 OrderingBoard make_problem(Kind kind, RandomSource& random) {
     OrderingBoard board;
-    random.reseed();
     // The decimals of one set all share their whole part, even across redraws, so
     // the class has to look past it to the decimal places.
     const int whole = kind == Kind::Decimals ? random.draw(1, 5) : 0;

@@ -165,10 +165,10 @@ void OrderingForm::add_keys() {
 
 void OrderingForm::start() {
     set_places_opaque(false);
-    cmdgo_Click();
+    next_problem();
 }
 
-void OrderingForm::cmdgo_Click() {
+void OrderingForm::new_problem() {
     for (auto* number : Label10) {
         number->set_enabled(true);
     }
@@ -177,10 +177,6 @@ void OrderingForm::cmdgo_Click() {
     for (auto* number : Label10) {
         number->set_visible(true);
     }
-    calculate();
-}
-
-void OrderingForm::calculate() {
     Timer5->set_enabled(false);
     Timer6->set_enabled(false);
     Timer5->set_enabled(true);
@@ -189,7 +185,7 @@ void OrderingForm::calculate() {
     show_end_captions();
     Label5->set_visible(true);
 
-    write_board(make_problem(kind_as<Kind>(), random_));
+    write_board(make_problem(kind_as<Kind>(), problem_random()));
     for (auto* place : Label11) {
         place->set_visible(true);
     }

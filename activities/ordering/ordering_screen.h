@@ -21,16 +21,12 @@ public:
     OrderingForm();
 
     void start() override;
-    void cmdgo_Click() override;
     void cmdsoln_Click() override;
     void Label10_Click(int index);
     void cmdundo_Click();
     void Timer4_Timer();
     void Timer5_Timer();
     void Timer6_Timer();
-
-    // Makes a new set and starts the order check afresh.
-    void calculate();
 
     std::array<shell::Label*, kCount> Label10{};
     std::array<shell::Label*, kCount> Label11{};
@@ -48,6 +44,8 @@ public:
     shell::Timer* Timer6;
 
 protected:
+    // Makes a new set, every number available, and starts the order check afresh.
+    void new_problem() override;
     std::vector<shell::Control*> own_focus_order() const override;
 
 private:
@@ -60,8 +58,6 @@ private:
     template <class Labels> static QString listed(const Labels& labels);
     // The place a click or Undo changed, -1 for none.
     static int changed_place(const OrderingBoard& before, const OrderingBoard& after);
-
-    ClockRandom random_;
 };
 
 // The activity's record (activity_table.h).

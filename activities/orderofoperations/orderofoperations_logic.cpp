@@ -2,6 +2,7 @@
 #include "orderofoperations_logic.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace chalkline::orderofoperations {
@@ -117,14 +118,6 @@ private:
     int used_ = 0;
 };
 
-// One fixed expression per kind and a second for when the first was the one before:
-// what Go shows if no draft fits within the tries.
-const char* const kFallbacks[3][2] = {
-    {"3 + 4 x 5 - 6 \xC3\xB7 2", "20 - 12 \xC3\xB7 4 x 3 + 2"},
-    {"2 x (3 + 4) - 10 \xC3\xB7 5", "18 - (2 + 4) x 2 + 1"},
-    {"2 + 3\xC2\xB2 x (8 - 6)", "40 - 2\xC2\xB3 x 3 + 5"},
-};
-
 bool has_brackets(const Expression& e) {
     if (e.has_brackets()) {
         return true;
@@ -175,7 +168,39 @@ bool brackets_change_nothing(const Expression& e) {
     }
 }
 
+// The value a pupil finds who works out each bracket and then does the rest in the order
+// written: a problem with brackets must not reward that either.
+std::optional<Fraction> brackets_then_left_to_right(const Expression& e) {
+    const std::function<Expression(const Expression&)> brackets_done = [&](const Expression& x) {
+        if (x.has_brackets()) {
+            return Expression::number(evaluate(x));
+        }
+        switch (x.kind()) {
+        case Kind_::binary:
+            return Expression::binary(x.op(), brackets_done(x.left()), brackets_done(x.right()));
+        case Kind_::power:
+            return Expression::power(brackets_done(x.left()), x.exponent());
+        default:
+            return x;
+        }
+    };
+    try {
+        return left_to_right_value(brackets_done(e));
+    } catch (const EvaluationError&) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
+
+Expression fixed_expression(Kind kind) {
+    static const char* const kFixed[3] = {
+        "3 + 4 x 5 - 6 \xC3\xB7 2",
+        "2 x (3 + 4) - 10 \xC3\xB7 5",
+        "2 + 3\xC2\xB2 x (8 - 6)",
+    };
+    return parse_expression(kFixed[static_cast<int>(kind)]);
+}
 
 bool fits(const Expression& expression, Kind kind) {
     const std::vector<Fraction> numbers = numbers_in(expression);
@@ -198,30 +223,21 @@ bool fits(const Expression& expression, Kind kind) {
     const bool kind_shown = kind == Kind::four_rules ? !brackets && !power
                             : kind == Kind::brackets ? brackets && !power
                                                      : power;
-    return kind_shown && left_to_right_value(expression) != evaluate(expression);
+    const Fraction value = evaluate(expression);
+    return kind_shown && left_to_right_value(expression) != value &&
+           (!brackets || brackets_then_left_to_right(expression) != value);
 }
 
-Problem make_problem(Kind kind, RandomSource& random, const Expression* previous) {
-    random.reseed();
-    const auto is_new = [previous](const Expression& e) {
-        return !previous || expression_text(e) != expression_text(*previous);
-    };
-    // A bounded number of drafts; the fixed expressions of the kind if none fits.
-    std::optional<Expression> question;
-    for (int tries = 0; tries < 200 && !question; ++tries) {
+Problem make_problem(Kind kind, RandomSource& random) {
+    // A bounded number of drafts; the fixed expression of the kind if none fits.
+    for (int tries = 0; tries < 200; ++tries) {
         const Expression draft = Draft(kind, random).build();
-        if (fits(draft, kind) && is_new(draft)) {
-            question = draft;
+        if (fits(draft, kind)) {
+            return {kind, draft, working(draft)};
         }
     }
-    if (!question) {
-        const auto& fallbacks = kFallbacks[static_cast<int>(kind)];
-        question = parse_expression(fallbacks[0]);
-        if (!is_new(*question)) {
-            question = parse_expression(fallbacks[1]);
-        }
-    }
-    return {kind, *question, working(*question)};
+    const Expression fixed = fixed_expression(kind);
+    return {kind, fixed, working(fixed)};
 }
 
 } // namespace chalkline::orderofoperations

@@ -30,12 +30,17 @@ struct Problem {
     std::vector<Expression> working;
 };
 
-// A new expression of the kind, other than the one before: at most kMostOperations
-// operations, every step of its working a whole number from 0 to kBiggestValue, and its value
-// worked from left to right without regard to the order of operations a different number.
-Problem make_problem(Kind kind, RandomSource& random, const Expression* previous = nullptr);
+// A new expression of the kind: at most kMostOperations operations, every step of its
+// working a whole number from 0 to kBiggestValue, and its value worked from left to
+// right without regard to the order of operations a different number; with brackets,
+// worked from left to right once the brackets are worked out a different number too.
+// A bounded number of drafts; should none fit, the kind's fixed expression.
+Problem make_problem(Kind kind, RandomSource& random);
 
 // Whether an expression meets those rules for the kind.
 bool fits(const Expression& expression, Kind kind);
+
+// The kind's fixed expression, which meets them.
+Expression fixed_expression(Kind kind);
 
 } // namespace chalkline::orderofoperations

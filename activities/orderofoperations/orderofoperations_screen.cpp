@@ -49,8 +49,7 @@ void OrderOfOperationsForm::new_problem() {
     for (shell::Label* line : Label3) {
         line->set_visible(false);
     }
-    problem_ = make_problem(kind_as<Kind>(), random_, made_ ? &problem_.question : nullptr);
-    made_ = true;
+    problem_ = make_problem(kind_as<Kind>(), problem_random());
     Label2->set_caption(text_of(problem_.question));
     Label2->set_visible(true);
     set_problem_sentence(shell::speech::words(text_of(problem_.question)) + ".");

@@ -40,8 +40,6 @@ protected:
 
 private:
     Problem problem_;
-    bool made_ = false;
-    ClockRandom random_;
 };
 
 // The activity's record (activity_table.h).

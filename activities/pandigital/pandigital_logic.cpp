@@ -150,13 +150,9 @@ const std::vector<Fraction>& targets(Kind kind) {
     return kind == Kind::AnyFraction ? other : unit;
 }
 
-Problem make_problem(Kind kind, RandomSource& random, const Problem* previous) {
-    random.reseed();
-    const std::vector<Fraction>& list = targets(kind);
-    const int avoid = previous ? fractionkit::index_of(list, previous->target) : -1;
+Problem make_problem(Kind kind, RandomSource& random) {
     Problem problem;
-    problem.target =
-        list[std::size_t(fractionkit::index_other_than(int(list.size()), avoid, random))];
+    problem.target = fractionkit::any_of(targets(kind), random);
     const std::vector<Digits>& forms = forms_of(problem.target);
     problem.ways = int(forms.size());
     problem.form = forms[std::size_t(random.draw(0, problem.ways - 1))];

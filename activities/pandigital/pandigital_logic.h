@@ -40,11 +40,11 @@ struct Problem {
     friend bool operator==(const Problem&, const Problem&) = default;
 };
 
-// A target of the kind other than the previous problem's, and one of its forms at
-// random. With clues, three places of that form are shown: of a bounded number of
-// random choices, the one that leaves the fewest forms of the target fitting (one
-// where it can). Picked from the precomputed lists, so it finishes in bounded time.
-Problem make_problem(Kind kind, RandomSource& random, const Problem* previous = nullptr);
+// A target of the kind and one of its forms at random. With clues, three places of that
+// form are shown: of a bounded number of random choices, the one that leaves the fewest
+// forms of the target fitting (one where it can). Picked from the precomputed lists, so
+// it finishes in bounded time.
+Problem make_problem(Kind kind, RandomSource& random);
 
 // Whether a form has the digits of the clue places.
 bool fits_clues(const Digits& form, const Problem& problem);

@@ -104,8 +104,7 @@ PandigitalForm::PandigitalForm() : FractionForm(kActivity) {
 }
 
 void PandigitalForm::new_problem() {
-    const Problem previous = problem_;
-    problem_ = make_problem(kind_as<Kind>(), random_, &previous);
+    problem_ = make_problem(kind_as<Kind>(), problem_random());
     for (int place = 0; place < kDigits; ++place) {
         shell::Label* box = Label2[std::size_t(place)];
         const bool clue = problem_.clue[std::size_t(place)];
@@ -152,6 +151,12 @@ void PandigitalForm::show_part(int part) {
     } else {
         Label9->set_visible(true);
     }
+}
+
+// Two problems in a row never share their target, whatever the clues.
+QStringList PandigitalForm::repeat_keys() const {
+    return {RevealingForm::repeat_keys().front(),
+            "target " + QString::fromStdString(fraction_text(problem_.target))};
 }
 
 QString PandigitalForm::answer_sentence() const {

@@ -35,6 +35,7 @@ private:
     void new_problem() override;
     void show_part(int part) override;
     QString answer_sentence() const override;
+    QStringList repeat_keys() const override;
     Places shown_places() const;
     // The places whose digit the class works out, left to right, the four above first.
     std::vector<int> hidden_places() const;

@@ -18,7 +18,7 @@ int last_row(Kind kind) {
     }
 }
 
-Puzzle make_problem(Kind kind, RandomSource& random, const Puzzle* previous) {
+Puzzle make_problem(Kind kind, RandomSource& random) {
     Puzzle puzzle;
     puzzle.kind = kind;
     puzzle.rows = last_row(kind) + 1;
@@ -30,20 +30,8 @@ Puzzle make_problem(Kind kind, RandomSource& random, const Puzzle* previous) {
             inner.push_back(cell_of(row, place));
         }
     }
-    random.reseed();
     const int count = random.draw(4, 8);
-    std::vector<int> hidden;
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        hidden = boards::pick_cells(inner, count, random);
-        puzzle.shown = boards::shown_except(cells, hidden);
-        if (!previous || puzzle.kind != previous->kind || puzzle.shown != previous->shown) {
-            break;
-        }
-    }
-    if (previous && puzzle.kind == previous->kind && puzzle.shown == previous->shown) {
-        boards::swap_one(hidden, inner);
-        puzzle.shown = boards::shown_except(cells, hidden);
-    }
+    puzzle.shown = boards::shown_except(cells, boards::pick_cells(inner, count, random));
     puzzle.steps = boards::work_out(boards::sums_of_two_above(puzzle.rows), puzzle.shown).value();
     return puzzle;
 }

@@ -26,12 +26,10 @@ struct Puzzle {
     friend bool operator==(const Puzzle&, const Puzzle&) = default;
 };
 
-// A new puzzle of the kind, never the one before: 4 to 8 numbers hidden inside the
-// triangle, never a 1 of the edges. Each hidden number is the sum of the two above it,
-// so, row by row from the top, every one can be worked out. Built constructively: a
-// random choice of the inner cells, drawn again a bounded number of times while it is
-// the one before, then changed in one cell for certain.
-Puzzle make_problem(Kind kind, RandomSource& random, const Puzzle* previous = nullptr);
+// A new puzzle of the kind: 4 to 8 numbers hidden inside the triangle, never a 1 of the
+// edges. Each hidden number is the sum of the two above it, so, row by row from the top,
+// every one can be worked out. Built constructively: a random choice of the inner cells.
+Puzzle make_problem(Kind kind, RandomSource& random);
 
 // "1; 1, 1; 1, ?, 1; ...": the rows from the top, hidden numbers as "?" (none when
 // all_shown is set).

@@ -31,16 +31,11 @@ std::vector<bool> multiples_of(int divisor, int rows) {
     return multiple;
 }
 
-Question make_problem(Kind kind, RandomSource& random, int previous_divisor) {
+Question make_problem(Kind kind, RandomSource& random) {
     Question question;
     question.kind = kind;
     question.rows = rows_of(kind);
-    random.reseed();
-    const bool skip = previous_divisor >= 2 && previous_divisor <= 9;
-    question.divisor = random.draw(2, skip ? 8 : 9);
-    if (skip && question.divisor >= previous_divisor) {
-        ++question.divisor;
-    }
+    question.divisor = random.draw(2, 9);
     question.multiple = multiples_of(question.divisor, question.rows);
     question.multiples = int(std::count(question.multiple.begin(), question.multiple.end(), true));
     return question;

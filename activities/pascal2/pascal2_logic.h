@@ -25,9 +25,8 @@ struct Question {
     int multiples = 0;
 };
 
-// A new question over the kind's rows, its divisor drawn from 2 to 9 but never the
-// previous one (0 for none): drawn from the seven others, so it takes one draw.
-Question make_problem(Kind kind, RandomSource& random, int previous_divisor);
+// A new question over the kind's rows, its divisor drawn from 2 to 9.
+Question make_problem(Kind kind, RandomSource& random);
 
 // Which numbers of the first `rows` rows are multiples of the divisor. Worked out on the
 // remainders alone (each remainder is that of the sum of the two above), so no number

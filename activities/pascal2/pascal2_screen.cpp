@@ -41,7 +41,7 @@ Pascal2Form::Pascal2Form() : BoardForm(kActivity) {
 void Pascal2Form::new_problem() {
     // The count of multiples stays hidden until the Solution reaches the last row.
     Label2->set_visible(false);
-    question_ = make_problem(kind_as<Kind>(), random_, question_.divisor);
+    question_ = make_problem(kind_as<Kind>(), problem_random());
     std::vector<QString> numbers;
     for (const std::string& text : number_texts(question_.rows)) {
         numbers.push_back(QString::fromStdString(text));
@@ -77,6 +77,11 @@ void Pascal2Form::show_part(int part) {
         Label2->set_caption(multiples_text());
         Label2->set_visible(true);
     }
+}
+
+// Two questions in a row never ask for multiples of one divisor, whatever their rows.
+QStringList Pascal2Form::repeat_keys() const {
+    return {BoardForm::repeat_keys().front(), QString("divisor %1").arg(question_.divisor)};
 }
 
 QString Pascal2Form::multiples_text() const {

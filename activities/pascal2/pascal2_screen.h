@@ -23,6 +23,7 @@ protected:
     QString answer_sentence() const override;
     // Worked from the question, so spoken as Solution is pressed, before the rows are marked.
     bool answer_known_at_once() const override { return true; }
+    QStringList repeat_keys() const override;
     void show_part(int part) override;
 
 private:

@@ -81,12 +81,8 @@ Questions draw_questions(Kind kind, RandomSource& random) {
 
 } // namespace
 
-Questions make_problem(Kind kind, RandomSource& random, const Questions* previous) {
-    random.reseed();
-    // The first pair stand on different percentages, so swapping them always differs.
-    return fractionkit::draw_unlike(
-        previous, [&] { return draw_questions(kind, random); },
-        [](Questions& questions) { std::swap(questions[0], questions[1]); });
+Questions make_problem(Kind kind, RandomSource& random) {
+    return draw_questions(kind, random);
 }
 
 Fraction share(const Question& question) {

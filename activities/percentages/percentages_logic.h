@@ -33,10 +33,8 @@ using Questions = std::array<Question, kQuestions>;
 // Six questions of the kind, easiest first: two on 10%, 25%, 50% and the like, two on
 // 5%, 15%, 35% and the like, two on 12.5%, 17.5%, 2.5% and the like, the two of each
 // pair on different percentages. Every answer ends within two decimal places, and the
-// first four are whole (WhatPercentage: every part is whole). Built constructively;
-// six the same as `previous` are drawn again, at most 20 times, and then the first two
-// swap places, so the result always differs.
-Questions make_problem(Kind kind, RandomSource& random, const Questions* previous = nullptr);
+// first four are whole (WhatPercentage: every part is whole). Built constructively.
+Questions make_problem(Kind kind, RandomSource& random);
 
 // The percentage of the amount: 84 for 35% of 240.
 Fraction share(const Question& question);

@@ -79,8 +79,7 @@ PercentagesForm::PercentagesForm() : FractionForm(kActivity, {1500, 9.75}) {
 }
 
 void PercentagesForm::new_problem() {
-    const Questions previous = questions_;
-    questions_ = make_problem(kind_as<Kind>(), random_, &previous);
+    questions_ = make_problem(kind_as<Kind>(), problem_random());
     const QString instructions[] = {tr("Work out each percentage of the amount."),
                                     tr("Increase or decrease each amount by the percentage."),
                                     tr("Write each as a percentage.")};

@@ -11,8 +11,6 @@ namespace chalkline::products {
 
 namespace {
 
-constexpr int kTries = 20;
-
 // The headers a kind draws from, in its units.
 std::vector<int> header_values(Kind kind) {
     std::vector<int> values;
@@ -100,24 +98,8 @@ std::string product_text(const ProductsProblem& problem, int row, int column) {
     return *decimal_text(Fraction(problem.product(row, column), units * units));
 }
 
-// Bounded tries; should every one repeat the problem before, its first top header is
-// changed to a value that no top header has.
-ProductsProblem make_problem(Kind kind, RandomSource& random,
-                             const std::optional<ProductsProblem>& previous) {
-    random.reseed();
-    ProductsProblem problem = draw_problem(kind, random);
-    for (int attempt = 1; attempt < kTries && previous && *previous == problem; ++attempt) {
-        problem = draw_problem(kind, random);
-    }
-    if (previous && *previous == problem) {
-        for (int value : header_values(kind)) {
-            if (std::find(problem.top.begin(), problem.top.end(), value) == problem.top.end()) {
-                problem.top[0] = value;
-                break;
-            }
-        }
-    }
-    return problem;
+ProductsProblem make_problem(Kind kind, RandomSource& random) {
+    return draw_problem(kind, random);
 }
 
 } // namespace chalkline::products

@@ -43,10 +43,9 @@ struct ProductsProblem {
 std::string header_text(const ProductsProblem& problem, int header);
 std::string product_text(const ProductsProblem& problem, int row, int column);
 
-// A new problem of the kind, never the one before. Eight boxes are shown: one to three
-// headers and enough products that every other header follows in one way, a shown
-// product divided by a header already known; then every product follows.
-ProductsProblem make_problem(Kind kind, RandomSource& random,
-                             const std::optional<ProductsProblem>& previous = std::nullopt);
+// A new problem of the kind. Eight boxes are shown: one to three headers and enough
+// products that every other header follows in one way, a shown product divided by a
+// header already known; then every product follows.
+ProductsProblem make_problem(Kind kind, RandomSource& random);
 
 } // namespace chalkline::products

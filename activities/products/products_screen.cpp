@@ -35,7 +35,7 @@ ProductsForm::ProductsForm() : GridForm(kActivity) {
 }
 
 void ProductsForm::new_problem() {
-    problem_ = make_problem(kind_as<Kind>(), random_, problem_);
+    problem_ = make_problem(kind_as<Kind>(), problem_random());
     const ProductsProblem& p = *problem_;
     board->set_grid(kSize + 1, kSize + 1);
     board->set_place({0, 0}, BoxKind::Sign, "x");

@@ -8,8 +8,6 @@ namespace chalkline::pythagorean {
 
 namespace {
 
-constexpr int kAttempts = 20;
-
 // The pairs m > n >= 1 whose triple has m² + n² up to kLargest, each making a triple of
 // its own (two pairs that make the same triple keep the first).
 struct Pair {
@@ -88,10 +86,13 @@ Problem draw_problem(Kind kind, RandomSource& random) {
         return p;
     }
     const std::vector<Triple> list = triples_of(kind);
+    // A multiple of a primitive triple may be read as the primitive one itself (one times
+    // it), so on Multiples the number shown must settle the row among every triple.
+    const std::vector<Triple>& settles = kind == Kind::Multiples ? all_triples() : list;
     const std::vector<int> picked = draw_distinct(random, int(list.size()), kRows);
     for (int r = 0; r < kRows; ++r) {
         const Triple& t = list[std::size_t(picked[std::size_t(r)])];
-        p.rows[std::size_t(r)] = {{t.a, t.b, t.c}, draw_hidden(random, list, t), 0, 0};
+        p.rows[std::size_t(r)] = {{t.a, t.b, t.c}, draw_hidden(random, settles, t), 0, 0};
     }
     return p;
 }
@@ -146,18 +147,8 @@ std::string row_text(const Row& row, bool reveal) {
     return text;
 }
 
-Problem make_problem(Kind kind, RandomSource& random, const Problem& previous) {
-    random.reseed();
-    Problem p;
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        p = draw_problem(kind, random);
-        if (!(p == previous)) {
-            return p;
-        }
-    }
-    // The same five different triples in the reverse order: a different table.
-    std::reverse(p.rows.begin(), p.rows.end());
-    return p;
+Problem make_problem(Kind kind, RandomSource& random) {
+    return draw_problem(kind, random);
 }
 
 } // namespace chalkline::pythagorean

@@ -46,12 +46,11 @@ struct Problem {
 
 // A new table of the kind: five different triples. On the first two kinds each row hides
 // one or two numbers; it hides two only where the one it shows belongs, in its column,
-// to no other triple of the kind, so that every row has one answer. On Euclid's Formula
+// to no other triple of the kind (on Multiples, to no other triple at all: a primitive
+// triple is also one times itself), so that every row has one answer. On Euclid's Formula
 // all three are hidden. Built constructively: the triples are drawn without
-// replacement from the kind's list and the hidden numbers from the places allowed; a
-// table the same as the one before is drawn again at most a fixed number of times, then
-// taken with its rows in the reverse order, which makes it differ.
-Problem make_problem(Kind kind, RandomSource& random, const Problem& previous = {});
+// replacement from the kind's list and the hidden numbers from the places allowed.
+Problem make_problem(Kind kind, RandomSource& random);
 
 // The row's three numbers, sorted: the triple it stands for.
 Triple triple_of(const Row& row);

@@ -90,7 +90,7 @@ void PythagoreanForm::lay_out_columns(bool euclid) {
 }
 
 void PythagoreanForm::new_problem() {
-    problem_ = make_problem(kind_as<Kind>(), random_, problem_);
+    problem_ = make_problem(kind_as<Kind>(), problem_random());
     const bool euclid = problem_.kind == Kind::Euclid;
     lay_out_columns(euclid);
     instruction->set_caption(

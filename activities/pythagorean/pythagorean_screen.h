@@ -39,7 +39,6 @@ private:
     QStringList row_cells(const Row& row, bool reveal) const;
 
     Problem problem_;
-    ClockRandom random_;
 };
 
 // The activity's record (activity_table.h).

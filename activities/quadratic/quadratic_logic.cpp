@@ -12,7 +12,6 @@ namespace chalkline::quadratic {
 namespace {
 
 constexpr int kLargest = 12;
-constexpr int kRedraws = 32;
 
 // A whole number from -12 to 12 other than 0.
 int draw_nonzero(RandomSource& random) {
@@ -76,18 +75,6 @@ QuadraticProblem draw_problem(Kind kind, RandomSource& random) {
     return problem;
 }
 
-// Two quadratics of each kind that differ from each other, for the rare draw that keeps
-// giving the previous one.
-QuadraticProblem fallback(Kind kind, const QuadraticProblem* previous) {
-    const std::array<QuadraticProblem, 2> fixed =
-        kind == Kind::Positive
-            ? std::array{QuadraticProblem{kind, 1, 2, 3}, QuadraticProblem{kind, 1, 3, 4}}
-        : kind == Kind::WithNegatives
-            ? std::array{QuadraticProblem{kind, 1, 3, -4}, QuadraticProblem{kind, 1, 2, -5}}
-            : std::array{QuadraticProblem{kind, 2, 3, -1}, QuadraticProblem{kind, 3, -2, 4}};
-    return previous && *previous == fixed[0] ? fixed[1] : fixed[0];
-}
-
 } // namespace
 
 std::string terms_text(std::span<const Term> terms) {
@@ -111,15 +98,8 @@ std::string terms_text(std::span<const Term> terms) {
     return text.empty() ? "0" : text;
 }
 
-QuadraticProblem make_problem(Kind kind, RandomSource& random, const QuadraticProblem* previous) {
-    random.reseed();
-    for (int attempt = 0; attempt < kRedraws; ++attempt) {
-        const QuadraticProblem problem = draw_problem(kind, random);
-        if (!previous || problem != *previous) {
-            return problem;
-        }
-    }
-    return fallback(kind, previous);
+QuadraticProblem make_problem(Kind kind, RandomSource& random) {
+    return draw_problem(kind, random);
 }
 
 std::string quadratic_text(const QuadraticProblem& problem) {

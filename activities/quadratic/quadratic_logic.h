@@ -41,11 +41,8 @@ struct QuadraticProblem {
     friend bool operator==(const QuadraticProblem&, const QuadraticProblem&) = default;
 };
 
-// A new quadratic of the kind (another value throws std::invalid_argument), never the
-// one before it. Drawn afresh while it equals the previous one, at most 32 times, then
-// one of two fixed quadratics of the kind that differs from it.
-QuadraticProblem make_problem(Kind kind, RandomSource& random,
-                              const QuadraticProblem* previous = nullptr);
+// A new quadratic of the kind (another value throws std::invalid_argument).
+QuadraticProblem make_problem(Kind kind, RandomSource& random);
 
 // "x² - x - 12"
 std::string quadratic_text(const QuadraticProblem& problem);

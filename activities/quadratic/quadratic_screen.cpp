@@ -55,8 +55,7 @@ QuadraticForm::QuadraticForm() : RevealingForm(kActivity) {
 }
 
 void QuadraticForm::new_problem() {
-    problem_ = make_problem(kind_as<Kind>(), random_, has_problem_ ? &problem_ : nullptr);
-    has_problem_ = true;
+    problem_ = make_problem(kind_as<Kind>(), problem_random());
     const QString quadratic = text_of(quadratic_text(problem_));
     const QString factors = text_of(factors_text(problem_));
     Quadratic->set_caption(quadratic);

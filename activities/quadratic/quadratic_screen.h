@@ -33,8 +33,6 @@ protected:
 
 private:
     QuadraticProblem problem_;
-    bool has_problem_ = false;
-    ClockRandom random_;
 };
 
 // The activity's record (activity_table.h).

@@ -135,33 +135,10 @@ Problem draw_problem(Kind kind, RandomSource& random) {
     return p;
 }
 
-constexpr int kAttempts = 20;
-
 } // namespace
 
-bool same_lengths(const Problem& a, const Problem& b) {
-    if (a.hypotenuse_to_find() != b.hypotenuse_to_find()) {
-        return false;
-    }
-    if (a.hypotenuse_to_find()) {
-        return std::minmax(a.shorter_a, a.shorter_b) == std::minmax(b.shorter_a, b.shorter_b);
-    }
-    return a.hypotenuse == b.hypotenuse && a.shorter_b == b.shorter_b;
-}
-
-Problem make_problem(Kind kind, RandomSource& random, const Problem& previous) {
-    random.reseed();
-    for (int attempt = 0; attempt < kAttempts; ++attempt) {
-        const Problem p = draw_problem(kind, random);
-        if (!same_lengths(p, previous)) {
-            return p;
-        }
-    }
-    // Fixed problems of the kind, of which at most one can be the previous one.
-    const Problem fallback[] = {
-        kind == Kind::ShorterSide ? Problem{0, 50, 130, 0} : Problem{50, 70, 0, 0},
-        kind == Kind::ShorterSide ? Problem{0, 70, 100, 5} : Problem{60, 90, 0, 5}};
-    return same_lengths(fallback[0], previous) ? fallback[1] : fallback[0];
+Problem make_problem(Kind kind, RandomSource& random) {
+    return draw_problem(kind, random);
 }
 
 std::string length_text(int tenths) {

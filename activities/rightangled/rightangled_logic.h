@@ -31,15 +31,9 @@ struct Problem {
 constexpr int kShortest = 20;
 constexpr int kLongest = 300;
 
-// A new problem of the kind, never the same two lengths as the one before (whatever the
-// drawing). Built constructively: the lengths are drawn from ranges where every choice
-// makes a triangle, so no draw is ever rejected for that; a repeat of the previous
-// problem is drawn again at most a fixed number of times, then a fixed problem that
-// differs from it is taken.
-Problem make_problem(Kind kind, RandomSource& random, const Problem& previous = {});
-
-// Whether two problems give the same two lengths for the same side to find.
-bool same_lengths(const Problem& a, const Problem& b);
+// A new problem of the kind. Built constructively: the lengths are drawn from ranges
+// where every choice makes a triangle, so no draw is ever rejected for that.
+Problem make_problem(Kind kind, RandomSource& random);
 
 // The answer, worked exactly: 100 times the square of the side to find is a whole
 // number S, and the side to one decimal place, in tenths, is the k with

@@ -6,6 +6,8 @@
 
 #include "form.h"
 
+#include <algorithm>
+
 namespace chalkline::rightangled {
 
 // The activity's record: its place on the menus, its title, kinds and code prefix.
@@ -88,7 +90,7 @@ void RightAngledForm::new_problem() {
         line->set_visible(false);
     }
     places_note->set_visible(false);
-    problem_ = make_problem(kind_as<Kind>(), random_, problem_);
+    problem_ = make_problem(kind_as<Kind>(), problem_random());
     answer_ = work_out(problem_);
     draw_problem();
     set_problem_sentence(problem_text());
@@ -134,6 +136,14 @@ QString RightAngledForm::problem_text() const {
               "shorter side.")
         .arg(shell::speech::words(text_of(length_text(problem_.hypotenuse))),
              shell::speech::words(text_of(length_text(problem_.shorter_b))));
+}
+
+// Two problems in a row never give the same two lengths for the same side to find,
+// whatever the drawing and in whichever order the shorter sides are named.
+QStringList RightAngledForm::repeat_keys() const {
+    const auto [low, high] = std::minmax(problem_.shorter_a, problem_.shorter_b);
+    return {RevealingRightAngledForm::repeat_keys().front(),
+            QString("lengths %1 %2 %3").arg(low).arg(high).arg(problem_.hypotenuse)};
 }
 
 QString RightAngledForm::answer_sentence() const {

@@ -32,6 +32,7 @@ protected:
     int answer_parts() const override { return 3; }
     void show_part(int line) override;
     QString answer_sentence() const override;
+    QStringList repeat_keys() const override;
 
 private:
     void draw_problem();
@@ -39,7 +40,6 @@ private:
 
     Problem problem_;
     Answer answer_;
-    ClockRandom random_;
 };
 
 // The activity's record (activity_table.h).

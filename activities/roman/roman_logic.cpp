@@ -202,21 +202,18 @@ int RomanQuestion::answer() const {
     }
 }
 
-RomanProblem make_problem(Kind kind, RandomSource& random, const RomanProblem* previous) {
+RomanProblem make_problem(Kind kind, RandomSource& random) {
     if (kind < Kind::Convert || kind > Kind::Multiply) {
         throw std::invalid_argument("roman: no such kind");
     }
-    random.reseed();
     RomanProblem problem{.kind = kind};
     const auto operations = schedule(kind, random);
     const auto asked = [&](const RomanQuestion& question, int filled) {
         const auto* begin = problem.questions.data();
-        return std::find(begin, begin + filled, question) != begin + filled ||
-               (previous && std::find(previous->questions.begin(), previous->questions.end(),
-                                      question) != previous->questions.end());
+        return std::find(begin, begin + filled, question) != begin + filled;
     };
     // Drawn at most kTries times; then the first small question not asked yet, found
-    // among the first 13 since at most 11 others are asked.
+    // among the first 6 since at most 5 others are asked.
     for (int i = 0; i < kQuestions; ++i) {
         const Operation operation = operations[std::size_t(i)];
         RomanQuestion question = draw_question(operation, random);

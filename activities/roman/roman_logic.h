@@ -45,11 +45,11 @@ struct RomanProblem {
     std::array<RomanQuestion, kQuestions> questions{};
 };
 
-// Six different questions of the kind (another value throws std::invalid_argument),
-// none of them one of the problem before. Every numeral and answer lies in 1 to 3999.
+// Six different questions of the kind (another value throws std::invalid_argument).
+// Every numeral and answer lies in 1 to 3999.
 // So that a row reads at its size, the numbers combined have at most six letters and
 // an answer at most eight.
-RomanProblem make_problem(Kind kind, RandomSource& random, const RomanProblem* previous = nullptr);
+RomanProblem make_problem(Kind kind, RandomSource& random);
 
 // The question as shown: "XIV + XXIX", "XII x IV", "MCMXCIV" (to write in ours) or
 // "1994" (to write in Roman numerals).

@@ -98,8 +98,7 @@ QString RomanForm::answer(int row) const {
 }
 
 void RomanForm::new_problem() {
-    problem_ = make_problem(kind_as<Kind>(), random_, has_problem_ ? &problem_ : nullptr);
-    has_problem_ = true;
+    problem_ = make_problem(kind_as<Kind>(), problem_random());
     Instruction->set_caption(problem_.kind == Kind::Convert
                                  ? tr("Write each number the other way")
                                  : tr("Work out each answer in Roman numerals"));
@@ -116,6 +115,15 @@ void RomanForm::new_problem() {
         questions << spoken(question(row));
     }
     set_problem_sentence(tr("%1.").arg(shell::speech::one_after_another(questions)));
+}
+
+// No question of a problem comes again in the next.
+QStringList RomanForm::repeat_keys() const {
+    QStringList keys;
+    for (int row = 0; row < kQuestions; ++row) {
+        keys << question(row);
+    }
+    return keys;
 }
 
 void RomanForm::show_part(int part) {

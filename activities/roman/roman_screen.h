@@ -31,6 +31,7 @@ protected:
     void new_problem() override;
     void show_part(int part) override;
     QString answer_sentence() const override;
+    QStringList repeat_keys() const override;
 
 private:
     // Puts the columns where the kind wants them: a conversion has no number beside its
@@ -40,8 +41,6 @@ private:
     QString answer(int row) const;
 
     RomanProblem problem_;
-    bool has_problem_ = false;
-    ClockRandom random_;
 };
 
 // The activity's record (activity_table.h).

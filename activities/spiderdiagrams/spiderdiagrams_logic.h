@@ -44,16 +44,13 @@ std::string operation_text(const Operation& operation);
 // A centre or an answer as the class writes it: "36", "-13", "0.45".
 std::string value_text(const Fraction& value);
 
-// Makes a new problem of the kind with eight different operations, each
-// answer exact and of the kind, unlike `previous`. Any other value throws
-// std::invalid_argument.
+// Makes a new problem of the kind with eight different operations and eight different
+// answers, each exact and of the kind. Any other value throws std::invalid_argument.
 //
 // Built constructively: the divisor is drawn first and the centre as a multiple of it,
 // so every division goes; every other number is drawn in a range that keeps its answer
-// of the kind. A problem equal to the one before is drawn again at most kProblemTries
-// times; then its legs are turned one place round, which always differs since the eight
-// operations are different.
-SpiderProblem make_problem(Kind kind, RandomSource& random,
-                           const std::optional<SpiderProblem>& previous = {});
+// of the kind. A problem with two legs of one answer is drawn again, a bounded number of
+// times, and then a fixed problem of the kind is taken.
+SpiderProblem make_problem(Kind kind, RandomSource& random);
 
 } // namespace chalkline::spiderdiagrams

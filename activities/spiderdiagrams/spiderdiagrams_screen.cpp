@@ -168,7 +168,7 @@ QString SpiderDiagramsForm::answer_caption(int leg) const {
 }
 
 void SpiderDiagramsForm::new_problem() {
-    problem_ = make_problem(kind_as<Kind>(), random_, problem_);
+    problem_ = make_problem(kind_as<Kind>(), problem_random());
     LabelCentre->set_caption(text_of(problem_->centre));
     QStringList operations;
     for (int leg = 0; leg < kLegs; ++leg) {

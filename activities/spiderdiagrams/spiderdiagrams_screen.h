@@ -47,7 +47,6 @@ private:
     QString answer_caption(int leg) const;
 
     std::optional<SpiderProblem> problem_;
-    ClockRandom random_;
 };
 
 // The activity's record (activity_table.h).

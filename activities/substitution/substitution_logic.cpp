@@ -33,7 +33,8 @@ std::array<Fraction, 3> draw_values(Kind kind, RandomSource& random) {
     std::vector<Fraction> pool;
     for (int n = -10; n <= 99; ++n) {
         if ((kind == Kind::positive_whole_numbers && n >= 1 && n <= 10) ||
-            (kind == Kind::integers && n != 0 && n <= 10) || (kind == Kind::decimals && n >= 1)) {
+            (kind == Kind::integers && n != 0 && n <= 10) ||
+            (kind == Kind::decimals && n >= 1 && n % 10 != 0)) {
             pool.push_back(kind == Kind::decimals ? Fraction(n, 10) : Fraction(n));
         }
     }
@@ -47,8 +48,10 @@ std::array<Fraction, 3> draw_values(Kind kind, RandomSource& random) {
 }
 
 // The expression of a level that the values suit, starting from a random one and going
-// on through the level: a division must come out whole.
-Expression pick(int level, const LetterValues& values, RandomSource& random) {
+// on through the level: a division must come out whole, and with positive whole numbers
+// every value is a whole number of 0 or more, so that the easiest kind needs no negative
+// numbers.
+Expression pick(Kind kind, int level, const LetterValues& values, RandomSource& random) {
     const auto& choices = kLevels[std::size_t(level)];
     const int start = random.draw(0, int(choices.size()) - 1);
     for (std::size_t i = 0; i < choices.size(); ++i) {
@@ -58,11 +61,13 @@ Expression pick(int level, const LetterValues& values, RandomSource& random) {
         }
         const Expression e = parse_expression(text);
         const Fraction value = evaluate(e, values);
-        if (!divides(e) || value.is_whole()) {
+        const bool suits = kind == Kind::positive_whole_numbers ? value.is_whole() && value >= 0
+                                                                : !divides(e) || value.is_whole();
+        if (suits) {
             return e;
         }
     }
-    // Unreachable: every level has expressions without division.
+    // Unreachable: every level has expressions of sums and products alone.
     return parse_expression(choices.front());
 }
 
@@ -84,22 +89,13 @@ std::string value_text(const Fraction& value) {
     return decimal_text(value).value_or(fraction_text(value));
 }
 
-Problem make_problem(Kind kind, RandomSource& random, const Problem* previous) {
-    random.reseed();
+Problem make_problem(Kind kind, RandomSource& random) {
     Problem problem;
     problem.kind = kind;
     problem.values = draw_values(kind, random);
-    // The same values twice running are drawn again once; two of them swapped then make
-    // a different problem for certain.
-    if (previous && previous->values == problem.values) {
-        problem.values = draw_values(kind, random);
-        if (previous->values == problem.values) {
-            std::swap(problem.values[0], problem.values[1]);
-        }
-    }
     const LetterValues values = letter_values(problem);
     for (int level = 0; level < kExpressionCount; ++level) {
-        problem.expressions[std::size_t(level)] = pick(level, values, random);
+        problem.expressions[std::size_t(level)] = pick(kind, level, values, random);
         problem.answers[std::size_t(level)] =
             evaluate(problem.expressions[std::size_t(level)], values);
     }

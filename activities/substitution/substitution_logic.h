@@ -10,7 +10,7 @@
 namespace chalkline::substitution {
 
 // The kinds of values, in the order of the screen's options: a, b and c from 1 to 10,
-// from -10 to 10 without 0, or from 0.1 to 9.9 with one decimal place.
+// from -10 to 10 without 0, or from 0.1 to 9.9 with one decimal place that is not 0.
 enum class Kind { positive_whole_numbers, integers, decimals };
 
 inline constexpr int kExpressionCount = 6;
@@ -36,9 +36,9 @@ std::string algebra_text(const Expression& expression);
 // A value as the class writes it: "12", "-7", "0.35" (every value here ends as a decimal).
 std::string value_text(const Fraction& value);
 
-// A new problem of the kind, other than the one before: the values drawn, then one
-// expression from each of six levels of difficulty in turn, a division only where it
-// comes out whole.
-Problem make_problem(Kind kind, RandomSource& random, const Problem* previous = nullptr);
+// A new problem of the kind: the values drawn, then one expression from each of six
+// levels of difficulty in turn, a division only where it comes out whole; with positive
+// whole numbers, every value a whole number of 0 or more.
+Problem make_problem(Kind kind, RandomSource& random);
 
 } // namespace chalkline::substitution

@@ -64,8 +64,7 @@ void SubstitutionForm::new_problem() {
     for (shell::Label* value : Label4) {
         value->set_visible(false);
     }
-    problem_ = make_problem(kind_as<Kind>(), random_, made_ ? &problem_ : nullptr);
-    made_ = true;
+    problem_ = make_problem(kind_as<Kind>(), problem_random());
     QStringList values;
     for (int i = 0; i < 3; ++i) {
         const QString value = QString("%1 = %2").arg(
@@ -83,6 +82,15 @@ void SubstitutionForm::new_problem() {
     set_problem_sentence(tr("%1. Find %2.")
                              .arg(shell::speech::words(values.join(", ")),
                                   shell::speech::words(expressions.join(", "))));
+}
+
+// Two problems in a row never give a, b and c the same values, whatever the expressions.
+QStringList SubstitutionForm::repeat_keys() const {
+    QStringList values;
+    for (const Fraction& value : problem_.values) {
+        values << text_of(value_text(value));
+    }
+    return {RevealingForm::repeat_keys().front(), "values " + values.join(' ')};
 }
 
 void SubstitutionForm::show_part(int part) {

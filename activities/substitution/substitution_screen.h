@@ -35,14 +35,13 @@ protected:
     void new_problem() override;
     void show_part(int part) override;
     QString answer_sentence() const override;
+    QStringList repeat_keys() const override;
 
 private:
     QString expression(int k) const;
     QString answer(int k) const;
 
     Problem problem_;
-    bool made_ = false;
-    ClockRandom random_;
 };
 
 // The activity's record (activity_table.h).

@@ -2,7 +2,8 @@
 // Every activity of the table, opened by a real click on its menu title: its caption is
 // the title, it reads its problem and, once Solution has fully shown, its answer; every
 // kind and every Go make a new problem, never the one before; Exit goes back to the
-// menu and unloads the screen. And the records against one another and the README.
+// menu and unloads the screen. And the records against one another and the README. Every problem
+// is a function of its activity, kind and seed.
 
 #include "activities.h"
 #include "activity_form.h"
@@ -18,7 +19,9 @@
 #include <QSet>
 #include <QtTest>
 
+#include <algorithm>
 #include <string_view>
+#include <vector>
 
 using namespace shell;
 
@@ -58,13 +61,7 @@ private slots:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    void every_activity_runs_from_its_menu_data() {
-        QTest::addColumn<int>("row");
-        const auto rows = chalkline::activities();
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            QTest::newRow(qPrintable(rows[i]->screen)) << int(i);
-        }
-    }
+    void every_activity_runs_from_its_menu_data() { every_activity(); }
     void every_activity_runs_from_its_menu() {
         QFETCH(int, row);
         const ActivityInfo& entry = *chalkline::activities()[std::size_t(row)];
@@ -145,6 +142,60 @@ private slots:
             listed << match.captured(1) + ' ' + match.captured(2).trimmed();
         }
         QCOMPARE(listed, records);
+    }
+
+    // The same kind and seed make the same problem on two fresh screens, whatever each
+    // showed before (the second takes them in the other order), with its answer hidden;
+    // and Next never shows a problem that shares what the screen's rule forbids (by
+    // default its sentence) with the one before.
+    void every_problem_comes_back_from_its_kind_and_seed_data() { every_activity(); }
+    void every_problem_comes_back_from_its_kind_and_seed() {
+        QFETCH(int, row);
+        const QString screen = chalkline::activities()[std::size_t(row)]->screen;
+        const std::vector<std::uint32_t> seeds = {0, 1, 2, 12345, chalkline::kSeedCount - 1};
+        std::vector<std::pair<int, std::uint32_t>> problems;
+        show_form(screen);
+        auto* form = loaded<ActivityForm>(screen);
+        for (int kind = 0; kind < std::max(1, form->kind_count()); ++kind) {
+            for (std::uint32_t seed : seeds) {
+                problems.emplace_back(kind, seed);
+            }
+        }
+        QStringList first;
+        for (const auto& [kind, seed] : problems) {
+            form->show_problem(kind, seed);
+            QCOMPARE(form->kind(), kind);
+            QCOMPARE(form->seed(), seed);
+            QVERIFY2(form->sentence().startsWith("Problem: ") && !answered(*form),
+                     qPrintable(form->sentence()));
+            first << form->sentence();
+        }
+        unload_form(screen);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        show_form(screen);
+        form = loaded<ActivityForm>(screen);
+        for (std::size_t i = problems.size(); i-- > 0;) {
+            form->show_problem(problems[i].first, problems[i].second);
+            QCOMPARE(form->sentence(), first[qsizetype(i)]);
+        }
+
+        form->set_seed_source(std::make_unique<chalkline::SeededRandom>(std::uint32_t(row)));
+        for (int press = 0; press < 300; ++press) {
+            const QStringList before = form->repeat_keys();
+            form->cmdgo_Click();
+            for (const QString& key : form->repeat_keys()) {
+                QVERIFY2(key.isEmpty() || !before.contains(key), qPrintable(key));
+            }
+        }
+    }
+
+private:
+    static void every_activity() {
+        QTest::addColumn<int>("row");
+        const auto rows = chalkline::activities();
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            QTest::newRow(qPrintable(rows[i]->screen)) << int(i);
+        }
     }
 };
 

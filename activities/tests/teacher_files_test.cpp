@@ -11,6 +11,7 @@
 #include "keys.h"
 #include "lessons.h"
 #include "menu_forms.h"
+#include "problem_code.h"
 #include "settings.h"
 
 #include <QtTest>
@@ -165,6 +166,28 @@ private slots:
         QCOMPARE(current_form()->name(), QString("intro0"));
         QCOMPARE(told, QStringList{"fault: " + lesson +
                                    ", line 1: kind takes a whole number from 1 to 3, not '7'"});
+    }
+
+    // An "open CODE" step shows the code's problem, of its kind and seed, on a screen that
+    // opens and on the same screen again.
+    void an_open_step_shows_the_problem_of_its_code() {
+        show_form("intro0");
+        const auto open = [](int kind, std::uint32_t seed) {
+            chalkline::LessonStep step;
+            step.activity = "numberwall";
+            step.kind = kind;
+            step.seed = seed;
+            return step;
+        };
+        start_lesson({open(1, 123), open(2, chalkline::kSeedCount - 1)});
+        auto* step = loaded<ActivityForm>("numberwall");
+        QVERIFY(step && step->isVisible());
+        QCOMPARE(std::pair(step->kind(), step->seed()), std::pair(1, 123u));
+        QTest::keyClick(step, Qt::Key_PageDown);
+        QCOMPARE(loaded<ActivityForm>("numberwall"), step);
+        QCOMPARE(std::pair(step->kind(), step->seed()), std::pair(2, chalkline::kSeedCount - 1));
+        QTest::keyClick(step, Qt::Key_PageDown);
+        QVERIFY(!lesson_running());
     }
 };
 

@@ -174,6 +174,28 @@ template <class Found> void each_expression(std::vector<Part>& parts, Found& fou
     }
 }
 
+// The solution with every factor and divisor of 1 left out: x 1 and ÷ 1 put anywhere
+// change nothing, so they make no way of their own.
+Expression without_ones(const Expression& e) {
+    if (e.kind() != Expression::Kind::binary) {
+        return e;
+    }
+    const Expression left = without_ones(e.left());
+    const Expression right = without_ones(e.right());
+    const auto one = [](const Expression& x) {
+        return x.kind() == Expression::Kind::number && x.value() == 1;
+    };
+    if ((e.op() == Operator::multiply || e.op() == Operator::divide) && one(right)) {
+        return left;
+    }
+    if (e.op() == Operator::multiply && one(left)) {
+        return right;
+    }
+    return Expression::binary(e.op(), left, right);
+}
+
+std::string way_text(const Expression& solution);
+
 // The terms of a run of + and - (or the factors of a run of x and ÷), each marked "*"
 // as it stands or "/" when it is subtracted (or divided by).
 void collect_way(const Expression& e, bool inverse, Operator plus, Operator minus,
@@ -183,7 +205,34 @@ void collect_way(const Expression& e, bool inverse, Operator plus, Operator minu
         collect_way(e.right(), inverse != (e.op() == minus), plus, minus, items);
         return;
     }
-    items.push_back((inverse ? "/" : "*") + way_of(e));
+    items.push_back((inverse ? "/" : "*") + way_text(e));
+}
+
+// The way of a solution whose factors and divisors of 1 are left out.
+std::string way_text(const Expression& solution) {
+    if (solution.kind() != Expression::Kind::binary) {
+        return fraction_text(solution.value());
+    }
+    std::vector<std::string> items;
+    const bool sum = solution.op() == Operator::add || solution.op() == Operator::subtract;
+    if (sum) {
+        collect_way(solution, false, Operator::add, Operator::subtract, items);
+    } else {
+        collect_way(solution, false, Operator::multiply, Operator::divide, items);
+    }
+    if (!sum) {
+        // A factor or divisor of 1 that the flattening brings out (8 ÷ (1 ÷ 3) is 8 x 3 ÷ 1).
+        std::erase_if(items, [](const std::string& item) { return item.substr(1) == "1"; });
+        if (items.size() == 1 && items.front()[0] == '*') {
+            return items.front().substr(1);
+        }
+    }
+    std::sort(items.begin(), items.end());
+    std::string text = sum ? "S[" : "P[";
+    for (const std::string& item : items) {
+        text += item;
+    }
+    return text + "]";
 }
 
 } // namespace
@@ -220,22 +269,7 @@ const std::vector<Puzzle>& solvable_puzzles(Kind kind) {
 }
 
 std::string way_of(const Expression& solution) {
-    if (solution.kind() != Expression::Kind::binary) {
-        return fraction_text(solution.value());
-    }
-    std::vector<std::string> items;
-    const bool sum = solution.op() == Operator::add || solution.op() == Operator::subtract;
-    if (sum) {
-        collect_way(solution, false, Operator::add, Operator::subtract, items);
-    } else {
-        collect_way(solution, false, Operator::multiply, Operator::divide, items);
-    }
-    std::sort(items.begin(), items.end());
-    std::string text = sum ? "S[" : "P[";
-    for (const std::string& item : items) {
-        text += item;
-    }
-    return text + "]";
+    return way_text(without_ones(solution));
 }
 
 Answer solve(const Puzzle& puzzle) {
@@ -264,19 +298,27 @@ Answer solve(const Puzzle& puzzle) {
     return answer;
 }
 
-Problem make_problem(Kind kind, RandomSource& random, const Puzzle* previous) {
-    random.reseed();
+Problem make_problem(Kind kind, RandomSource& random) {
     const std::vector<Puzzle>& puzzles = solvable_puzzles(kind);
-    // Drawn from the precomputed list; a draw equal to the puzzle before is drawn again
-    // a few times, and then its neighbour in the list (a different puzzle) is taken.
-    int index = random.draw(0, int(puzzles.size()) - 1);
-    for (int tries = 0; previous && puzzles[std::size_t(index)] == *previous && tries < 10;
-         ++tries) {
-        index = random.draw(0, int(puzzles.size()) - 1);
+    if (kind != Kind::target_one_to_thirty) {
+        const Puzzle& puzzle = puzzles[std::size_t(random.draw(0, int(puzzles.size()) - 1))];
+        return {kind, puzzle, solve(puzzle)};
     }
-    if (previous && puzzles[std::size_t(index)] == *previous) {
-        index = (index + 1) % int(puzzles.size());
-    }
+    // The set first, then one of its targets: drawn from the pairs alone, a set that makes
+    // twenty targets would come twenty times as often as one that makes one. The list
+    // holds each set's targets together; `starts` is where each set's run begins.
+    static const std::vector<int> starts = [&puzzles] {
+        std::vector<int> found;
+        for (std::size_t i = 0; i < puzzles.size(); ++i) {
+            if (i == 0 || puzzles[i].numbers != puzzles[i - 1].numbers) {
+                found.push_back(int(i));
+            }
+        }
+        found.push_back(int(puzzles.size()));
+        return found;
+    }();
+    const int set = random.draw(0, int(starts.size()) - 2);
+    const int index = random.draw(starts[std::size_t(set)], starts[std::size_t(set) + 1] - 1);
     const Puzzle& puzzle = puzzles[std::size_t(index)];
     return {kind, puzzle, solve(puzzle)};
 }

@@ -54,11 +54,14 @@ Answer solve(const Puzzle& puzzle);
 // and every run of x and ÷ one product of factors over divisors, each as an unordered
 // collection. So 3 x 8, 8 x 3 and (2 x 4) x 3 = 2 x (3 x 4) are alike, and so are
 // a - (b - c) = a - b + c and a ÷ (b ÷ c) = a x c ÷ b; but (1 - 5) x (1 - 7) and
-// (5 - 1) x (7 - 1) are two ways, and so are x 1 and ÷ 1.
+// (5 - 1) x (7 - 1) are two ways. A factor or divisor of 1 changes nothing, so it makes
+// no way of its own: the way is that of the solution with it left out, wherever it
+// stands (8 x 3 x 1, (8 ÷ 1) x 3 and 8 x (3 x 1) are one way).
 std::string way_of(const Expression& solution);
 
-// A puzzle drawn uniformly from the solvable puzzles of the kind, other than the one
-// before, with its answer.
-Problem make_problem(Kind kind, RandomSource& random, const Puzzle* previous = nullptr);
+// A puzzle drawn uniformly from the solvable puzzles of the kind, with its answer; on
+// "Target 1 to 30" a set of four numbers drawn uniformly from the sets that make a
+// target, then one of its targets, so that no set comes up more often for making more.
+Problem make_problem(Kind kind, RandomSource& random);
 
 } // namespace chalkline::twentyfour

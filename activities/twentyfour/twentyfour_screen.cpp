@@ -57,8 +57,7 @@ TwentyFourForm::TwentyFourForm() : RevealingForm(kActivity) {
 void TwentyFourForm::new_problem() {
     Label4->set_visible(false);
     Label5->set_visible(false);
-    problem_ = make_problem(kind_as<Kind>(), random_, made_ ? &problem_.puzzle : nullptr);
-    made_ = true;
+    problem_ = make_problem(kind_as<Kind>(), problem_random());
     const Puzzle& p = problem_.puzzle;
     Label2->set_caption(text_of(p.target));
     Label2->set_visible(true);

@@ -43,8 +43,6 @@ private:
     QString ways_text() const;
 
     Problem problem_;
-    bool made_ = false;
-    ClockRandom random_;
 };
 
 // The activity's record (activity_table.h).

@@ -18,7 +18,6 @@ public:
     ScriptedRandom() = default;
     ScriptedRandom(std::initializer_list<float> values) : values_(values) {}
 
-    void reseed() override { ++reseeds_; }
     float next() override {
         if (used_ >= values_.size()) {
             throw std::logic_error("scripted random source ran out after " + std::to_string(used_) +
@@ -44,12 +43,10 @@ public:
 
     std::size_t used() const { return used_; }
     std::size_t remaining() const { return values_.size() - used_; }
-    int reseeds() const { return reseeds_; }
 
 private:
     std::vector<float> values_;
     std::size_t used_ = 0;
-    int reseeds_ = 0;
 };
 
 } // namespace chalkline::testing

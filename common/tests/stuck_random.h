@@ -18,7 +18,6 @@ public:
     explicit StuckRandom(float u = 0, std::size_t most_draws = 1'000'000)
         : u_(u), most_draws_(most_draws) {}
 
-    void reseed() override {}
     float next() override {
         if (draws_ >= most_draws_) {
             throw std::logic_error("stuck random source drawn more than " +

@@ -27,8 +27,7 @@ public:
         Option1->on_click = [this](int) { ++problems; };
         kind_options = {Option1};
     }
-    void start() override { ++problems; }
-    void cmdgo_Click() override { ++problems; }
+    void new_problem() override { ++problems; }
     void cmdsoln_Click() override { ++solutions; }
     OptionButton* Option1;
     int problems = 0;

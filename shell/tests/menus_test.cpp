@@ -28,8 +28,7 @@ namespace {
 class TestActivity : public ActivityForm {
 public:
     explicit TestActivity(const ActivityInfo& record) : ActivityForm(record) {}
-    void start() override {}
-    void cmdgo_Click() override {}
+    void new_problem() override {}
     void cmdsoln_Click() override {}
 };
 

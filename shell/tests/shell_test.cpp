@@ -79,8 +79,7 @@ public:
             add_option(this, "Option1", "Positive Whole Numbers", 9075, 4755, 2655, 435, 9.75);
         recoloured = {"Option1"};
     }
-    void start() override { ++problems; }
-    void cmdgo_Click() override { ++problems; }
+    void new_problem() override { ++problems; }
     void cmdsoln_Click() override { ++solutions; }
     OptionButton* Option1;
     int problems = 0;

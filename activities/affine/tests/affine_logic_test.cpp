@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <numeric>
-#include <optional>
 #include <regex>
 #include <set>
 #include <string>
@@ -51,16 +50,14 @@ TEST(AffineLogic, TheWordsAndMultipliersAreFitForTheCipher) {
 
 // Each problem as the class sees it: the key and its working, and every letter of the
 // answer worked out again from the table's numbers.
-TEST(AffineLogic, EveryLetterIsRightAndTheWordIsNew) {
+TEST(AffineLogic, EveryLetterIsRight) {
     const std::regex key(R"(y = (\d*)x \+ (\d+) \(mod 26\))");
     const std::regex decoding(R"(x = (\d+)\(y - (\d+)\) \(mod 26\))");
     const std::regex check(R"((\d+) x (\d+) = (\d+) = (\d+) x 26 \+ 1)");
     for (const Kind kind : {Kind::Shift, Kind::Encode, Kind::Decode}) {
-        SeededRandom random(std::uint32_t(int(kind) + 1) * 15485863u);
-        std::optional<AffineProblem> previous;
-        for (int round = 0; round < 2000; ++round) {
-            const AffineProblem problem =
-                make_problem(kind, random, words("en"), previous ? &previous.value() : nullptr);
+        for (std::uint32_t seed = 0; seed < 2000; ++seed) {
+            SeededRandom random(seed);
+            const AffineProblem problem = make_problem(kind, random, words("en"));
             const std::string given = problem.given();
             const std::string answer = problem.answer();
             const std::string plain = kind == Kind::Decode ? answer : given;
@@ -93,10 +90,6 @@ TEST(AffineLogic, EveryLetterIsRightAndTheWordIsNew) {
                 EXPECT_EQ(std::stoi(m[1]), a_inverse);
                 EXPECT_EQ(std::stoi(m[2]), b);
             }
-            if (previous) {
-                EXPECT_NE(problem.plain(), previous->plain());
-            }
-            previous = problem;
         }
     }
     SeededRandom random(1);

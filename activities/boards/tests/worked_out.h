@@ -22,7 +22,6 @@ namespace chalkline::boards::testing {
 // generator must reach its guaranteed way out.
 class StuckRandom final : public RandomSource {
 public:
-    void reseed() override {}
     float next() override { return 0.0f; }
 };
 

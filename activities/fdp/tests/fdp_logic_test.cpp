@@ -47,10 +47,9 @@ Fraction value_of_dotted(const std::string& text) {
 // the three forms of every row equal, the fraction in lowest terms, the recurring forms
 // exact; never the same table twice running.
 TEST(FdpLogic, EveryRowsFormsAreEqualAndExact) {
-    for_seeded_problems<Table>(
+    for_seeded_problems(
         {Kind::Simple, Kind::Harder, Kind::OverOne}, make_problem,
-        [](Kind kind, const Table& table, const Table& previous) {
-            ASSERT_NE(table, previous);
+        [](Kind kind, const Table& table) {
             std::set<std::pair<std::int64_t, std::int64_t>> values;
             int shown[kColumns] = {};
             bool thirds_or_sixths = false;

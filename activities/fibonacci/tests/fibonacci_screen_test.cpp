@@ -56,7 +56,7 @@ private slots:
         for (int k : {0, 1, 4, 6, 7, 8, 9}) {
             problem.hidden[k] = true;
         }
-        form->show_problem(problem);
+        form->show_terms(problem);
         const QString asked =
             "Problem: each term is the sum of the two before it: blank, blank, 7, 11, blank, 29, "
             "blank, blank, blank, blank.";
@@ -77,7 +77,7 @@ private slots:
         click(form->cmdsoln);
         QVERIFY(!form->Timer1->enabled());
 
-        form->show_problem(problem);
+        form->show_terms(problem);
         click(form->cmdsoln);
         click(form->cmdgo);
         QVERIFY(!form->Timer1->enabled());

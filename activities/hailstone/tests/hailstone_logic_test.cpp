@@ -40,26 +40,19 @@ TEST(HailstoneLogic, EverySequenceKeepsTheRule) {
     EXPECT_THROW(next_term(INT64_MAX), std::overflow_error);
 }
 
-// Starts stay in the kind's range, reach every start, and never repeat the one before,
-// even when the draws would give it again.
-TEST(HailstoneLogic, StartsStayInRangeAndNeverRepeat) {
+// Starts stay in the kind's range, take kFewestSteps or more, and reach every such start.
+TEST(HailstoneLogic, StartsStayInRangeAndReachEveryStartWorthFollowing) {
     for (Kind kind : {Kind::UpTo30, Kind::UpTo100, Kind::UpTo1000}) {
-        SeededRandom random{std::uint32_t(int(kind) + 1)};
         std::set<int> seen;
-        int previous = 0;
-        for (int draw = 0; draw < 20000; ++draw) {
-            const int start = make_problem(kind, random, previous);
-            ASSERT_TRUE(start >= 1 && start <= largest_start(kind) && start != previous);
+        for (std::uint32_t seed = 0; seed < 20000; ++seed) {
+            SeededRandom random(seed);
+            const int start = make_problem(kind, random);
+            ASSERT_TRUE(start >= 1 && start <= largest_start(kind));
+            ASSERT_GE(hailstone_sequence(start).steps, kFewestSteps) << start;
             seen.insert(start);
-            previous = start;
         }
-        EXPECT_EQ(int(seen.size()), largest_start(kind));
-        for (std::uint32_t seed = 0; seed < 500; ++seed) {
-            SeededRandom first(seed);
-            SeededRandom again(seed);
-            const int start = make_problem(kind, first);
-            ASSERT_NE(make_problem(kind, again, start), start);
-        }
+        // All but 1, 2, 4, 8 and 16.
+        EXPECT_EQ(int(seen.size()), largest_start(kind) - 5);
     }
 }
 

@@ -3,12 +3,14 @@
 // the tiles, clicks on the buttons and options, and timer ticks fired by the test.
 
 #include "magicsquares_screen.h"
+#include "problem_code.h"
 #include "screens.h"
 #include "scripted_random.h"
 
 #include <QtTest>
 
 #include <cmath>
+#include <stdexcept>
 #include <vector>
 
 using namespace chalkline::magicsquares;
@@ -16,22 +18,32 @@ using chalkline::testing::ScriptedRandom;
 
 namespace {
 
-// One square the scripted generator deals: arrangement, then c, b and a.
+// One square the screen deals: arrangement, then c, b and a.
 struct Deal {
     int arrangement, c, b, a;
     Kind kind = Kind::PositiveWhole;
 };
 
-ScriptedRandom g_script;
+// The first seed whose problem is the deal.
+std::uint32_t seed_of(const Deal& d) {
+    for (std::uint32_t seed = 0; seed < chalkline::kSeedCount; ++seed) {
+        chalkline::SeededRandom random(seed);
+        const GeneratedSquare square = make_problem(d.kind, random);
+        if (square.arrangement == d.arrangement && square.params.c == d.c &&
+            square.params.b == d.b && square.params.a == d.a) {
+            return seed;
+        }
+    }
+    throw std::logic_error("no seed deals this square");
+}
+
+// The seeds of the squares the screen deals, in order, for its next opening.
+ScriptedRandom g_seeds;
 
 void script(std::initializer_list<Deal> deals) {
-    g_script = ScriptedRandom();
+    g_seeds = ScriptedRandom();
     for (const Deal& d : deals) {
-        const bool whole = d.kind == Kind::PositiveWhole;
-        const int low = whole ? 1 : -9;
-        const int high = whole ? 15 : 9;
-        g_script.then(d.arrangement, 1, 5);
-        g_script.then(d.c, low, high).then(d.b, low, high).then(d.a, low, high);
+        g_seeds.then(int(seed_of(d)), 0, int(chalkline::kSeedCount) - 1);
     }
 }
 
@@ -106,8 +118,10 @@ class MagicsquaresScreenTest : public QObject {
 
 private slots:
     void initTestCase() {
-        shell::register_form("Magicsquares", [] {
-            return std::make_unique<Magicsquares>(std::make_unique<ScriptedRandom>(g_script));
+        shell::register_form("Magicsquares", []() -> std::unique_ptr<shell::Form> {
+            auto form = std::make_unique<Magicsquares>();
+            form->set_seed_source(std::make_unique<ScriptedRandom>(g_seeds));
+            return form;
         });
         // A stand-in for the menu screen that Exit returns to.
         if (!shell::has_form("menu1")) {
@@ -351,7 +365,7 @@ private slots:
     // "0" is white again although its text stays "0".
     void a_new_square_forgets_the_shown_sum() {
         const Deal centre_zero{1, 0, 3, 1, Kind::Integers}; // s1 = -1
-        script({{1, 6, 2, 3}, centre_zero, centre_zero});
+        script({{1, 6, 2, 3}, centre_zero, {2, 0, 3, 1, Kind::Integers}});
         open();
         QTest::mouseClick(form->Option2, Qt::LeftButton);
         QTest::mouseClick(form->Command1, Qt::LeftButton);
@@ -411,7 +425,7 @@ private slots:
     // "Integers" hides the sum, stops a flash and deals a square that may hold negative
     // and repeated numbers.
     void choosing_integers_deals_a_new_square_of_that_kind() {
-        script({{1, 6, 2, 3}, {1, -4, 5, -9, Kind::Integers}});
+        script({{1, 6, 2, 3}, {1, -4, 4, -2, Kind::Integers}});
         open();
         solve();
         QTest::mouseClick(form->Command1, Qt::LeftButton);
@@ -426,7 +440,7 @@ private slots:
         QVERIFY(!form->Label20->visible());
         QVERIFY(form->Command1->visible());
         QCOMPARE(texts(form->tiles),
-                 QStringList({"5", "-18", "1", "-8", "-4", "0", "-9", "10", "-13"}));
+                 QStringList({"-2", "-10", "0", "-2", "-4", "-6", "-8", "2", "-6"}));
         QCOMPARE(sum_texts(*form), QStringList(8, "0"));
         for (auto* sum : form->sums) {
             QCOMPARE(sum->fore_colour(), shell::kWhite);

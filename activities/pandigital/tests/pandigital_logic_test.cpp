@@ -55,14 +55,13 @@ TEST(PandigitalLogic, TargetsAndCountsAgreeWithEveryArrangement) {
 
 // 2000 problems of each kind: the shown form uses 1 to 9 once each and equals the
 // target; the count is right; the clues are three places of that form (none without
-// clues); the target is never the one before.
+// clues).
 TEST(PandigitalLogic, EveryProblemsFormIsPandigitalAndEqualsItsTarget) {
-    for_seeded_problems<Problem>(
+    for_seeded_problems(
         {Kind::UnitFractions, Kind::AnyFraction, Kind::WithClues}, make_problem,
-        [](Kind kind, const Problem& problem, const Problem& previous) {
+        [](Kind kind, const Problem& problem) {
             SCOPED_TRACE(form_text(problem.form,
                                    Places{true, true, true, true, true, true, true, true, true}));
-            EXPECT_NE(problem.target, previous.target);
             Digits sorted = problem.form;
             std::sort(sorted.begin(), sorted.end());
             EXPECT_EQ(sorted, (Digits{1, 2, 3, 4, 5, 6, 7, 8, 9}));
