@@ -13,8 +13,11 @@ namespace chalkline::pandigital {
 namespace {
 
 // Denominators of the targets looked for.
-constexpr std::int64_t kLargestTargetDenominator = 16;
+constexpr std::int64_t kLargestTargetDenominator = 30;
 constexpr int kLargestUnitDenominator = 9;
+// Any Fraction's targets have this many forms at least: one alone is a needle in a
+// haystack of 9! arrangements.
+constexpr std::size_t kFewestOtherForms = 2;
 constexpr unsigned kAllDigits = 0x3FE; // bits 1 to 9
 
 // The bits of a number's digits, or 0 when a digit is 0 or comes twice.
@@ -41,7 +44,7 @@ struct TargetForms {
     std::vector<Digits> forms;
 };
 
-// For each target p/q with 1 <= p < q <= 16 in lowest terms: every numerator of four
+// For each target p/q with 1 <= p < q <= 30 in lowest terms: every numerator of four
 // different digits whose denominator n q / p is whole and has the other five digits.
 // That is every arrangement of the nine digits whose value is the target, found
 // without going through all 9! of them.
@@ -90,7 +93,8 @@ std::vector<Fraction> targets_where(bool unit) {
     std::vector<Fraction> list;
     for (const TargetForms& entry : all_forms()) {
         const bool is_unit = entry.target.numerator() == 1;
-        if (is_unit == unit && (!unit || entry.target.denominator() <= kLargestUnitDenominator)) {
+        if (is_unit == unit && (unit ? entry.target.denominator() <= kLargestUnitDenominator
+                                     : entry.forms.size() >= kFewestOtherForms)) {
             list.push_back(entry.target);
         }
     }
