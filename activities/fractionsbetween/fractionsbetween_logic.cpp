@@ -11,10 +11,10 @@ namespace chalkline::fractionsbetween {
 
 namespace {
 
-// The fractions strictly between 0 and 1 in lowest terms with denominators up to 10.
-std::vector<Fraction> proper_fractions() {
+// The fractions strictly between 0 and 1 in lowest terms with denominators up to `largest`.
+std::vector<Fraction> proper_fractions(std::int64_t largest) {
     std::vector<Fraction> values;
-    for (std::int64_t denominator = 2; denominator <= kLargestDenominator; ++denominator) {
+    for (std::int64_t denominator = 2; denominator <= largest; ++denominator) {
         for (std::int64_t numerator = 1; numerator < denominator; ++numerator) {
             if (std::gcd(numerator, denominator) == 1) {
                 values.emplace_back(numerator, denominator);
@@ -31,7 +31,8 @@ bool neighbours(const Fraction& a, const Fraction& c) {
 }
 
 std::vector<Pair> pairs_of(Kind kind) {
-    const std::vector<Fraction> values = proper_fractions();
+    const std::vector<Fraction> values =
+        proper_fractions(kind == Kind::Close ? kLargestCloseDenominator : kLargestDenominator);
     std::vector<Pair> pairs;
     for (const Fraction& a : values) {
         for (const Fraction& c : values) {

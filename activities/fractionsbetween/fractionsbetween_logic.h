@@ -10,11 +10,13 @@ namespace chalkline::fractionsbetween {
 
 // The kinds of pair, in the order of the screen's options: proper fractions with
 // denominators up to 10 and room between them (a fraction of denominator up to the
-// larger of theirs lies between); neighbours with denominators up to 10 (none does);
+// larger of theirs lies between); neighbours with denominators up to 12 (none does);
 // two fractions between 1 and 5 with the same whole part, shown as mixed numbers.
 enum class Kind { Easy, Close, Improper };
 
 inline constexpr std::int64_t kLargestDenominator = 10;
+// Neighbours are fewer: up to 12, the times tables' reach, there are 68 pairs (44 up to 10).
+inline constexpr std::int64_t kLargestCloseDenominator = 12;
 
 // Two fractions in lowest terms, the smaller first.
 struct Pair {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <limits>
 #include <stdexcept>
 #include <vector>
 
@@ -13,7 +14,7 @@ namespace chalkline::grids {
 namespace {
 
 // Squares drawn before the fallback takes over.
-constexpr int kSquareTries = 40;
+constexpr int kSquareTries = 100;
 
 int line_total(int a, int b, int c, bool products) {
     return products ? a * b * c : a + b + c;
@@ -35,7 +36,9 @@ class Search {
 public:
     explicit Search(const SquarePuzzle& puzzle) : puzzle_(puzzle) {}
 
-    int count(int limit) {
+    // Counts up to limit; with `fitting`, adds every square found to it.
+    int count(int limit, std::vector<Square>* fitting = nullptr) {
+        fitting_ = fitting;
         limit_ = limit;
         found_ = 0;
         used_ = 0;
@@ -90,6 +93,9 @@ private:
               line_total(cells_[6], cells_[4], cells_[2], rules.products) ==
                   totals.diagonals[1]))) {
             ++found_;
+            if (fitting_) {
+                fitting_->push_back(cells_);
+            }
         }
         for (int column = placed - 1; column >= 0; --column) {
             release(6 + column);
@@ -128,6 +134,7 @@ private:
     unsigned used_ = 0;
     int found_ = 0;
     int limit_ = 2;
+    std::vector<Square>* fitting_ = nullptr;
 };
 
 // The sets of `count` cells out of nine, as bit masks, in a random order.
@@ -146,6 +153,42 @@ void give(SquarePuzzle& puzzle, unsigned mask) {
     for (int cell = 0; cell < kCells; ++cell) {
         puzzle.given[std::size_t(cell)] = (mask >> cell) & 1U;
     }
+}
+
+// For every other square with the puzzle's totals, the cells (as a bit mask) where it
+// differs from the answer: given cells fix the answer when each of these meets them.
+std::vector<unsigned> other_squares(const SquarePuzzle& puzzle) {
+    SquarePuzzle bare = puzzle;
+    bare.given = {};
+    std::vector<Square> fitting;
+    Search(bare).count(std::numeric_limits<int>::max(), &fitting);
+    std::vector<unsigned> differences;
+    for (const Square& square : fitting) {
+        unsigned mask = 0;
+        for (int cell = 0; cell < kCells; ++cell) {
+            mask |= unsigned(square[std::size_t(cell)] != puzzle.answer[std::size_t(cell)]) << cell;
+        }
+        if (mask != 0) {
+            differences.push_back(mask);
+        }
+    }
+    return differences;
+}
+
+// Whether the given cells fix the answer, and whether each of them is needed: some other
+// square differs from the answer, among the given cells, in that one alone.
+bool fixes(const std::vector<unsigned>& differences, unsigned given) {
+    return std::all_of(differences.begin(), differences.end(),
+                       [given](unsigned d) { return (d & given) != 0; });
+}
+bool each_needed(const std::vector<unsigned>& differences, unsigned given) {
+    unsigned needed = 0;
+    for (unsigned d : differences) {
+        if (std::popcount(d & given) == 1) {
+            needed |= d & given;
+        }
+    }
+    return needed == given;
 }
 
 SquarePuzzle with_square(const Square& values, const Square& square, SquareRules rules) {
@@ -181,32 +224,57 @@ int count_squares(const SquarePuzzle& puzzle, int limit) {
     return Search(puzzle).count(limit);
 }
 
-SquarePuzzle make_square_puzzle(const Square& values, SquareRules rules, ClueRange clues,
-                                RandomSource& random) {
+std::optional<SquarePuzzle> find_square_puzzle(const Square& values, SquareRules rules,
+                                               ClueRange clues, RandomSource& random, int tries) {
     if (rules.products && std::find(values.begin(), values.end(), 0) != values.end()) {
         throw std::invalid_argument("a square of products needs values without 0");
     }
     Square square = values;
-    for (int attempt = 0; attempt < kSquareTries; ++attempt) {
+    for (int attempt = 0; attempt < tries; ++attempt) {
         shuffle(square, random);
         SquarePuzzle puzzle = with_square(values, square, rules);
+        const std::vector<unsigned> differences = other_squares(puzzle);
+        // A square the totals alone fix needs no given cell at all.
+        if (clues.fewest > 0 && differences.empty()) {
+            continue;
+        }
         for (unsigned mask : cell_sets(random.draw(clues.fewest, clues.most), random)) {
-            give(puzzle, mask);
-            if (count_squares(puzzle) == 1) {
+            if (fixes(differences, mask) && each_needed(differences, mask)) {
+                give(puzzle, mask);
                 return puzzle;
             }
         }
     }
-    // The fallback: the last square, given cells (the fewest at least) until it alone fits.
+    return std::nullopt;
+}
+
+SquarePuzzle make_square_puzzle(const Square& values, SquareRules rules, ClueRange clues,
+                                RandomSource& random) {
+    if (auto found = find_square_puzzle(values, rules, clues, random, kSquareTries)) {
+        return *found;
+    }
+    Square square = values;
+    shuffle(square, random);
+    // The fallback: a square given cells until it alone fits, then each given cell taken
+    // back again where the square still alone fits without it, so that every one left
+    // is needed.
     SquarePuzzle puzzle = with_square(values, square, rules);
+    const std::vector<unsigned> differences = other_squares(puzzle);
     std::array<int, kCells> order{0, 1, 2, 3, 4, 5, 6, 7, 8};
     shuffle(order, random);
+    unsigned mask = 0;
     for (int cell : order) {
-        if (puzzle.given_count() >= clues.fewest && count_squares(puzzle) == 1) {
+        if (fixes(differences, mask)) {
             break;
         }
-        puzzle.given[std::size_t(cell)] = true;
+        mask |= 1U << cell;
     }
+    for (int cell : order) {
+        if (fixes(differences, mask & ~(1U << cell))) {
+            mask &= ~(1U << cell);
+        }
+    }
+    give(puzzle, mask);
     return puzzle;
 }
 

@@ -56,15 +56,22 @@ struct ClueRange {
 };
 
 // A new puzzle: the values in a random square and a random set of given cells, of a size
-// drawn from `clues`, such that exactly one square fits.
+// drawn from `clues`, such that exactly one square fits and every given cell is needed
+// (without any one of them another square fits).
 //
-// Bounded: up to a fixed number of squares are drawn, and for each every set of cells
-// of the drawn size is tried in a random order. Nearly every square has such a set, so
-// the first draw almost always succeeds; should every try fail, the last square is
-// given cells one by one in a random order, the fewest at least, until it alone
-// fits, which eight cells always do. Products need values without 0 (a 0 would make
-// a total say nothing).
+// Bounded: up to a fixed number of squares are drawn (those the totals alone fix are
+// passed over unless `clues` allows none), and for each every set of cells of the drawn
+// size is tried in a random order. Should every try fail, the last square is given
+// cells one by one in a random order until it alone fits, which eight cells always do,
+// and then loses each one it does not need: every given cell needed, but their number
+// may lie outside `clues`. Products need values without 0 (a 0 would make a total say
+// nothing).
 SquarePuzzle make_square_puzzle(const Square& values, SquareRules rules, ClueRange clues,
                                 RandomSource& random);
+
+// make_square_puzzle's tries alone, `tries` squares of them: nothing when they all fail,
+// so that a caller may draw other values first.
+std::optional<SquarePuzzle> find_square_puzzle(const Square& values, SquareRules rules,
+                                               ClueRange clues, RandomSource& random, int tries);
 
 } // namespace chalkline::grids

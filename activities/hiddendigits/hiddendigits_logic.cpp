@@ -13,7 +13,9 @@ namespace {
 
 using Patterns = std::array<std::string, kRows>;
 
-constexpr int kMaskTries = 60;
+constexpr int kMaskTries = 8;
+constexpr int kProblemTries = 20;
+constexpr int kTriesEachCount = 6;
 constexpr int kFewestHidden = 3;
 constexpr int kMostHidden = 5;
 
@@ -116,35 +118,20 @@ std::array<int, kRows> draw_numbers(Kind kind, RandomSource& random) {
     return {first, second, first * second};
 }
 
-// Hides `count` digits of the rows at the places chosen, by row and digit.
-Patterns hide(const std::array<int, kRows>& numbers, const std::vector<std::pair<int, int>>& places,
-              int count) {
+// The rows written out, nothing hidden yet.
+Patterns written(const std::array<int, kRows>& numbers) {
     Patterns patterns;
     for (int row = 0; row < kRows; ++row) {
-        patterns[row] = std::to_string(numbers[row]);
-    }
-    for (int i = 0; i < count; ++i) {
-        patterns[places[i].first][places[i].second] = '?';
+        patterns[std::size_t(row)] = std::to_string(numbers[std::size_t(row)]);
     }
     return patterns;
 }
 
-// Whether the hidden digits stand in two rows or more and the digits shown fix them: a
-// puzzle, not a sum to work out.
-bool a_puzzle(Kind kind, const Patterns& patterns) {
-    const int rows_used = int(
-        std::count_if(patterns.begin(), patterns.end(), [](auto& p) { return hidden_in(p) > 0; }));
-    return rows_used >= 2 && count_completions(kind, patterns, 2) == 1;
-}
-
-// Draws how many digits to hide (3, 4 or 5, equally likely). Three places are drawn until
-// they make a puzzle, or failing that the first three that do in an order drawn once; then
-// more places, one at a time, each the first in a drawn order that keeps a single
-// completion, up to the count drawn (fewer where none does: five hidden digits seldom
-// leave one completion, so five come about one time in a hundred, four and three often). Only if no
-// three places make a puzzle are the answer's last three digits hidden, which the numbers above the
-// line always fix.
-Patterns choose_hidden(Kind kind, const std::array<int, kRows>& numbers, RandomSource& random) {
+// Hides `count` digits, in at least two rows, with a single completion: the places are
+// taken in a random order, each kept hidden only where the digits hidden so far still
+// have a single completion. Up to kMaskTries orders; nothing when none reaches `count`.
+std::optional<Patterns> choose_hidden(Kind kind, const std::array<int, kRows>& numbers, int count,
+                                      RandomSource& random) {
     std::vector<std::pair<int, int>> places;
     for (int row = 0; row < kRows; ++row) {
         const int length = int(std::to_string(numbers[row]).size());
@@ -152,51 +139,40 @@ Patterns choose_hidden(Kind kind, const std::array<int, kRows>& numbers, RandomS
             places.emplace_back(row, digit);
         }
     }
-    const int size = int(places.size());
-    const int count = random.draw(kFewestHidden, kMostHidden);
-    bool found = false;
-    for (int attempt = 0; attempt < kMaskTries && !found; ++attempt) {
-        for (int i = 0; i < kFewestHidden; ++i) {
-            std::swap(places[i], places[random.draw(i, size - 1)]);
+    for (int attempt = 0; attempt < kMaskTries; ++attempt) {
+        for (int i = 0; i + 1 < int(places.size()); ++i) {
+            std::swap(places[std::size_t(i)],
+                      places[std::size_t(random.draw(i, int(places.size()) - 1))]);
         }
-        found = a_puzzle(kind, hide(numbers, places, kFewestHidden));
-    }
-    for (int i = 0; i < size && !found; ++i) {
-        for (int j = i + 1; j < size && !found; ++j) {
-            for (int k = j + 1; k < size && !found; ++k) {
-                if (a_puzzle(kind, hide(numbers, {places[i], places[j], places[k]}, 3))) {
-                    std::vector<std::pair<int, int>> first{places[i], places[j], places[k]};
-                    for (int other = 0; other < size; ++other) {
-                        if (other != i && other != j && other != k) {
-                            first.push_back(places[other]);
-                        }
-                    }
-                    places = std::move(first);
-                    found = true;
-                }
+        Patterns patterns = written(numbers);
+        int hidden = 0;
+        for (std::size_t i = 0; i < places.size() && hidden < count; ++i) {
+            char& digit = patterns[std::size_t(places[i].first)][std::size_t(places[i].second)];
+            const char shown = digit;
+            digit = '?';
+            if (count_completions(kind, patterns, 2) == 1) {
+                ++hidden;
+            } else {
+                digit = shown;
             }
         }
-    }
-    if (!found) {
-        Patterns patterns = hide(numbers, {}, 0);
-        std::string& answer = patterns[kAnswerRow];
-        std::fill(answer.end() - kFewestHidden, answer.end(), '?');
-        return patterns;
-    }
-    // The first `hidden` places are hidden; each further one is drawn from the rest.
-    int hidden = kFewestHidden;
-    for (bool grown = true; hidden < count && grown; hidden += grown ? 1 : 0) {
-        grown = false;
-        for (int i = hidden; i < size && !grown; ++i) {
-            std::swap(places[i], places[random.draw(i, size - 1)]);
-            std::swap(places[hidden], places[i]);
-            grown = a_puzzle(kind, hide(numbers, places, hidden + 1));
-            if (!grown) {
-                std::swap(places[hidden], places[i]);
-            }
+        const int rows_used = int(std::count_if(patterns.begin(), patterns.end(),
+                                                [](auto& p) { return hidden_in(p) > 0; }));
+        if (hidden == count && rows_used >= 2) {
+            return patterns;
         }
     }
-    return hide(numbers, places, hidden);
+    return std::nullopt;
+}
+
+// A problem of the kind for when every draw fails.
+HiddenDigitsProblem fixed_problem(Kind kind) {
+    static const HiddenDigitsProblem kFixed[3] = {
+        {Kind::Addition, {457, 285, 742}, {"4?7", "?85", "74?"}},
+        {Kind::Subtraction, {742, 285, 457}, {"7?2", "?85", "45?"}},
+        {Kind::Multiplication, {473, 6, 2838}, {"47?", "?", "2?38"}},
+    };
+    return kFixed[int(kind)];
 }
 
 } // namespace
@@ -235,9 +211,20 @@ HiddenDigitsProblem make_problem(Kind kind, RandomSource& random) {
     if (kind < Kind::Addition || kind > Kind::Multiplication) {
         throw std::invalid_argument("unknown kind of calculation");
     }
-    HiddenDigitsProblem problem{kind, draw_numbers(kind, random), {}};
-    problem.patterns = choose_hidden(kind, problem.numbers, random);
-    return problem;
+    // How many digits hide is drawn first, so that 3, 4 and 5 all come up: numbers are
+    // drawn again until that many of their digits can hide with a single completion,
+    // one digit fewer after every kTriesEachCount draws (five hidden digits need two in
+    // some column, which few sums allow).
+    const int count = random.draw(kFewestHidden, kMostHidden);
+    for (int attempt = 0; attempt < kProblemTries; ++attempt) {
+        HiddenDigitsProblem problem{kind, draw_numbers(kind, random), {}};
+        const int hiding = std::max(kFewestHidden, count - attempt / kTriesEachCount);
+        if (auto patterns = choose_hidden(kind, problem.numbers, hiding, random)) {
+            problem.patterns = std::move(*patterns);
+            return problem;
+        }
+    }
+    return fixed_problem(kind);
 }
 
 std::string problem_text(const HiddenDigitsProblem& problem) {

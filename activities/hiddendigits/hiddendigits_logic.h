@@ -39,11 +39,12 @@ int count_completions(Kind kind, const std::array<std::string, kRows>& patterns,
 // Makes a new problem of the kind whose hidden digits have exactly one completion. Any
 // other kind throws std::invalid_argument.
 //
-// Bounded: the numbers are drawn in their ranges at once, then how many digits to hide
-// (3, 4 or 5, equally likely); a set of that many places is drawn at most kMaskTries
-// times, each checked in at most a thousand steps. When none has a single completion in
-// two rows or more, the first set of three places that has one is taken, so that every
-// problem is a puzzle and not a plain sum.
+// Bounded: how many digits hide (3, 4 or 5) is drawn first, then the numbers in their
+// ranges; the places are tried in at most kMaskTries random orders, each place kept
+// hidden where the calculation still has a single completion (each check at most a
+// thousand steps). Numbers whose digits cannot hide so are drawn again, at most
+// kProblemTries times, with one hidden digit fewer every few draws. When every draw
+// fails, a fixed problem of the kind (three hidden digits in two rows) is taken.
 HiddenDigitsProblem make_problem(Kind kind, RandomSource& random);
 
 // "4?7 + ?85 = 74?" and "457 + 285 = 742".

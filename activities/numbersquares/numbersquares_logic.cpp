@@ -8,7 +8,10 @@ grids::SquareRules rules_of(Kind kind) {
 }
 
 grids::ClueRange clues_of(Kind kind) {
-    return kind == Kind::FewerClues ? grids::ClueRange{2, 2} : grids::ClueRange{3, 4};
+    // Every given digit is needed: the sums leave a square of digits several ways to
+    // fill, the products seldom more than one or two. By kind: Sums, Products, Fewer Clues.
+    constexpr std::array<grids::ClueRange, 3> kClues{{{2, 3}, {1, 2}, {1, 1}}};
+    return kClues[std::size_t(kind)];
 }
 
 // Built by make_square_puzzle: bounded tries with a fallback that always fits.

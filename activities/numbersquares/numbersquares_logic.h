@@ -7,11 +7,12 @@
 namespace chalkline::numbersquares {
 
 // The digits 1 to 9 in a 3 by 3 square, once each, with the total of every row and
-// column beside it and a few digits given, so that one square only fits.
+// column beside it and a few digits given, so that one square only fits and every digit
+// given is needed.
 enum class Kind {
-    Sums,       // row and column sums, 3 or 4 digits given
-    Products,   // row and column products, 3 or 4 digits given
-    FewerClues, // row and column sums, 2 digits given
+    Sums,       // row and column sums, 2 or 3 digits given
+    Products,   // row and column products, 1 or 2 digits given
+    FewerClues, // row and column sums, 1 digit given
 };
 
 grids::SquareRules rules_of(Kind kind);

@@ -13,8 +13,11 @@ namespace chalkline::pandigital {
 namespace {
 
 // Denominators of the targets looked for.
-constexpr std::int64_t kLargestTargetDenominator = 16;
+constexpr std::int64_t kLargestTargetDenominator = 30;
 constexpr int kLargestUnitDenominator = 9;
+// Any Fraction's targets have this many forms at least: one alone is a needle in a
+// haystack of 9! arrangements.
+constexpr std::size_t kFewestOtherForms = 2;
 constexpr unsigned kAllDigits = 0x3FE; // bits 1 to 9
 
 // The bits of a number's digits, or 0 when a digit is 0 or comes twice.
@@ -41,16 +44,16 @@ struct TargetForms {
     std::vector<Digits> forms;
 };
 
-// For each target p/q with 1 <= p < q <= 16 in lowest terms: every numerator of four
-// different digits whose denominator n q / p is whole and has the other five digits.
-// That is every arrangement of the nine digits whose value is the target, found
+// For each target p/q with 1 <= p < q <= 30 in lowest terms: every numerator n of four
+// different digits whose denominator n q / p has the other five digits. As p and q share
+// no factor, n is a multiple of p, and d of five digits bounds it: so few numerators are
+// tried. That is every arrangement of the nine digits whose value is the target, found
 // without going through all 9! of them.
 std::vector<TargetForms> find_all_forms() {
-    std::vector<std::pair<std::int64_t, unsigned>> numerators;
+    // The digits of every four-digit number, looked up rather than worked out again.
+    std::vector<unsigned> four_digit_bits(9877, 0);
     for (std::int64_t n = 1234; n <= 9876; ++n) {
-        if (const unsigned bits = digit_bits(n); bits != 0) {
-            numerators.emplace_back(n, bits);
-        }
+        four_digit_bits[std::size_t(n)] = digit_bits(n);
     }
     std::vector<TargetForms> all;
     for (std::int64_t q = 2; q <= kLargestTargetDenominator; ++q) {
@@ -59,13 +62,16 @@ std::vector<TargetForms> find_all_forms() {
                 continue;
             }
             TargetForms found{Fraction(p, q), {}};
-            for (const auto& [n, bits] : numerators) {
-                if (n * q % p != 0) {
+            const std::int64_t low = std::max<std::int64_t>(1234, (10000 * p + q - 1) / q);
+            const std::int64_t high = std::min<std::int64_t>(9876, 99999 * p / q);
+            for (std::int64_t n = (low + p - 1) / p * p; n <= high; n += p) {
+                const unsigned bits = four_digit_bits[std::size_t(n)];
+                if (bits == 0) {
                     continue;
                 }
-                const std::int64_t d = n * q / p;
-                if (d < 10000 || d > 99999 || (bits | digit_bits(d)) != kAllDigits ||
-                    (bits & digit_bits(d)) != 0) {
+                const std::int64_t d = n / p * q;
+                const unsigned under = digit_bits(d);
+                if (under == 0 || (bits | under) != kAllDigits || (bits & under) != 0) {
                     continue;
                 }
                 Digits form{};
@@ -90,7 +96,8 @@ std::vector<Fraction> targets_where(bool unit) {
     std::vector<Fraction> list;
     for (const TargetForms& entry : all_forms()) {
         const bool is_unit = entry.target.numerator() == 1;
-        if (is_unit == unit && (!unit || entry.target.denominator() <= kLargestUnitDenominator)) {
+        if (is_unit == unit && (unit ? entry.target.denominator() <= kLargestUnitDenominator
+                                     : entry.forms.size() >= kFewestOtherForms)) {
             list.push_back(entry.target);
         }
     }

@@ -11,8 +11,8 @@
 namespace chalkline::pandigital {
 
 // The kinds of problem, in the order of the screen's options: a unit fraction from 1/2
-// to 1/9; another fraction with denominator up to 16 that has a pandigital form; a unit
-// fraction with three of the nine digits placed.
+// to 1/9; another fraction with denominator up to 30 that has two pandigital forms at
+// least (24 of them); a unit fraction with three of the nine digits placed.
 enum class Kind { UnitFractions, AnyFraction, WithClues };
 
 inline constexpr int kDigits = 9;

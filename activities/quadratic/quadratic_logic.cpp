@@ -34,7 +34,8 @@ void order_monic(QuadraticProblem& problem) {
 
 QuadraticProblem draw_problem(Kind kind, RandomSource& random) {
     QuadraticProblem problem{.kind = kind};
-    // About one problem in six is a square or (with negatives) a difference of two squares.
+    // About one problem in six is a square or (with negatives and a leading coefficient)
+    // a difference of two squares.
     const bool special = random.draw(1, 6) == 1;
     switch (kind) {
     case Kind::Positive:
@@ -55,6 +56,22 @@ QuadraticProblem draw_problem(Kind kind, RandomSource& random) {
         }
         break;
     case Kind::Leading: {
+        if (special) {
+            // (kx + m)² or (kx + m)(kx - m), m sharing no factor with k.
+            const int k = random.draw(2, 3);
+            int m = random.draw(1, 9);
+            if (std::gcd(k, m) != 1) {
+                ++m; // k is 2 or 3: of two numbers in a row one is prime to it
+            }
+            problem.a = problem.d = k;
+            if (random.draw(0, 1) == 0) {
+                problem.p = problem.q = random.draw(0, 1) == 0 ? m : -m;
+            } else {
+                problem.p = m;
+                problem.q = -m;
+            }
+            return problem;
+        }
         // p shares no factor with a, so that a, b and c have none in common.
         problem.a = random.draw(2, 6);
         std::array<int, 2 * kLargest> choices{};
@@ -103,23 +120,25 @@ QuadraticProblem make_problem(Kind kind, RandomSource& random) {
 }
 
 std::string quadratic_text(const QuadraticProblem& problem) {
-    const std::array<Term, 3> terms{{{problem.a, 2}, {problem.b(), 1}, {problem.c(), 0}}};
+    const std::array<Term, 3> terms{{{problem.leading(), 2}, {problem.b(), 1}, {problem.c(), 0}}};
     return terms_text(terms);
 }
 
 std::string factors_text(const QuadraticProblem& problem) {
     const std::array<Term, 2> first{{{problem.a, 1}, {problem.p, 0}}};
-    const std::array<Term, 2> second{{{1, 1}, {problem.q, 0}}};
+    const std::array<Term, 2> second{{{problem.d, 1}, {problem.q, 0}}};
     const std::string left = "(" + terms_text(first) + ")";
-    if (problem.a == 1 && problem.p == problem.q) {
+    if (problem.a == problem.d && problem.p == problem.q) {
         return left + "²";
     }
     return left + "(" + terms_text(second) + ")";
 }
 
 std::string expansion_text(const QuadraticProblem& problem) {
-    const std::array<Term, 4> terms{
-        {{problem.a, 2}, {problem.a * problem.q, 1}, {problem.p, 1}, {problem.p * problem.q, 0}}};
+    const std::array<Term, 4> terms{{{problem.leading(), 2},
+                                     {problem.a * problem.q, 1},
+                                     {problem.d * problem.p, 1},
+                                     {problem.p * problem.q, 0}}};
     return terms_text(terms);
 }
 

@@ -12,7 +12,8 @@ namespace chalkline::quadratic {
 enum class Kind {
     Positive,      // (x + p)(x + q), p and q from 1 to 12
     WithNegatives, // p and q from -12 to 12, not 0, one at least negative
-    Leading,       // (ax + p)(x + q), a from 2 to 6
+    Leading,       // (ax + p)(x + q), a from 2 to 6; now and then (kx + m)² or
+                   // (kx + m)(kx - m), k 2 or 3
 };
 
 // One term of a polynomial in x: the coefficient times x to the power (0, 1 or 2).
@@ -27,16 +28,19 @@ struct Term {
 // between spaces ("+ -" never appears). No terms, or only zeros, write "0".
 std::string terms_text(std::span<const Term> terms);
 
-// The quadratic (ax + p)(x + q) = ax² + bx + c. For a = 1 the factors are kept in the
-// order they are written: the constant of smaller size first, the positive one first
-// when the sizes are equal, so that one quadratic has one problem.
+// The quadratic (ax + p)(dx + q) = (ad)x² + bx + c; d is 1 but in a square or a
+// difference of two squares of the Leading kind, where it equals a. For a = 1 the
+// factors are kept in the order they are written: the constant of smaller size first,
+// the positive one first when the sizes are equal, so that one quadratic has one problem.
 struct QuadraticProblem {
     Kind kind = Kind::Positive;
     int a = 1;
     int p = 1;
     int q = 1;
+    int d = 1;
 
-    int b() const { return a * q + p; }
+    int leading() const { return a * d; }
+    int b() const { return a * q + d * p; }
     int c() const { return p * q; }
     friend bool operator==(const QuadraticProblem&, const QuadraticProblem&) = default;
 };
@@ -46,7 +50,7 @@ QuadraticProblem make_problem(Kind kind, RandomSource& random);
 
 // "x² - x - 12"
 std::string quadratic_text(const QuadraticProblem& problem);
-// "(x + 3)(x - 4)", "(2x - 3)(x + 5)", a square as "(x - 5)²".
+// "(x + 3)(x - 4)", "(2x - 3)(x + 5)", "(3x + 2)(3x - 2)", a square as "(x - 5)²".
 std::string factors_text(const QuadraticProblem& problem);
 // The four products of multiplying the factors out, before they are collected:
 // "x² - 4x + 3x - 12".

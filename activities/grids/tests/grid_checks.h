@@ -41,26 +41,43 @@ inline bool has_totals(const SquarePuzzle& p, const Square& s) {
 }
 
 // The squares that fit the puzzle, counted without its solver: every order of the
-// numbers not given in the cells not given.
+// numbers not given in the cells not given, filled in reading order, each row checked
+// against its total as soon as it is full.
 inline int squares_fitting(const SquarePuzzle& p) {
-    std::vector<std::size_t> cells;
     std::vector<int> free;
     for (std::size_t c = 0; c < kCells; ++c) {
         if (!p.given[c]) {
-            cells.push_back(c);
             free.push_back(p.answer[c]);
         }
     }
-    std::sort(free.begin(), free.end());
+    std::vector<bool> used(free.size());
     Square s = p.answer;
-    int count = 0;
-    do {
-        for (std::size_t i = 0; i < cells.size(); ++i) {
-            s[cells[i]] = free[i];
+    const auto row_total = [&](std::size_t row) {
+        const int a = s[3 * row], b = s[3 * row + 1], c = s[3 * row + 2];
+        return p.rules.products ? a * b * c : a + b + c;
+    };
+    const std::function<int(std::size_t)> fill = [&](std::size_t cell) -> int {
+        if (cell > 0 && cell % 3 == 0 && row_total(cell / 3 - 1) != p.totals.rows[cell / 3 - 1]) {
+            return 0;
         }
-        count += has_totals(p, s) ? 1 : 0;
-    } while (std::next_permutation(free.begin(), free.end()));
-    return count;
+        if (cell == kCells) {
+            return has_totals(p, s) ? 1 : 0;
+        }
+        if (p.given[cell]) {
+            return fill(cell + 1);
+        }
+        int count = 0;
+        for (std::size_t i = 0; i < free.size(); ++i) {
+            if (!used[i]) {
+                used[i] = true;
+                s[cell] = free[i];
+                count += fill(cell + 1);
+                used[i] = false;
+            }
+        }
+        return count;
+    };
+    return fill(0);
 }
 
 template <class Kind, class Problem> using Make = Problem (*)(Kind, RandomSource&);
@@ -85,7 +102,8 @@ void check_runs(Make<Kind, Problem> make, std::initializer_list<Kind> kinds,
 
 // What the class relies on in a square puzzle: the nine values are the square's,
 // smallest first, and pass the activity's own check; the totals hold; the given count
-// is in range (the fallback may give more); one square only fits.
+// is in range (the fallback's may not be); one square only fits, and every given cell
+// is needed: without it another square fits too.
 inline void check_square_puzzle(const SquarePuzzle& p, SquareRules rules, ClueRange clues,
                                 bool fallback,
                                 const std::function<bool(const Square&)>& values_ok) {
@@ -94,9 +112,15 @@ inline void check_square_puzzle(const SquarePuzzle& p, SquareRules rules, ClueRa
     ASSERT_TRUE(std::is_permutation(p.values.begin(), p.values.end(), p.answer.begin()));
     ASSERT_EQ(p.rules, rules);
     ASSERT_TRUE(has_totals(p, p.answer));
-    ASSERT_GE(p.given_count(), clues.fewest);
-    ASSERT_TRUE(fallback || p.given_count() <= clues.most);
+    ASSERT_TRUE(fallback || (p.given_count() >= clues.fewest && p.given_count() <= clues.most));
     ASSERT_EQ(squares_fitting(p), 1);
+    for (std::size_t cell = 0; cell < kCells; ++cell) {
+        if (p.given[cell]) {
+            SquarePuzzle without = p;
+            without.given[cell] = false;
+            ASSERT_GT(squares_fitting(without), 1) << "cell " << cell << " is not needed";
+        }
+    }
 }
 
 } // namespace chalkline::grids::testing

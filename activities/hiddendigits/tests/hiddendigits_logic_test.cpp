@@ -112,9 +112,10 @@ TEST(HiddenDigitsLogic, EveryProblemHasOneCompletion) {
             }
             ++hidden.at(shown_as_hidden);
         }
-        EXPECT_GT(hidden[3], 2000 / 4);
-        EXPECT_GT(hidden[4], 2000 / 4);
-        EXPECT_GT(hidden[5], 0);
+        // Each of 3, 4 and 5 hidden digits in one problem in twenty at least.
+        EXPECT_GE(hidden[3], 100);
+        EXPECT_GE(hidden[4], 100);
+        EXPECT_GE(hidden[5], 100);
     }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Integer Squares over many seeds: nine different integers from -9 to 9, the sums of
-// the square, the given numbers in range and one square only that fits them.
+// the square, the given numbers in range, each of them needed, and one square only that
+// fits them; fewer given on Fewer Clues than on Sums and Diagonals.
 
 #include "integersquares_logic.h"
 
@@ -16,7 +17,7 @@ using namespace chalkline::integersquares;
 TEST(IntegerSquares, EveryKindMakesPuzzlesWithOneSquareOnly) {
     EXPECT_FALSE(rules_of(Kind::Sums).diagonals);
     EXPECT_TRUE(rules_of(Kind::FewerClues).diagonals);
-    EXPECT_EQ(clues_of(Kind::FewerClues).most, 2);
+    EXPECT_LT(clues_of(Kind::FewerClues).most, clues_of(Kind::SumsAndDiagonals).fewest);
     std::set<int> seen;
     grids::testing::check_runs<Kind, grids::SquarePuzzle>(
         make_problem, {Kind::Sums, Kind::SumsAndDiagonals, Kind::FewerClues},

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Number Squares over many seeds: the digits 1 to 9 once each, the totals of the
-// square, the given digits in range and one square only that fits them.
+// square, the given digits in range, each of them needed, and one square only that fits
+// them; fewer given on Fewer Clues than on Sums.
 
 #include "numbersquares_logic.h"
 
@@ -12,8 +13,7 @@ using namespace chalkline;
 using namespace chalkline::numbersquares;
 
 TEST(NumberSquares, EveryKindMakesPuzzlesWithOneSquareOnly) {
-    EXPECT_EQ(clues_of(Kind::Sums).fewest, 3);
-    EXPECT_EQ(clues_of(Kind::FewerClues).most, 2);
+    EXPECT_LT(clues_of(Kind::FewerClues).most, clues_of(Kind::Sums).fewest);
     EXPECT_TRUE(rules_of(Kind::Products).products);
     grids::testing::check_runs<Kind, grids::SquarePuzzle>(
         make_problem, {Kind::Sums, Kind::Products, Kind::FewerClues},
