@@ -8,9 +8,11 @@
 #include "language.h"
 #include "menu_forms.h"
 #include "pictures.h"
+#include "problem_codes.h"
 #include "program_icon.h"
 #include "session.h"
 #include "title_form.h"
+#include "worksheet.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -19,6 +21,27 @@
 #include <algorithm>
 #include <cstdio>
 #include <optional>
+
+namespace {
+
+// A worksheet is made on the offscreen platform, so that it needs no display: in a
+// terminal, a script or a scheduled job.
+int write_worksheet(const shell::StartRequest::WorksheetOutput& out,
+                    std::optional<QCoreApplication>& early, int argc, char** argv,
+                    const QString& language) {
+    early.reset();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    shell::use_language(language);
+    chalkline::register_activities();
+    if (const auto error = shell::write_worksheet(out.sheet, out.path, out.as_text)) {
+        std::fputs(qPrintable("chalkline: " + *error + "\n"), stderr);
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     // The command line is read before the window's application starts, so that --help,
@@ -45,6 +68,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr,
                      "chalkline: there is no translation for \"%s\"; the texts are in English\n",
                      qPrintable(language));
+    }
+    if (request.worksheet) {
+        return write_worksheet(*request.worksheet, early, argc, argv, language);
     }
     shell::require_graphical_session(argc, argv);
     // The display's watch is set up while the plain application still holds the teacher's
@@ -83,7 +109,14 @@ int main(int argc, char** argv) {
         shell::fail_with(error);
         return shell::exit_status();
     }
-    shell::run_handler([] { shell::show_form("Titlefrm"); });
+    // --open starts on its problem, the way back to the menus as from any activity.
+    shell::run_handler([&request] {
+        if (request.open) {
+            shell::show_problem_at(*request.open);
+        } else {
+            shell::show_form("Titlefrm");
+        }
+    });
     if (shell::program_ended()) {
         return shell::exit_status();
     }

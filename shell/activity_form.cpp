@@ -2,9 +2,11 @@
 #include "activity_form.h"
 
 #include "accessibility.h"
+#include "code_dialog.h"
 #include "keys.h"
 #include "overlays.h"
 #include "pictures.h"
+#include "problem_codes.h"
 #include "style_form.h"
 
 #include <QAccessible>
@@ -26,6 +28,20 @@ ActivityForm::ActivityForm(const QString& name, const QString& caption, const QS
     cmdsoln =
         add_picture_button(framestatus, "cmdsoln", "Images\\solution.jpg", 30, 580, 1650, 500);
     cmdexit = add_picture_button(framestatus, "cmdexit", "Images\\exit.jpg", 30, 1130, 1650, 500);
+    // Small and quiet, readable from the front row: the code of the problem on show.
+    LabelCode = add_label(this, {.name = "LabelCode",
+                                 .left = 10200,
+                                 .top = 8520,
+                                 .width = 1730,
+                                 .height = 420,
+                                 .caption = QString(),
+                                 .font = {"Tahoma", 11, false},
+                                 .fore = kCodeColour,
+                                 .align = Qt::AlignHCenter | Qt::AlignVCenter});
+    set_reader_traits(LabelCode, {.name = [this] {
+                          return QCoreApplication::translate("ActivityForm", "Code %1")
+                              .arg(spoken_code(LabelCode->caption()));
+                      }});
     cmdgo->on_click = [this](int) { cmdgo_Click(); };
     cmdsoln->on_click = [this](int) { cmdsoln_Click(); };
     cmdexit->on_click = [this](int) { cmdexit_Click(); };
@@ -99,6 +115,11 @@ void ActivityForm::add_shared_keys() {
                         ActivityKeys::tr("that kind of numbers, in the order shown"),
                         [this](int which) { press(kind_options[std::size_t(which)]); }});
     }
+    rows.push_back(go_to_problem_key(*this));
+    rows.push_back({{QKeyCombination(Qt::ControlModifier, Qt::Key_P)},
+                    ActivityKeys::tr("Ctrl+P"),
+                    ActivityKeys::tr("a worksheet of this kind, this problem first"),
+                    [this](int) { ask_for_worksheet(*this); }});
     rows.push_back({{Qt::Key_B, Qt::Key_Period},
                     ActivityKeys::tr("B or ."),
                     ActivityKeys::tr("blank the screen; any key or click brings it back"),
@@ -123,6 +144,7 @@ void ActivityForm::set_problem_sentence(const QString& problem) {
     const QString old_problem = problem_, old_answer = answer_;
     problem_ = problem;
     answer_.clear();
+    LabelCode->set_caption(problem_code(*this));
     tell_sentence();
     announce_change(old_problem, old_answer);
 }
@@ -153,7 +175,8 @@ void ActivityForm::announce_change(const QString& old_problem, const QString& ol
             problem_.size() > stem.size() + 1) {
             news = problem_.mid(stem.size() + 1).trimmed();
         } else {
-            news = QCoreApplication::translate("ActivityForm", "Problem: %1").arg(problem_);
+            news =
+                QCoreApplication::translate("ActivityForm", "Problem: %1").arg(problem_with_code());
         }
     }
     // A screen that is opening is read whole by the reader as it appears.
@@ -166,8 +189,18 @@ void ActivityForm::announce_change(const QString& old_problem, const QString& ol
     announcer_->announce(news);
 }
 
+// "Problem: make 24 from 1, 3, 4 and 6. Code 24P-1-K7QM."
+QString ActivityForm::problem_with_code() const {
+    const QString code = LabelCode->caption();
+    if (code.isEmpty()) {
+        return problem_;
+    }
+    return problem_ + ' ' + QCoreApplication::translate("ActivityForm", "Code %1.").arg(code);
+}
+
 void ActivityForm::tell_sentence() {
-    QString text = QCoreApplication::translate("ActivityForm", "Problem: %1").arg(problem_);
+    QString text =
+        QCoreApplication::translate("ActivityForm", "Problem: %1").arg(problem_with_code());
     if (!answer_.isEmpty()) {
         text += ' ' + QCoreApplication::translate("ActivityForm", "Answer: %1").arg(answer_);
     }
@@ -182,6 +215,51 @@ void ActivityForm::tell_sentence() {
         QAccessibleEvent shown(window(), QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&shown);
     }
+}
+
+int ActivityForm::kind() const {
+    for (std::size_t i = 0; i < kind_options.size(); ++i) {
+        if (kind_options[i]->value()) {
+            return int(i);
+        }
+    }
+    return 0;
+}
+
+void ActivityForm::show_problem(int kind, std::uint32_t seed) {
+    seed_ = seed;
+    if (kind >= 0 && std::size_t(kind) < kind_options.size()) {
+        kind_options[std::size_t(kind)]->set_value(true);
+    }
+    cmdgo_Click();
+}
+
+void ActivityForm::reveal_at_once() {
+    cmdsoln_Click();
+}
+
+QRectF ActivityForm::board_area() const {
+    QRectF area;
+    for (QWidget* child : stage()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        auto* control = dynamic_cast<Control*>(child);
+        if (!control || !control->visible() || control == framestatus || control == LabelCode ||
+            dynamic_cast<OptionButton*>(control) || dynamic_cast<PictureButton*>(control) ||
+            dynamic_cast<VScrollBar*>(control)) {
+            continue;
+        }
+        // A frame of options only (the kinds, Forward and Reverse) is not the board.
+        if (auto* frame = dynamic_cast<Frame*>(control)) {
+            const auto inside = frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            if (!inside.isEmpty() && std::all_of(inside.begin(), inside.end(), [](QWidget* w) {
+                    return !w->isVisibleTo(w->parentWidget()) || dynamic_cast<OptionButton*>(w) ||
+                           dynamic_cast<VScrollBar*>(w);
+                })) {
+                continue;
+            }
+        }
+        area |= QRectF(control->left(), control->top(), control->width(), control->height());
+    }
+    return area;
 }
 
 void ActivityForm::cmdexit_Click() {

@@ -5,6 +5,7 @@
 
 #include "accessibility.h"
 #include "activity_table.h"
+#include "code_dialog.h"
 #include "keys.h"
 #include "pictures.h"
 #include "program_window.h"
@@ -148,6 +149,7 @@ MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading)
          Menus::tr("open the marked entry"),
          [&keys](int) { keys.press_focused(); }},
         {{Qt::Key_Escape}, Menus::tr("Esc"), Menus::tr("Exit"), [this](int) { press(Command1); }},
+        go_to_problem_key(*this),
     });
 }
 
@@ -164,6 +166,9 @@ std::vector<Control*> MenuScreen::menu_links(int own) const {
 
 void MenuScreen::Form_MouseMove(const MouseArgs&) {
     Label1->set_opaque(false);
+    if (auto* go_to = get<Label>("Label5")) {
+        go_to->set_opaque(false);
+    }
     for (int i = 0; i < kLinks; ++i) {
         if (auto* link = get<Label>("Label2", i)) {
             link->set_opaque(false);
@@ -229,6 +234,18 @@ IntroForm::IntroForm()
                               .height = 375,
                               .caption = Menus::tr(kNotice),
                               .font = {"Tahoma", 9.75, false}});
+    // Go to problem, for the teacher at the board: under the links to the menus.
+    Label5 = add_label(this, {.name = "Label5",
+                              .left = 9600,
+                              .top = 6200,
+                              .width = 2235,
+                              .height = 420,
+                              .caption = Menus::tr("Go to problem"),
+                              .font = {"Tahoma", 12, true},
+                              .border = true,
+                              .align = Qt::AlignCenter});
+    Label5->on_click = [this](int) { ask_for_problem(*this); };
+    Label5->on_mouse_move = [this](int, const MouseArgs&) { Label5->set_opaque(true); };
     Label4->on_click = [this](int) { Label4_Click(); };
     set_reader_traits(Label4, {.role = QAccessible::Link});
     setAccessibleName(Menus::tr("%1, First menu").arg(kCaption));
@@ -236,6 +253,7 @@ IntroForm::IntroForm()
 
 std::vector<Control*> IntroForm::focus_entries() const {
     std::vector<Control*> entries = menu_links(0);
+    entries.push_back(Label5);
     entries.push_back(Label4);
     entries.push_back(Command1);
     return entries;

@@ -60,6 +60,7 @@ public:
 
     Label* Label4;
     Label* Label3;
+    Label* Label5; // Go to problem
 
 protected:
     std::vector<Control*> focus_entries() const override;

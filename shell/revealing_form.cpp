@@ -39,6 +39,11 @@ void RevealingForm::calculate() {
     new_problem();
 }
 
+void RevealingForm::reveal_at_once() {
+    cmdsoln_Click();
+    reveal_.finish();
+}
+
 void RevealingForm::cmdsoln_Click() {
     reveal_.start(
         answer_parts(), [this](int part) { show_part(part); },

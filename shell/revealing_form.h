@@ -59,6 +59,7 @@ public:
     void start() override { calculate(); }
     void cmdgo_Click() override { calculate(); }
     void cmdsoln_Click() override;
+    void reveal_at_once() override;
     // Stops the reveal, then makes and shows a new problem.
     void calculate();
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "title_form.h"
 
+#include "code_dialog.h"
 #include "keys.h"
 #include "menu_forms.h"
 #include "pictures.h"
@@ -81,11 +82,15 @@ TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
     setAccessibleName("Chalkline");
     ScreenKeys& keys = ScreenKeys::of(*this);
     keys.exclusive = false;
-    keys.add({{{Qt::Key_Escape}, tr("Esc"), tr("Cancel"), [this](int) {
+    keys.add({{{Qt::Key_Escape},
+               tr("Esc"),
+               tr("Cancel"),
+               [this](int) {
                    if (Command1->caption() == tr("Cancel")) {
                        press(Command1);
                    }
-               }}});
+               }},
+              go_to_problem_key(*this)});
 }
 
 void TitleForm::Form_Load() {

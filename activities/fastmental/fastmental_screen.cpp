@@ -297,6 +297,15 @@ void FastMentalForm::tell_shown_rows() {
     }
 }
 
+void FastMentalForm::show_whole_problem() {
+    while (Timer1->enabled()) {
+        Timer1_Timer();
+    }
+    while (Timer2->enabled()) {
+        Timer2_Timer();
+    }
+}
+
 void FastMentalForm::Timer1_Timer() {
     step = step + 1;
     if (step < 5) {

@@ -23,6 +23,7 @@ public:
     void start() override;
     void cmdgo_Click() override;
     void cmdsoln_Click() override;
+    void show_whole_problem() override;
 
     void Option1_Click();
     void Option2_Click();

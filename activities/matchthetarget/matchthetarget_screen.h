@@ -40,6 +40,7 @@ public:
     void start() override;
     void cmdgo_Click() override;
     void cmdsoln_Click() override;
+    void show_whole_problem() override;
     void Timer1_Timer();
 
     // Hides the answer frame and the five given numbers.

@@ -23,6 +23,7 @@ public:
     void start() override;
     void cmdgo_Click() override;
     void cmdsoln_Click() override;
+    void reveal_at_once() override;
     void Option1_Click() { cmdgo_Click(); }
     void Option2_Click() { cmdgo_Click(); }
     void Option3_Click() { cmdgo_Click(); }

@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "code_dialog.h"
+
+#include "activity_form.h"
+#include "display.h"
+#include "forms.h"
+#include "problem_code.h"
+#include "problem_codes.h"
+#include "worksheet.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace shell {
+
+namespace {
+
+// The context of the dialogs' texts in the translations.
+struct ProblemDialogs {
+    Q_DECLARE_TR_FUNCTIONS(ProblemDialogs)
+};
+
+// Texts large enough to read at the board, growing with full screen.
+QFont dialog_font(double points) {
+    QFont font("DejaVu Sans");
+    font.setPixelSize(int(std::lround(points * 96 / 72 * scale_factor())));
+    return font;
+}
+
+// The keys of the code pad: the kind's 1 and the characters of the codes, then rubbing
+// out the last one.
+constexpr int kPadColumns = 11;
+
+class CodeDialog : public QDialog {
+public:
+    explicit CodeDialog(QWidget* parent) : QDialog(parent) {
+        setObjectName("GoToProblem");
+        setWindowTitle(ProblemDialogs::tr("Go to problem"));
+        setFont(dialog_font(14));
+        auto* layout = new QVBoxLayout(this);
+        auto* prompt = new QLabel(ProblemDialogs::tr("The problem's code, as 24P-2-K7QM:"));
+        layout->addWidget(prompt);
+        code_ = new QLineEdit;
+        code_->setObjectName("code");
+        code_->setFont(dialog_font(24));
+        code_->setMaxLength(16);
+        prompt->setBuddy(code_);
+        layout->addWidget(code_);
+        auto* pad = new QGridLayout;
+        const QString keys =
+            QString("1") + QString::fromLatin1(chalkline::kCodeAlphabet.data(),
+                                               qsizetype(chalkline::kCodeAlphabet.size()));
+        for (int i = 0; i < keys.size(); ++i) {
+            auto* key = new QPushButton(keys.mid(i, 1));
+            key->setFocusPolicy(Qt::NoFocus);
+            key->setMinimumSize(dialog_font(14).pixelSize() * 2, dialog_font(14).pixelSize() * 2);
+            connect(key, &QPushButton::clicked, this, [this, c = keys[i]] { type(c); });
+            pad->addWidget(key, i / kPadColumns, i % kPadColumns);
+        }
+        auto* rub = new QPushButton(QString(QChar(0x232B)));
+        rub->setAccessibleName(ProblemDialogs::tr("Rub out"));
+        rub->setFocusPolicy(Qt::NoFocus);
+        connect(rub, &QPushButton::clicked, this, [this] { code_->backspace(); });
+        pad->addWidget(rub, int(keys.size()) / kPadColumns, int(keys.size()) % kPadColumns);
+        layout->addLayout(pad);
+        fault_ = new QLabel;
+        fault_->setObjectName("fault");
+        fault_->setWordWrap(true);
+        fault_->setStyleSheet("color: #b00000");
+        layout->addWidget(fault_);
+        auto* buttons = new QDialogButtonBox;
+        buttons->addButton(ProblemDialogs::tr("Go"), QDialogButtonBox::AcceptRole);
+        buttons->addButton(QDialogButtonBox::Cancel)->setText(ProblemDialogs::tr("Cancel"));
+        connect(buttons, &QDialogButtonBox::accepted, this, [this] { go(); });
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+        layout->addWidget(buttons);
+    }
+
+    const std::optional<ProblemAddress>& address() const { return address_; }
+
+private:
+    void type(QChar c) {
+        code_->insert(QString(c));
+        code_->setFocus();
+    }
+    void go() {
+        const CodeReading reading = read_problem_code(code_->text());
+        if (!reading.address) {
+            fault_->setText(reading.fault);
+            fault_->setAccessibleName(reading.fault);
+            code_->setFocus();
+            return;
+        }
+        address_ = reading.address;
+        accept();
+    }
+
+    QLineEdit* code_;
+    QLabel* fault_;
+    std::optional<ProblemAddress> address_;
+};
+
+class WorksheetDialog : public QDialog {
+public:
+    explicit WorksheetDialog(ActivityForm& activity) : QDialog(&activity), activity_(activity) {
+        setObjectName("Worksheet");
+        setWindowTitle(ProblemDialogs::tr("Worksheet: %1").arg(activity.caption()));
+        setFont(dialog_font(14));
+        auto* layout = new QGridLayout(this);
+        auto* count_label = new QLabel(ProblemDialogs::tr("Problems:"));
+        count_ = new QSpinBox;
+        count_->setObjectName("count");
+        count_->setRange(1, kMostWorksheetProblems);
+        count_->setValue(10);
+        count_label->setBuddy(count_);
+        layout->addWidget(count_label, 0, 0);
+        layout->addWidget(count_, 0, 1);
+        answers_ = new QCheckBox(ProblemDialogs::tr("With an answer key"));
+        answers_->setObjectName("answers");
+        answers_->setChecked(true);
+        layout->addWidget(answers_, 1, 0, 1, 2);
+        fault_ = new QLabel;
+        fault_->setWordWrap(true);
+        fault_->setStyleSheet("color: #b00000");
+        layout->addWidget(fault_, 2, 0, 1, 2);
+        auto* buttons = new QDialogButtonBox;
+        auto* save =
+            buttons->addButton(ProblemDialogs::tr("Save as PDF..."), QDialogButtonBox::AcceptRole);
+        auto* print =
+            buttons->addButton(ProblemDialogs::tr("Print..."), QDialogButtonBox::ActionRole);
+        buttons->addButton(QDialogButtonBox::Cancel)->setText(ProblemDialogs::tr("Cancel"));
+        connect(save, &QPushButton::clicked, this, [this] { save_pdf(); });
+        connect(print, &QPushButton::clicked, this, [this] { print_sheet(); });
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+        layout->addWidget(buttons, 3, 0, 1, 2);
+    }
+
+private:
+    // The kind on show, the problem on the board first.
+    Worksheet sheet() const {
+        Worksheet sheet;
+        sheet.screen = activity_.name();
+        sheet.kind = activity_.kind();
+        sheet.count = count_->value();
+        sheet.seed = clock_seed();
+        sheet.first = activity_.seed();
+        sheet.answers = answers_->isChecked();
+        return sheet;
+    }
+
+    void save_pdf() {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        const QString suggested = folder + '/' + problem_code(activity_).replace('-', '_') + ".pdf";
+        const QString path =
+            QFileDialog::getSaveFileName(this, ProblemDialogs::tr("Save the worksheet"), suggested,
+                                         ProblemDialogs::tr("PDF documents (*.pdf)"));
+        if (path.isEmpty()) {
+            return;
+        }
+        if (const auto error = write_worksheet(sheet(), path, false)) {
+            fault_->setText(*error);
+            return;
+        }
+        accept();
+    }
+
+    void print_sheet() {
+        QPrinter printer;
+        QPrintDialog dialog(&printer, this);
+        if (dialog.exec() != QDialog::Accepted) {
+            return;
+        }
+        SheetMaker maker(sheet());
+        maker.paint(printer);
+        accept();
+    }
+
+    ActivityForm& activity_;
+    QSpinBox* count_;
+    QCheckBox* answers_;
+    QLabel* fault_;
+};
+
+} // namespace
+
+void ask_for_problem(Form& over) {
+    // The dialog goes before the problem comes: opening it may unload the screen under it.
+    std::optional<ProblemAddress> address;
+    {
+        CodeDialog dialog(&over);
+        if (dialog.exec() == QDialog::Accepted) {
+            address = dialog.address();
+        }
+    }
+    if (address) {
+        run_handler([&] { show_problem_at(*address); });
+    }
+}
+
+KeyBinding go_to_problem_key(Form& form) {
+    return {{QKeyCombination(Qt::ControlModifier, Qt::Key_G)},
+            ProblemDialogs::tr("Ctrl+G"),
+            ProblemDialogs::tr("go to a problem by its code"),
+            [&form](int) { ask_for_problem(form); }};
+}
+
+void ask_for_worksheet(ActivityForm& activity) {
+    WorksheetDialog dialog(activity);
+    dialog.exec();
+}
+
+} // namespace shell
