@@ -189,13 +189,15 @@ void ActivityForm::announce_change(const QString& old_problem, const QString& ol
     announcer_->announce(news);
 }
 
-// "Problem: make 24 from 1, 3, 4 and 6. Code 24P-1-K7QM."
+// "Problem: make 24 from 1, 3, 4 and 6. Code 2 4 P, 1, K 7 Q M.": the code's characters
+// one by one, so that a reader spells it rather than reading "24P" as a number.
 QString ActivityForm::problem_with_code() const {
     const QString code = LabelCode->caption();
     if (code.isEmpty()) {
         return problem_;
     }
-    return problem_ + ' ' + QCoreApplication::translate("ActivityForm", "Code %1.").arg(code);
+    return problem_ + ' ' +
+           QCoreApplication::translate("ActivityForm", "Code %1.").arg(spoken_code(code));
 }
 
 void ActivityForm::tell_sentence() {

@@ -77,6 +77,31 @@ private:
     double saved_;
 };
 
+// Takes off the screen what is not the board: the status panel, the code (the sheet writes
+// it beside the board), the options, the picture buttons, the scroll bars, and the frames
+// left with nothing to show.
+void hide_off_board(ActivityForm& form) {
+    form.framestatus->set_visible(false);
+    form.LabelCode->set_visible(false);
+    const auto controls = form.stage()->findChildren<QWidget*>();
+    for (QWidget* widget : controls) {
+        if (dynamic_cast<OptionButton*>(widget) || dynamic_cast<PictureButton*>(widget) ||
+            dynamic_cast<VScrollBar*>(widget)) {
+            widget->hide();
+        }
+    }
+    for (QWidget* widget : controls) {
+        if (auto* frame = dynamic_cast<Frame*>(widget); frame && frame != form.framestatus) {
+            const auto inside = frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            if (!inside.isEmpty() && std::none_of(inside.begin(), inside.end(), [](QWidget* w) {
+                    return w->isVisibleTo(w->parentWidget());
+                })) {
+                frame->hide();
+            }
+        }
+    }
+}
+
 std::unique_ptr<ActivityForm> build_screen(const QString& screen) {
     for (const ActivityEntry& entry : registered_activities()) {
         if (entry.screen.compare(screen, Qt::CaseInsensitive) == 0) {
@@ -177,7 +202,7 @@ void SheetMaker::paint(QPagedPaintDevice& device) {
     const QString title = form.caption();
     const QString kind = kind_caption();
     // The heading of a page: the activity and its kind, the date, a line for a name.
-    const auto heading = [&](const QString& head) {
+    const auto heading = [&](const QString& head, bool name_line) {
         painter.setPen(Qt::black);
         painter.setFont(font(16, true));
         const QRectF top(content.left(), content.top(), content.width(), 10 * mm);
@@ -189,9 +214,11 @@ void SheetMaker::paint(QPagedPaintDevice& device) {
                                  kind, locale.toString(QDate::currentDate(), QLocale::LongFormat));
         painter.drawText(QRectF(content.left(), top.bottom(), content.width(), 7 * mm),
                          Qt::AlignLeft | Qt::AlignVCenter, line);
-        painter.drawText(QRectF(content.left(), top.bottom(), content.width(), 7 * mm),
-                         Qt::AlignRight | Qt::AlignVCenter,
-                         Worksheets::tr("Name: ______________________"));
+        if (name_line) {
+            painter.drawText(QRectF(content.left(), top.bottom(), content.width(), 7 * mm),
+                             Qt::AlignRight | Qt::AlignVCenter,
+                             Worksheets::tr("Name: ______________________"));
+        }
         const double rule = top.bottom() + 9 * mm;
         painter.setPen(QPen(Qt::black, 0.3 * mm));
         painter.drawLine(QPointF(content.left(), rule), QPointF(content.right(), rule));
@@ -203,9 +230,11 @@ void SheetMaker::paint(QPagedPaintDevice& device) {
         const QRectF twips = form.board_area();
         return QRect(px(twips.left()), px(twips.top()), px(twips.width()), px(twips.height()));
     };
+    QRect board;
     const auto draw_board = [&](const QRectF& box) {
         form.show_whole_problem();
-        paint_on_paper(painter, *form.stage(), board_in_pixels(), box);
+        hide_off_board(form);
+        paint_on_paper(painter, *form.stage(), board, box);
     };
     const auto problem_head = [&](const QRectF& at, int number, const QString& code) {
         painter.setPen(Qt::black);
@@ -219,9 +248,11 @@ void SheetMaker::paint(QPagedPaintDevice& device) {
 
     // Problems: one column, each with room to work below it.
     form.show_problem(sheet_.kind, problems_.front().seed);
-    const QRect sample = board_in_pixels();
-    const double aspect = double(sample.width()) / std::max(1, sample.height());
-    double top = heading(title);
+    form.show_whole_problem();
+    hide_off_board(form);
+    board = board_in_pixels();
+    const double aspect = double(board.width()) / std::max(1, board.height());
+    double top = heading(title, true);
     const double rest = content.bottom() - top;
     double board_w = std::min(content.width() * 0.8, rest * 0.3 * aspect);
     double board_h = board_w / aspect;
@@ -242,10 +273,15 @@ void SheetMaker::paint(QPagedPaintDevice& device) {
     }
     // The answer key: two columns, the boards with their solutions shown.
     device.newPage();
-    top = heading(Worksheets::tr("Answers: %1").arg(title));
+    top = heading(Worksheets::tr("Answers: %1").arg(title), false);
+    form.show_problem(sheet_.kind, problems_.front().seed);
+    form.reveal_at_once();
+    hide_off_board(form);
+    board = board_in_pixels();
+    const double key_aspect = double(board.width()) / std::max(1, board.height());
     const double column = content.width() / 2;
-    board_w = std::min(column - 10 * mm, (content.bottom() - top) * 0.22 * aspect);
-    board_h = board_w / aspect;
+    board_w = std::min(column - 10 * mm, (content.bottom() - top) * 0.22 * key_aspect);
+    board_h = board_w / key_aspect;
     const double key_cell = kProblemHead * mm + board_h + 5 * mm;
     for (std::size_t i = 0; i < problems_.size(); ++i) {
         const bool right = i % 2 == 1;

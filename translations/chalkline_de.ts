@@ -11,6 +11,14 @@
         <source>Problem: %1</source>
         <translation>Aufgabe: %1</translation>
     </message>
+    <message>
+        <source>Code %1</source>
+        <translation>Code %1</translation>
+    </message>
+    <message>
+        <source>Code %1.</source>
+        <translation>Code %1.</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -73,6 +81,14 @@
     <message>
         <source>Next (Go): a new problem</source>
         <translation>Weiter: eine neue Aufgabe</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Strg+P</translation>
+    </message>
+    <message>
+        <source>a worksheet of this kind, this problem first</source>
+        <translation>ein Arbeitsblatt dieser Art, diese Aufgabe zuerst</translation>
     </message>
 </context>
 <context>
@@ -214,6 +230,84 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 </source>
         <translation>chalkline: die Anzeige %1 ist für die Fenster nicht erreichbar; prüfen Sie, ob die grafische Sitzung läuft und dies ihre Anzeige ist
 </translation>
+    </message>
+    <message>
+        <source>       chalkline [--open CODE]
+       chalkline --worksheet ACTIVITY [--kind K] [--count N] [--seed S]
+                 [--no-answers] [--format pdf|text] [--lang CODE] -o FILE
+</source>
+        <translation>       chalkline [--open CODE]
+       chalkline --worksheet AKTIVITÄT [--kind K] [--count N] [--seed S]
+                 [--no-answers] [--format pdf|text] [--lang CODE] -o DATEI
+</translation>
+    </message>
+    <message>
+        <source>Problems and worksheets:
+  --open CODE         start on the problem of that code, as 24P-2-K7QM
+  --worksheet ACTIVITY  write a worksheet of the activity, as twentyfour (the
+                      names are those of the screens), without a display
+  --kind K            the kind of its problems, 1 for the first (1)
+  --count N           how many problems, 1 to 500 (10)
+  --seed S            the problems follow from this number (else the clock)
+  --no-answers        leave out the answer key
+  --format pdf|text   a PDF, A4 or Letter; or text, one problem a line (pdf)
+  -o FILE             the file to write
+</source>
+        <translation>Aufgaben und Arbeitsblätter:
+  --open CODE         mit der Aufgabe dieses Codes beginnen, wie 24P-2-K7QM
+  --worksheet AKTIVITÄT  ein Arbeitsblatt der Aktivität schreiben, wie
+                      twentyfour (die Namen der Bildschirme), ohne Anzeige
+  --kind K            die Art der Aufgaben, 1 für die erste (1)
+  --count N           wie viele Aufgaben, 1 bis 500 (10)
+  --seed S            die Aufgaben folgen aus dieser Zahl (sonst der Uhr)
+  --no-answers        ohne Lösungen
+  --format pdf|text   ein PDF, A4 oder Letter; oder Text, eine je Zeile (pdf)
+  -o DATEI            die zu schreibende Datei
+</translation>
+    </message>
+    <message>
+        <source>  Ctrl+G                     go to a problem by its code, on every screen
+  Ctrl+P                     activities: a worksheet of this kind
+</source>
+        <translation>  Strg+G                     zu einer Aufgabe über ihren Code, überall
+  Strg+P                     Aktivitäten: ein Arbeitsblatt dieser Art
+</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are: %2</source>
+        <translation>es gibt keine Aktivität „%1“; die Aktivitäten sind: %2</translation>
+    </message>
+    <message>
+        <source>--kind %1: %2 has only kind 1</source>
+        <translation>--kind %1: %2 hat nur Art 1</translation>
+    </message>
+    <message>
+        <source>--kind %1: the kinds of %2 are 1 to %3</source>
+        <translation>--kind %1: die Arten von %2 sind 1 bis %3</translation>
+    </message>
+    <message>
+        <source>--count needs a number of problems from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--count braucht eine Anzahl von Aufgaben von 1 bis %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295, not &apos;%1&apos;</source>
+        <translation>--seed braucht eine ganze Zahl von 0 bis 4294967295, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--format is pdf or text, not &apos;%1&apos;</source>
+        <translation>--format ist pdf oder text, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--worksheet needs -o FILE, the file to write</source>
+        <translation>--worksheet braucht -o DATEI, die zu schreibende Datei</translation>
+    </message>
+    <message>
+        <source>--open and --worksheet cannot go together</source>
+        <translation>--open und --worksheet gehen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>%1 is an option of --worksheet</source>
+        <translation>%1 ist eine Option von --worksheet</translation>
     </message>
 </context>
 <context>
@@ -474,6 +568,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>%1, Menu %2</source>
         <translation>%1, Menü %2</translation>
     </message>
+    <message>
+        <source>Go to problem</source>
+        <translation>Zur Aufgabe</translation>
+    </message>
 </context>
 <context>
     <name>NumberLabel</name>
@@ -546,6 +644,92 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
+    <name>ProblemCodes</name>
+    <message>
+        <source>&apos;%1&apos; is not a problem code: a code is three characters, the kind and four characters, as 24P-2-K7QM</source>
+        <translation>„%1“ ist kein Aufgabencode: ein Code hat drei Zeichen, die Art und vier Zeichen, wie 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has a character no code has: codes use the digits 2 to 9 and the letters but I, L and O</source>
+        <translation>„%1“ enthält ein Zeichen, das kein Code hat: Codes bestehen aus den Ziffern 2 bis 9 und den Buchstaben außer I, L und O</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no activity of this version</source>
+        <translation>„%1“ bezeichnet keine Aktivität dieser Version</translation>
+    </message>
+    <message>
+        <source>kind %1 is not a kind of this activity, which has only kind 1</source>
+        <translation>Art %1 gibt es bei dieser Aktivität nicht, sie hat nur Art 1</translation>
+    </message>
+    <message>
+        <source>kind %1 is not a kind of this activity: 1 to %2</source>
+        <translation>Art %1 gibt es bei dieser Aktivität nicht: 1 bis %2</translation>
+    </message>
+    <message>
+        <source>the last part &apos;%1&apos; does not match the rest of the code: a character is mistyped</source>
+        <translation>der letzte Teil „%1“ passt nicht zum Rest des Codes: ein Zeichen ist vertippt</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemDialogs</name>
+    <message>
+        <source>Go to problem</source>
+        <translation>Zur Aufgabe</translation>
+    </message>
+    <message>
+        <source>The problem&apos;s code, as 24P-2-K7QM:</source>
+        <translation>Der Code der Aufgabe, wie 24P-2-K7QM:</translation>
+    </message>
+    <message>
+        <source>Rub out</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Worksheet: %1</source>
+        <translation>Arbeitsblatt: %1</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>Aufgaben:</translation>
+    </message>
+    <message>
+        <source>With an answer key</source>
+        <translation>Mit Lösungen</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Als PDF speichern ...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken ...</translation>
+    </message>
+    <message>
+        <source>Save the worksheet</source>
+        <translation>Arbeitsblatt speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Strg+G</translation>
+    </message>
+    <message>
+        <source>go to a problem by its code</source>
+        <translation>zu einer Aufgabe über ihren Code springen</translation>
+    </message>
+</context>
+<context>
     <name>Reader</name>
     <message>
         <source>%1 over %2</source>
@@ -593,6 +777,37 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>Esc</source>
         <translation>Esc</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>%1. Problem: %2 Code %3.</source>
+        <translation>%1. Aufgabe: %2 Code %3.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Name: ______________________</source>
+        <translation>Name: ______________________</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Answers: %1</source>
+        <translation>Lösungen: %1</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: there is no folder &apos;%2&apos;</source>
+        <translation>„%1“ kann nicht geschrieben werden: es gibt keinen Ordner „%2“</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,14 @@
         <source>Problem: %1</source>
         <translation>Problema: %1</translation>
     </message>
+    <message>
+        <source>Code %1</source>
+        <translation>Código %1</translation>
+    </message>
+    <message>
+        <source>Code %1.</source>
+        <translation>Código %1.</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -73,6 +81,14 @@
     <message>
         <source>Next (Go): a new problem</source>
         <translation>Siguiente: un problema nuevo</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>a worksheet of this kind, this problem first</source>
+        <translation>una hoja de ejercicios de este tipo, este problema primero</translation>
     </message>
 </context>
 <context>
@@ -214,6 +230,84 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
 </source>
         <translation>chalkline: no se puede acceder a la pantalla %1 para mostrar sus ventanas; compruebe que la sesión gráfica está en marcha y que esta es su pantalla
 </translation>
+    </message>
+    <message>
+        <source>       chalkline [--open CODE]
+       chalkline --worksheet ACTIVITY [--kind K] [--count N] [--seed S]
+                 [--no-answers] [--format pdf|text] [--lang CODE] -o FILE
+</source>
+        <translation>       chalkline [--open CÓDIGO]
+       chalkline --worksheet ACTIVIDAD [--kind K] [--count N] [--seed S]
+                 [--no-answers] [--format pdf|text] [--lang CÓDIGO] -o ARCHIVO
+</translation>
+    </message>
+    <message>
+        <source>Problems and worksheets:
+  --open CODE         start on the problem of that code, as 24P-2-K7QM
+  --worksheet ACTIVITY  write a worksheet of the activity, as twentyfour (the
+                      names are those of the screens), without a display
+  --kind K            the kind of its problems, 1 for the first (1)
+  --count N           how many problems, 1 to 500 (10)
+  --seed S            the problems follow from this number (else the clock)
+  --no-answers        leave out the answer key
+  --format pdf|text   a PDF, A4 or Letter; or text, one problem a line (pdf)
+  -o FILE             the file to write
+</source>
+        <translation>Problemas y hojas de ejercicios:
+  --open CÓDIGO       empezar en el problema de ese código, como 24P-2-K7QM
+  --worksheet ACTIVIDAD  escribir una hoja de ejercicios de la actividad, como
+                      twentyfour (los nombres de las pantallas), sin pantalla
+  --kind K            el tipo de sus problemas, 1 para el primero (1)
+  --count N           cuántos problemas, del 1 al 500 (10)
+  --seed S            los problemas salen de este número (si no, del reloj)
+  --no-answers        sin las respuestas
+  --format pdf|text   un PDF, A4 o Letter; o texto, un problema por línea (pdf)
+  -o ARCHIVO          el archivo que escribir
+</translation>
+    </message>
+    <message>
+        <source>  Ctrl+G                     go to a problem by its code, on every screen
+  Ctrl+P                     activities: a worksheet of this kind
+</source>
+        <translation>  Ctrl+G                     ir a un problema por su código, en cada pantalla
+  Ctrl+P                     actividades: una hoja de ejercicios de este tipo
+</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are: %2</source>
+        <translation>no hay ninguna actividad «%1»; las actividades son: %2</translation>
+    </message>
+    <message>
+        <source>--kind %1: %2 has only kind 1</source>
+        <translation>--kind %1: %2 solo tiene el tipo 1</translation>
+    </message>
+    <message>
+        <source>--kind %1: the kinds of %2 are 1 to %3</source>
+        <translation>--kind %1: los tipos de %2 van del 1 al %3</translation>
+    </message>
+    <message>
+        <source>--count needs a number of problems from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--count necesita un número de problemas del 1 al %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295, not &apos;%1&apos;</source>
+        <translation>--seed necesita un número entero del 0 al 4294967295, no «%1»</translation>
+    </message>
+    <message>
+        <source>--format is pdf or text, not &apos;%1&apos;</source>
+        <translation>--format es pdf o text, no «%1»</translation>
+    </message>
+    <message>
+        <source>--worksheet needs -o FILE, the file to write</source>
+        <translation>--worksheet necesita -o ARCHIVO, el archivo que escribir</translation>
+    </message>
+    <message>
+        <source>--open and --worksheet cannot go together</source>
+        <translation>--open y --worksheet no pueden ir juntos</translation>
+    </message>
+    <message>
+        <source>%1 is an option of --worksheet</source>
+        <translation>%1 es una opción de --worksheet</translation>
     </message>
 </context>
 <context>
@@ -474,6 +568,10 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <source>%1, Menu %2</source>
         <translation>%1, menú %2</translation>
     </message>
+    <message>
+        <source>Go to problem</source>
+        <translation>Ir al problema</translation>
+    </message>
 </context>
 <context>
     <name>NumberLabel</name>
@@ -546,6 +644,92 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     </message>
 </context>
 <context>
+    <name>ProblemCodes</name>
+    <message>
+        <source>&apos;%1&apos; is not a problem code: a code is three characters, the kind and four characters, as 24P-2-K7QM</source>
+        <translation>«%1» no es un código de problema: un código tiene tres caracteres, el tipo y cuatro caracteres, como 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has a character no code has: codes use the digits 2 to 9 and the letters but I, L and O</source>
+        <translation>«%1» tiene un carácter que ningún código tiene: los códigos usan las cifras del 2 al 9 y las letras salvo I, L y O</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no activity of this version</source>
+        <translation>«%1» no corresponde a ninguna actividad de esta versión</translation>
+    </message>
+    <message>
+        <source>kind %1 is not a kind of this activity, which has only kind 1</source>
+        <translation>el tipo %1 no es un tipo de esta actividad, que solo tiene el tipo 1</translation>
+    </message>
+    <message>
+        <source>kind %1 is not a kind of this activity: 1 to %2</source>
+        <translation>el tipo %1 no es un tipo de esta actividad: del 1 al %2</translation>
+    </message>
+    <message>
+        <source>the last part &apos;%1&apos; does not match the rest of the code: a character is mistyped</source>
+        <translation>la última parte «%1» no coincide con el resto del código: hay un carácter mal escrito</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemDialogs</name>
+    <message>
+        <source>Go to problem</source>
+        <translation>Ir al problema</translation>
+    </message>
+    <message>
+        <source>The problem&apos;s code, as 24P-2-K7QM:</source>
+        <translation>El código del problema, como 24P-2-K7QM:</translation>
+    </message>
+    <message>
+        <source>Rub out</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Ir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Worksheet: %1</source>
+        <translation>Hoja de ejercicios: %1</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>Problemas:</translation>
+    </message>
+    <message>
+        <source>With an answer key</source>
+        <translation>Con las respuestas</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Guardar como PDF...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Save the worksheet</source>
+        <translation>Guardar la hoja de ejercicios</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>go to a problem by its code</source>
+        <translation>ir a un problema por su código</translation>
+    </message>
+</context>
+<context>
     <name>Reader</name>
     <message>
         <source>%1 over %2</source>
@@ -593,6 +777,37 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>Esc</source>
         <translation>Esc</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>%1. Problem: %2 Code %3.</source>
+        <translation>%1. Problema: %2 Código %3.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Name: ______________________</source>
+        <translation>Nombre: ______________________</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Answers: %1</source>
+        <translation>Respuestas: %1</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: there is no folder &apos;%2&apos;</source>
+        <translation>no se puede escribir «%1»: no existe la carpeta «%2»</translation>
     </message>
 </context>
 <context>

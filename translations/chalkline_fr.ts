@@ -11,6 +11,14 @@
         <source>Problem: %1</source>
         <translation>Problème : %1</translation>
     </message>
+    <message>
+        <source>Code %1</source>
+        <translation>Code %1</translation>
+    </message>
+    <message>
+        <source>Code %1.</source>
+        <translation>Code %1.</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -73,6 +81,14 @@
     <message>
         <source>Next (Go): a new problem</source>
         <translation>Suivant : un nouveau problème</translation>
+    </message>
+    <message>
+        <source>Ctrl+P</source>
+        <translation>Ctrl+P</translation>
+    </message>
+    <message>
+        <source>a worksheet of this kind, this problem first</source>
+        <translation>une fiche d&apos;exercices de ce type, ce problème en premier</translation>
     </message>
 </context>
 <context>
@@ -214,6 +230,84 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 </source>
         <translation>chalkline : impossible d&apos;atteindre l&apos;affichage %1 pour montrer ses fenêtres ; vérifiez que la session graphique est lancée et que c&apos;est bien son affichage
 </translation>
+    </message>
+    <message>
+        <source>       chalkline [--open CODE]
+       chalkline --worksheet ACTIVITY [--kind K] [--count N] [--seed S]
+                 [--no-answers] [--format pdf|text] [--lang CODE] -o FILE
+</source>
+        <translation>       chalkline [--open CODE]
+       chalkline --worksheet ACTIVITÉ [--kind K] [--count N] [--seed S]
+                 [--no-answers] [--format pdf|text] [--lang CODE] -o FICHIER
+</translation>
+    </message>
+    <message>
+        <source>Problems and worksheets:
+  --open CODE         start on the problem of that code, as 24P-2-K7QM
+  --worksheet ACTIVITY  write a worksheet of the activity, as twentyfour (the
+                      names are those of the screens), without a display
+  --kind K            the kind of its problems, 1 for the first (1)
+  --count N           how many problems, 1 to 500 (10)
+  --seed S            the problems follow from this number (else the clock)
+  --no-answers        leave out the answer key
+  --format pdf|text   a PDF, A4 or Letter; or text, one problem a line (pdf)
+  -o FILE             the file to write
+</source>
+        <translation>Problèmes et fiches d&apos;exercices :
+  --open CODE         démarrer sur le problème de ce code, comme 24P-2-K7QM
+  --worksheet ACTIVITÉ  écrire une fiche d&apos;exercices de l&apos;activité, comme
+                      twentyfour (les noms des écrans), sans écran
+  --kind K            le type de ses problèmes, 1 pour le premier (1)
+  --count N           combien de problèmes, de 1 à 500 (10)
+  --seed S            les problèmes découlent de ce nombre (sinon l&apos;horloge)
+  --no-answers        sans les réponses
+  --format pdf|text   un PDF, A4 ou Letter ; ou du texte, un par ligne (pdf)
+  -o FICHIER          le fichier à écrire
+</translation>
+    </message>
+    <message>
+        <source>  Ctrl+G                     go to a problem by its code, on every screen
+  Ctrl+P                     activities: a worksheet of this kind
+</source>
+        <translation>  Ctrl+G                     aller à un problème par son code, sur chaque écran
+  Ctrl+P                     activités : une fiche d&apos;exercices de ce type
+</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are: %2</source>
+        <translation>il n&apos;y a pas d&apos;activité « %1 » ; les activités sont : %2</translation>
+    </message>
+    <message>
+        <source>--kind %1: %2 has only kind 1</source>
+        <translation>--kind %1 : %2 n&apos;a que le type 1</translation>
+    </message>
+    <message>
+        <source>--kind %1: the kinds of %2 are 1 to %3</source>
+        <translation>--kind %1 : les types de %2 vont de 1 à %3</translation>
+    </message>
+    <message>
+        <source>--count needs a number of problems from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--count demande un nombre de problèmes de 1 à %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295, not &apos;%1&apos;</source>
+        <translation>--seed demande un nombre entier de 0 à 4294967295, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--format is pdf or text, not &apos;%1&apos;</source>
+        <translation>--format vaut pdf ou text, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--worksheet needs -o FILE, the file to write</source>
+        <translation>--worksheet demande -o FICHIER, le fichier à écrire</translation>
+    </message>
+    <message>
+        <source>--open and --worksheet cannot go together</source>
+        <translation>--open et --worksheet ne vont pas ensemble</translation>
+    </message>
+    <message>
+        <source>%1 is an option of --worksheet</source>
+        <translation>%1 est une option de --worksheet</translation>
     </message>
 </context>
 <context>
@@ -474,6 +568,10 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <source>%1, Menu %2</source>
         <translation>%1, menu %2</translation>
     </message>
+    <message>
+        <source>Go to problem</source>
+        <translation>Aller au problème</translation>
+    </message>
 </context>
 <context>
     <name>NumberLabel</name>
@@ -546,6 +644,92 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     </message>
 </context>
 <context>
+    <name>ProblemCodes</name>
+    <message>
+        <source>&apos;%1&apos; is not a problem code: a code is three characters, the kind and four characters, as 24P-2-K7QM</source>
+        <translation>« %1 » n&apos;est pas un code de problème : un code a trois caractères, le type et quatre caractères, comme 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has a character no code has: codes use the digits 2 to 9 and the letters but I, L and O</source>
+        <translation>« %1 » a un caractère qu&apos;aucun code n&apos;a : les codes utilisent les chiffres 2 à 9 et les lettres sauf I, L et O</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no activity of this version</source>
+        <translation>« %1 » ne désigne aucune activité de cette version</translation>
+    </message>
+    <message>
+        <source>kind %1 is not a kind of this activity, which has only kind 1</source>
+        <translation>le type %1 n&apos;est pas un type de cette activité, qui n&apos;a que le type 1</translation>
+    </message>
+    <message>
+        <source>kind %1 is not a kind of this activity: 1 to %2</source>
+        <translation>le type %1 n&apos;est pas un type de cette activité : 1 à %2</translation>
+    </message>
+    <message>
+        <source>the last part &apos;%1&apos; does not match the rest of the code: a character is mistyped</source>
+        <translation>la dernière partie « %1 » ne correspond pas au reste du code : un caractère est mal tapé</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemDialogs</name>
+    <message>
+        <source>Go to problem</source>
+        <translation>Aller au problème</translation>
+    </message>
+    <message>
+        <source>The problem&apos;s code, as 24P-2-K7QM:</source>
+        <translation>Le code du problème, comme 24P-2-K7QM :</translation>
+    </message>
+    <message>
+        <source>Rub out</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Aller</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Worksheet: %1</source>
+        <translation>Fiche d&apos;exercices : %1</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>Problèmes :</translation>
+    </message>
+    <message>
+        <source>With an answer key</source>
+        <translation>Avec les réponses</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Enregistrer en PDF...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Save the worksheet</source>
+        <translation>Enregistrer la fiche d&apos;exercices</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>go to a problem by its code</source>
+        <translation>aller à un problème par son code</translation>
+    </message>
+</context>
+<context>
     <name>Reader</name>
     <message>
         <source>%1 over %2</source>
@@ -593,6 +777,37 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>Esc</source>
         <translation>Échap</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>%1. Problem: %2 Code %3.</source>
+        <translation>%1. Problème : %2 Code %3.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Name: ______________________</source>
+        <translation>Nom : ______________________</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Answers: %1</source>
+        <translation>Réponses : %1</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: there is no folder &apos;%2&apos;</source>
+        <translation>impossible d&apos;écrire « %1 » : il n&apos;y a pas de dossier « %2 »</translation>
     </message>
 </context>
 <context>

@@ -306,6 +306,10 @@ void FastMentalForm::show_whole_problem() {
     }
 }
 
+QRectF FastMentalForm::board_area() const {
+    return {Shape1->left(), Shape1->top(), Shape1->width(), Shape1->height()};
+}
+
 void FastMentalForm::Timer1_Timer() {
     step = step + 1;
     if (step < 5) {

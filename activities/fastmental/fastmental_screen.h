@@ -24,6 +24,8 @@ public:
     void cmdgo_Click() override;
     void cmdsoln_Click() override;
     void show_whole_problem() override;
+    // The chain in its box, without the pace's scroll bar and captions.
+    QRectF board_area() const override;
 
     void Option1_Click();
     void Option2_Click();

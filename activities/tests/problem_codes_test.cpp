@@ -53,7 +53,8 @@ private slots:
                 const QString code = problem_code(*form);
                 const QString sentence = form->problem_sentence();
                 QCOMPARE(form->LabelCode->caption(), code);
-                QVERIFY2(form->sentence().endsWith(" Code " + code + "."), qPrintable(code));
+                QVERIFY2(form->sentence().endsWith(" Code " + spoken_code(code) + "."),
+                         qPrintable(form->sentence()));
                 // Another problem between, then the code typed back, as a teacher would.
                 form->cmdgo_Click();
                 const CodeReading reading = read_problem_code(code.toLower());
