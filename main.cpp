@@ -31,6 +31,13 @@ int write_worksheet(const shell::StartRequest::WorksheetOutput& out,
                     const QString& language) {
     early.reset();
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The toolkit's notes (no runtime folder, the offscreen platform's limits) are not for
+    // the teacher: standard error says what went wrong, in one line.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fputs(qPrintable(text + '\n'), stderr);
+        }
+    });
     QApplication app(argc, argv);
     shell::use_language(language);
     chalkline::register_activities();

@@ -8,6 +8,7 @@
 #include "problem_codes.h"
 #include "worksheet.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialog>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -197,18 +199,19 @@ private:
 
 } // namespace
 
+// The dialogs open without an event loop of their own, so that input queued for the
+// screen meanwhile is handled as ever; they go with their screen.
 void ask_for_problem(Form& over) {
-    // The dialog goes before the problem comes: opening it may unload the screen under it.
-    std::optional<ProblemAddress> address;
-    {
-        CodeDialog dialog(&over);
-        if (dialog.exec() == QDialog::Accepted) {
-            address = dialog.address();
-        }
-    }
-    if (address) {
-        run_handler([&] { show_problem_at(*address); });
-    }
+    auto* dialog = new CodeDialog(&over);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(dialog, &QDialog::accepted, dialog, [dialog] {
+        // The problem comes once the dialog has gone: showing it may unload the screen
+        // under the dialog.
+        QTimer::singleShot(0, qApp, [address = *dialog->address()] {
+            run_handler([&] { show_problem_at(address); });
+        });
+    });
+    dialog->open();
 }
 
 KeyBinding go_to_problem_key(Form& form) {
@@ -219,8 +222,9 @@ KeyBinding go_to_problem_key(Form& form) {
 }
 
 void ask_for_worksheet(ActivityForm& activity) {
-    WorksheetDialog dialog(activity);
-    dialog.exec();
+    auto* dialog = new WorksheetDialog(activity);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 } // namespace shell

@@ -241,7 +241,7 @@ IntroForm::IntroForm()
                               .width = 2235,
                               .height = 420,
                               .caption = Menus::tr("Go to problem"),
-                              .font = {"Tahoma", 12, true},
+                              .font = {"Tahoma", 11, true},
                               .border = true,
                               .align = Qt::AlignCenter});
     Label5->on_click = [this](int) { ask_for_problem(*this); };

@@ -175,9 +175,13 @@ QString SheetMaker::text() const {
     QString text;
     for (std::size_t i = 0; i < problems_.size(); ++i) {
         const SheetProblem& p = problems_[i];
-        QString line = Worksheets::tr("%1. Problem: %2 Code %3.").arg(i + 1).arg(p.problem, p.code);
+        // The numbers and signs as the language writes them, as on the board.
+        QString line = Worksheets::tr("%1. Problem: %2 Code %3.")
+                           .arg(i + 1)
+                           .arg(reader_text(p.problem), p.code);
         if (!p.answer.isEmpty()) {
-            line += ' ' + QCoreApplication::translate("ActivityForm", "Answer: %1").arg(p.answer);
+            line += ' ' + QCoreApplication::translate("ActivityForm", "Answer: %1")
+                              .arg(reader_text(p.answer));
         }
         text += line + '\n';
     }
