@@ -103,7 +103,8 @@ private:
         const CodeReading reading = read_problem_code(code_->text());
         if (!reading.address) {
             fault_->setText(reading.fault);
-            fault_->setAccessibleName(reading.fault);
+            // A reader hears the dialog's new text (Orca reads it out); the focus stays in
+            // the code to mend it.
             code_->setFocus();
             return;
         }
