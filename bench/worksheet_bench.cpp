@@ -8,6 +8,7 @@
 //     cd build && bench/chalkline_worksheet_bench [--count N] [--starts N]
 
 #include "activities.h"
+#include "activity_form.h"
 #include "display.h"
 #include "forms.h"
 #include "menu_forms.h"

@@ -43,6 +43,13 @@ QFont dialog_font(double points) {
     return font;
 }
 
+// A fault in dark red, in the dialog's own font.
+void set_fault_colour(QLabel* label) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(176, 0, 0));
+    label->setPalette(palette);
+}
+
 // The keys of the code pad: the kind's 1 and the characters of the codes, then rubbing
 // out the last one.
 constexpr int kPadColumns = 11;
@@ -61,6 +68,12 @@ public:
         code_->setFont(dialog_font(24));
         code_->setMaxLength(16);
         prompt->setBuddy(code_);
+        // Shown as the codes are written, whatever the case typed.
+        connect(code_, &QLineEdit::textEdited, this, [this](const QString& text) {
+            const int at = code_->cursorPosition();
+            code_->setText(text.toUpper());
+            code_->setCursorPosition(at);
+        });
         layout->addWidget(code_);
         auto* pad = new QGridLayout;
         const QString keys =
@@ -82,7 +95,7 @@ public:
         fault_ = new QLabel;
         fault_->setObjectName("fault");
         fault_->setWordWrap(true);
-        fault_->setStyleSheet("color: #b00000");
+        set_fault_colour(fault_);
         layout->addWidget(fault_);
         auto* buttons = new QDialogButtonBox;
         buttons->addButton(ProblemDialogs::tr("Go"), QDialogButtonBox::AcceptRole);
@@ -96,7 +109,7 @@ public:
 
 private:
     void type(QChar c) {
-        code_->insert(QString(c));
+        code_->insert(QString(c).toUpper());
         code_->setFocus();
     }
     void go() {
@@ -138,7 +151,7 @@ public:
         layout->addWidget(answers_, 1, 0, 1, 2);
         fault_ = new QLabel;
         fault_->setWordWrap(true);
-        fault_->setStyleSheet("color: #b00000");
+        set_fault_colour(fault_);
         layout->addWidget(fault_, 2, 0, 1, 2);
         auto* buttons = new QDialogButtonBox;
         auto* save =
@@ -198,6 +211,17 @@ private:
     QLabel* fault_;
 };
 
+// Shows a dialog modal to the whole program, with the keyboard.
+void show_dialog(QDialog* dialog) {
+    dialog->setModal(true);
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+    // Again once the window system has mapped it, for a desktop without a window manager
+    // (a kiosk session at the board).
+    QTimer::singleShot(200, dialog, [dialog] { dialog->activateWindow(); });
+}
+
 } // namespace
 
 // The dialogs open without an event loop of their own, so that input queued for the
@@ -212,7 +236,7 @@ void ask_for_problem(Form& over) {
             run_handler([&] { show_problem_at(address); });
         });
     });
-    dialog->open();
+    show_dialog(dialog);
 }
 
 KeyBinding go_to_problem_key(Form& form) {
@@ -225,7 +249,7 @@ KeyBinding go_to_problem_key(Form& form) {
 void ask_for_worksheet(ActivityForm& activity) {
     auto* dialog = new WorksheetDialog(activity);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->open();
+    show_dialog(dialog);
 }
 
 } // namespace shell
