@@ -70,6 +70,7 @@ public:
         const DirtyFlags flags = state.state();
         if (flags & DirtyTransform) {
             transform_ = state.transform();
+            transform_dirty_ = true;
         }
         if (flags & DirtyPen) {
             QPen pen = state.pen();
@@ -96,11 +97,12 @@ public:
         }
         if (flags & DirtyClipEnabled) {
             clip_enabled_ = state.isClipEnabled();
+            clip_dirty_ = true;
         }
         if (flags & DirtyClipRegion) {
             QPainterPath path;
-            path.addRegion(state.clipRegion());
-            clip_to(transform_.map(path), state.clipOperation());
+            path.addRegion(transform_.map(state.clipRegion()));
+            clip_to(path, state.clipOperation());
         }
         if (flags & DirtyClipPath) {
             clip_to(transform_.map(state.clipPath()), state.clipOperation());
@@ -144,6 +146,7 @@ private:
     }
 
     void clip_to(const QPainterPath& path, Qt::ClipOperation operation) {
+        clip_dirty_ = true;
         switch (operation) {
         case Qt::NoClip:
             clip_enabled_ = false;
@@ -161,30 +164,39 @@ private:
     }
 
     // The page's painter takes the clip (always within the area, and within the system
-    // clip the widget sets for each of its children) and the transform of the drawing.
+    // clip the widget sets for each of its children) and the transform of the drawing,
+    // each only when it has changed: a board draws hundreds of captions.
     void prepare() {
-        QPainterPath clip;
-        clip.addRect(area_);
         const QRegion system = systemClip();
-        if (!system.isEmpty()) {
-            QPainterPath region;
-            region.addRegion(system);
-            clip = clip.intersected(region);
+        if (clip_dirty_ || system != system_) {
+            system_ = system;
+            QRegion bounds(area_);
+            if (!system.isEmpty()) {
+                bounds &= system;
+            }
+            page_.setTransform(base_);
+            page_.setClipRegion(bounds);
+            if (clip_enabled_ && !clip_.isEmpty()) {
+                page_.setClipPath(clip_, Qt::IntersectClip);
+            }
+            clip_dirty_ = false;
+            transform_dirty_ = true;
         }
-        if (clip_enabled_) {
-            clip = clip.intersected(clip_);
+        if (transform_dirty_) {
+            page_.setTransform(transform_ * base_);
+            transform_dirty_ = false;
         }
-        page_.setTransform(base_);
-        page_.setClipPath(clip);
-        page_.setTransform(transform_ * base_);
     }
 
     QPainter& page_;
     QTransform base_;
     QRect area_;
     QTransform transform_;
+    bool transform_dirty_ = true;
     bool clip_enabled_ = false;
+    bool clip_dirty_ = true;
     QPainterPath clip_;
+    QRegion system_;
 };
 
 // A device of the widget's size in pixels, at the screen's dots per inch, whose every
