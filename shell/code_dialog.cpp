@@ -187,7 +187,10 @@ private:
         if (path.isEmpty()) {
             return;
         }
-        if (const auto error = write_worksheet(sheet(), path, false)) {
+        set_hourglass(true);
+        const auto error = write_worksheet(sheet(), path, false);
+        set_hourglass(false);
+        if (error) {
             fault_->setText(*error);
             return;
         }
@@ -200,8 +203,10 @@ private:
         if (dialog.exec() != QDialog::Accepted) {
             return;
         }
+        set_hourglass(true);
         SheetMaker maker(sheet());
         maker.paint(printer);
+        set_hourglass(false);
         accept();
     }
 

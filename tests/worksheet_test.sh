@@ -59,6 +59,12 @@ cmp -s "$work/a.txt" "$work/b.txt" || fail "the same seed gave another sheet"
 "$program" --worksheet fdp --kind 2 --count 5 --seed 7 --format text --lang de -o "$work/de.txt"
 grep -q '[0-9],[0-9]' "$work/de.txt" || fail "German sheet without a decimal comma"
 
+# Letter where the locale's paper is Letter.
+LC_ALL= LANG=en_US.UTF-8 LC_PAPER=en_US.UTF-8 "$program" --worksheet fdp --count 1 -o "$work/us.pdf"
+if command -v pdfinfo >/dev/null; then
+    pdfinfo "$work/us.pdf" | grep -q "(letter)" || fail "the United States' sheet is not Letter"
+fi
+
 if ! command -v pdftotext >/dev/null; then
     echo "pdftotext is not installed: the PDF sheets are not read back"
     exit $failed
