@@ -127,14 +127,16 @@ int main(int argc, char** argv) {
     std::printf("A worksheet of %d problems with answers, PDF:\n", count);
     QString slowest;
     double most = 0;
+    std::printf("  %-20s %8s %11s\n", "activity", "wall", "processor");
     for (const shell::ActivityEntry& entry : chalkline::activities()) {
-        const double ms =
-            child_figure({"--sheet", entry.screen, "--count", QString::number(count)});
+        const auto figures =
+            child_figures({"--sheet", entry.screen, "--count", QString::number(count)}, 2);
+        const double ms = figures[0];
         if (ms < 0) {
             std::printf("  %-20s failed\n", qPrintable(entry.screen));
             continue;
         }
-        std::printf("  %-20s %8.0f ms\n", qPrintable(entry.screen), ms);
+        std::printf("  %-20s %5.0f ms %8.0f ms\n", qPrintable(entry.screen), ms, figures[1]);
         if (ms > most) {
             most = ms;
             slowest = entry.screen;
