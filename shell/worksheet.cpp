@@ -140,6 +140,8 @@ SheetMaker::SheetMaker(const Worksheet& sheet) : sheet_(sheet), parts_(new Parts
         std::uint32_t seed = i == 0 && sheet.first ? *sheet.first : draw();
         for (int tries = 0;; ++tries) {
             form.show_problem(sheet.kind, seed);
+            // The whole problem, where the screen shows it in parts (a chain's rows).
+            form.show_whole_problem();
             if (form.problem_sentence() != before || tries == kRedraws) {
                 break;
             }
