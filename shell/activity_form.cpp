@@ -28,14 +28,15 @@ ActivityForm::ActivityForm(const QString& name, const QString& caption, const QS
     cmdsoln =
         add_picture_button(framestatus, "cmdsoln", "Images\\solution.jpg", 30, 580, 1650, 500);
     cmdexit = add_picture_button(framestatus, "cmdexit", "Images\\exit.jpg", 30, 1130, 1650, 500);
-    // Small and quiet, readable from the front row: the code of the problem on show.
+    // Small and quiet, readable from the front row: the code of the problem on show, in
+    // the lower half of the strip under the status panel (a lesson's step takes the upper).
     LabelCode = add_label(this, {.name = "LabelCode",
                                  .left = 10200,
-                                 .top = 8520,
+                                 .top = 8745,
                                  .width = 1730,
-                                 .height = 420,
+                                 .height = 255,
                                  .caption = QString(),
-                                 .font = {"Tahoma", 11, false},
+                                 .font = {"Tahoma", 10, false},
                                  .fore = kCodeColour,
                                  .align = Qt::AlignHCenter | Qt::AlignVCenter});
     set_reader_traits(LabelCode, {.name = [this] {

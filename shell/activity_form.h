@@ -66,8 +66,9 @@ public:
     // the last step of the solution's reveal sets the answer. Each change is told to the
     // screen reader at once.
     //
-    // The problem's sentence ends with its code ("... Code 24P-2-K7QM."), which the label
-    // LabelCode shows small in the lower right corner, under the status panel.
+    // The problem's sentence ends with its code, spelled for the reader ("... Code 2 4 P,
+    // 2, K 7 Q M." for 24P-2-K7QM), which the label LabelCode shows small in the lower right
+    // corner, under the status panel.
     void set_problem_sentence(const QString& problem);
     void set_answer_sentence(const QString& answer);
     QString sentence() const { return accessibleDescription(); }
