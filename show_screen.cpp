@@ -7,10 +7,12 @@
 
 #include "activities.h"
 #include "display.h"
-#include "forms.h"
+#include "handlers.h"
 #include "language.h"
 #include "menu_forms.h"
 #include "pictures.h"
+#include "program.h"
+#include "screens.h"
 #include "title_form.h"
 
 #include <QApplication>

@@ -14,6 +14,7 @@
 #include "activity_form.h"
 #include "display.h"
 #include "menu_forms.h"
+#include "screens.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -11,8 +11,8 @@
 
 #include "activities.h"
 #include "display.h"
-#include "forms.h"
 #include "menu_forms.h"
+#include "screens.h"
 #include "title_form.h"
 
 #include <QApplication>

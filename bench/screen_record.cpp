@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "screen_record.h"
 
-#include "forms.h"
+#include "form.h"
 #include "keys.h"
 
 #include <QHash>

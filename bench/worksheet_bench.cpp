@@ -10,10 +10,10 @@
 #include "activities.h"
 #include "activity_form.h"
 #include "display.h"
-#include "forms.h"
 #include "menu_forms.h"
 #include "pictures.h"
 #include "problem_codes.h"
+#include "screens.h"
 #include "title_form.h"
 #include "worksheet.h"
 

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "accessibility.h"
 
-#include "forms.h"
+#include "handlers.h"
 #include "keys.h"
 #include "language.h"
 #include "pictures.h"
 #include "program_window.h"
+#include "screens.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>

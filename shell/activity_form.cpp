@@ -2,11 +2,14 @@
 #include "activity_form.h"
 
 #include "accessibility.h"
+#include "activity_choices.h"
 #include "code_dialog.h"
 #include "keys.h"
+#include "lessons.h"
 #include "overlays.h"
 #include "pictures.h"
 #include "problem_codes.h"
+#include "screens.h"
 #include "style_form.h"
 
 #include <QAccessible>
@@ -70,8 +73,31 @@ void ActivityForm::Form_Load() {
         widget->setFocusPolicy(Qt::NoFocus);
     }
     add_shared_keys();
+    apply_opening_choices(*this);
     start();
 }
+
+void ActivityForm::Form_Unload() {
+    remember_choices(*this);
+}
+
+int ActivityForm::kind() const {
+    const auto chosen = std::find_if(kind_options.begin(), kind_options.end(),
+                                     [](OptionButton* option) { return option->value(); });
+    return chosen == kind_options.end() ? 0 : int(chosen - kind_options.begin());
+}
+
+void ActivityForm::set_kind(int index) {
+    if (index >= 0 && index < kind_count()) {
+        kind_options[std::size_t(index)]->set_value(true);
+    }
+}
+
+QString ActivityForm::own_setting(const QString&) const {
+    return {};
+}
+
+void ActivityForm::apply_own_setting(const QString&, const QString&) {}
 
 namespace {
 
@@ -116,6 +142,10 @@ void ActivityForm::add_shared_keys() {
                         ActivityKeys::tr("that kind of numbers, in the order shown"),
                         [this](int which) { press(kind_options[std::size_t(which)]); }});
     }
+    rows.push_back({{QKeyCombination(Qt::ControlModifier, Qt::Key_L)},
+                    ActivityKeys::tr("Ctrl+L"),
+                    ActivityKeys::tr("save as a lesson: add this activity to a lesson file"),
+                    [this](int) { save_as_lesson(*this); }});
     rows.push_back(go_to_problem_key(*this));
     rows.push_back({{QKeyCombination(Qt::ControlModifier, Qt::Key_P)},
                     ActivityKeys::tr("Ctrl+P"),
@@ -220,20 +250,11 @@ void ActivityForm::tell_sentence() {
     }
 }
 
-int ActivityForm::kind() const {
-    for (std::size_t i = 0; i < kind_options.size(); ++i) {
-        if (kind_options[i]->value()) {
-            return int(i);
-        }
-    }
-    return 0;
-}
-
+// Stands in for the problems drawn from their seeds: the kind is chosen and a problem
+// made, with the seed kept for its code.
 void ActivityForm::show_problem(int kind, std::uint32_t seed) {
     seed_ = seed;
-    if (kind >= 0 && std::size_t(kind) < kind_options.size()) {
-        kind_options[std::size_t(kind)]->set_value(true);
-    }
+    set_kind(kind);
     cmdgo_Click();
 }
 
@@ -300,6 +321,23 @@ OptionButton* ActivityForm::add_option(QWidget* parent, const QString& name, con
     option->set_fore_colour(kYellow);
     option->set_font_spec({"Tahoma", font_size, true});
     return option;
+}
+
+void ActivityForm::add_kinds(const QStringList& captions, const KindPlaces& places, Frame* frame) {
+    for (int i = 0; i < captions.size(); ++i) {
+        const QString name = QString("Option%1").arg(i + 1);
+        const double along = i * places.step;
+        OptionButton* option = add_option(frame ? static_cast<QWidget*>(frame) : this, name,
+                                          captions[i], places.left + (places.across ? along : 0),
+                                          places.top + (places.across ? 0 : along), places.width,
+                                          places.height, places.points);
+        option->on_click = [this](int) { cmdgo_Click(); };
+        recoloured << name;
+        kind_options.push_back(option);
+    }
+    if (!kind_options.empty()) {
+        kind_options.front()->set_value(true);
+    }
 }
 
 LabelSpec text_label(const QString& name, int index, double left, double top, double width,

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "forms.h"
+#include "form.h"
 
 #include <QStringList>
 
@@ -11,6 +11,33 @@
 
 namespace shell {
 
+// Where a screen's kind options stand, in twips from the corner of the screen (or of
+// the frame that holds them): the first at (left, top), each width by height, every
+// next one `step` below the one before, or `step` to the right of it when `across`.
+// Their captions are yellow Tahoma bold of `points`.
+struct KindPlaces {
+    double left = 0;
+    double top = 0;
+    double width = 0;
+    double height = 450;
+    double step = 500;
+    bool across = false;
+    double points = 12;
+};
+
+// The kinds in a row along the bottom of the screen, left of the status panel.
+inline constexpr KindPlaces kKindsAlongTheBottom{.left = 300,
+                                                 .top = 8100,
+                                                 .width = 3200,
+                                                 .height = 600,
+                                                 .step = 3300,
+                                                 .across = true,
+                                                 .points = 15.75};
+
+// The kinds in a column at the lower left of the screen.
+inline constexpr KindPlaces kKindsAtTheLowerLeft{
+    .left = 450, .top = 7050, .width = 4200, .height = 480, .step = 520};
+
 // What the five activity screens share: the status panel with Go, Solution and Exit,
 // the loading of the button pictures, the colours and the way back to the menu screen
 // that lists the activity.
@@ -18,6 +45,11 @@ namespace shell {
 // Form_Load runs style_form, gives the screen its own blue (unless it keeps the styled
 // one), gives the controls named in `recoloured` the same blue, loads the button
 // pictures and then runs start(), which ends by making the first problem.
+//
+// Kinds: a screen whose problems come in kinds makes its options Option1, Option2... with
+// add_kinds(), the first chosen as the screen opens; a click on one is Go. kind() is the
+// chosen one, counted from 0 in the order of the options (0 on a screen without kinds),
+// and kind_as<Kind>() the same as the activity's own enum.
 //
 // Every activity screen has the same keys (the table is in activity_form.cpp): Go,
 // Solution and Exit, the number kinds, blanking the screen and the list of keys; a
@@ -41,10 +73,25 @@ public:
 
     const QString& menu() const { return menu_; }
 
-    // The problem on show: its kind (0 for the first option, 0 on a screen without kinds)
-    // and the seed it was drawn from; show_problem() chooses the kind and shows the
-    // problem of that seed, its answer hidden.
+    // The chosen kind, from 0 in the order of the options; 0 where there is no choice.
     int kind() const;
+    template <class Kind> Kind kind_as() const { return static_cast<Kind>(kind()); }
+    int kind_count() const { return int(kind_options.size()); }
+    // Chooses the kind's option without making a new problem.
+    void set_kind(int index);
+
+    // The activity's own settings besides its kind, which its row of the activity table
+    // lists with the values they take (activity_table.h): the value of one as the screen
+    // stands, and setting one to a value its rule has accepted, without making a new
+    // problem. Lessons and the remembered settings go through these.
+    virtual QString own_setting(const QString& key) const;
+    virtual void apply_own_setting(const QString& key, const QString& value);
+
+    // Keeps the kind and the own settings for the activity's next opening.
+    void Form_Unload() override;
+
+    // The seed the problem on show was drawn from; show_problem() chooses the kind and
+    // shows the problem of that seed, its answer hidden.
     std::uint32_t seed() const { return seed_; }
     void show_problem(int kind, std::uint32_t seed);
 
@@ -92,11 +139,17 @@ protected:
                              double left, double top, double width, double height,
                              double font_size);
 
+    // The options Option1, Option2..., one for each caption, the first chosen; a click on
+    // one is Go. They stand on the screen, or in `frame` when one is given (a frame is
+    // given the screen's blue by the caller, as any frame of its own).
+    void add_kinds(const QStringList& captions, const KindPlaces& places, Frame* frame = nullptr);
+
     // Controls given the screen blue at load, after the screen itself.
     QStringList recoloured;
     // The one screen that keeps the blue of style_form.
     bool keeps_style_background = false;
-    // The number-kind options in screen order: K takes the next, Ctrl+1 to Ctrl+3 one.
+    // The kind options that add_kinds() made, in screen order: K takes the next, Ctrl+1
+    // to Ctrl+3 one.
     std::vector<OptionButton*> kind_options;
 
 private:

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "activity_table.h"
+#include "screens.h"
 
 #include <algorithm>
 #include <vector>

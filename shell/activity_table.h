@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "forms.h"
+#include "activity_setting.h"
+#include "screens.h"
 
 #include <memory>
 #include <span>
@@ -9,15 +10,18 @@
 namespace shell {
 
 // One activity of the program: its screen's name, the menu screen that lists its title
-// (1 to 5), the title's place in that menu's column (0 from the top) and how its screen
-// is built. The program's activities stand in one table of these rows
-// (activities/activities.cpp); the menus enable a title exactly when a row names its
+// (1 to 5), the title's place in that menu's column (0 from the top), how its screen is
+// built, how many kinds it offers and its own settings besides the kind (the screen
+// applies them: ActivityForm::apply_own_setting). The program's activities stand in one table of
+// these rows (activities/activities.cpp); the menus enable a title exactly when a row names its
 // place.
 struct ActivityEntry {
     QString screen;
     int menu;
     int index;
     FormFactory make;
+    int kinds = 0;
+    std::span<const chalkline::ActivitySetting> settings = {};
 };
 
 // Builds a screen of type T, for the make column of the table.

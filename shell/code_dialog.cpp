@@ -3,9 +3,11 @@
 
 #include "activity_form.h"
 #include "display.h"
-#include "forms.h"
+#include "handlers.h"
 #include "problem_code.h"
 #include "problem_codes.h"
+#include "program.h"
+#include "screens.h"
 #include "worksheet.h"
 
 #include <QApplication>

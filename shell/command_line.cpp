@@ -1,11 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
+#include "activity_table.h"
 #include "chalkline_version.h"
+#include "lessons.h"
 #include "menu_forms.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+
+#include <algorithm>
+#include <array>
+#include <cstring>
 
 namespace shell {
 
@@ -17,27 +23,85 @@ struct CommandLine {
 };
 
 QString usage() {
-    return CommandLine::tr(
-        "Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] "
-        "[--version]\n");
+    return CommandLine::tr("Usage: chalkline [OPTION]...\n"
+                           "       chalkline --worksheet ACTIVITY [OPTION]... -o FILE\n");
 }
 
-// Problems by their codes, and worksheets.
-QString problem_usage() {
-    return CommandLine::tr(
-        "       chalkline [--open CODE]\n"
-        "       chalkline --worksheet ACTIVITY [--kind K] [--count N] [--seed S]\n"
-        "                 [--no-answers] [--format pdf|text] [--lang CODE] -o FILE\n");
+// The program's options, as --help lists them and the parser reads them.
+struct Option {
+    std::array<const char*, 2> names; // the short name first where there is one
+    const char* value;                // what its value is called, or nullptr
+    const char* help;
+};
+constexpr Option kOptions[] = {
+    {{"f", "full-screen"},
+     nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "show every screen full screen, scaled to fit")},
+    {{"window"},
+     nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "in a window, even after full screen the last time")},
+    {{"screen"}, "N", QT_TRANSLATE_NOOP("CommandLine", "open on screen N (0 is the first)")},
+    {{"lang"},
+     "CODE",
+     QT_TRANSLATE_NOOP("CommandLine", "show the texts in this language (fr, de, es, en)")},
+    {{"launch"},
+     "ACTIVITY",
+     QT_TRANSLATE_NOOP("CommandLine", "start on that activity (names: --list-activities)")},
+    {{"kind"},
+     "K",
+     QT_TRANSLATE_NOOP("CommandLine", "the kind for --launch or --worksheet, 1 for the first")},
+    {{"lesson"},
+     "FILE",
+     QT_TRANSLATE_NOOP("CommandLine", "run the lesson of FILE, a step at a time")},
+    {{"open"},
+     "CODE",
+     QT_TRANSLATE_NOOP("CommandLine", "start on the problem of that code, as 24P-2-K7QM")},
+    {{"worksheet"},
+     "ACTIVITY",
+     QT_TRANSLATE_NOOP("CommandLine", "write a worksheet of the activity and end, no display")},
+    {{"count"}, "N", QT_TRANSLATE_NOOP("CommandLine", "its number of problems, 1 to 500 (10)")},
+    {{"seed"},
+     "S",
+     QT_TRANSLATE_NOOP("CommandLine", "its problems follow from this number (else the clock)")},
+    {{"no-answers"}, nullptr, QT_TRANSLATE_NOOP("CommandLine", "without its answer key")},
+    {{"format"},
+     "pdf|text",
+     QT_TRANSLATE_NOOP("CommandLine", "a PDF, A4 or Letter; or text, one problem a line")},
+    {{"o"}, "FILE", QT_TRANSLATE_NOOP("CommandLine", "the worksheet's file")},
+    {{"list-activities"},
+     nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "list the activities, their kinds and settings, then end")},
+    {{"reset-settings"},
+     nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "forget the settings kept from the last time")},
+    {{"h", "help"},
+     nullptr,
+     QT_TRANSLATE_NOOP("CommandLine", "print the options and the keys, then end")},
+    {{"version"}, nullptr, QT_TRANSLATE_NOOP("CommandLine", "print the version, then end")},
+};
+
+// "-f, --full-screen", "--screen N"
+QString synopsis(const Option& option) {
+    QStringList names;
+    for (const char* name : option.names) {
+        if (name) {
+            names << (std::strlen(name) == 1 ? "-" : "--") + QString(name);
+        }
+    }
+    return names.join(", ") + (option.value ? QString(" ") + option.value : QString());
 }
 
 QString options() {
-    return CommandLine::tr(
-        "Options:\n"
-        "  -f, --full-screen   show every screen full screen, scaled to fit\n"
-        "  --screen N          open on screen N (0 is the first)\n"
-        "  --lang CODE         show the texts in this language (fr, de, es, en)\n"
-        "  -h, --help          print the options and the keys, then end\n"
-        "  --version           print the version, then end\n");
+    qsizetype width = 0;
+    for (const Option& option : kOptions) {
+        width = std::max(width, synopsis(option).size());
+    }
+    QString text = CommandLine::tr("Options:\n");
+    for (const Option& option : kOptions) {
+        text +=
+            "  " + synopsis(option).leftJustified(width + 2) + CommandLine::tr(option.help) + '\n';
+    }
+    return text;
 }
 
 QString keys() {
@@ -52,26 +116,14 @@ QString keys() {
         "  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind\n"
         "  B, .                       activities: blank the screen and back\n"
         "  F1, ?                      activities: the keys of the screen\n"
+        "  Ctrl+L                     activities: add the activity to a lesson file\n"
+        "  Ctrl+O                     first menu: open a lesson\n"
         "  Tab, Up, Down, Return      Ordering: choose a number and place it\n"
         "  Backspace, U               Ordering: Undo\n"
         "  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send "
         "it home\n"
         "  H                          Magic Squares: show or hide the magic sum\n"
         "  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse\n");
-}
-
-QString problem_options() {
-    return CommandLine::tr(
-        "Problems and worksheets:\n"
-        "  --open CODE         start on the problem of that code, as 24P-2-K7QM\n"
-        "  --worksheet ACTIVITY  write a worksheet of the activity, as twentyfour (the\n"
-        "                      names are those of the screens), without a display\n"
-        "  --kind K            the kind of its problems, 1 for the first (1)\n"
-        "  --count N           how many problems, 1 to 500 (10)\n"
-        "  --seed S            the problems follow from this number (else the clock)\n"
-        "  --no-answers        leave out the answer key\n"
-        "  --format pdf|text   a PDF, A4 or Letter; or text, one problem a line (pdf)\n"
-        "  -o FILE             the file to write\n");
 }
 
 QString problem_keys() {
@@ -144,12 +196,55 @@ QString activities_text() {
     return text;
 }
 
+namespace {
+
+// The captions of an activity's kinds, in the order its screen shows them.
+QStringList kind_captions(const ActivityEntry& entry) {
+    QStringList captions;
+    for (int i = 0; i < entry.kinds; ++i) {
+        captions << QString();
+    }
+    return captions;
+}
+
+} // namespace
+
+QString activity_list_text() {
+    const std::vector<chalkline::LessonActivity> activities = lesson_activities();
+    qsizetype width = 0;
+    for (const chalkline::LessonActivity& activity : activities) {
+        width = std::max(width, qsizetype(activity.name.size()));
+    }
+    QString text;
+    for (const ActivityEntry& entry : registered_activities()) {
+        QStringList parts = {entry.screen.leftJustified(width) + "  " +
+                             QCoreApplication::translate("Menus", "Menu %1").arg(entry.menu) +
+                             "  " + menu_titles(entry.menu).value(entry.index)};
+        QStringList kinds;
+        const QStringList captions = kind_captions(entry);
+        for (qsizetype i = 0; i < captions.size(); ++i) {
+            kinds << QString("%1 %2").arg(i + 1).arg(captions[i]).trimmed();
+        }
+        if (!kinds.isEmpty()) {
+            parts << CommandLine::tr("kinds: %1").arg(kinds.join(", "));
+        }
+        QStringList settings;
+        for (const chalkline::ActivitySetting& setting : entry.settings) {
+            settings << text_of(setting.key) + '=' + setting_values(setting);
+        }
+        if (!settings.isEmpty()) {
+            parts << CommandLine::tr("settings: %1").arg(settings.join(", "));
+        }
+        text += parts.join("; ") + '\n';
+    }
+    return text;
+}
+
 QString help_text() {
-    return usage() + problem_usage() +
+    return usage() +
            CommandLine::tr(
                "Mathematics activities for the whole class, on a projector or a whiteboard.\n\n") +
-           options() + problem_options() + "\n" + activities_text() + "\n" + keys() +
-           problem_keys() +
+           options() + "\n" + activities_text() + "\n" + keys() + problem_keys() +
            CommandLine::tr("\nReport bugs at <%1>; home page: <%2>.\n")
                .arg(kChalklineBugTracker, kChalklineHomePage);
 }
@@ -166,33 +261,38 @@ QString version_text() {
 
 namespace {
 
-// The program's own options, in the order --help lists them.
-struct ProgramOption {
-    QStringList names;
-    const char* value = nullptr;
-};
-const ProgramOption kProgramOptions[] = {
-    {{"f", "full-screen"}},
-    {{"screen"}, "N"},
-    {{"lang"}, "CODE"},
-    {{"open"}, "CODE"},
-    {{"worksheet"}, "ACTIVITY"},
-    {{"kind"}, "K"},
-    {{"count"}, "N"},
-    {{"seed"}, "S"},
-    {{"no-answers"}},
-    {{"format"}, "FORMAT"},
-    {{"o"}, "FILE"},
-    {{"h", "help"}},
-    {{"version"}},
-};
-
 // The options that only a worksheet takes.
-const char* const kWorksheetOptions[] = {"kind", "count", "seed", "no-answers", "format", "o"};
+const char* const kWorksheetOptions[] = {"count", "seed", "no-answers", "format", "o"};
 
 // A value that is wrong: one line, and nothing else is done.
 StartRequest wrong_value(const QString& error) {
     return ending(2, "chalkline: " + error + "\n");
+}
+
+// The activity a name stands for, without regard to letter case; or what is wrong.
+std::optional<chalkline::LessonActivity> named_activity(const QString& name, QString& fault) {
+    for (chalkline::LessonActivity& activity : lesson_activities()) {
+        if (QString::compare(QString::fromStdString(activity.name), name, Qt::CaseInsensitive) ==
+            0) {
+            return std::move(activity);
+        }
+    }
+    fault = CommandLine::tr("there is no activity '%1'; the activities are %2")
+                .arg(name, activity_names());
+    return std::nullopt;
+}
+
+// --kind for the activity, from 0; or what is wrong ("--kind takes a number from 1 to 3").
+std::optional<int> read_kind(const QCommandLineParser& parser,
+                             const chalkline::LessonActivity& activity, QString& fault) {
+    const QString kind = parser.value("kind");
+    const auto accepted =
+        chalkline::accepted(chalkline::kind_setting(activity), kind.toStdString());
+    if (!accepted) {
+        fault = "--" + setting_fault(chalkline::kind_setting(activity), kind);
+        return std::nullopt;
+    }
+    return std::stoi(*accepted) - 1;
 }
 
 // Reads a whole number from low to high, or nothing.
@@ -205,45 +305,36 @@ std::optional<qint64> whole_number(const QString& text, qint64 low, qint64 high)
     return value;
 }
 
-// --worksheet and its options, into the request; or the refusal.
-std::optional<StartRequest> read_worksheet(const QCommandLineParser& parser,
-                                           StartRequest& request) {
-    StartRequest::WorksheetOutput out;
-    const QString activity = parser.value("worksheet");
-    out.sheet.screen = activity_screen(activity);
-    if (out.sheet.screen.isEmpty()) {
-        return wrong_value(CommandLine::tr("there is no activity '%1'; the activities are: %2")
-                               .arg(activity, activity_screens().join(", ")));
+// --worksheet and its options, into the request; or what is wrong.
+QString read_worksheet(const QCommandLineParser& parser, StartRequest& request) {
+    QString fault;
+    const auto activity = named_activity(parser.value("worksheet"), fault);
+    if (!activity) {
+        return fault;
     }
-    const int kinds = kind_count(out.sheet.screen);
+    StartRequest::WorksheetOutput out;
+    out.sheet.screen = QString::fromStdString(activity->name);
     if (parser.isSet("kind")) {
-        const auto kind = whole_number(parser.value("kind"), 1, kinds);
+        const auto kind = read_kind(parser, *activity, fault);
         if (!kind) {
-            return wrong_value(kinds == 1
-                                   ? CommandLine::tr("--kind %1: %2 has only kind 1")
-                                         .arg(parser.value("kind"), out.sheet.screen)
-                                   : CommandLine::tr("--kind %1: the kinds of %2 are 1 to %3")
-                                         .arg(parser.value("kind"), out.sheet.screen)
-                                         .arg(kinds));
+            return fault;
         }
-        out.sheet.kind = int(*kind) - 1;
+        out.sheet.kind = *kind;
     }
     if (parser.isSet("count")) {
         const auto count = whole_number(parser.value("count"), 1, kMostWorksheetProblems);
         if (!count) {
-            return wrong_value(CommandLine::tr("--count needs a number of problems from 1 to %1, "
-                                               "not '%2'")
-                                   .arg(kMostWorksheetProblems)
-                                   .arg(parser.value("count")));
+            return CommandLine::tr("--count needs a number of problems from 1 to %1, not '%2'")
+                .arg(kMostWorksheetProblems)
+                .arg(parser.value("count"));
         }
         out.sheet.count = int(*count);
     }
     if (parser.isSet("seed")) {
         const auto seed = whole_number(parser.value("seed"), 0, 4294967295LL);
         if (!seed) {
-            return wrong_value(
-                CommandLine::tr("--seed needs a whole number from 0 to 4294967295, not '%1'")
-                    .arg(parser.value("seed")));
+            return CommandLine::tr("--seed needs a whole number from 0 to 4294967295, not '%1'")
+                .arg(parser.value("seed"));
         }
         out.sheet.seed = std::uint32_t(*seed);
     } else {
@@ -253,16 +344,16 @@ std::optional<StartRequest> read_worksheet(const QCommandLineParser& parser,
     if (parser.isSet("format")) {
         const QString format = parser.value("format");
         if (format != "pdf" && format != "text") {
-            return wrong_value(CommandLine::tr("--format is pdf or text, not '%1'").arg(format));
+            return CommandLine::tr("--format is pdf or text, not '%1'").arg(format);
         }
         out.as_text = format == "text";
     }
     if (!parser.isSet("o")) {
-        return wrong_value(CommandLine::tr("--worksheet needs -o FILE, the file to write"));
+        return CommandLine::tr("--worksheet needs -o FILE, the file to write");
     }
     out.path = parser.value("o");
     request.worksheet = out;
-    return std::nullopt;
+    return {};
 }
 
 } // namespace
@@ -270,12 +361,14 @@ std::optional<StartRequest> read_worksheet(const QCommandLineParser& parser,
 StartRequest read_command_line(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const ProgramOption& option : kProgramOptions) {
-        QCommandLineOption own(option.names, "");
-        if (option.value) {
-            own.setValueName(option.value);
+    for (const Option& option : kOptions) {
+        QStringList names;
+        for (const char* name : option.names) {
+            if (name) {
+                names << name;
+            }
         }
-        parser.addOption(own);
+        parser.addOption(QCommandLineOption(names, "", option.value ? option.value : ""));
     }
     for (const ToolkitOption& option : kToolkitOptions) {
         QCommandLineOption toolkit(option.name, "");
@@ -309,8 +402,15 @@ StartRequest read_command_line(const QStringList& arguments) {
     if (parser.isSet("version")) {
         return ending(0, version_text());
     }
+    if (parser.isSet("list-activities")) {
+        return ending(0, activity_list_text());
+    }
     StartRequest request;
+    if (parser.isSet("full-screen") && parser.isSet("window")) {
+        return refusal(CommandLine::tr("--full-screen and --window do not go together"));
+    }
     request.full_screen = parser.isSet("full-screen");
+    request.window = parser.isSet("window");
     if (parser.isSet("screen")) {
         bool number = false;
         const int index = parser.value("screen").toInt(&number);
@@ -320,12 +420,20 @@ StartRequest read_command_line(const QStringList& arguments) {
         }
         request.screen = index;
     }
+    request.reset_settings = parser.isSet("reset-settings");
+    request.lesson = parser.value("lesson");
+    if (parser.isSet("launch") && parser.isSet("lesson")) {
+        return refusal(CommandLine::tr("--launch and --lesson do not go together"));
+    }
     if (parser.isSet("worksheet")) {
-        if (parser.isSet("open")) {
-            return wrong_value(CommandLine::tr("--open and --worksheet cannot go together"));
+        for (const char* other : {"open", "launch", "lesson"}) {
+            if (parser.isSet(other)) {
+                return wrong_value(CommandLine::tr("--%1 and --worksheet do not go together")
+                                       .arg(QString::fromLatin1(other)));
+            }
         }
-        if (auto refused = read_worksheet(parser, request)) {
-            return *refused;
+        if (const QString fault = read_worksheet(parser, request); !fault.isEmpty()) {
+            return wrong_value(fault);
         }
         return request;
     }
@@ -335,12 +443,33 @@ StartRequest read_command_line(const QStringList& arguments) {
                 CommandLine::tr("%1 is an option of --worksheet").arg(as_typed(name, arguments)));
         }
     }
+    if (parser.isSet("kind") && !parser.isSet("launch")) {
+        return refusal(CommandLine::tr("--kind goes with --launch or --worksheet"));
+    }
     if (parser.isSet("open")) {
+        if (parser.isSet("launch") || parser.isSet("lesson")) {
+            return refusal(CommandLine::tr("--open goes alone, without --launch or --lesson"));
+        }
         const CodeReading reading = read_problem_code(parser.value("open"));
         if (!reading.address) {
             return wrong_value("--open: " + reading.fault);
         }
         request.open = reading.address;
+    }
+    if (parser.isSet("launch")) {
+        QString fault;
+        const auto activity = named_activity(parser.value("launch"), fault);
+        if (!activity) {
+            return refusal(fault);
+        }
+        request.launch = QString::fromStdString(activity->name);
+        if (parser.isSet("kind")) {
+            const auto kind = read_kind(parser, *activity, fault);
+            if (!kind) {
+                return refusal(fault);
+            }
+            request.kind = *kind;
+        }
     }
     return request;
 }

@@ -15,8 +15,17 @@ namespace shell {
 // (to standard output for status 0, to standard error otherwise) and ends with that
 // status before it opens any window.
 struct StartRequest {
+    // --full-screen, or --window; without either, what was kept from the last time.
     bool full_screen = false;
+    bool window = false;
     std::optional<int> screen;
+    // The activity to start on (its name as the activity table spells it), and its kind
+    // from 0.
+    QString launch;
+    std::optional<int> kind;
+    // The lesson file to run, as given.
+    QString lesson;
+    bool reset_settings = false;
     // --open CODE: start on that problem.
     std::optional<ProblemAddress> open;
     // --worksheet ACTIVITY ... -o FILE: write the sheet and end, without a display.
@@ -37,6 +46,9 @@ StartRequest read_command_line(const QStringList& arguments);
 // The text of --help: the options and the keys, one line each, then where to report
 // bugs and the home page.
 QString help_text();
+// The text of --list-activities: one line an activity, with its name for --launch and
+// lessons, its menu, its title, its kinds and its own settings, in the language in use.
+QString activity_list_text();
 // The text of --version: the version, the copyright, the licence and the warranty.
 QString version_text();
 

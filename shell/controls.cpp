@@ -7,9 +7,10 @@
 #include "colours.h"
 #include "fonts.h"
 
-#include "forms.h"
+#include "handlers.h"
 #include "language.h"
 #include "pictures.h"
+#include "screens.h"
 
 #include <QMouseEvent>
 #include <QPainter>

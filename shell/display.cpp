@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "display.h"
 
-#include "forms.h"
+#include "screens.h"
 #include "twips.h"
 
 #include <QApplication>

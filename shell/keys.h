@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "forms.h"
+#include "form.h"
 
 #include <QKeyCombination>
 #include <QList>
@@ -30,12 +30,6 @@ struct KeyBinding {
 // that has been left, is not pressed. Returns whether it was pressed.
 bool press(Control* control);
 
-// Ends a press or a drag in progress on a control of the form, as if the pointer had let
-// go over the place the control was picked up from: a dragged control is dropped back
-// where it started, a button is let go without a click. The rest of that gesture is
-// ignored. A cover that comes over the screen calls it.
-void let_go(Form& form);
-
 // The keyboard of one screen: its key table and the controls that the keyboard focus
 // moves through. Every key reaches the table first, whichever control has the focus, so
 // a key only ever does what the table says; on an exclusive screen (every screen but the
@@ -46,6 +40,8 @@ class ScreenKeys : public QObject {
 public:
     // The keyboard of the form, made on first use; it lives and dies with the form.
     static ScreenKeys& of(Form& form);
+    // The keyboard of the form if it has one, or nullptr.
+    static ScreenKeys* find(Form& form);
 
     void add(std::vector<KeyBinding> rows);
     void add_front(std::vector<KeyBinding> rows);

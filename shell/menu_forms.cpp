@@ -7,8 +7,13 @@
 #include "activity_table.h"
 #include "code_dialog.h"
 #include "keys.h"
+#include "lessons.h"
+#include "overlays.h"
 #include "pictures.h"
+#include "program.h"
 #include "program_window.h"
+#include "screens.h"
+#include "settings.h"
 #include "style_form.h"
 #include "title_form.h"
 
@@ -19,7 +24,8 @@
 namespace shell {
 
 QUrl web_address() {
-    return QUrl(kChalklineHomePage);
+    const QString school = setting("General", "webAddress");
+    return QUrl(school.isEmpty() ? QString(kChalklineMenuAddress) : school);
 }
 
 namespace {
@@ -149,6 +155,10 @@ MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading)
          Menus::tr("open the marked entry"),
          [&keys](int) { keys.press_focused(); }},
         {{Qt::Key_Escape}, Menus::tr("Esc"), Menus::tr("Exit"), [this](int) { press(Command1); }},
+        {{Qt::Key_F1, Qt::Key_Question},
+         Menus::tr("F1 or ?"),
+         Menus::tr("this list of keys"),
+         [this](int) { show_key_help(*this); }},
         go_to_problem_key(*this),
     });
 }
@@ -166,9 +176,6 @@ std::vector<Control*> MenuScreen::menu_links(int own) const {
 
 void MenuScreen::Form_MouseMove(const MouseArgs&) {
     Label1->set_opaque(false);
-    if (auto* go_to = get<Label>("Label5")) {
-        go_to->set_opaque(false);
-    }
     for (int i = 0; i < kLinks; ++i) {
         if (auto* link = get<Label>("Label2", i)) {
             link->set_opaque(false);
@@ -218,15 +225,32 @@ IntroForm::IntroForm()
                             .caption = kProductTitle,
                             .font = {"Tahoma", 27.75, true},
                             .border = true}) {
+    const QUrl address = web_address();
     Label4 = add_label(this, {.name = "Label4",
                               .left = 4320,
                               .top = 8160,
                               .width = 3315,
                               .height = 375,
-                              .caption = web_address().host(),
+                              .caption = address.host(),
                               .font = {"Arial", 12, true},
                               .opaque = true,
-                              .border = true});
+                              .border = true,
+                              .visible = !address.isEmpty()});
+    lesson_link = add_label(this, {.name = "LabelLesson",
+                                   .left = 7800,
+                                   .top = 8015,
+                                   .width = 2235,
+                                   .height = 420,
+                                   .caption = Menus::tr("Open a lesson"),
+                                   .font = {"Tahoma", 12, true},
+                                   .border = true,
+                                   .align = Qt::AlignCenter});
+    lesson_link->on_mouse_move = [this](int, const MouseArgs&) { lesson_link->set_opaque(true); };
+    lesson_link->on_click = [this](int) { open_lesson(*this); };
+    ScreenKeys::of(*this).add({{{QKeyCombination(Qt::ControlModifier, Qt::Key_O)},
+                                Menus::tr("Ctrl+O"),
+                                Menus::tr("Open a lesson"),
+                                [this](int) { press(lesson_link); }}});
     Label3 = add_label(this, {.name = "Label3",
                               .left = 0,
                               .top = 8280,
@@ -235,17 +259,17 @@ IntroForm::IntroForm()
                               .caption = Menus::tr(kNotice),
                               .font = {"Tahoma", 9.75, false}});
     // Go to problem, for the teacher at the board: under the links to the menus.
-    Label5 = add_label(this, {.name = "Label5",
-                              .left = 9600,
-                              .top = 6200,
-                              .width = 2235,
-                              .height = 420,
-                              .caption = Menus::tr("Go to problem"),
-                              .font = {"Tahoma", 11, true},
-                              .border = true,
-                              .align = Qt::AlignCenter});
-    Label5->on_click = [this](int) { ask_for_problem(*this); };
-    Label5->on_mouse_move = [this](int, const MouseArgs&) { Label5->set_opaque(true); };
+    problem_link = add_label(this, {.name = "LabelProblem",
+                                    .left = 9600,
+                                    .top = 6200,
+                                    .width = 2235,
+                                    .height = 420,
+                                    .caption = Menus::tr("Go to problem"),
+                                    .font = {"Tahoma", 11, true},
+                                    .border = true,
+                                    .align = Qt::AlignCenter});
+    problem_link->on_click = [this](int) { ask_for_problem(*this); };
+    problem_link->on_mouse_move = [this](int, const MouseArgs&) { problem_link->set_opaque(true); };
     Label4->on_click = [this](int) { Label4_Click(); };
     set_reader_traits(Label4, {.role = QAccessible::Link});
     setAccessibleName(Menus::tr("%1, First menu").arg(kCaption));
@@ -253,8 +277,9 @@ IntroForm::IntroForm()
 
 std::vector<Control*> IntroForm::focus_entries() const {
     std::vector<Control*> entries = menu_links(0);
-    entries.push_back(Label5);
+    entries.push_back(problem_link);
     entries.push_back(Label4);
+    entries.push_back(lesson_link);
     entries.push_back(Command1);
     return entries;
 }
@@ -266,6 +291,12 @@ void IntroForm::Form_Load() {
     place_exit_button();
     load_menu_links();
     show_menu_links();
+}
+
+void IntroForm::Form_MouseMove(const MouseArgs& args) {
+    MenuScreen::Form_MouseMove(args);
+    lesson_link->set_opaque(false);
+    problem_link->set_opaque(false);
 }
 
 void IntroForm::Label2_Click(int index) {

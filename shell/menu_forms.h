@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "forms.h"
+#include "form.h"
 
 #include <QUrl>
 
@@ -46,21 +46,26 @@ protected:
     std::vector<Control*> menu_links(int own) const;
 };
 
-// The first menu screen: the product title, the links to the five menu screens, the web
-// address and the exit button, which leads to the title screen as the confirmation to
-// leave. It owns the background picture that the menu screens borrow.
+// The first menu screen: the product title, the links to the five menu screens, "Open a
+// lesson" beside the exit button, the web address when one is configured (web_address())
+// and the exit button, which leads to the title screen as the confirmation to leave. It
+// owns the background picture that the menu screens borrow.
 class IntroForm : public MenuScreen {
 public:
     IntroForm();
 
     void Form_Load() override;
+    void Form_MouseMove(const MouseArgs& args) override;
     void Label2_Click(int index) override;
     void Label4_Click();
     void Command1_Click() override;
 
     Label* Label4;
     Label* Label3;
-    Label* Label5; // Go to problem
+    // "Go to problem", under the links to the menus.
+    Label* problem_link;
+    // "Open a lesson", beside the exit button.
+    Label* lesson_link;
 
 protected:
     std::vector<Control*> focus_entries() const override;
@@ -88,7 +93,9 @@ private:
     int number_;
 };
 
-// The web address that the first menu shows and opens: the program's own home page.
+// The web address that the first menu shows and opens: the school's (webAddress in the
+// settings, settings.h), else the one the program was built with (CHALKLINE_MENU_ADDRESS),
+// else none, and the place stays empty.
 QUrl web_address();
 
 // Decodes the first menu's picture at the size it will show at, so that it opens at once.

@@ -2,6 +2,7 @@
 #include "overlays.h"
 
 #include "accessibility.h"
+#include "input_filter.h"
 #include "keys.h"
 
 #include <QApplication>

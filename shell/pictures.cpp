@@ -3,8 +3,9 @@
 
 #include "button_faces.h"
 #include "data_folders.h"
-#include "forms.h"
+#include "form.h"
 #include "language.h"
+#include "program.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -95,18 +95,8 @@ PictureStats picture_stats();
 // Forgets every picture read and its counts (tests that change the files on disk).
 void clear_picture_cache();
 
-// Reports the picture once, as above.
+// Reports the picture once, as above (handlers.h: every handler runs through it).
 void report_failed_picture(const PictureError& error);
-
-// Runs a handler; a picture failure inside it is reported and the lesson goes on,
-// instead of unwinding through the toolkit.
-template <class F> void run_handler(F&& handler) {
-    try {
-        handler();
-    } catch (const PictureError& error) {
-        report_failed_picture(error);
-    }
-}
 
 // Ends the start with the report of a picture the check found broken: on the console and
 // in a message box, and status 1.

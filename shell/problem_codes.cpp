@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace shell {
 
 namespace {
@@ -16,44 +18,37 @@ struct ProblemCodes {
     Q_DECLARE_TR_FUNCTIONS(ProblemCodes)
 };
 
-// Each activity's code prefix and its number of kinds.
+// Each activity's code prefix.
 struct CodeRow {
     const char* screen;
     const char* prefix;
-    int kinds;
 };
 constexpr CodeRow kCodeRows[] = {
-    {"matchthetarget", "MTT", 1},    {"Magicsquares", "MAG", 2}, {"spiderdiagrams", "SPD", 3},
-    {"twentyfour", "24P", 3},        {"ordering", "SRT", 3},     {"integersquares", "ZSQ", 3},
-    {"numbersquares", "NSQ", 3},     {"percentages", "PCT", 3},  {"substitution", "SUB", 3},
-    {"rightangled", "RAT", 3},       {"fastmental", "MEN", 3},   {"hundredsquare", "HSQ", 3},
-    {"fourrules", "4RU", 3},         {"fdp", "FDP", 3},          {"pythagorean", "PYT", 3},
-    {"orderofoperations", "BDM", 3}, {"numberwall", "WAW", 3},   {"fractionsbetween", "FRB", 3},
-    {"pandigital", "PAN", 3},        {"products", "PRD", 3},     {"quadratic", "QDR", 3},
-    {"hiddendigits", "HDG", 3},      {"roman", "RMN", 3},        {"pascal1", "PSA", 3},
-    {"pascal2", "PSB", 3},           {"fibonacci", "FBN", 3},    {"affine", "AFF", 3},
-    {"hailstone", "HST", 3},         {"leibniz", "HRM", 3},
+    {"matchthetarget", "MTT"},    {"Magicsquares", "MAG"}, {"spiderdiagrams", "SPD"},
+    {"twentyfour", "24P"},        {"ordering", "SRT"},     {"integersquares", "ZSQ"},
+    {"numbersquares", "NSQ"},     {"percentages", "PCT"},  {"substitution", "SUB"},
+    {"rightangled", "RAT"},       {"fastmental", "MEN"},   {"hundredsquare", "HSQ"},
+    {"fourrules", "4RU"},         {"fdp", "FDP"},          {"pythagorean", "PYT"},
+    {"orderofoperations", "BDM"}, {"numberwall", "WAW"},   {"fractionsbetween", "FRB"},
+    {"pandigital", "PAN"},        {"products", "PRD"},     {"quadratic", "QDR"},
+    {"hiddendigits", "HDG"},      {"roman", "RMN"},        {"pascal1", "PSA"},
+    {"pascal2", "PSB"},           {"fibonacci", "FBN"},    {"affine", "AFF"},
+    {"hailstone", "HST"},         {"leibniz", "HRM"},
 };
 
-const CodeRow* row_of_screen(const QString& screen) {
-    for (const CodeRow& row : kCodeRows) {
-        if (screen.compare(row.screen, Qt::CaseInsensitive) == 0) {
-            return &row;
+// The registered activity whose codes begin with the prefix, or nullptr.
+const ActivityEntry* activity_of_prefix(std::string_view prefix) {
+    for (const ActivityEntry& entry : registered_activities()) {
+        if (code_prefix(entry.screen).toStdString() == prefix) {
+            return &entry;
         }
     }
     return nullptr;
 }
 
-const CodeRow* row_of_prefix(std::string_view prefix) {
-    for (const CodeRow& row : kCodeRows) {
-        if (prefix == row.prefix) {
-            return &row;
-        }
-    }
-    return nullptr;
-}
+} // namespace
 
-QString fault_text(const chalkline::CodeReading& reading) {
+QString code_fault(const chalkline::CodeReading& reading) {
     const QString part = QString::fromStdString(reading.part);
     switch (reading.fault) {
     case chalkline::CodeFault::Shape:
@@ -82,29 +77,13 @@ QString fault_text(const chalkline::CodeReading& reading) {
     return {};
 }
 
-} // namespace
-
 QString code_prefix(const QString& screen) {
-    const CodeRow* row = row_of_screen(screen);
-    return row ? QString::fromLatin1(row->prefix) : QString();
-}
-
-QStringList activity_screens() {
-    QStringList screens;
     for (const CodeRow& row : kCodeRows) {
-        screens << QString::fromLatin1(row.screen);
+        if (screen.compare(row.screen, Qt::CaseInsensitive) == 0) {
+            return QString::fromLatin1(row.prefix);
+        }
     }
-    return screens;
-}
-
-QString activity_screen(const QString& typed) {
-    const CodeRow* row = row_of_screen(typed.trimmed());
-    return row ? QString::fromLatin1(row->screen) : QString();
-}
-
-int kind_count(const QString& screen) {
-    const CodeRow* row = row_of_screen(screen);
-    return row ? row->kinds : 1;
+    return {};
 }
 
 QString problem_code(const ProblemAddress& address) {
@@ -123,16 +102,15 @@ QString problem_code(const ActivityForm& form) {
 CodeReading read_problem_code(const QString& typed) {
     const chalkline::CodeReading reading =
         chalkline::read_code(typed.trimmed().toStdString(), [](std::string_view prefix) {
-            const CodeRow* row = row_of_prefix(prefix);
-            return row ? std::optional<int>(row->kinds) : std::nullopt;
+            const ActivityEntry* entry = activity_of_prefix(prefix);
+            return entry ? std::optional<int>(std::max(1, entry->kinds)) : std::nullopt;
         });
     if (!reading.code) {
-        return {std::nullopt, fault_text(reading)};
+        return {std::nullopt, code_fault(reading)};
     }
-    const CodeRow* row = row_of_prefix(reading.code->activity);
-    return {
-        ProblemAddress{QString::fromLatin1(row->screen), reading.code->kind, reading.code->seed},
-        QString()};
+    return {ProblemAddress{activity_of_prefix(reading.code->activity)->screen, reading.code->kind,
+                           reading.code->seed},
+            QString()};
 }
 
 QString spoken_code(const QString& code) {

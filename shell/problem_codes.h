@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "problem_code.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -33,19 +35,16 @@ struct CodeReading {
     QString fault;
 };
 CodeReading read_problem_code(const QString& typed);
+// What is wrong with a code as the logic read it, in one such sentence; a lesson's
+// "open CODE" step is read by the lesson's logic and worded here.
+QString code_fault(const chalkline::CodeReading& reading);
 
 // The code as a screen reader should say it: its characters one by one, so that "24P"
 // is not read as "twenty-four P" ("2 4 P, 2, K 7 Q M").
 QString spoken_code(const QString& code);
 
-// The code prefix of an activity's screen ("24P" for twentyfour), empty for none, and the
-// number of kinds it has (1 where it offers no choice).
+// The code prefix of an activity's screen ("24P" for twentyfour), empty for none.
 QString code_prefix(const QString& screen);
-// Every activity's screen name, in menu order; the one a typed name stands for (without
-// regard to letter case), or empty.
-QStringList activity_screens();
-QString activity_screen(const QString& typed);
-int kind_count(const QString& screen);
 
 // Shows the problem: its activity's screen (opened in place of the screen in use when it
 // is another), its kind and seed. Returns the screen.

@@ -2,8 +2,9 @@
 #include "program_window.h"
 
 #include "accessibility.h"
-#include "forms.h"
+#include "program.h"
 #include "program_icon.h"
+#include "screens.h"
 
 #include <QAccessible>
 #include <QCloseEvent>

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "style_form.h"
 
-#include "forms.h"
+#include "form.h"
+#include "program.h"
 
 namespace shell {
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "timer.h"
 
+#include "handlers.h"
 #include "pictures.h"
 
 namespace shell {

@@ -2,9 +2,12 @@
 #include "title_form.h"
 
 #include "code_dialog.h"
+#include "handlers.h"
 #include "keys.h"
 #include "menu_forms.h"
 #include "pictures.h"
+#include "program.h"
+#include "screens.h"
 
 #include <QTimer>
 

@@ -3,7 +3,7 @@
 
 #include <QCoreApplication>
 
-#include "forms.h"
+#include "form.h"
 
 namespace shell {
 

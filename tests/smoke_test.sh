@@ -5,7 +5,9 @@
 # installed program, started from a folder with a broken picture of the same name as one
 # of its own, walks through the menus and comes back out; a
 # missing or corrupt picture ends the start with a report on standard error and a
-# non-zero status, never a signal; and without any display the program says so.
+# non-zero status, never a signal; a lesson of three steps runs from the command line to
+# the first menu, without keeping its steps' settings; and without any display the
+# program says so.
 #
 # usage: smoke_test.sh <folder of the built program> <installed program>
 set -uo pipefail
@@ -21,6 +23,8 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+# The settings the program keeps, and the school's, in folders of the test's own.
+export XDG_CONFIG_HOME=$work/config XDG_CONFIG_DIRS=$work/school
 
 fail() {
     echo "FAIL: $*" >&2
@@ -173,6 +177,37 @@ move_on "$window" 737 548 "Chalkline, Leave the program?" # exit: the title scre
 title=$window
 exit_by "$title" 228 406 # Exit
 [ "$status" = 0 ] || fail "Exit after the walk ended with status $status"
+
+echo "== a lesson of three steps, stepped with Next (PageDown); then the first menu"
+cat >"$work/lesson.txt" <<'LESSON'
+# tomorrow's starter
+fastmental kind=2 reverse=yes pace=3 count=2
+twentyfour kind=2
+numberwall kind=2
+LESSON
+start "$build" "$build/chalkline" --lesson "$work/lesson.txt"
+window=$(window '^Mental Arithmetic$') || exit 1
+# next <window> <screen>: PageDown, as a presenter remote sends it, then waits up to 10 s
+# for the window to show that screen.
+next() {
+    sleep 0.3
+    xdotool windowfocus --sync "$1" 2>/dev/null
+    xdotool key Next
+    for _ in $(seq 100); do
+        [ "$(shows "$1")" = "$2" ] && return
+        sleep 0.1
+    done
+    fail "PageDown did not move on to $2 (the window shows $(shows "$1"))"
+}
+[ "$(shows "$window")" = "Mental Arithmetic, step 1 of 3" ] || fail "the lesson starts on $(shows "$window")"
+next "$window" "Mental Arithmetic, step 1 of 3" # its second problem
+next "$window" "The 24 Puzzle, step 2 of 3"
+next "$window" "Number Wall, step 3 of 3"
+next "$window" "Chalkline, First menu"
+grep -qs fastmental "$XDG_CONFIG_HOME/Chalkline/chalkline.conf" && fail "a lesson's step was kept"
+move_on "$window" 737 548 "Chalkline, Leave the program?" # exit: the title screen
+exit_by "$window" 228 406 # Exit
+[ "$status" = 0 ] || fail "Exit after the lesson ended with status $status"
 
 # The broken starts run a copy of the program that has no pictures beside it and no
 # installed data folder, so that only the working folder can hold them.

@@ -90,6 +90,14 @@
         <source>a worksheet of this kind, this problem first</source>
         <translation>ein Arbeitsblatt dieser Art, diese Aufgabe zuerst</translation>
     </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Strg+L</translation>
+    </message>
+    <message>
+        <source>save as a lesson: add this activity to a lesson file</source>
+        <translation>als Lektion speichern: an eine Lektionsdatei anfügen</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -121,62 +129,6 @@
         <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
 </source>
         <translation>chalkline: braucht eine grafische Sitzung für seine Fenster, aber weder DISPLAY noch WAYLAND_DISPLAY ist gesetzt; starten Sie es vom Desktop aus
-</translation>
-    </message>
-    <message>
-        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
-</source>
-        <translation>Aufruf: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
-</translation>
-    </message>
-    <message>
-        <source>Options:
-  -f, --full-screen   show every screen full screen, scaled to fit
-  --screen N          open on screen N (0 is the first)
-  --lang CODE         show the texts in this language (fr, de, es, en)
-  -h, --help          print the options and the keys, then end
-  --version           print the version, then end
-</source>
-        <translation>Optionen:
-  -f, --full-screen   jeden Bildschirm im Vollbild zeigen, passend skaliert
-  --screen N          auf Bildschirm N öffnen (0 ist der erste)
-  --lang CODE         die Texte in dieser Sprache zeigen (fr, de, es, en)
-  -h, --help          Optionen und Tasten ausgeben, dann beenden
-  --version           die Version ausgeben, dann beenden
-</translation>
-    </message>
-    <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Tasten:
-  F11, Strg+F                Vollbild ein und aus, auf jedem Bildschirm
-  Tab, Umschalt+Tab, Pfeile  Menüs: von Eintrag zu Eintrag
-  Eingabe, Leertaste         Menüs: Eintrag öffnen; Titelbild: OK
-  Esc                        Ende des Bildschirms; Titelbild: Abbrechen
-  Bild ab, N, Rechts         Aktivitäten: Weiter, eine neue Aufgabe
-  Bild auf, S                Aktivitäten: Lösung
-  K, Strg+1, Strg+2, Strg+3  Aktivitäten: nächste Zahlenart, oder eine Art
-  B, .                       Aktivitäten: Bildschirm schwarz und zurück
-  F1, ?                      Aktivitäten: die Tasten des Bildschirms
-  Tab, Hoch, Runter, Eingabe Ordnen: eine Zahl wählen und einsetzen
-  Rücktaste, U               Ordnen: Rückgängig
-  Tab, 1 bis 9, 0, Entf      Magische Quadrate: Plättchen wählen, setzen, zurück
-  H                          Magische Quadrate: magische Summe zeigen oder verbergen
-  Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
 </translation>
     </message>
     <message>
@@ -232,58 +184,12 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 </translation>
     </message>
     <message>
-        <source>       chalkline [--open CODE]
-       chalkline --worksheet ACTIVITY [--kind K] [--count N] [--seed S]
-                 [--no-answers] [--format pdf|text] [--lang CODE] -o FILE
-</source>
-        <translation>       chalkline [--open CODE]
-       chalkline --worksheet AKTIVITÄT [--kind K] [--count N] [--seed S]
-                 [--no-answers] [--format pdf|text] [--lang CODE] -o DATEI
-</translation>
-    </message>
-    <message>
-        <source>Problems and worksheets:
-  --open CODE         start on the problem of that code, as 24P-2-K7QM
-  --worksheet ACTIVITY  write a worksheet of the activity, as twentyfour (the
-                      names are those of the screens), without a display
-  --kind K            the kind of its problems, 1 for the first (1)
-  --count N           how many problems, 1 to 500 (10)
-  --seed S            the problems follow from this number (else the clock)
-  --no-answers        leave out the answer key
-  --format pdf|text   a PDF, A4 or Letter; or text, one problem a line (pdf)
-  -o FILE             the file to write
-</source>
-        <translation>Aufgaben und Arbeitsblätter:
-  --open CODE         mit der Aufgabe dieses Codes beginnen, wie 24P-2-K7QM
-  --worksheet AKTIVITÄT  ein Arbeitsblatt der Aktivität schreiben, wie
-                      twentyfour (die Namen der Bildschirme), ohne Anzeige
-  --kind K            die Art der Aufgaben, 1 für die erste (1)
-  --count N           wie viele Aufgaben, 1 bis 500 (10)
-  --seed S            die Aufgaben folgen aus dieser Zahl (sonst der Uhr)
-  --no-answers        ohne Lösungen
-  --format pdf|text   ein PDF, A4 oder Letter; oder Text, eine je Zeile (pdf)
-  -o DATEI            die zu schreibende Datei
-</translation>
-    </message>
-    <message>
         <source>  Ctrl+G                     go to a problem by its code, on every screen
   Ctrl+P                     activities: a worksheet of this kind
 </source>
         <translation>  Strg+G                     zu einer Aufgabe über ihren Code, überall
   Strg+P                     Aktivitäten: ein Arbeitsblatt dieser Art
 </translation>
-    </message>
-    <message>
-        <source>there is no activity &apos;%1&apos;; the activities are: %2</source>
-        <translation>es gibt keine Aktivität „%1“; die Aktivitäten sind: %2</translation>
-    </message>
-    <message>
-        <source>--kind %1: %2 has only kind 1</source>
-        <translation>--kind %1: %2 hat nur Art 1</translation>
-    </message>
-    <message>
-        <source>--kind %1: the kinds of %2 are 1 to %3</source>
-        <translation>--kind %1: die Arten von %2 sind 1 bis %3</translation>
     </message>
     <message>
         <source>--count needs a number of problems from 1 to %1, not &apos;%2&apos;</source>
@@ -302,12 +208,164 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>--worksheet braucht -o DATEI, die zu schreibende Datei</translation>
     </message>
     <message>
-        <source>--open and --worksheet cannot go together</source>
-        <translation>--open und --worksheet gehen nicht zusammen</translation>
-    </message>
-    <message>
         <source>%1 is an option of --worksheet</source>
         <translation>%1 ist eine Option von --worksheet</translation>
+    </message>
+    <message>
+        <source>show every screen full screen, scaled to fit</source>
+        <translation>jeden Bildschirm im Vollbild zeigen, passend skaliert</translation>
+    </message>
+    <message>
+        <source>in a window, even after full screen the last time</source>
+        <translation>im Fenster, auch nach Vollbild beim letzten Mal</translation>
+    </message>
+    <message>
+        <source>open on screen N (0 is the first)</source>
+        <translation>auf Bildschirm N öffnen (0 ist der erste)</translation>
+    </message>
+    <message>
+        <source>show the texts in this language (fr, de, es, en)</source>
+        <translation>die Texte in dieser Sprache zeigen (fr, de, es, en)</translation>
+    </message>
+    <message>
+        <source>start on that activity (names: --list-activities)</source>
+        <translation>mit dieser Aktivität beginnen (Namen: --list-activities)</translation>
+    </message>
+    <message>
+        <source>run the lesson of FILE, a step at a time</source>
+        <translation>die Lektion aus FILE Schritt für Schritt ablaufen lassen</translation>
+    </message>
+    <message>
+        <source>list the activities, their kinds and settings, then end</source>
+        <translation>die Aktivitäten mit Arten und Einstellungen ausgeben, dann beenden</translation>
+    </message>
+    <message>
+        <source>forget the settings kept from the last time</source>
+        <translation>die vom letzten Mal behaltenen Einstellungen vergessen</translation>
+    </message>
+    <message>
+        <source>print the options and the keys, then end</source>
+        <translation>Optionen und Tasten ausgeben, dann beenden</translation>
+    </message>
+    <message>
+        <source>print the version, then end</source>
+        <translation>die Version ausgeben, dann beenden</translation>
+    </message>
+    <message>
+        <source>Options:
+</source>
+        <translation>Optionen:
+</translation>
+    </message>
+    <message>
+        <source>kinds: %1</source>
+        <translation>Arten: %1</translation>
+    </message>
+    <message>
+        <source>settings: %1</source>
+        <translation>Einstellungen: %1</translation>
+    </message>
+    <message>
+        <source>--full-screen and --window do not go together</source>
+        <translation>--full-screen und --window passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>--launch and --lesson do not go together</source>
+        <translation>--launch und --lesson passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are %2</source>
+        <translation>es gibt keine Aktivität „%1“; die Aktivitäten sind %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Tasten:
+  F11, Strg+F                Vollbild ein und aus, auf jedem Bildschirm
+  Tab, Umschalt+Tab, Pfeile  Menüs: von Eintrag zu Eintrag
+  Eingabe, Leertaste         Menüs: Eintrag öffnen; Titelbild: OK
+  Esc                        Ende des Bildschirms; Titelbild: Abbrechen
+  Bild ab, N, Rechts         Aktivitäten: Weiter, eine neue Aufgabe
+  Bild auf, S                Aktivitäten: Lösung
+  K, Strg+1, Strg+2, Strg+3  Aktivitäten: nächste Zahlenart, oder eine Art
+  B, .                       Aktivitäten: Bildschirm schwarz und zurück
+  F1, ?                      Aktivitäten: die Tasten des Bildschirms
+  Strg+L                     Aktivitäten: die Aktivität einer Lektionsdatei anfügen
+  Strg+O                     erstes Menü: eine Lektion öffnen
+  Tab, Hoch, Runter, Eingabe Ordnen: eine Zahl wählen und einsetzen
+  Rücktaste, U               Ordnen: Rückgängig
+  Tab, 1 bis 9, 0, Entf      Magische Quadrate: Plättchen wählen, setzen, zurück
+  H                          Magische Quadrate: magische Summe zeigen oder verbergen
+  Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
+</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [OPTION]...
+       chalkline --worksheet ACTIVITY [OPTION]... -o FILE
+</source>
+        <translation>Aufruf: chalkline [OPTION]...
+        chalkline --worksheet AKTIVITÄT [OPTION]... -o DATEI
+</translation>
+    </message>
+    <message>
+        <source>start on the problem of that code, as 24P-2-K7QM</source>
+        <translation>mit der Aufgabe dieses Codes beginnen, wie 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>write a worksheet of the activity and end, no display</source>
+        <translation>ein Arbeitsblatt der Aktivität schreiben, ohne Anzeige</translation>
+    </message>
+    <message>
+        <source>its number of problems, 1 to 500 (10)</source>
+        <translation>die Zahl seiner Aufgaben, 1 bis 500 (10)</translation>
+    </message>
+    <message>
+        <source>its problems follow from this number (else the clock)</source>
+        <translation>seine Aufgaben folgen aus dieser Zahl (sonst der Uhr)</translation>
+    </message>
+    <message>
+        <source>without its answer key</source>
+        <translation>ohne seine Lösungen</translation>
+    </message>
+    <message>
+        <source>a PDF, A4 or Letter; or text, one problem a line</source>
+        <translation>ein PDF, A4 oder Letter; oder Text, eine Aufgabe je Zeile</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s file</source>
+        <translation>die Datei des Arbeitsblatts</translation>
+    </message>
+    <message>
+        <source>--%1 and --worksheet do not go together</source>
+        <translation>--%1 und --worksheet passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>--kind goes with --launch or --worksheet</source>
+        <translation>--kind gehört zu --launch oder --worksheet</translation>
+    </message>
+    <message>
+        <source>--open goes alone, without --launch or --lesson</source>
+        <translation>--open steht allein, ohne --launch oder --lesson</translation>
+    </message>
+    <message>
+        <source>the kind for --launch or --worksheet, 1 for the first</source>
+        <translation>die Art für --launch oder --worksheet, 1 für die erste</translation>
     </message>
 </context>
 <context>
@@ -372,6 +430,135 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>Reverse</source>
         <translation>Rückwärts</translation>
+    </message>
+</context>
+<context>
+    <name>Lessons</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>this is not a lesson: a lesson is a plain text file in UTF-8</source>
+        <translation>das ist keine Lektion: eine Lektion ist eine einfache Textdatei in UTF-8</translation>
+    </message>
+    <message>
+        <source>this is not a lesson: it is larger than 1 MiB</source>
+        <translation>das ist keine Lektion: sie ist größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>the lesson has no step; a step is a line such as &apos;numberwall kind=2&apos;</source>
+        <translation>die Lektion hat keinen Schritt; ein Schritt ist eine Zeile wie „numberwall kind=2“</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are %2</source>
+        <translation>es gibt keine Aktivität „%1“; die Aktivitäten sind %2</translation>
+    </message>
+    <message>
+        <source>%1 has no setting &apos;%2&apos;; it takes %3</source>
+        <translation>%1 hat keine Einstellung „%2“; sie nimmt %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a setting: a setting is written key=value, as kind=2</source>
+        <translation>„%1“ ist keine Einstellung: eine Einstellung schreibt man Schlüssel=Wert, wie kind=2</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 steht zweimal da</translation>
+    </message>
+    <message>
+        <source>%1= does not go with open: the code gives the kind, and one problem</source>
+        <translation>%1= passt nicht zu open: der Code gibt die Art und eine Aufgabe vor</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Schritt %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1, step %2 of %3</source>
+        <translation>%1, Schritt %2 von %3</translation>
+    </message>
+    <message>
+        <source>Lessons (*.txt *.lesson);;All files (*)</source>
+        <translation>Lektionen (*.txt *.lesson);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, not &apos;%3&apos;</source>
+        <translation>%1 nimmt %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>%1 takes only %2, not &apos;%3&apos;</source>
+        <translation>%1 nimmt nur %2, nicht „%3“</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3, such as 2.5, not &apos;%4&apos;</source>
+        <translation>%1 nimmt eine Zahl von %2 bis %3, wie 2.5, nicht „%4“</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source>
+        <translation>%1 nimmt eine ganze Zahl von %2 bis %3, nicht „%4“</translation>
+    </message>
+    <message>
+        <source>chalkline: %1, line %2: %3</source>
+        <translation>chalkline: %1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: %2</source>
+        <translation>chalkline: %1: %2</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>diese Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a lesson</source>
+        <translation>das ist ein Ordner, keine Lektion</translation>
+    </message>
+    <message>
+        <source>cannot read it: %1</source>
+        <translation>kann sie nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>Open a lesson</source>
+        <translation>Lektion öffnen</translation>
+    </message>
+    <message>
+        <source>Save as a lesson</source>
+        <translation>Als Lektion speichern</translation>
+    </message>
+    <message>
+        <source>lesson.txt</source>
+        <translation>lektion.txt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. Nothing was written.</source>
+        <translation>%1 kann nicht gelesen werden: %2. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 is not a lesson. Nothing was written.</source>
+        <translation>%1 ist keine Lektion. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source># A Chalkline lesson: one step a line
+</source>
+        <translation># Eine Chalkline-Lektion: ein Schritt pro Zeile
+</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2. Nothing was written.</source>
+        <translation>%1 kann nicht geschrieben werden: %2. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 was added to %2.</source>
+        <translation>%1 wurde an %2 angefügt.</translation>
+    </message>
+    <message>
+        <source>%1 was added to %2 as step %3.</source>
+        <translation>%1 wurde an %2 als Schritt %3 angefügt.</translation>
     </message>
 </context>
 <context>
@@ -572,6 +759,22 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>Go to problem</source>
         <translation>Zur Aufgabe</translation>
     </message>
+    <message>
+        <source>F1 or ?</source>
+        <translation>F1 oder ?</translation>
+    </message>
+    <message>
+        <source>this list of keys</source>
+        <translation>diese Liste der Tasten</translation>
+    </message>
+    <message>
+        <source>Open a lesson</source>
+        <translation>Lektion öffnen</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Strg+O</translation>
+    </message>
 </context>
 <context>
     <name>NumberLabel</name>
@@ -750,6 +953,63 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>divided by</source>
         <translation>geteilt durch</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>language takes a language&apos;s code, such as fr or de_CH, not &apos;%1&apos;</source>
+        <translation>language nimmt den Code einer Sprache, wie fr oder de_CH, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>launch takes an activity&apos;s name, one of %1; not &apos;%2&apos;</source>
+        <translation>launch nimmt den Namen einer Aktivität, einen von %1; nicht „%2“</translation>
+    </message>
+    <message>
+        <source>webAddress takes an address that starts with https:// or http://, not &apos;%1&apos;</source>
+        <translation>webAddress nimmt eine Adresse, die mit https:// oder http:// beginnt, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>sie ist größer als 1 MiB</translation>
+    </message>
+    <message>
+        <source>it is not a text file</source>
+        <translation>es ist keine Textdatei</translation>
+    </message>
+    <message>
+        <source>it is not a settings file</source>
+        <translation>es ist keine Einstellungsdatei</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot read the settings file %1: %2; its settings are ignored</source>
+        <translation>chalkline: die Einstellungsdatei %1 kann nicht gelesen werden: %2; ihre Einstellungen werden übergangen</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: there is no activity [%2]; its settings are ignored</source>
+        <translation>chalkline: %1: es gibt keine Aktivität [%2]; ihre Einstellungen werden übergangen</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: [%2] has no setting &apos;%3&apos;; it is ignored</source>
+        <translation>chalkline: %1: [%2] hat keine Einstellung „%3“; sie wird übergangen</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: [%2] %3; it is ignored</source>
+        <translation>chalkline: %1: [%2] %3; das wird übergangen</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot remove the settings file %1</source>
+        <translation>chalkline: die Einstellungsdatei %1 kann nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot write the settings file %1; the settings of this session will not be kept
+</source>
+        <translation>chalkline: die Einstellungsdatei %1 kann nicht geschrieben werden; die Einstellungen dieser Sitzung werden nicht behalten
+</translation>
     </message>
 </context>
 <context>

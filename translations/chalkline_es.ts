@@ -90,6 +90,14 @@
         <source>a worksheet of this kind, this problem first</source>
         <translation>una hoja de ejercicios de este tipo, este problema primero</translation>
     </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>save as a lesson: add this activity to a lesson file</source>
+        <translation>guardar como lección: añadirla a un archivo de lección</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -121,62 +129,6 @@
         <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
 </source>
         <translation>chalkline: necesita una sesión gráfica para mostrar sus ventanas, pero no hay DISPLAY ni WAYLAND_DISPLAY; inícielo desde el escritorio
-</translation>
-    </message>
-    <message>
-        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
-</source>
-        <translation>Uso: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
-</translation>
-    </message>
-    <message>
-        <source>Options:
-  -f, --full-screen   show every screen full screen, scaled to fit
-  --screen N          open on screen N (0 is the first)
-  --lang CODE         show the texts in this language (fr, de, es, en)
-  -h, --help          print the options and the keys, then end
-  --version           print the version, then end
-</source>
-        <translation>Opciones:
-  -f, --full-screen   cada pantalla a pantalla completa, a escala
-  --screen N          abrir en la pantalla N (0 es la primera)
-  --lang CODE         mostrar los textos en este idioma (fr, de, es, en)
-  -h, --help          mostrar las opciones y las teclas, y terminar
-  --version           mostrar la versión, y terminar
-</translation>
-    </message>
-    <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Teclas:
-  F11, Ctrl+F                pantalla completa sí o no, en cada pantalla
-  Tab, Mayús+Tab, flechas    menús: pasar de una entrada a otra
-  Intro, Espacio             menús: abrir la entrada; pantalla de título: Aceptar
-  Esc                        Salir de la pantalla; pantalla de título: Cancelar
-  Av Pág, N, Derecha         actividades: Siguiente, un problema nuevo
-  Re Pág, S                  actividades: Solución
-  K, Ctrl+1, Ctrl+2, Ctrl+3  actividades: siguiente tipo de números, o uno
-  B, .                       actividades: pantalla en negro y volver
-  F1, ?                      actividades: las teclas de la pantalla
-  Tab, Arriba, Abajo, Intro  Ordenar: elegir un número y colocarlo
-  Retroceso, U               Ordenar: Deshacer
-  Tab, 1 a 9, 0, Supr        Cuadrados mágicos: elegir, poner, devolver una ficha
-  H                          Cuadrados mágicos: mostrar u ocultar la suma mágica
-  Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
 </translation>
     </message>
     <message>
@@ -232,58 +184,12 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
 </translation>
     </message>
     <message>
-        <source>       chalkline [--open CODE]
-       chalkline --worksheet ACTIVITY [--kind K] [--count N] [--seed S]
-                 [--no-answers] [--format pdf|text] [--lang CODE] -o FILE
-</source>
-        <translation>       chalkline [--open CÓDIGO]
-       chalkline --worksheet ACTIVIDAD [--kind K] [--count N] [--seed S]
-                 [--no-answers] [--format pdf|text] [--lang CÓDIGO] -o ARCHIVO
-</translation>
-    </message>
-    <message>
-        <source>Problems and worksheets:
-  --open CODE         start on the problem of that code, as 24P-2-K7QM
-  --worksheet ACTIVITY  write a worksheet of the activity, as twentyfour (the
-                      names are those of the screens), without a display
-  --kind K            the kind of its problems, 1 for the first (1)
-  --count N           how many problems, 1 to 500 (10)
-  --seed S            the problems follow from this number (else the clock)
-  --no-answers        leave out the answer key
-  --format pdf|text   a PDF, A4 or Letter; or text, one problem a line (pdf)
-  -o FILE             the file to write
-</source>
-        <translation>Problemas y hojas de ejercicios:
-  --open CÓDIGO       empezar en el problema de ese código, como 24P-2-K7QM
-  --worksheet ACTIVIDAD  escribir una hoja de ejercicios de la actividad, como
-                      twentyfour (los nombres de las pantallas), sin pantalla
-  --kind K            el tipo de sus problemas, 1 para el primero (1)
-  --count N           cuántos problemas, del 1 al 500 (10)
-  --seed S            los problemas salen de este número (si no, del reloj)
-  --no-answers        sin las respuestas
-  --format pdf|text   un PDF, A4 o Letter; o texto, un problema por línea (pdf)
-  -o ARCHIVO          el archivo que escribir
-</translation>
-    </message>
-    <message>
         <source>  Ctrl+G                     go to a problem by its code, on every screen
   Ctrl+P                     activities: a worksheet of this kind
 </source>
         <translation>  Ctrl+G                     ir a un problema por su código, en cada pantalla
   Ctrl+P                     actividades: una hoja de ejercicios de este tipo
 </translation>
-    </message>
-    <message>
-        <source>there is no activity &apos;%1&apos;; the activities are: %2</source>
-        <translation>no hay ninguna actividad «%1»; las actividades son: %2</translation>
-    </message>
-    <message>
-        <source>--kind %1: %2 has only kind 1</source>
-        <translation>--kind %1: %2 solo tiene el tipo 1</translation>
-    </message>
-    <message>
-        <source>--kind %1: the kinds of %2 are 1 to %3</source>
-        <translation>--kind %1: los tipos de %2 van del 1 al %3</translation>
     </message>
     <message>
         <source>--count needs a number of problems from 1 to %1, not &apos;%2&apos;</source>
@@ -302,12 +208,164 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <translation>--worksheet necesita -o ARCHIVO, el archivo que escribir</translation>
     </message>
     <message>
-        <source>--open and --worksheet cannot go together</source>
-        <translation>--open y --worksheet no pueden ir juntos</translation>
-    </message>
-    <message>
         <source>%1 is an option of --worksheet</source>
         <translation>%1 es una opción de --worksheet</translation>
+    </message>
+    <message>
+        <source>show every screen full screen, scaled to fit</source>
+        <translation>cada pantalla a pantalla completa, a escala</translation>
+    </message>
+    <message>
+        <source>in a window, even after full screen the last time</source>
+        <translation>en una ventana, aunque la última vez fuera a pantalla completa</translation>
+    </message>
+    <message>
+        <source>open on screen N (0 is the first)</source>
+        <translation>abrir en la pantalla N (0 es la primera)</translation>
+    </message>
+    <message>
+        <source>show the texts in this language (fr, de, es, en)</source>
+        <translation>mostrar los textos en este idioma (fr, de, es, en)</translation>
+    </message>
+    <message>
+        <source>start on that activity (names: --list-activities)</source>
+        <translation>empezar por esa actividad (nombres: --list-activities)</translation>
+    </message>
+    <message>
+        <source>run the lesson of FILE, a step at a time</source>
+        <translation>seguir la lección de FILE, paso a paso</translation>
+    </message>
+    <message>
+        <source>list the activities, their kinds and settings, then end</source>
+        <translation>listar las actividades, sus tipos y ajustes, y terminar</translation>
+    </message>
+    <message>
+        <source>forget the settings kept from the last time</source>
+        <translation>olvidar los ajustes guardados de la última vez</translation>
+    </message>
+    <message>
+        <source>print the options and the keys, then end</source>
+        <translation>mostrar las opciones y las teclas, y terminar</translation>
+    </message>
+    <message>
+        <source>print the version, then end</source>
+        <translation>mostrar la versión, y terminar</translation>
+    </message>
+    <message>
+        <source>Options:
+</source>
+        <translation>Opciones:
+</translation>
+    </message>
+    <message>
+        <source>kinds: %1</source>
+        <translation>tipos: %1</translation>
+    </message>
+    <message>
+        <source>settings: %1</source>
+        <translation>ajustes: %1</translation>
+    </message>
+    <message>
+        <source>--full-screen and --window do not go together</source>
+        <translation>--full-screen y --window no van juntas</translation>
+    </message>
+    <message>
+        <source>--launch and --lesson do not go together</source>
+        <translation>--launch y --lesson no van juntas</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are %2</source>
+        <translation>no hay ninguna actividad «%1»; las actividades son %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Teclas:
+  F11, Ctrl+F                pantalla completa sí o no, en cada pantalla
+  Tab, Mayús+Tab, flechas    menús: pasar de una entrada a otra
+  Intro, Espacio             menús: abrir la entrada; pantalla de título: Aceptar
+  Esc                        Salir de la pantalla; pantalla de título: Cancelar
+  Av Pág, N, Derecha         actividades: Siguiente, un problema nuevo
+  Re Pág, S                  actividades: Solución
+  K, Ctrl+1, Ctrl+2, Ctrl+3  actividades: siguiente tipo de números, o uno
+  B, .                       actividades: pantalla en negro y volver
+  F1, ?                      actividades: las teclas de la pantalla
+  Ctrl+L                     actividades: añadir la actividad a un archivo de lección
+  Ctrl+O                     primer menú: abrir una lección
+  Tab, Arriba, Abajo, Intro  Ordenar: elegir un número y colocarlo
+  Retroceso, U               Ordenar: Deshacer
+  Tab, 1 a 9, 0, Supr        Cuadrados mágicos: elegir, poner, devolver una ficha
+  H                          Cuadrados mágicos: mostrar u ocultar la suma mágica
+  Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
+</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [OPTION]...
+       chalkline --worksheet ACTIVITY [OPTION]... -o FILE
+</source>
+        <translation>Uso: chalkline [OPCIÓN]...
+     chalkline --worksheet ACTIVIDAD [OPCIÓN]... -o ARCHIVO
+</translation>
+    </message>
+    <message>
+        <source>start on the problem of that code, as 24P-2-K7QM</source>
+        <translation>empezar en el problema de ese código, como 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>write a worksheet of the activity and end, no display</source>
+        <translation>escribir una hoja de ejercicios de la actividad, sin pantalla</translation>
+    </message>
+    <message>
+        <source>its number of problems, 1 to 500 (10)</source>
+        <translation>su número de problemas, del 1 al 500 (10)</translation>
+    </message>
+    <message>
+        <source>its problems follow from this number (else the clock)</source>
+        <translation>sus problemas salen de este número (si no, del reloj)</translation>
+    </message>
+    <message>
+        <source>without its answer key</source>
+        <translation>sin sus respuestas</translation>
+    </message>
+    <message>
+        <source>a PDF, A4 or Letter; or text, one problem a line</source>
+        <translation>un PDF, A4 o Letter; o texto, un problema por línea</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s file</source>
+        <translation>el archivo de la hoja</translation>
+    </message>
+    <message>
+        <source>--%1 and --worksheet do not go together</source>
+        <translation>--%1 y --worksheet no van juntas</translation>
+    </message>
+    <message>
+        <source>--kind goes with --launch or --worksheet</source>
+        <translation>--kind va con --launch o --worksheet</translation>
+    </message>
+    <message>
+        <source>--open goes alone, without --launch or --lesson</source>
+        <translation>--open va solo, sin --launch ni --lesson</translation>
+    </message>
+    <message>
+        <source>the kind for --launch or --worksheet, 1 for the first</source>
+        <translation>el tipo para --launch o --worksheet, 1 para el primero</translation>
     </message>
 </context>
 <context>
@@ -372,6 +430,135 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>Reverse</source>
         <translation>Al revés</translation>
+    </message>
+</context>
+<context>
+    <name>Lessons</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>this is not a lesson: a lesson is a plain text file in UTF-8</source>
+        <translation>esto no es una lección: una lección es un archivo de texto plano en UTF-8</translation>
+    </message>
+    <message>
+        <source>this is not a lesson: it is larger than 1 MiB</source>
+        <translation>esto no es una lección: ocupa más de 1 MiB</translation>
+    </message>
+    <message>
+        <source>the lesson has no step; a step is a line such as &apos;numberwall kind=2&apos;</source>
+        <translation>la lección no tiene ningún paso; un paso es una línea como «numberwall kind=2»</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are %2</source>
+        <translation>no hay ninguna actividad «%1»; las actividades son %2</translation>
+    </message>
+    <message>
+        <source>%1 has no setting &apos;%2&apos;; it takes %3</source>
+        <translation>%1 no tiene el ajuste «%2»; admite %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a setting: a setting is written key=value, as kind=2</source>
+        <translation>«%1» no es un ajuste: un ajuste se escribe clave=valor, como kind=2</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>%1= does not go with open: the code gives the kind, and one problem</source>
+        <translation>%1= no va con open: el código da el tipo, y un solo problema</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Paso %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1, step %2 of %3</source>
+        <translation>%1, paso %2 de %3</translation>
+    </message>
+    <message>
+        <source>Lessons (*.txt *.lesson);;All files (*)</source>
+        <translation>Lecciones (*.txt *.lesson);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, not &apos;%3&apos;</source>
+        <translation>%1 admite %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>%1 takes only %2, not &apos;%3&apos;</source>
+        <translation>%1 solo admite %2, no «%3»</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3, such as 2.5, not &apos;%4&apos;</source>
+        <translation>%1 admite un número de %2 a %3, como 2.5, no «%4»</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source>
+        <translation>%1 admite un número entero de %2 a %3, no «%4»</translation>
+    </message>
+    <message>
+        <source>chalkline: %1, line %2: %3</source>
+        <translation>chalkline: %1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: %2</source>
+        <translation>chalkline: %1: %2</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ese archivo no existe</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a lesson</source>
+        <translation>es una carpeta, no una lección</translation>
+    </message>
+    <message>
+        <source>cannot read it: %1</source>
+        <translation>no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>Open a lesson</source>
+        <translation>Abrir una lección</translation>
+    </message>
+    <message>
+        <source>Save as a lesson</source>
+        <translation>Guardar como lección</translation>
+    </message>
+    <message>
+        <source>lesson.txt</source>
+        <translation>leccion.txt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. Nothing was written.</source>
+        <translation>%1 no se puede leer: %2. No se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>%1 is not a lesson. Nothing was written.</source>
+        <translation>%1 no es una lección. No se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source># A Chalkline lesson: one step a line
+</source>
+        <translation># Una lección de Chalkline: un paso por línea
+</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2. Nothing was written.</source>
+        <translation>%1 no se puede escribir: %2. No se ha escrito nada.</translation>
+    </message>
+    <message>
+        <source>%1 was added to %2.</source>
+        <translation>%1 se ha añadido a %2.</translation>
+    </message>
+    <message>
+        <source>%1 was added to %2 as step %3.</source>
+        <translation>%1 se ha añadido a %2 como paso %3.</translation>
     </message>
 </context>
 <context>
@@ -572,6 +759,22 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <source>Go to problem</source>
         <translation>Ir al problema</translation>
     </message>
+    <message>
+        <source>F1 or ?</source>
+        <translation>F1 o ?</translation>
+    </message>
+    <message>
+        <source>this list of keys</source>
+        <translation>esta lista de teclas</translation>
+    </message>
+    <message>
+        <source>Open a lesson</source>
+        <translation>Abrir una lección</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
 </context>
 <context>
     <name>NumberLabel</name>
@@ -750,6 +953,63 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>divided by</source>
         <translation>dividido entre</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>language takes a language&apos;s code, such as fr or de_CH, not &apos;%1&apos;</source>
+        <translation>language admite el código de un idioma, como fr o de_CH, no «%1»</translation>
+    </message>
+    <message>
+        <source>launch takes an activity&apos;s name, one of %1; not &apos;%2&apos;</source>
+        <translation>launch admite el nombre de una actividad, uno de %1; no «%2»</translation>
+    </message>
+    <message>
+        <source>webAddress takes an address that starts with https:// or http://, not &apos;%1&apos;</source>
+        <translation>webAddress admite una dirección que empiece por https:// o http://, no «%1»</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>ocupa más de 1 MiB</translation>
+    </message>
+    <message>
+        <source>it is not a text file</source>
+        <translation>no es un archivo de texto</translation>
+    </message>
+    <message>
+        <source>it is not a settings file</source>
+        <translation>no es un archivo de ajustes</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot read the settings file %1: %2; its settings are ignored</source>
+        <translation>chalkline: no se puede leer el archivo de ajustes %1: %2; se pasan por alto sus ajustes</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: there is no activity [%2]; its settings are ignored</source>
+        <translation>chalkline: %1: no hay ninguna actividad [%2]; se pasan por alto sus ajustes</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: [%2] has no setting &apos;%3&apos;; it is ignored</source>
+        <translation>chalkline: %1: [%2] no tiene el ajuste «%3»; se pasa por alto</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: [%2] %3; it is ignored</source>
+        <translation>chalkline: %1: [%2] %3; se pasa por alto</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot remove the settings file %1</source>
+        <translation>chalkline: no se puede borrar el archivo de ajustes %1</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot write the settings file %1; the settings of this session will not be kept
+</source>
+        <translation>chalkline: no se puede escribir el archivo de ajustes %1; los ajustes de esta sesión no se guardarán
+</translation>
     </message>
 </context>
 <context>

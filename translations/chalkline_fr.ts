@@ -90,6 +90,14 @@
         <source>a worksheet of this kind, this problem first</source>
         <translation>une fiche d&apos;exercices de ce type, ce problème en premier</translation>
     </message>
+    <message>
+        <source>Ctrl+L</source>
+        <translation>Ctrl+L</translation>
+    </message>
+    <message>
+        <source>save as a lesson: add this activity to a lesson file</source>
+        <translation>enregistrer comme leçon : l&apos;ajouter à un fichier de leçon</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -121,62 +129,6 @@
         <source>chalkline: needs a graphical session to show its windows, but neither DISPLAY nor WAYLAND_DISPLAY is set; start it from the desktop
 </source>
         <translation>chalkline : une session graphique est nécessaire pour afficher ses fenêtres, mais ni DISPLAY ni WAYLAND_DISPLAY n&apos;est défini ; lancez-le depuis le bureau
-</translation>
-    </message>
-    <message>
-        <source>Usage: chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
-</source>
-        <translation>Utilisation : chalkline [-f | --full-screen] [--screen N] [--lang CODE] [-h | --help] [--version]
-</translation>
-    </message>
-    <message>
-        <source>Options:
-  -f, --full-screen   show every screen full screen, scaled to fit
-  --screen N          open on screen N (0 is the first)
-  --lang CODE         show the texts in this language (fr, de, es, en)
-  -h, --help          print the options and the keys, then end
-  --version           print the version, then end
-</source>
-        <translation>Options :
-  -f, --full-screen   chaque écran en plein écran, mis à l&apos;échelle
-  --screen N          ouvrir sur l&apos;écran N (0 est le premier)
-  --lang CODE         afficher les textes dans cette langue (fr, de, es, en)
-  -h, --help          afficher les options et les touches, puis terminer
-  --version           afficher la version, puis terminer
-</translation>
-    </message>
-    <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Touches :
-  F11, Ctrl+F                plein écran ou non, sur chaque écran
-  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
-  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
-  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
-  Page suiv., N, Droite      activités : Suivant, un nouveau problème
-  Page préc., S              activités : Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
-  B, .                       activités : écran noir et retour
-  F1, ?                      activités : les touches de l&apos;écran
-  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
-  Retour arrière, U          Ranger : Annuler
-  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
-  H                          Carrés magiques : afficher ou cacher la somme magique
-  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
 </translation>
     </message>
     <message>
@@ -232,58 +184,12 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 </translation>
     </message>
     <message>
-        <source>       chalkline [--open CODE]
-       chalkline --worksheet ACTIVITY [--kind K] [--count N] [--seed S]
-                 [--no-answers] [--format pdf|text] [--lang CODE] -o FILE
-</source>
-        <translation>       chalkline [--open CODE]
-       chalkline --worksheet ACTIVITÉ [--kind K] [--count N] [--seed S]
-                 [--no-answers] [--format pdf|text] [--lang CODE] -o FICHIER
-</translation>
-    </message>
-    <message>
-        <source>Problems and worksheets:
-  --open CODE         start on the problem of that code, as 24P-2-K7QM
-  --worksheet ACTIVITY  write a worksheet of the activity, as twentyfour (the
-                      names are those of the screens), without a display
-  --kind K            the kind of its problems, 1 for the first (1)
-  --count N           how many problems, 1 to 500 (10)
-  --seed S            the problems follow from this number (else the clock)
-  --no-answers        leave out the answer key
-  --format pdf|text   a PDF, A4 or Letter; or text, one problem a line (pdf)
-  -o FILE             the file to write
-</source>
-        <translation>Problèmes et fiches d&apos;exercices :
-  --open CODE         démarrer sur le problème de ce code, comme 24P-2-K7QM
-  --worksheet ACTIVITÉ  écrire une fiche d&apos;exercices de l&apos;activité, comme
-                      twentyfour (les noms des écrans), sans écran
-  --kind K            le type de ses problèmes, 1 pour le premier (1)
-  --count N           combien de problèmes, de 1 à 500 (10)
-  --seed S            les problèmes découlent de ce nombre (sinon l&apos;horloge)
-  --no-answers        sans les réponses
-  --format pdf|text   un PDF, A4 ou Letter ; ou du texte, un par ligne (pdf)
-  -o FICHIER          le fichier à écrire
-</translation>
-    </message>
-    <message>
         <source>  Ctrl+G                     go to a problem by its code, on every screen
   Ctrl+P                     activities: a worksheet of this kind
 </source>
         <translation>  Ctrl+G                     aller à un problème par son code, sur chaque écran
   Ctrl+P                     activités : une fiche d&apos;exercices de ce type
 </translation>
-    </message>
-    <message>
-        <source>there is no activity &apos;%1&apos;; the activities are: %2</source>
-        <translation>il n&apos;y a pas d&apos;activité « %1 » ; les activités sont : %2</translation>
-    </message>
-    <message>
-        <source>--kind %1: %2 has only kind 1</source>
-        <translation>--kind %1 : %2 n&apos;a que le type 1</translation>
-    </message>
-    <message>
-        <source>--kind %1: the kinds of %2 are 1 to %3</source>
-        <translation>--kind %1 : les types de %2 vont de 1 à %3</translation>
     </message>
     <message>
         <source>--count needs a number of problems from 1 to %1, not &apos;%2&apos;</source>
@@ -302,12 +208,164 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>--worksheet demande -o FICHIER, le fichier à écrire</translation>
     </message>
     <message>
-        <source>--open and --worksheet cannot go together</source>
-        <translation>--open et --worksheet ne vont pas ensemble</translation>
-    </message>
-    <message>
         <source>%1 is an option of --worksheet</source>
         <translation>%1 est une option de --worksheet</translation>
+    </message>
+    <message>
+        <source>show every screen full screen, scaled to fit</source>
+        <translation>chaque écran en plein écran, mis à l&apos;échelle</translation>
+    </message>
+    <message>
+        <source>in a window, even after full screen the last time</source>
+        <translation>dans une fenêtre, même après le plein écran la dernière fois</translation>
+    </message>
+    <message>
+        <source>open on screen N (0 is the first)</source>
+        <translation>ouvrir sur l&apos;écran N (0 est le premier)</translation>
+    </message>
+    <message>
+        <source>show the texts in this language (fr, de, es, en)</source>
+        <translation>afficher les textes dans cette langue (fr, de, es, en)</translation>
+    </message>
+    <message>
+        <source>start on that activity (names: --list-activities)</source>
+        <translation>commencer par cette activité (noms : --list-activities)</translation>
+    </message>
+    <message>
+        <source>run the lesson of FILE, a step at a time</source>
+        <translation>dérouler la leçon de FILE, une étape à la fois</translation>
+    </message>
+    <message>
+        <source>list the activities, their kinds and settings, then end</source>
+        <translation>lister les activités, leurs types et réglages, puis terminer</translation>
+    </message>
+    <message>
+        <source>forget the settings kept from the last time</source>
+        <translation>oublier les réglages gardés de la dernière fois</translation>
+    </message>
+    <message>
+        <source>print the options and the keys, then end</source>
+        <translation>afficher les options et les touches, puis terminer</translation>
+    </message>
+    <message>
+        <source>print the version, then end</source>
+        <translation>afficher la version, puis terminer</translation>
+    </message>
+    <message>
+        <source>Options:
+</source>
+        <translation>Options :
+</translation>
+    </message>
+    <message>
+        <source>kinds: %1</source>
+        <translation>types : %1</translation>
+    </message>
+    <message>
+        <source>settings: %1</source>
+        <translation>réglages : %1</translation>
+    </message>
+    <message>
+        <source>--full-screen and --window do not go together</source>
+        <translation>--full-screen et --window ne vont pas ensemble</translation>
+    </message>
+    <message>
+        <source>--launch and --lesson do not go together</source>
+        <translation>--launch et --lesson ne vont pas ensemble</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are %2</source>
+        <translation>il n&apos;y a pas d&apos;activité « %1 » ; les activités sont %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Touches :
+  F11, Ctrl+F                plein écran ou non, sur chaque écran
+  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
+  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
+  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
+  Page suiv., N, Droite      activités : Suivant, un nouveau problème
+  Page préc., S              activités : Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
+  B, .                       activités : écran noir et retour
+  F1, ?                      activités : les touches de l&apos;écran
+  Ctrl+L                     activités : ajouter l&apos;activité à un fichier de leçon
+  Ctrl+O                     premier menu : ouvrir une leçon
+  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
+  Retour arrière, U          Ranger : Annuler
+  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
+  H                          Carrés magiques : afficher ou cacher la somme magique
+  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
+</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [OPTION]...
+       chalkline --worksheet ACTIVITY [OPTION]... -o FILE
+</source>
+        <translation>Utilisation : chalkline [OPTION]...
+              chalkline --worksheet ACTIVITÉ [OPTION]... -o FICHIER
+</translation>
+    </message>
+    <message>
+        <source>start on the problem of that code, as 24P-2-K7QM</source>
+        <translation>démarrer sur le problème de ce code, comme 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>write a worksheet of the activity and end, no display</source>
+        <translation>écrire une fiche d&apos;exercices de l&apos;activité, sans écran</translation>
+    </message>
+    <message>
+        <source>its number of problems, 1 to 500 (10)</source>
+        <translation>son nombre de problèmes, de 1 à 500 (10)</translation>
+    </message>
+    <message>
+        <source>its problems follow from this number (else the clock)</source>
+        <translation>ses problèmes découlent de ce nombre (sinon l&apos;horloge)</translation>
+    </message>
+    <message>
+        <source>without its answer key</source>
+        <translation>sans ses réponses</translation>
+    </message>
+    <message>
+        <source>a PDF, A4 or Letter; or text, one problem a line</source>
+        <translation>un PDF, A4 ou Letter ; ou du texte, un problème par ligne</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s file</source>
+        <translation>le fichier de la fiche</translation>
+    </message>
+    <message>
+        <source>--%1 and --worksheet do not go together</source>
+        <translation>--%1 et --worksheet ne vont pas ensemble</translation>
+    </message>
+    <message>
+        <source>--kind goes with --launch or --worksheet</source>
+        <translation>--kind va avec --launch ou --worksheet</translation>
+    </message>
+    <message>
+        <source>--open goes alone, without --launch or --lesson</source>
+        <translation>--open va seul, sans --launch ni --lesson</translation>
+    </message>
+    <message>
+        <source>the kind for --launch or --worksheet, 1 for the first</source>
+        <translation>le type pour --launch ou --worksheet, 1 pour le premier</translation>
     </message>
 </context>
 <context>
@@ -372,6 +430,135 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>Reverse</source>
         <translation>À rebours</translation>
+    </message>
+</context>
+<context>
+    <name>Lessons</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>this is not a lesson: a lesson is a plain text file in UTF-8</source>
+        <translation>ce n&apos;est pas une leçon : une leçon est un fichier texte simple en UTF-8</translation>
+    </message>
+    <message>
+        <source>this is not a lesson: it is larger than 1 MiB</source>
+        <translation>ce n&apos;est pas une leçon : il dépasse 1 Mio</translation>
+    </message>
+    <message>
+        <source>the lesson has no step; a step is a line such as &apos;numberwall kind=2&apos;</source>
+        <translation>la leçon n&apos;a aucune étape ; une étape est une ligne comme « numberwall kind=2 »</translation>
+    </message>
+    <message>
+        <source>there is no activity &apos;%1&apos;; the activities are %2</source>
+        <translation>il n&apos;y a pas d&apos;activité « %1 » ; les activités sont %2</translation>
+    </message>
+    <message>
+        <source>%1 has no setting &apos;%2&apos;; it takes %3</source>
+        <translation>%1 n&apos;a pas de réglage « %2 » ; elle prend %3</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a setting: a setting is written key=value, as kind=2</source>
+        <translation>« %1 » n&apos;est pas un réglage : un réglage s&apos;écrit clé=valeur, comme kind=2</translation>
+    </message>
+    <message>
+        <source>%1 is given twice</source>
+        <translation>%1 est donné deux fois</translation>
+    </message>
+    <message>
+        <source>%1= does not go with open: the code gives the kind, and one problem</source>
+        <translation>%1= ne va pas avec open : le code donne le type, et un seul problème</translation>
+    </message>
+    <message>
+        <source>Step %1 of %2</source>
+        <translation>Étape %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1, step %2 of %3</source>
+        <translation>%1, étape %2 sur %3</translation>
+    </message>
+    <message>
+        <source>Lessons (*.txt *.lesson);;All files (*)</source>
+        <translation>Leçons (*.txt *.lesson);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>%1 takes %2, not &apos;%3&apos;</source>
+        <translation>%1 prend %2, pas « %3 »</translation>
+    </message>
+    <message>
+        <source>%1 takes only %2, not &apos;%3&apos;</source>
+        <translation>%1 ne prend que %2, pas « %3 »</translation>
+    </message>
+    <message>
+        <source>%1 takes a number from %2 to %3, such as 2.5, not &apos;%4&apos;</source>
+        <translation>%1 prend un nombre de %2 à %3, comme 2.5, pas « %4 »</translation>
+    </message>
+    <message>
+        <source>%1 takes a whole number from %2 to %3, not &apos;%4&apos;</source>
+        <translation>%1 prend un nombre entier de %2 à %3, pas « %4 »</translation>
+    </message>
+    <message>
+        <source>chalkline: %1, line %2: %3</source>
+        <translation>chalkline : %1, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: %2</source>
+        <translation>chalkline : %1 : %2</translation>
+    </message>
+    <message>
+        <source>there is no such file</source>
+        <translation>ce fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>this is a folder, not a lesson</source>
+        <translation>c&apos;est un dossier, pas une leçon</translation>
+    </message>
+    <message>
+        <source>cannot read it: %1</source>
+        <translation>impossible de le lire : %1</translation>
+    </message>
+    <message>
+        <source>Open a lesson</source>
+        <translation>Ouvrir une leçon</translation>
+    </message>
+    <message>
+        <source>Save as a lesson</source>
+        <translation>Enregistrer comme leçon</translation>
+    </message>
+    <message>
+        <source>lesson.txt</source>
+        <translation>lecon.txt</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. Nothing was written.</source>
+        <translation>%1 ne peut pas être lu : %2. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 is not a lesson. Nothing was written.</source>
+        <translation>%1 n&apos;est pas une leçon. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source># A Chalkline lesson: one step a line
+</source>
+        <translation># Une leçon Chalkline : une étape par ligne
+</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2. Nothing was written.</source>
+        <translation>%1 ne peut pas être écrit : %2. Rien n&apos;a été écrit.</translation>
+    </message>
+    <message>
+        <source>%1 was added to %2.</source>
+        <translation>%1 a été ajoutée à %2.</translation>
+    </message>
+    <message>
+        <source>%1 was added to %2 as step %3.</source>
+        <translation>%1 a été ajoutée à %2 comme étape %3.</translation>
     </message>
 </context>
 <context>
@@ -572,6 +759,22 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <source>Go to problem</source>
         <translation>Aller au problème</translation>
     </message>
+    <message>
+        <source>F1 or ?</source>
+        <translation>F1 ou ?</translation>
+    </message>
+    <message>
+        <source>this list of keys</source>
+        <translation>cette liste des touches</translation>
+    </message>
+    <message>
+        <source>Open a lesson</source>
+        <translation>Ouvrir une leçon</translation>
+    </message>
+    <message>
+        <source>Ctrl+O</source>
+        <translation>Ctrl+O</translation>
+    </message>
 </context>
 <context>
     <name>NumberLabel</name>
@@ -750,6 +953,63 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>divided by</source>
         <translation>divisé par</translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>language takes a language&apos;s code, such as fr or de_CH, not &apos;%1&apos;</source>
+        <translation>language prend le code d&apos;une langue, comme fr ou de_CH, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>launch takes an activity&apos;s name, one of %1; not &apos;%2&apos;</source>
+        <translation>launch prend le nom d&apos;une activité, parmi %1 ; pas « %2 »</translation>
+    </message>
+    <message>
+        <source>webAddress takes an address that starts with https:// or http://, not &apos;%1&apos;</source>
+        <translation>webAddress prend une adresse qui commence par https:// ou http://, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>it is a folder</source>
+        <translation>c&apos;est un dossier</translation>
+    </message>
+    <message>
+        <source>it is larger than 1 MiB</source>
+        <translation>il dépasse 1 Mio</translation>
+    </message>
+    <message>
+        <source>it is not a text file</source>
+        <translation>ce n&apos;est pas un fichier texte</translation>
+    </message>
+    <message>
+        <source>it is not a settings file</source>
+        <translation>ce n&apos;est pas un fichier de réglages</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot read the settings file %1: %2; its settings are ignored</source>
+        <translation>chalkline : impossible de lire le fichier de réglages %1 : %2 ; ses réglages sont ignorés</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: there is no activity [%2]; its settings are ignored</source>
+        <translation>chalkline : %1 : il n&apos;y a pas d&apos;activité [%2] ; ses réglages sont ignorés</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: [%2] has no setting &apos;%3&apos;; it is ignored</source>
+        <translation>chalkline : %1 : [%2] n&apos;a pas de réglage « %3 » ; il est ignoré</translation>
+    </message>
+    <message>
+        <source>chalkline: %1: [%2] %3; it is ignored</source>
+        <translation>chalkline : %1 : [%2] %3 ; il est ignoré</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot remove the settings file %1</source>
+        <translation>chalkline : impossible de supprimer le fichier de réglages %1</translation>
+    </message>
+    <message>
+        <source>chalkline: cannot write the settings file %1; the settings of this session will not be kept
+</source>
+        <translation>chalkline : impossible d&apos;écrire le fichier de réglages %1 ; les réglages de cette séance ne seront pas gardés
+</translation>
     </message>
 </context>
 <context>

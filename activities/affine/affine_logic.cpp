@@ -105,15 +105,15 @@ std::string AffineProblem::plain() const {
 }
 
 std::string AffineProblem::given() const {
-    return kind == kDecode ? encipher_word(plain(), key) : plain();
+    return kind == Kind::Decode ? encipher_word(plain(), key) : plain();
 }
 
 std::string AffineProblem::answer() const {
-    return kind == kDecode ? plain() : encipher_word(plain(), key);
+    return kind == Kind::Decode ? plain() : encipher_word(plain(), key);
 }
 
-AffineProblem make_problem(int kind, RandomSource& random, const AffineProblem* previous) {
-    if (kind < kShift || kind > kDecode) {
+AffineProblem make_problem(Kind kind, RandomSource& random, const AffineProblem* previous) {
+    if (kind < Kind::Shift || kind > Kind::Decode) {
         throw std::invalid_argument("affine: no such kind");
     }
     random.reseed();
@@ -128,7 +128,7 @@ AffineProblem make_problem(int kind, RandomSource& random, const AffineProblem* 
         problem.word = random.draw(0, count - 1);
     }
     const int last = int(kMultipliers.size()) - 1;
-    problem.key.a = kind == kShift ? 1 : kMultipliers[std::size_t(random.draw(1, last))];
+    problem.key.a = kind == Kind::Shift ? 1 : kMultipliers[std::size_t(random.draw(1, last))];
     problem.key.b = random.draw(1, kLetters - 1);
     return problem;
 }

@@ -9,10 +9,12 @@
 
 namespace chalkline::affine {
 
-// The kinds of problem, coded in the order of the screen's options.
-inline constexpr int kShift = 1;  // encode with y = x + b
-inline constexpr int kEncode = 2; // encode with y = ax + b
-inline constexpr int kDecode = 3; // decode a word enciphered with y = ax + b
+// The kinds of problem, in the order of the screen's options.
+enum class Kind {
+    Shift,  // encode with y = x + b
+    Encode, // encode with y = ax + b
+    Decode, // decode a word enciphered with y = ax + b
+};
 
 // The letters A to Z stand for the numbers 0 to 25.
 inline constexpr int kLetters = 26;
@@ -43,7 +45,7 @@ std::string decipher_word(std::string_view cipher, const Key& key);
 // A word of the list with its key: Shift and Encode show the word and ask for it
 // enciphered; Decode shows it enciphered and asks for the word.
 struct AffineProblem {
-    int kind = kShift;
+    Kind kind = Kind::Shift;
     int word = 0;
     Key key;
 
@@ -53,10 +55,11 @@ struct AffineProblem {
     friend bool operator==(const AffineProblem&, const AffineProblem&) = default;
 };
 
-// A new problem of the kind (1 to 3; another throws std::invalid_argument), built
+// A new problem of the kind (another value throws std::invalid_argument), built
 // directly: its word is never the word of the problem before. Shift has a = 1; Encode
 // and Decode draw a from the other eleven multipliers; b is 1 to 25.
-AffineProblem make_problem(int kind, RandomSource& random, const AffineProblem* previous = nullptr);
+AffineProblem make_problem(Kind kind, RandomSource& random,
+                           const AffineProblem* previous = nullptr);
 
 // "y = 5x + 8 (mod 26)", "y = x + 8 (mod 26)"
 std::string key_text(const Key& key);

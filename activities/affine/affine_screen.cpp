@@ -110,9 +110,9 @@ int AffineForm::answer_parts() const {
 }
 
 void AffineForm::new_problem() {
-    problem_ = make_problem(kind(), random_, has_problem_ ? &problem_ : nullptr);
+    problem_ = make_problem(kind_as<Kind>(), random_, has_problem_ ? &problem_ : nullptr);
     has_problem_ = true;
-    const bool decode = problem_.kind == kDecode;
+    const bool decode = problem_.kind == Kind::Decode;
     const QString given = text_of(problem_.given());
     const QString answer = text_of(problem_.answer());
     const QString key = text_of(key_text(problem_.key));

@@ -49,7 +49,7 @@ private:
     void add_working();
     void add_word();
     // The parts before the letters: the inverse of a, for Decode.
-    int parts_before_letters() const { return problem_.kind == kDecode ? 1 : 0; }
+    int parts_before_letters() const { return problem_.kind == Kind::Decode ? 1 : 0; }
 
     AffineProblem problem_;
     bool has_problem_ = false;

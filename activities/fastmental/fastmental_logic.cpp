@@ -60,11 +60,11 @@ Quarters quarter_decimal(RandomSource& random) {
     return Quarters{whole * 4 + quarters};
 }
 
-Quarters starting_value(int kind, RandomSource& random) {
+Quarters starting_value(Kind kind, RandomSource& random) {
     switch (kind) {
-    case kind_integers:
+    case Kind::Integers:
         return Quarters::whole(random.draw(-50, 50));
-    case kind_decimals:
+    case Kind::Decimals:
         return quarter_decimal(random);
     default:
         return Quarters::whole(random.draw(1, 50));
@@ -101,10 +101,10 @@ void add_a_number(MentalChain& chain, int step, RandomSource& random) {
     check_step(step);
     Quarters operand;
     switch (chain.kind) {
-    case kind_integers:
+    case Kind::Integers:
         operand = Quarters::whole(random.draw(-20, 20));
         break;
-    case kind_decimals:
+    case Kind::Decimals:
         operand = quarter_decimal(random);
         break;
     default:
@@ -119,10 +119,10 @@ void minus_a_number(MentalChain& chain, int step, RandomSource& random) {
     const Quarters prev = chain.values[step - 1];
     Quarters operand;
     switch (chain.kind) {
-    case kind_integers:
+    case Kind::Integers:
         operand = Quarters::whole(random.draw(-20, 20));
         break;
-    case kind_decimals:
+    case Kind::Decimals:
         operand = quarter_decimal(random);
         break;
     default:
@@ -144,7 +144,7 @@ void times_a_number(MentalChain& chain, int step, RandomSource& random) {
     check_step(step);
     const Quarters prev = chain.values[step - 1];
     int operand = 1;
-    if (chain.kind != kind_decimals) {
+    if (chain.kind != Kind::Decimals) {
         operand = random.draw(2, 5);
     } else if (prev.fraction() == 1) {
         operand = 3; // x.25 times 3 ends in .75
@@ -165,7 +165,7 @@ void divide_a_number(MentalChain& chain, int step, RandomSource& random) {
     check_step(step);
     const Quarters prev = chain.values[step - 1];
     int operand = 1;
-    if (chain.kind == kind_decimals) {
+    if (chain.kind == Kind::Decimals) {
         // Any divisor whose quotient is still a whole number of quarters.
         do {
             operand = random.draw(1, 5);
@@ -196,10 +196,11 @@ void run_step(MentalChain& chain, int step, RandomSource& random) {
     }
 }
 
-MentalChain calculate(int kind, RandomSource& random) {
+MentalChain make_problem(Kind kind, RandomSource& random) {
     random.reseed();
     MentalChain chain;
-    chain.kind = (kind == kind_integers || kind == kind_decimals) ? kind : kind_positive_whole;
+    chain.kind =
+        (kind == Kind::Integers || kind == Kind::Decimals) ? kind : Kind::PositiveWholeNumbers;
     shuffle_operations(chain, random);
     find_divide_step(chain);
     do {

@@ -34,16 +34,14 @@ struct Quarters {
 
 enum class Operation { add = 1, subtract = 2, multiply = 3, divide = 4 };
 
-// The number kinds, coded in the order of the screen's options.
-inline constexpr int kind_positive_whole = 1;
-inline constexpr int kind_integers = 2;
-inline constexpr int kind_decimals = 3;
+// The number kinds, in the order of the screen's options.
+enum class Kind { PositiveWholeNumbers, Integers, Decimals };
 
 // One chain: a starting value and four steps, one of each operation. Steps are
 // numbered 1 to 4 and index the arrays directly; element 0 of `operations` and
 // `operands` is unused, element 0 of `values` is the starting value.
 struct MentalChain {
-    int kind = kind_positive_whole;
+    Kind kind = Kind::PositiveWholeNumbers;
     std::array<Operation, 5> operations{Operation::add, Operation::add, Operation::subtract,
                                         Operation::multiply, Operation::divide};
     int divide_step = 4;
@@ -65,7 +63,7 @@ void find_divide_step(MentalChain& chain);
 Quarters quarter_decimal(RandomSource& random);
 
 // The starting value of a chain of the kind: 1 to 50, -50 to 50, or a quarter decimal.
-Quarters starting_value(int kind, RandomSource& random);
+Quarters starting_value(Kind kind, RandomSource& random);
 
 // The step routines: each draws operands[step] for the chain's kind and sets
 // values[step] from values[step - 1], so that the value stays of the chain's kind.
@@ -80,7 +78,7 @@ void run_step(MentalChain& chain, int step, RandomSource& random);
 // A new chain of the kind. The order of operations is drawn once; the starting
 // value and the four steps are made again, in that same order, until the divisor
 // is not 1, so that the divide step always asks something of the class.
-MentalChain calculate(int kind, RandomSource& random);
+MentalChain make_problem(Kind kind, RandomSource& random);
 
 // The result of one operation on exact values; a divide must come out in whole quarters.
 Quarters apply(Operation operation, Quarters prev, Quarters operand);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fastmental_screen.h"
 
-#include "forms.h"
+#include "form.h"
 #include "keys.h"
 
 #include <QButtonGroup>
@@ -122,10 +122,12 @@ FastMentalForm::FastMentalForm()
 
     Frame1 = add<shell::Frame>(this, "Frame1");
     Frame1->move(9195, 3465, 2535, 1275);
-    Option1 = add_option(Frame1, "Option1", "Positive Whole Numbers", 60, 180, 2415, 315, 8.25);
-    Option2 = add_option(Frame1, "Option2", "Integers", 60, 540, 2415, 315, 8.25);
-    Option3 = add_option(Frame1, "Option3", "Decimals", 60, 900, 2415, 315, 8.25);
-    Option1->set_value(true);
+    add_kinds({"Positive Whole Numbers", "Integers", "Decimals"},
+              {.left = 60, .top = 180, .width = 2415, .height = 315, .step = 360, .points = 8.25},
+              Frame1);
+    Option1 = kind_options[0];
+    Option2 = kind_options[1];
+    Option3 = kind_options[2];
     Option4 = add_option(this, "Option4", tr("Forward"), 9225, 4920, 1500, 315, 8.25);
     Option5 = add_option(this, "Option5", tr("Reverse"), 9225, 5295, 1500, 315, 8.25);
     Option4->set_value(true);
@@ -133,24 +135,22 @@ FastMentalForm::FastMentalForm()
     // the form would also clear those inside Frame1, so Reverse could unset the kind.
     auto* kinds = new QButtonGroup(this);
     auto* modes = new QButtonGroup(this);
-    for (auto* option : {Option1, Option2, Option3}) {
+    for (auto* option : kind_options) {
         kinds->addButton(option);
     }
     modes->addButton(Option4);
     modes->addButton(Option5);
-    Option1->on_click = [this](int) { Option1_Click(); };
-    Option2->on_click = [this](int) { Option2_Click(); };
-    Option3->on_click = [this](int) { Option3_Click(); };
     Option4->on_click = [this](int) { Option4_Click(); };
     Option5->on_click = [this](int) { Option5_Click(); };
-    recoloured = {"Option1", "Option2", "Option3", "Option4", "Option5", "Frame1"};
+    recoloured << "Option4"
+               << "Option5"
+               << "Frame1";
 
     Timer1 = add_timer("Timer1", kLongestInterval, false);
     Timer2 = add_timer("Timer2", kLongestInterval, false);
     Timer1->on_tick = [this] { Timer1_Timer(); };
     Timer2->on_tick = [this] { Timer2_Timer(); };
 
-    kind_options = {Option1, Option2, Option3};
     // The arrow keys step the scroll bar as its arrow buttons do.
     shell::ScreenKeys::of(*this).add({
         {{Qt::Key_Up},
@@ -183,16 +183,6 @@ void FastMentalForm::cmdgo_Click() {
     calculate();
 }
 
-void FastMentalForm::Option1_Click() {
-    calculate();
-}
-void FastMentalForm::Option2_Click() {
-    calculate();
-}
-void FastMentalForm::Option3_Click() {
-    calculate();
-}
-
 void FastMentalForm::Option4_Click() {
     Timer2->set_enabled(false);
     calculate();
@@ -209,14 +199,26 @@ void FastMentalForm::VScroll1_Change() {
     VScroll1->setAccessibleDescription(tr("%1 seconds").arg(VScroll1->value() / 1000.0));
 }
 
-int FastMentalForm::chosen_kind() const {
-    if (Option2->value()) {
-        return kind_integers;
+QString FastMentalForm::own_setting(const QString& key) const {
+    if (key == "pace") {
+        return QString::number(VScroll1->value() / 1000.0);
     }
-    if (Option3->value()) {
-        return kind_decimals;
+    if (key == "reverse") {
+        return Option5->value() ? "yes" : "no";
     }
-    return kind_positive_whole;
+    return {};
+}
+
+// The direction is chosen as its option's click would, less the new chain: the other
+// direction's timer stops.
+void FastMentalForm::apply_own_setting(const QString& key, const QString& value) {
+    if (key == "pace") {
+        VScroll1->setValue(qRound(value.toDouble() * 1000));
+    } else if (key == "reverse") {
+        const bool reverse = value == "yes";
+        (reverse ? Option5 : Option4)->set_value(true);
+        (reverse ? Timer1 : Timer2)->set_enabled(false);
+    }
 }
 
 void FastMentalForm::clearchain() {
@@ -233,7 +235,7 @@ void FastMentalForm::clearchain() {
 
 void FastMentalForm::calculate() {
     clearchain();
-    const MentalChain chain = fastmental::calculate(chosen_kind(), random_);
+    const MentalChain chain = make_problem(kind_as<Kind>(), random_);
 
     Label* const symbol_of[] = {labelplus, labelminus, labeltimes, labeldivide};
     for (int row = 1; row <= 4; ++row) {

@@ -2,12 +2,20 @@
 #pragma once
 
 #include "activity_form.h"
+#include "activity_setting.h"
 #include "fastmental_logic.h"
 #include "random.h"
 
 #include <array>
 
 namespace chalkline::fastmental {
+
+// Mental Arithmetic's own settings: the seconds between rows (the scroll bar, 1 to 5 by
+// tenths; 5 on a fresh screen) and the direction, Reverse or Forward.
+inline constexpr chalkline::ActivitySetting kSettings[] = {
+    {.key = "pace", .design = "5", .low = 1, .high = 5, .decimals = 1},
+    {.key = "reverse", .design = "no", .words = {"no", "yes"}},
+};
 
 // Mental Arithmetic: a starting value and four operations shown as a column. Forward
 // shows the start and reveals the rows from the top, one per timer tick, ending with a
@@ -26,10 +34,9 @@ public:
     void show_whole_problem() override;
     // The chain in its box, without the pace's scroll bar and captions.
     QRectF board_area() const override;
+    QString own_setting(const QString& key) const override;
+    void apply_own_setting(const QString& key, const QString& value) override;
 
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
     void Option4_Click();
     void Option5_Click();
     void VScroll1_Change();
@@ -72,7 +79,6 @@ private:
 
     // Shows row `row`: its symbol and its number, never its value.
     void show_row(int row);
-    int chosen_kind() const;
 
     ClockRandom random_;
 };

@@ -83,7 +83,7 @@ Table draw_table(Kind kind, RandomSource& random) {
 
 } // namespace
 
-Table make_table(Kind kind, RandomSource& random, const Table* previous) {
+Table make_problem(Kind kind, RandomSource& random, const Table* previous) {
     random.reseed();
     return fractionkit::draw_unlike(
         previous, [&] { return draw_table(kind, random); },

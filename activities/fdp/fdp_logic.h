@@ -35,7 +35,7 @@ using Table = std::array<Row, kRows>;
 // constructively (distinct values drawn from the kind's list without putting back); a
 // table the same as `previous` is drawn again at most 20 times, and then every row shows
 // its next column, so the result always differs.
-Table make_table(Kind kind, RandomSource& random, const Table* previous = nullptr);
+Table make_problem(Kind kind, RandomSource& random, const Table* previous = nullptr);
 
 // The three forms of a row's value as the table writes them, in the order of the
 // columns: "3/4" (or "1 3/4" when mixed), "0.75", "75%"; a recurring decimal with a dot

@@ -56,13 +56,9 @@ FdpForm::FdpForm()
                               .align = Qt::AlignLeft | Qt::AlignTop});
 }
 
-Kind FdpForm::kind() const {
-    return Kind(chosen_kind());
-}
-
 void FdpForm::new_problem() {
     const Table previous = table_;
-    table_ = make_table(kind(), random_, &previous);
+    table_ = make_problem(kind_as<Kind>(), random_, &previous);
     for (int row = 0; row < kRows; ++row) {
         const Row& entry = table_[std::size_t(row)];
         const auto all = forms(entry);

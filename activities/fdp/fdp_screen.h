@@ -22,7 +22,6 @@ public:
 
     int answer_parts() const override { return kRows; }
 
-    Kind kind() const;
     const Table& table() const { return table_; }
     // The cell of a row and column (Label3, indexed row by row).
     fractionkit::NumberLabel* cell(int row, int column) const {

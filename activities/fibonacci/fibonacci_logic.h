@@ -17,10 +17,10 @@ constexpr int kTermCount = 10;
 // the 30th term (832040) at the latest.
 constexpr int kLastFibonacciTerm = 30;
 
-// The kinds the screen's options offer, coded in the order of the options: the
-// Fibonacci numbers themselves, two whole starting numbers from 1 to 20, or two
-// starting numbers from -20 to 20.
-enum class Kind { Fibonacci = 1, AnyStart = 2, Integers = 3 };
+// The kinds the screen's options offer, in the order of the options: the Fibonacci
+// numbers themselves, two whole starting numbers from 1 to 20, or two starting numbers
+// from -20 to 20.
+enum class Kind { Fibonacci, AnyStart, Integers };
 
 using Terms = std::array<std::int64_t, kTermCount>;
 // Which terms are hidden.

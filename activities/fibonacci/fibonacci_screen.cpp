@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "fibonacci_screen.h"
 
-#include "forms.h"
+#include "form.h"
 
 namespace chalkline::fibonacci {
 
@@ -30,7 +30,7 @@ FibonacciForm::FibonacciForm()
 }
 
 void FibonacciForm::new_problem() {
-    show_problem(make_problem(Kind(kind()), random_, problem_ ? &*problem_ : nullptr));
+    show_problem(make_problem(kind_as<Kind>(), random_, problem_ ? &*problem_ : nullptr));
 }
 
 void FibonacciForm::show_problem(const Problem& problem) {

@@ -34,7 +34,7 @@ std::optional<MixedNumber> mixed_form(const Fraction& f) {
 }
 
 FourRulesProblem draw_whole_numbers(RandomSource& random) {
-    FourRulesProblem problem{.kind = kPositiveWholeNumbers};
+    FourRulesProblem problem{.kind = Kind::PositiveWholeNumbers};
     do {
         problem.first = random.draw(1, 35);
         problem.second = random.draw(1, 35);
@@ -50,7 +50,7 @@ bool integers_accepted(int first, int second) {
 }
 
 FourRulesProblem draw_integers(RandomSource& random) {
-    FourRulesProblem problem{.kind = kIntegers};
+    FourRulesProblem problem{.kind = Kind::Integers};
     do {
         problem.first = random.draw(-20, 20);
         problem.second = random.draw(-20, 20);
@@ -74,7 +74,7 @@ bool fractions_accepted(int num1, int den1, int num2, int den2) {
 }
 
 FourRulesProblem draw_fractions(RandomSource& random) {
-    FourRulesProblem problem{.kind = kProperFractions};
+    FourRulesProblem problem{.kind = Kind::ProperFractions};
     do {
         problem.num1 = random.draw(1, 11);
         problem.den1 = random.draw(1, 12);
@@ -92,15 +92,16 @@ FourRulesProblem draw_fractions(RandomSource& random) {
 
 } // namespace
 
-FourRulesProblem calculate(int kind, RandomSource& random) {
-    if (kind != kPositiveWholeNumbers && kind != kIntegers && kind != kProperFractions) {
-        throw std::invalid_argument("unknown number kind " + std::to_string(kind));
+FourRulesProblem make_problem(Kind kind, RandomSource& random) {
+    if (kind != Kind::PositiveWholeNumbers && kind != Kind::Integers &&
+        kind != Kind::ProperFractions) {
+        throw std::invalid_argument("unknown number kind " + std::to_string(int(kind)));
     }
     random.reseed();
     switch (kind) {
-    case kPositiveWholeNumbers:
+    case Kind::PositiveWholeNumbers:
         return draw_whole_numbers(random);
-    case kIntegers:
+    case Kind::Integers:
         return draw_integers(random);
     default:
         return draw_fractions(random);
@@ -120,7 +121,7 @@ std::string quotient_text(int first, int second) {
 
 FourRulesAnswers work_out_answers(const FourRulesProblem& problem) {
     FourRulesAnswers answers;
-    if (problem.kind != kProperFractions) {
+    if (problem.kind != Kind::ProperFractions) {
         const int a = problem.first;
         const int b = problem.second;
         answers.texts = {"The sum is " + number_text(a + b),

@@ -9,15 +9,13 @@
 
 namespace chalkline::fourrules {
 
-// The kinds of numbers the Four Rules draws, coded in the order of the screen's options.
-inline constexpr int kPositiveWholeNumbers = 1;
-inline constexpr int kIntegers = 2;
-inline constexpr int kProperFractions = 3;
+// The kinds of numbers the Four Rules draws, in the order of the screen's options.
+enum class Kind { PositiveWholeNumbers, Integers, ProperFractions };
 
-// Two whole numbers (kinds 1 and 2) or two proper fractions in lowest terms (kind 3).
-// The fields of the other layout stay 0.
+// Two whole numbers (the first two kinds) or two proper fractions in lowest terms. The
+// fields of the other layout stay 0.
 struct FourRulesProblem {
-    int kind = kPositiveWholeNumbers;
+    Kind kind = Kind::PositiveWholeNumbers;
     int first = 0;
     int second = 0;
     int num1 = 0;
@@ -41,7 +39,7 @@ struct MixedNumber {
 // What Solution shows, worked out afresh from a problem each time it is asked for.
 // texts holds one line per operation (sum, difference, product, quotient): for whole
 // numbers the line with its result ("The sum is 19"), for fractions the caption that
-// stands beside the fraction ("The sum is"). The fractions are filled for kind 3 only.
+// stands beside the fraction ("The sum is"). The fractions are filled for fractions only.
 struct FourRulesAnswers {
     std::array<std::string, 4> texts;
     Fraction sum;
@@ -52,9 +50,9 @@ struct FourRulesAnswers {
     std::optional<MixedNumber> quotient_mixed;
 };
 
-// Makes a new problem of the given kind (1, 2 or 3): reseeds the source once, then
-// draws until the kind's rules are met. Any other kind throws std::invalid_argument.
-FourRulesProblem calculate(int kind, RandomSource& random);
+// Makes a new problem of the given kind: reseeds the source once, then draws until the
+// kind's rules are met. Any other value throws std::invalid_argument.
+FourRulesProblem make_problem(Kind kind, RandomSource& random);
 
 // The four results of a problem.
 FourRulesAnswers work_out_answers(const FourRulesProblem& problem);

@@ -2,7 +2,7 @@
 #include "fourrules_screen.h"
 
 #include "accessibility.h"
-#include "forms.h"
+#include "form.h"
 #include "number_text.h"
 
 namespace chalkline::fourrules {
@@ -155,17 +155,13 @@ FourRulesForm::FourRulesForm() : ActivityForm("fourrules", "The Four Rules", "me
     Line1 = line(1);
     Line2 = line(2);
 
-    Option1 = add_option(this, "Option1", "Positive Whole Numbers", 9075, 4755, 2655, 435, 9.75);
-    Option2 = add_option(this, "Option2", "Integers", 9075, 5235, 2655, 435, 9.75);
-    Option3 = add_option(this, "Option3", "Proper Fractions", 9075, 5715, 2655, 435, 9.75);
-    // The kind the screen opens with is the one shown chosen.
-    Option1->set_value(true);
-    Option1->on_click = [this](int) { Option1_Click(); };
-    Option2->on_click = [this](int) { Option2_Click(); };
-    Option3->on_click = [this](int) { Option3_Click(); };
-
-    recoloured = {"Option1", "Option2", "Option3", "Frame1"};
-    kind_options = {Option1, Option2, Option3};
+    add_kinds(
+        {"Positive Whole Numbers", "Integers", "Proper Fractions"},
+        {.left = 9075, .top = 4755, .width = 2655, .height = 435, .step = 480, .points = 9.75});
+    Option1 = kind_options[0];
+    Option2 = kind_options[1];
+    Option3 = kind_options[2];
+    recoloured << "Frame1";
     for (int numerator : kNumerators) {
         shell::read_as_fraction(label(numerator), label(numerator + 1));
     }
@@ -198,24 +194,9 @@ FourRulesForm::FourRulesForm() : ActivityForm("fourrules", "The Four Rules", "me
 }
 
 void FourRulesForm::start() {
-    kind_ = kPositiveWholeNumbers;
     calculate();
 }
 
-void FourRulesForm::choose_kind(int kind) {
-    kind_ = kind;
-    calculate();
-}
-
-void FourRulesForm::Option1_Click() {
-    choose_kind(kPositiveWholeNumbers);
-}
-void FourRulesForm::Option2_Click() {
-    choose_kind(kIntegers);
-}
-void FourRulesForm::Option3_Click() {
-    choose_kind(kProperFractions);
-}
 void FourRulesForm::cmdgo_Click() {
     calculate();
 }
@@ -236,8 +217,8 @@ void FourRulesForm::clearlabels() {
 
 void FourRulesForm::calculate() {
     clearlabels();
-    problem_ = fourrules::calculate(kind_, random_);
-    const bool fractions = kind_ == kProperFractions;
+    problem_ = make_problem(kind_as<Kind>(), random_);
+    const bool fractions = problem_.kind == Kind::ProperFractions;
     set_problem_sentence(tr("find the sum, difference, product and quotient of %1 and %2.")
                              .arg(fractions ? text_of(Fraction{problem_.num1, problem_.den1})
                                             : text_of(problem_.first),
@@ -266,7 +247,7 @@ void FourRulesForm::cmdsoln_Click() {
     for (int i = 0; i < 4; ++i) {
         label(5 + i)->set_caption(QString::fromStdString(answers.texts[i]));
     }
-    if (problem_.kind == kProperFractions) {
+    if (problem_.kind == Kind::ProperFractions) {
         const auto put = [this](int numerator_label, const Fraction& f) {
             label(numerator_label)->set_caption(text_of(f.numerator));
             label(numerator_label + 1)->set_caption(text_of(f.denominator));
@@ -304,7 +285,7 @@ void FourRulesForm::cmdsoln_Click() {
         label(number)->set_visible(true);
     }
     QStringList results;
-    if (problem_.kind == kProperFractions) {
+    if (problem_.kind == Kind::ProperFractions) {
         results = {text_of(answers.sum, answers.sum_mixed), text_of(answers.difference, {}),
                    text_of(answers.product, {}), text_of(answers.quotient, answers.quotient_mixed)};
     } else {

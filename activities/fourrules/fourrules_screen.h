@@ -18,16 +18,12 @@ public:
     void start() override;
     void cmdgo_Click() override;
     void cmdsoln_Click() override;
-    void Option1_Click();
-    void Option2_Click();
-    void Option3_Click();
 
     // Hides every number and answer field.
     void clearlabels();
     // Makes a new problem of the current kind and shows it.
     void calculate();
 
-    int kind() const { return kind_; }
     const FourRulesProblem& problem() const { return problem_; }
 
     shell::Label* Label1;
@@ -52,9 +48,7 @@ public:
 private:
     shell::Label* label(int number) const { return labels_[number]; }
     shell::Line* line(int number) const { return lines_[number]; }
-    void choose_kind(int kind);
 
-    int kind_ = kPositiveWholeNumbers;
     FourRulesProblem problem_;
     ClockRandom random_;
     // Label1 to Label28 and Line1 to Line8 by their numbers (entry 0 stays empty).

@@ -27,9 +27,6 @@ public:
     shell::OptionButton* Option3;
 
 protected:
-    // The place of the chosen kind's option: 0, 1 or 2.
-    int chosen_kind() const { return kind() - 1; }
-
     ClockRandom random_;
 };
 

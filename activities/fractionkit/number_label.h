@@ -2,7 +2,7 @@
 #pragma once
 
 #include "controls.h"
-#include "forms.h"
+#include "form.h"
 
 namespace chalkline::fractionkit {
 

@@ -58,7 +58,7 @@ const std::vector<Pair>& pairs(Kind kind) {
 
 } // namespace
 
-Pair make_pair(Kind kind, RandomSource& random, const Pair* previous) {
+Pair make_problem(Kind kind, RandomSource& random, const Pair* previous) {
     random.reseed();
     const std::vector<Pair>& list = pairs(kind);
     const int avoid = previous ? fractionkit::index_of(list, *previous) : -1;

@@ -25,7 +25,7 @@ struct Pair {
 
 // A pair of the kind, picked from the kind's list of every such pair (made once, on
 // first use), never the pair `previous`.
-Pair make_pair(Kind kind, RandomSource& random, const Pair* previous = nullptr);
+Pair make_problem(Kind kind, RandomSource& random, const Pair* previous = nullptr);
 
 // Three fractions between the pair, in lowest terms.
 struct Answers {

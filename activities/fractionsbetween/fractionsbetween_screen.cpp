@@ -100,13 +100,9 @@ FractionsBetweenForm::FractionsBetweenForm()
     }
 }
 
-Kind FractionsBetweenForm::kind() const {
-    return Kind(chosen_kind());
-}
-
 void FractionsBetweenForm::new_problem() {
     const Pair previous = pair_;
-    pair_ = make_pair(kind(), random_, &previous);
+    pair_ = make_problem(kind_as<Kind>(), random_, &previous);
     const QString smaller = text_of(pair_.smaller);
     const QString larger = text_of(pair_.larger);
     Label2->set_caption(smaller);

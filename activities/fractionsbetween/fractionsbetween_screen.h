@@ -24,7 +24,6 @@ public:
 
     int answer_parts() const override { return kAnswers; }
 
-    Kind kind() const;
     const Pair& pair() const { return pair_; }
 
     shell::Label* Label1;             // "Find a fraction between"

@@ -28,9 +28,6 @@ public:
     // The places to fill and the tick that ends the flash.
     int answer_parts() const override { return int(order_.size()) + 1; }
 
-    // The chosen kind, 0 for the first option (the screens' kinds count from 0).
-    int kind() const { return RevealingForm::kind() - 1; }
-
     shell::Label* Label1; // the instruction
     GridBoard* board;
 

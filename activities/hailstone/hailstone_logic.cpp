@@ -51,7 +51,7 @@ Sequence hailstone_sequence(std::int64_t start) {
     return sequence;
 }
 
-int draw_start(Kind kind, RandomSource& random, int previous) {
+int make_problem(Kind kind, RandomSource& random, int previous) {
     random.reseed();
     const int largest = largest_start(kind);
     int start = previous;

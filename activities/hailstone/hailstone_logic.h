@@ -9,9 +9,9 @@
 
 namespace chalkline::hailstone {
 
-// The kinds the screen's options offer, coded in the order of the options: the
-// largest start each allows.
-enum class Kind { UpTo30 = 1, UpTo100 = 2, UpTo1000 = 3 };
+// The kinds the screen's options offer, in the order of the options: the largest start
+// each allows.
+enum class Kind { UpTo30, UpTo100, UpTo1000 };
 int largest_start(Kind kind);
 
 // The term after n: half of an even n, 3n + 1 for an odd one. Throws
@@ -35,7 +35,7 @@ Sequence hailstone_sequence(std::int64_t start);
 
 // A start from 1 to the kind's largest, never `previous`: drawn a few times, then
 // mended to the next start up (bounded; every kind has at least two starts).
-int draw_start(Kind kind, RandomSource& random, int previous = 0);
+int make_problem(Kind kind, RandomSource& random, int previous = 0);
 
 // "27, 82, 41, 124, ..., 2, 1": every term.
 std::string terms_text(const Sequence& sequence);

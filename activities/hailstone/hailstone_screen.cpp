@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hailstone_screen.h"
 
-#include "forms.h"
+#include "form.h"
 
 #include <algorithm>
 
@@ -49,7 +49,7 @@ HailstoneForm::HailstoneForm()
 }
 
 void HailstoneForm::new_problem() {
-    show_start(draw_start(Kind(kind()), random_, start_));
+    show_start(make_problem(kind_as<Kind>(), random_, start_));
 }
 
 // The strip is laid out for the whole sequence at once, so that its boxes keep their

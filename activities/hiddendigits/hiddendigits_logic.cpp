@@ -65,14 +65,14 @@ bool fits(std::int64_t value, const std::string& pattern) {
 
 // The number of row `unknown` that the other two rows' numbers make right, or -1 when
 // none does (a division that does not go).
-std::int64_t third_row(int kind, int unknown, const std::array<std::int64_t, kRows>& rows) {
+std::int64_t third_row(Kind kind, int unknown, const std::array<std::int64_t, kRows>& rows) {
     const std::int64_t first = rows[0];
     const std::int64_t second = rows[1];
     const std::int64_t answer = rows[2];
-    if (kind == kAddition) {
+    if (kind == Kind::Addition) {
         return unknown == 2 ? first + second : unknown == 1 ? answer - first : answer - second;
     }
-    if (kind == kSubtraction) {
+    if (kind == Kind::Subtraction) {
         return unknown == 2 ? first - second : unknown == 1 ? first - answer : second + answer;
     }
     if (unknown == 2) {
@@ -87,10 +87,10 @@ int hidden_in(const std::string& pattern) {
 }
 
 // The two numbers above the line in their ranges, and the answer.
-std::array<int, kRows> draw_numbers(int kind, RandomSource& random) {
+std::array<int, kRows> draw_numbers(Kind kind, RandomSource& random) {
     int first = 0;
     int second = 0;
-    if (kind == kAddition) {
+    if (kind == Kind::Addition) {
         // Three or four digits each, the sum no longer than four.
         first = random.draw(0, 1) == 0 ? random.draw(100, 999) : random.draw(1000, 9899);
         const int room = 9999 - first;
@@ -98,7 +98,7 @@ std::array<int, kRows> draw_numbers(int kind, RandomSource& random) {
                                                         : random.draw(100, std::min(999, room));
         return {first, second, first + second};
     }
-    if (kind == kSubtraction) {
+    if (kind == Kind::Subtraction) {
         // Three or four digits each, the difference too.
         first = random.draw(0, 1) == 0 ? random.draw(200, 999) : random.draw(1000, 9999);
         second = first >= 1100 && random.draw(0, 1) == 1
@@ -132,7 +132,7 @@ Patterns hide(const std::array<int, kRows>& numbers, const std::vector<std::pair
 
 // Draws sets of 3 to 5 hidden places, in at least two rows, until one has a single
 // completion; failing that, hides the answer's last three digits.
-Patterns choose_hidden(int kind, const std::array<int, kRows>& numbers, RandomSource& random) {
+Patterns choose_hidden(Kind kind, const std::array<int, kRows>& numbers, RandomSource& random) {
     std::vector<std::pair<int, int>> places;
     for (int row = 0; row < kRows; ++row) {
         const int length = int(std::to_string(numbers[row]).size());
@@ -158,25 +158,25 @@ Patterns choose_hidden(int kind, const std::array<int, kRows>& numbers, RandomSo
     return patterns;
 }
 
-HiddenDigitsProblem fixed_problem(int kind, int which) {
+HiddenDigitsProblem fixed_problem(Kind kind, int which) {
     static const HiddenDigitsProblem kFixed[3][2] = {
-        {{kAddition, {457, 285, 742}, {"4?7", "?85", "74?"}},
-         {kAddition, {638, 294, 932}, {"6?8", "29?", "?32"}}},
-        {{kSubtraction, {742, 285, 457}, {"7?2", "?85", "45?"}},
-         {kSubtraction, {913, 476, 437}, {"9?3", "47?", "?37"}}},
-        {{kMultiplication, {473, 6, 2838}, {"47?", "?", "2?38"}},
-         {kMultiplication, {36, 47, 1692}, {"3?", "4?", "169?"}}},
+        {{Kind::Addition, {457, 285, 742}, {"4?7", "?85", "74?"}},
+         {Kind::Addition, {638, 294, 932}, {"6?8", "29?", "?32"}}},
+        {{Kind::Subtraction, {742, 285, 457}, {"7?2", "?85", "45?"}},
+         {Kind::Subtraction, {913, 476, 437}, {"9?3", "47?", "?37"}}},
+        {{Kind::Multiplication, {473, 6, 2838}, {"47?", "?", "2?38"}},
+         {Kind::Multiplication, {36, 47, 1692}, {"3?", "4?", "169?"}}},
     };
-    return kFixed[kind - 1][which];
+    return kFixed[int(kind)][which];
 }
 
 } // namespace
 
-std::string sign_of(int kind) {
-    return kind == kAddition ? "+" : kind == kSubtraction ? "-" : "x";
+std::string sign_of(Kind kind) {
+    return kind == Kind::Addition ? "+" : kind == Kind::Subtraction ? "-" : "x";
 }
 
-int count_completions(int kind, const Patterns& patterns, int limit) {
+int count_completions(Kind kind, const Patterns& patterns, int limit) {
     // The row with the most hidden digits follows from the other two, so at most a
     // thousand pairs are tried when five digits are hidden.
     int unknown = 0;
@@ -202,9 +202,9 @@ int count_completions(int kind, const Patterns& patterns, int limit) {
     return count;
 }
 
-HiddenDigitsProblem make_problem(int kind, RandomSource& random,
+HiddenDigitsProblem make_problem(Kind kind, RandomSource& random,
                                  const std::optional<HiddenDigitsProblem>& previous) {
-    if (kind < kAddition || kind > kMultiplication) {
+    if (kind < Kind::Addition || kind > Kind::Multiplication) {
         throw std::invalid_argument("unknown kind of calculation");
     }
     random.reseed();

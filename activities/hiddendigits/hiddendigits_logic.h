@@ -9,10 +9,8 @@
 
 namespace chalkline::hiddendigits {
 
-// The kinds of calculation, coded in the order of the screen's options.
-inline constexpr int kAddition = 1;
-inline constexpr int kSubtraction = 2;
-inline constexpr int kMultiplication = 3;
+// The kinds of calculation, in the order of the screen's options.
+enum class Kind { Addition, Subtraction, Multiplication };
 
 // The rows of a written calculation, top to bottom: the two numbers worked on and the
 // answer under the line.
@@ -25,20 +23,20 @@ inline constexpr int kMostDigits = 4;
 // is a pattern of its number's digits, left to right, with '?' for a hidden digit:
 // {"4?7", "?85", "74?"} for 457 + 285 = 742.
 struct HiddenDigitsProblem {
-    int kind = kAddition;
+    Kind kind = Kind::Addition;
     std::array<int, kRows> numbers{};
     std::array<std::string, kRows> patterns;
     friend bool operator==(const HiddenDigitsProblem&, const HiddenDigitsProblem&) = default;
 };
 
 // "+", "-" or "x".
-std::string sign_of(int kind);
+std::string sign_of(Kind kind);
 
 // The number of ways, up to `limit`, to write a digit in every '?' of the patterns so that
 // the calculation is right, no number of two or more digits starting with 0.
-int count_completions(int kind, const std::array<std::string, kRows>& patterns, int limit);
+int count_completions(Kind kind, const std::array<std::string, kRows>& patterns, int limit);
 
-// Makes a new problem of the kind (1, 2 or 3) whose hidden digits have exactly one
+// Makes a new problem of the kind whose hidden digits have exactly one
 // completion and that differs from `previous`. Any other kind throws
 // std::invalid_argument.
 //
@@ -47,7 +45,7 @@ int count_completions(int kind, const std::array<std::string, kRows>& patterns, 
 // single completion the answer's last three digits are hidden, which the numbers above
 // the line always fix. A problem equal to the one before is drawn again at most
 // kProblemTries times, and then one of two fixed problems of the kind is taken.
-HiddenDigitsProblem make_problem(int kind, RandomSource& random,
+HiddenDigitsProblem make_problem(Kind kind, RandomSource& random,
                                  const std::optional<HiddenDigitsProblem>& previous = {});
 
 // "4?7 + ?85 = 74?" and "457 + 285 = 742".

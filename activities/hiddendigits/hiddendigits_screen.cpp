@@ -71,7 +71,7 @@ HiddenDigitsForm::HiddenDigitsForm() : RevealingForm("hiddendigits", tr("Hidden 
 }
 
 void HiddenDigitsForm::new_problem() {
-    problem_ = make_problem(kind(), random_, problem_);
+    problem_ = make_problem(kind_as<Kind>(), random_, problem_);
     boxes_.clear();
     std::size_t longest = 0;
     for (int row = 0; row < kRows; ++row) {
@@ -96,7 +96,7 @@ void HiddenDigitsForm::new_problem() {
         return std::pair(a.second, a.first) < std::pair(b.second, b.first);
     });
     const int sign_place = int(longest);
-    LabelSign->set_caption(QString::fromStdString(sign_of(kind())));
+    LabelSign->set_caption(QString::fromStdString(sign_of(problem_->kind)));
     LabelSign->set_left(column_left(sign_place));
     Line1->set_points(column_left(sign_place), kLineY, kRightEdge, kLineY);
     set_problem_sentence(tr("%1.").arg(QString::fromStdString(problem_text(*problem_))));

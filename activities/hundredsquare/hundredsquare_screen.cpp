@@ -17,7 +17,7 @@ HundredSquareForm::HundredSquareForm()
 }
 
 void HundredSquareForm::new_problem() {
-    const auto kind = static_cast<Kind>(this->kind());
+    const auto kind = kind_as<Kind>();
     problem_ = make_problem(kind, random_, problem_);
     const auto& squares = problem_->squares;
     // A piece stands on a grid of its own size, centred, its boxes half as large again

@@ -18,8 +18,8 @@ grids::ClueRange clues_of(Kind kind) {
 
 // Built: nine of the nineteen integers by a partial shuffle, then make_square_puzzle's
 // bounded tries with a fallback that always fits.
-grids::SquarePuzzle make_puzzle(Kind kind, RandomSource& random,
-                                const std::optional<grids::SquarePuzzle>& previous) {
+grids::SquarePuzzle make_problem(Kind kind, RandomSource& random,
+                                 const std::optional<grids::SquarePuzzle>& previous) {
     random.reseed();
     std::array<int, kHighest - kLowest + 1> integers{};
     std::iota(integers.begin(), integers.end(), kLowest);

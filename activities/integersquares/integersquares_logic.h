@@ -25,7 +25,7 @@ grids::ClueRange clues_of(Kind kind);
 
 // A new puzzle of the kind, never the one before: nine integers drawn at random, then
 // placed by make_square_puzzle.
-grids::SquarePuzzle make_puzzle(Kind kind, RandomSource& random,
-                                const std::optional<grids::SquarePuzzle>& previous = std::nullopt);
+grids::SquarePuzzle make_problem(Kind kind, RandomSource& random,
+                                 const std::optional<grids::SquarePuzzle>& previous = std::nullopt);
 
 } // namespace chalkline::integersquares

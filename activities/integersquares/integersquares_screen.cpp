@@ -33,8 +33,8 @@ IntegerSquaresForm::IntegerSquaresForm()
 }
 
 void IntegerSquaresForm::new_problem() {
-    const auto kind = static_cast<Kind>(this->kind());
-    const grids::SquarePuzzle puzzle = make_puzzle(kind, random_, this->puzzle());
+    const auto kind = kind_as<Kind>();
+    const grids::SquarePuzzle puzzle = make_problem(kind, random_, this->puzzle());
     QStringList values;
     for (int value : puzzle.values) {
         values << QString::number(value);

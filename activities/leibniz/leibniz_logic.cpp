@@ -27,11 +27,11 @@ bool same(const Puzzle& puzzle, const Puzzle* previous) {
 
 } // namespace
 
-int rows_of(int kind) {
+int rows_of(Kind kind) {
     switch (kind) {
-    case kRows1To7:
+    case Kind::Rows1To7:
         return 7;
-    case kRows1To9:
+    case Kind::Rows1To9:
         return 9;
     default:
         return 5;
@@ -46,7 +46,7 @@ Fraction entry(int row, int place) {
     return Fraction(1, row * binomial);
 }
 
-Puzzle make_puzzle(int kind, RandomSource& random, const Puzzle* previous) {
+Puzzle make_problem(Kind kind, RandomSource& random, const Puzzle* previous) {
     Puzzle puzzle;
     puzzle.kind = kind;
     puzzle.rows = rows_of(kind);

@@ -18,7 +18,7 @@ LeibnizForm::LeibnizForm()
 }
 
 void LeibnizForm::new_problem() {
-    puzzle_ = make_puzzle(kind(), random_, puzzle_.numbers.empty() ? nullptr : &puzzle_);
+    puzzle_ = make_problem(kind_as<Kind>(), random_, puzzle_.numbers.empty() ? nullptr : &puzzle_);
     Board1->set_rows(puzzle_.rows, kBoxShape);
     std::vector<std::string> numbers;
     for (const Fraction& number : puzzle_.numbers) {

@@ -50,17 +50,17 @@ bool all_values_positive(const SquareParams& params) {
     return true;
 }
 
-GeneratedSquare generate(NumberKind kind, RandomSource& random) {
+GeneratedSquare make_problem(Kind kind, RandomSource& random) {
     random.reseed();
     GeneratedSquare square;
     square.arrangement = random.draw(1, 5);
-    const int low = kind == NumberKind::PositiveWhole ? 1 : -9;
-    const int high = kind == NumberKind::PositiveWhole ? 15 : 9;
+    const int low = kind == Kind::PositiveWhole ? 1 : -9;
+    const int high = kind == Kind::PositiveWhole ? 15 : 9;
     do {
         square.params.c = random.draw(low, high);
         square.params.b = random.draw(low, high);
         square.params.a = random.draw(low, high);
-    } while (kind == NumberKind::PositiveWhole && !all_values_positive(square.params));
+    } while (kind == Kind::PositiveWhole && !all_values_positive(square.params));
     square.tiles = deal(square.params, square.arrangement);
     return square;
 }

@@ -8,8 +8,8 @@
 
 namespace chalkline::magicsquares {
 
-// The two kinds of numbers the class can choose, coded in the order of the options.
-enum class NumberKind { PositiveWhole = 1, Integers = 2 };
+// The two kinds of numbers the class can choose, in the order of the options.
+enum class Kind { PositiveWhole, Integers };
 
 // A puzzle: every square is built from a centre c and two offsets b and a, so each of its
 // eight lines adds up to 3c whatever the three numbers are.
@@ -33,7 +33,7 @@ const std::array<int, square_size>& arrangement_order(TileArrangement arrangemen
 // The number texts on tiles 1 to 9 when the square is dealt by the arrangement.
 std::array<std::string, square_size> deal(const SquareParams& params, TileArrangement arrangement);
 
-// Kind 1 keeps only squares whose nine values are all at least 1.
+// Positive whole numbers keep only squares whose nine values are all at least 1.
 bool all_values_positive(const SquareParams& params);
 
 struct GeneratedSquare {
@@ -42,10 +42,10 @@ struct GeneratedSquare {
     std::array<std::string, square_size> tiles;
 };
 
-// A new puzzle: reseeds, draws the arrangement, then c, b and a in that order. Kind 1 draws
-// c, b and a from 1 to 15 again until every value is positive; kind 2 draws them once from
-// -9 to 9.
-GeneratedSquare generate(NumberKind kind, RandomSource& random);
+// A new puzzle: reseeds, draws the arrangement, then c, b and a in that order. Positive
+// whole numbers draw c, b and a from 1 to 15 again until every value is positive;
+// integers draw them once from -9 to 9.
+GeneratedSquare make_problem(Kind kind, RandomSource& random);
 
 // 3c, the sum along every line, and its text.
 int magic_sum(const SquareParams& params);

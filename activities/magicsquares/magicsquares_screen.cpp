@@ -2,7 +2,7 @@
 #include "magicsquares_screen.h"
 
 #include "accessibility.h"
-#include "forms.h"
+#include "form.h"
 #include "keys.h"
 
 #include <QString>
@@ -148,11 +148,14 @@ Magicsquares::Magicsquares(std::unique_ptr<RandomSource> random)
         tiles[std::size_t(i)] = tile;
     }
 
-    Option1 = add_option(this, "Option1", "Positive Whole Numbers", 9075, 3750, 2745, 360, 9.75);
-    Option1->set_value(true);
-    Option1->on_click = [this](int) { Option1_Click(); };
-    Option2 = add_option(this, "Option2", "Integers", 9075, 4110, 2190, 360, 9.75);
-    Option2->on_click = [this](int) { Option2_Click(); };
+    add_kinds(
+        {"Positive Whole Numbers", "Integers"},
+        {.left = 9075, .top = 3750, .width = 2745, .height = 360, .step = 360, .points = 9.75});
+    Option1 = kind_options[0];
+    Option2 = kind_options[1];
+    // The shorter caption has the narrower option, so that a click right of it chooses
+    // nothing.
+    Option2->move(9075, 4110, 2190, 360);
 
     Command1 = add_picture_button(this, "Command1", "Images\\show.jpg", 9405, 4965, 2089, 465);
     Command1->on_click = [this](int) { Command1_Click(); };
@@ -176,8 +179,7 @@ Magicsquares::Magicsquares(std::unique_ptr<RandomSource> random)
     Timer2 = add_timer("Timer2", 1, false);
     Timer2->on_tick = [this] { Timer2_Timer(); };
 
-    recoloured = {"Frame1", "Option1", "Option2"};
-    kind_options = {Option1, Option2};
+    recoloured << "Frame1";
     add_keys();
 }
 
@@ -260,7 +262,6 @@ QString Magicsquares::cell_reading(int cell) const {
 }
 
 void Magicsquares::start() {
-    kind_ = NumberKind::PositiveWhole;
     stop_flash();
     calculate();
 }
@@ -290,7 +291,7 @@ void Magicsquares::calculate() {
         line_sum_change(line);
     }
     makevisible();
-    square_ = generate(kind_, *random_);
+    square_ = make_problem(kind_as<Kind>(), *random_);
     board_.deal(square_.tiles);
     for (int i = 0; i < tile_count; ++i) {
         tiles[std::size_t(i)]->set_caption(qtext(square_.tiles[std::size_t(i)]));
@@ -341,18 +342,6 @@ void Magicsquares::Command1_Click() {
 
 void Magicsquares::Command2_Click() {
     hide_magic_sum();
-}
-
-void Magicsquares::Option1_Click() {
-    hide_magic_sum();
-    kind_ = NumberKind::PositiveWhole;
-    calculate();
-}
-
-void Magicsquares::Option2_Click() {
-    hide_magic_sum();
-    kind_ = NumberKind::Integers;
-    calculate();
 }
 
 void Magicsquares::cmdsoln_Click() {

@@ -25,8 +25,6 @@ public:
     void cmdsoln_Click() override;
     void Command1_Click();
     void Command2_Click();
-    void Option1_Click();
-    void Option2_Click();
     void Timer1_Timer();
     void Timer2_Timer();
 
@@ -36,7 +34,6 @@ public:
 
     // The square on the tiles now, for the tests that solve it.
     const GeneratedSquare& square() const { return square_; }
-    NumberKind kind() const { return kind_; }
 
     shell::Label* Label19;
     shell::Frame* Frame1;
@@ -73,7 +70,6 @@ private:
     void set_flash(bool on);
 
     std::unique_ptr<RandomSource> random_;
-    NumberKind kind_ = NumberKind::PositiveWhole;
     GeneratedSquare square_;
     TileBoard board_;
 };

@@ -113,7 +113,7 @@ bool accepted(const DrawRule& rule, int template_number, const Given& given) {
 
 } // namespace
 
-TargetPuzzle new_puzzle(RandomSource& random, std::optional<int> previous) {
+TargetPuzzle make_problem(Kind, RandomSource& random, std::optional<int> previous) {
     random.reseed();
     int t = random.draw(1, template_count);
     while (previous && t == *previous) {

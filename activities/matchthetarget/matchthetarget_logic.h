@@ -9,6 +9,10 @@
 
 namespace chalkline::matchthetarget {
 
+// Match the Target has one kind of puzzle; the kind keeps make_problem in the form every
+// activity's has.
+enum class Kind { FiveNumbers };
+
 // The puzzle on screen: five given numbers, the target they can reach, and the
 // expression that reaches it, which Solution reveals.
 struct TargetPuzzle {
@@ -21,6 +25,6 @@ struct TargetPuzzle {
 // Makes a new puzzle: reseeds the source, picks a template other than previous,
 // draws that template's numbers from their ranges in their fixed order, and draws
 // all of them again until the template's acceptance test passes.
-TargetPuzzle new_puzzle(RandomSource& random, std::optional<int> previous);
+TargetPuzzle make_problem(Kind kind, RandomSource& random, std::optional<int> previous);
 
 } // namespace chalkline::matchthetarget

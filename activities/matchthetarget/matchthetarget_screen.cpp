@@ -176,7 +176,7 @@ void MatchTheTargetForm::calculate() {
     if (puzzle_) {
         previous = puzzle_->template_number;
     }
-    puzzle_ = new_puzzle(random_, previous);
+    puzzle_ = make_problem(Kind::FiveNumbers, random_, previous);
     Label* given[] = {Label1, Label2, Label3, Label4, Label5};
     for (std::size_t i = 0; i < 5; ++i) {
         given[i]->set_caption(text_of(puzzle_->given[i]));

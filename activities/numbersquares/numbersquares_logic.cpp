@@ -12,8 +12,8 @@ grids::ClueRange clues_of(Kind kind) {
 }
 
 // Built by make_square_puzzle: bounded tries with a fallback that always fits.
-grids::SquarePuzzle make_puzzle(Kind kind, RandomSource& random,
-                                const std::optional<grids::SquarePuzzle>& previous) {
+grids::SquarePuzzle make_problem(Kind kind, RandomSource& random,
+                                 const std::optional<grids::SquarePuzzle>& previous) {
     random.reseed();
     const grids::Square digits{1, 2, 3, 4, 5, 6, 7, 8, 9};
     return grids::make_square_puzzle(digits, rules_of(kind), clues_of(kind), random, previous);

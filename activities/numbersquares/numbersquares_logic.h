@@ -20,7 +20,7 @@ grids::SquareRules rules_of(Kind kind);
 grids::ClueRange clues_of(Kind kind);
 
 // A new puzzle of the kind, never the one before.
-grids::SquarePuzzle make_puzzle(Kind kind, RandomSource& random,
-                                const std::optional<grids::SquarePuzzle>& previous = std::nullopt);
+grids::SquarePuzzle make_problem(Kind kind, RandomSource& random,
+                                 const std::optional<grids::SquarePuzzle>& previous = std::nullopt);
 
 } // namespace chalkline::numbersquares

@@ -13,8 +13,8 @@ NumberSquaresForm::NumberSquaresForm()
 }
 
 void NumberSquaresForm::new_problem() {
-    const auto kind = static_cast<Kind>(this->kind());
-    show_puzzle(make_puzzle(kind, random_, puzzle()),
+    const auto kind = kind_as<Kind>();
+    show_puzzle(make_problem(kind, random_, puzzle()),
                 kind == Kind::Products
                     ? tr("Put the digits 1 to 9 in the square, once each: each row and column "
                          "multiplies to the number beside it")

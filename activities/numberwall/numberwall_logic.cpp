@@ -61,11 +61,11 @@ std::vector<boards::Step> steps_for(const std::vector<bool>& shown) {
     return boards::work_out(rules, shown).value_or(std::vector<boards::Step>{});
 }
 
-Fraction draw_brick(int kind, RandomSource& random) {
+Fraction draw_brick(Kind kind, RandomSource& random) {
     switch (kind) {
-    case kIntegers:
+    case Kind::Integers:
         return random.draw(-10, 10);
-    case kDecimals: {
+    case Kind::Decimals: {
         // Tenths from 0.1 to 9.9 with a digit after the point: 1 to 99 less the tens.
         const int draw = random.draw(1, 90);
         return Fraction(draw + (draw - 1) / 9, 10);
@@ -75,7 +75,7 @@ Fraction draw_brick(int kind, RandomSource& random) {
     }
 }
 
-Wall build(int kind, const std::array<Fraction, kBottom>& bottom, const std::vector<bool>& shown) {
+Wall build(Kind kind, const std::array<Fraction, kBottom>& bottom, const std::vector<bool>& shown) {
     Wall wall{kind, std::vector<Fraction>(kBricks), shown, steps_for(shown)};
     for (int place = 0; place < kBottom; ++place) {
         wall.bricks[std::size_t(cell_of(kRows - 1, place))] = bottom[std::size_t(place)];
@@ -125,7 +125,7 @@ const std::vector<std::vector<bool>>& shown_sets() {
     return sets;
 }
 
-Wall make_wall(int kind, RandomSource& random, const Wall* previous) {
+Wall make_problem(Kind kind, RandomSource& random, const Wall* previous) {
     const auto& sets = shown_sets();
     const int count = int(sets.size());
     std::array<Fraction, kBottom> bottom{};

@@ -10,8 +10,8 @@
 
 namespace chalkline::numberwall {
 
-// The kinds of number on the bottom row, coded in the order of the screen's options.
-enum Kind { kPositiveWholeNumbers = 1, kIntegers = 2, kDecimals = 3 };
+// The kinds of number on the bottom row, in the order of the screen's options.
+enum class Kind { PositiveWholeNumbers, Integers, Decimals };
 
 // A wall of four rows with four bricks on its bottom row.
 inline constexpr int kRows = 4;
@@ -21,7 +21,7 @@ inline constexpr int kBricks = kRows * (kRows + 1) / 2;
 // A wall to complete. The bricks are numbered as boards::cell_of numbers them: the top
 // brick first, the bottom row last.
 struct Wall {
-    int kind = kPositiveWholeNumbers;
+    Kind kind = Kind::PositiveWholeNumbers;
     std::vector<Fraction> bricks;
     std::vector<bool> shown;
     // The order in which Solution fills the hidden bricks, each from two known ones.
@@ -42,7 +42,7 @@ bool determines_wall(const std::vector<bool>& shown);
 // A new wall of the kind, never the one before: a random bottom row (1 to 20; -10 to
 // 10; 0.1 to 9.9 with one decimal place) and a random one of the shown sets. Bounded:
 // a few draws, then another shown set, which differs for certain.
-Wall make_wall(int kind, RandomSource& random, const Wall* previous = nullptr);
+Wall make_problem(Kind kind, RandomSource& random, const Wall* previous = nullptr);
 
 // "?, 5, ?, 2; 9, ?, ?; ?, 13; 30": the wall row by row from the bottom, hidden bricks
 // as "?" (every brick when all_shown is set).

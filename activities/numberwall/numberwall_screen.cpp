@@ -21,7 +21,7 @@ NumberWallForm::NumberWallForm()
 }
 
 void NumberWallForm::new_problem() {
-    wall_ = make_wall(kind(), random_, wall_.bricks.empty() ? nullptr : &wall_);
+    wall_ = make_problem(kind_as<Kind>(), random_, wall_.bricks.empty() ? nullptr : &wall_);
     std::vector<std::string> numbers;
     for (const Fraction& brick : wall_.bricks) {
         numbers.push_back(brick_text(brick));

@@ -11,12 +11,12 @@ namespace chalkline::ordering {
 namespace {
 
 // One number of the set. Each number starts from a freshly seeded generator.
-std::string draw_number(NumberKind kind, int whole, RandomSource& random) {
+std::string draw_number(Kind kind, int whole, RandomSource& random) {
     random.reseed();
     switch (kind) {
-    case NumberKind::Decimals:
+    case Kind::Decimals:
         return random_decimal(whole, random.draw(1, 3), random);
-    case NumberKind::Integers: {
+    case Kind::Integers: {
         int value = random.draw(-50, 50);
         while (value == 0) {
             random.reseed();
@@ -24,7 +24,7 @@ std::string draw_number(NumberKind kind, int whole, RandomSource& random) {
         }
         return number_text(value);
     }
-    case NumberKind::PositiveWholeNumbers:
+    case Kind::PositiveWholeNumbers:
         break;
     }
     return number_text(random.draw(1, 50));
@@ -32,18 +32,18 @@ std::string draw_number(NumberKind kind, int whole, RandomSource& random) {
 
 } // namespace
 
-void calculate(OrderingBoard& board, NumberKind kind, RandomSource& random) {
+OrderingBoard make_problem(Kind kind, RandomSource& random) {
+    OrderingBoard board;
     random.reseed();
     // The decimals of one set all share their whole part, even across redraws, so
     // the class has to look past it to the decimal places.
-    const int whole = kind == NumberKind::Decimals ? random.draw(1, 5) : 0;
+    const int whole = kind == Kind::Decimals ? random.draw(1, 5) : 0;
     do {
         for (auto& number : board.numbers) {
             number = draw_number(kind, whole, random);
         }
     } while (check_order(board.numbers) == 1);
-    board.used.fill(false);
-    board.places.fill("");
+    return board;
 }
 
 int check_order(const Texts& numbers) {

@@ -12,8 +12,8 @@ constexpr int kCount = 5;
 
 using Texts = std::array<std::string, kCount>;
 
-// The kinds of number the screen's options offer, coded in the order of the options.
-enum class NumberKind { PositiveWholeNumbers = 1, Integers = 2, Decimals = 3 };
+// The kinds of number the screen's options offer, in the order of the options.
+enum class Kind { PositiveWholeNumbers, Integers, Decimals };
 
 // Five numbers to put in order and the five answer places they go into.
 struct OrderingBoard {
@@ -22,9 +22,9 @@ struct OrderingBoard {
     Texts places;                    // place 0 is beside "Smallest"; "" is empty
 };
 
-// Draws a new set of five different numbers of the kind into `numbers`, empties
-// every place and makes every number available again.
-void calculate(OrderingBoard& board, NumberKind kind, RandomSource& random);
+// A board with a new set of five different numbers of the kind, every place empty and
+// every number available.
+OrderingBoard make_problem(Kind kind, RandomSource& random);
 
 // 1 if any two of the numbers are equal as numbers, else 0.
 int check_order(const Texts& numbers);

@@ -2,7 +2,7 @@
 #include "ordering_screen.h"
 
 #include "accessibility.h"
-#include "forms.h"
+#include "form.h"
 #include "keys.h"
 
 namespace chalkline::ordering {
@@ -28,7 +28,6 @@ shell::FontSpec arrow_font() {
 
 OrderingForm::OrderingForm() : ActivityForm("ordering", "Ordering", "menu1") {
     keeps_style_background = true;
-    recoloured = {"Frame1", "Option1", "Option2", "Option3"};
 
     for (int i = 0; i < kCount; ++i) {
         Label10[i] = add_label(this, {.name = "Label10",
@@ -96,13 +95,13 @@ OrderingForm::OrderingForm() : ActivityForm("ordering", "Ordering", "menu1") {
 
     Frame1 = add<shell::Frame>(this, "Frame1");
     Frame1->move(8865, 4710, 3030, 1485);
-    Option1 = add_option(Frame1, "Option1", "Positive Whole Numbers", 135, 150, 2800, 375, 9.75);
-    Option2 = add_option(Frame1, "Option2", "Integers", 135, 592, 2800, 375, 9.75);
-    Option3 = add_option(Frame1, "Option3", "Decimals", 135, 1035, 2800, 375, 9.75);
-    Option1->set_value(true);
-    Option1->on_click = [this](int) { Option1_Click(); };
-    Option2->on_click = [this](int) { Option2_Click(); };
-    Option3->on_click = [this](int) { Option3_Click(); };
+    recoloured << "Frame1";
+    add_kinds({"Positive Whole Numbers", "Integers", "Decimals"},
+              {.left = 135, .top = 150, .width = 2800, .height = 375, .step = 442, .points = 9.75},
+              Frame1);
+    Option1 = kind_options[0];
+    Option2 = kind_options[1];
+    Option3 = kind_options[2];
 
     cmdundo = add_picture_button(this, "cmdundo", "Images\\undo.jpg", 5085, 2820, 1350, 465);
     cmdundo->on_click = [this](int) { cmdundo_Click(); };
@@ -114,7 +113,6 @@ OrderingForm::OrderingForm() : ActivityForm("ordering", "Ordering", "menu1") {
     Timer5->on_tick = [this] { Timer5_Timer(); };
     Timer6->on_tick = [this] { Timer6_Timer(); };
 
-    kind_options = {Option1, Option2, Option3};
     add_keys();
 }
 
@@ -184,9 +182,7 @@ void OrderingForm::calculate() {
     show_end_captions();
     Label5->set_visible(true);
 
-    OrderingBoard board;
-    ordering::calculate(board, kind(), random_);
-    write_board(board);
+    write_board(make_problem(kind_as<Kind>(), random_));
     for (auto* place : Label11) {
         place->set_visible(true);
     }
@@ -273,16 +269,6 @@ void OrderingForm::Timer6_Timer() {
         Timer6->set_interval(250);
     }
     set_places_opaque(!Label11[0]->opaque());
-}
-
-NumberKind OrderingForm::kind() const {
-    if (Option2->value()) {
-        return NumberKind::Integers;
-    }
-    if (Option3->value()) {
-        return NumberKind::Decimals;
-    }
-    return NumberKind::PositiveWholeNumbers;
 }
 
 OrderingBoard OrderingForm::read_board() const {

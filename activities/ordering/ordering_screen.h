@@ -24,9 +24,6 @@ public:
     void cmdgo_Click() override;
     void cmdsoln_Click() override;
     void reveal_at_once() override;
-    void Option1_Click() { cmdgo_Click(); }
-    void Option2_Click() { cmdgo_Click(); }
-    void Option3_Click() { cmdgo_Click(); }
     void Label10_Click(int index);
     void cmdundo_Click();
     void Timer4_Timer();
@@ -53,7 +50,6 @@ public:
 
 private:
     void add_keys();
-    NumberKind kind() const;
     OrderingBoard read_board() const;
     void write_board(const OrderingBoard& board);
     void set_places_opaque(bool opaque);

@@ -201,7 +201,7 @@ bool fits(const Expression& expression, Kind kind) {
     return kind_shown && left_to_right_value(expression) != evaluate(expression);
 }
 
-Problem new_problem(Kind kind, RandomSource& random, const Expression* previous) {
+Problem make_problem(Kind kind, RandomSource& random, const Expression* previous) {
     random.reseed();
     const auto is_new = [previous](const Expression& e) {
         return !previous || expression_text(e) != expression_text(*previous);

@@ -33,7 +33,7 @@ struct Problem {
 // A new expression of the kind, other than the one before: at most kMostOperations
 // operations, every step of its working a whole number from 0 to kBiggestValue, and its value
 // worked from left to right without regard to the order of operations a different number.
-Problem new_problem(Kind kind, RandomSource& random, const Expression* previous = nullptr);
+Problem make_problem(Kind kind, RandomSource& random, const Expression* previous = nullptr);
 
 // Whether an expression meets those rules for the kind.
 bool fits(const Expression& expression, Kind kind);

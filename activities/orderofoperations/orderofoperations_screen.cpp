@@ -36,8 +36,7 @@ void OrderOfOperationsForm::new_problem() {
     for (shell::Label* line : Label3) {
         line->set_visible(false);
     }
-    problem_ = orderofoperations::new_problem(Kind(kind() - 1), random_,
-                                              made_ ? &problem_.question : nullptr);
+    problem_ = make_problem(kind_as<Kind>(), random_, made_ ? &problem_.question : nullptr);
     made_ = true;
     Label2->set_caption(text_of(problem_.question));
     Label2->set_visible(true);

@@ -91,13 +91,9 @@ PandigitalForm::PandigitalForm()
                               .visible = false});
 }
 
-Kind PandigitalForm::kind() const {
-    return Kind(chosen_kind());
-}
-
 void PandigitalForm::new_problem() {
     const Problem previous = problem_;
-    problem_ = make_problem(kind(), random_, &previous);
+    problem_ = make_problem(kind_as<Kind>(), random_, &previous);
     for (int place = 0; place < kDigits; ++place) {
         shell::Label* box = Label2[std::size_t(place)];
         const bool clue = problem_.clue[std::size_t(place)];

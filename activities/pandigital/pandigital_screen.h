@@ -22,7 +22,6 @@ public:
     // The digits to find, one at a time, then the count of ways.
     int answer_parts() const override;
 
-    Kind kind() const;
     const Problem& problem() const { return problem_; }
 
     shell::Label* Label1;                        // the instruction

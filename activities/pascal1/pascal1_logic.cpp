@@ -7,18 +7,18 @@ namespace chalkline::pascal1 {
 
 using boards::cell_of;
 
-int last_row(int kind) {
+int last_row(Kind kind) {
     switch (kind) {
-    case kRows0To10:
+    case Kind::Rows0To10:
         return 10;
-    case kRows0To13:
+    case Kind::Rows0To13:
         return 13;
     default:
         return 7;
     }
 }
 
-Puzzle make_puzzle(int kind, RandomSource& random, const Puzzle* previous) {
+Puzzle make_problem(Kind kind, RandomSource& random, const Puzzle* previous) {
     Puzzle puzzle;
     puzzle.kind = kind;
     puzzle.rows = last_row(kind) + 1;

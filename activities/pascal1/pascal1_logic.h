@@ -11,13 +11,13 @@
 namespace chalkline::pascal1 {
 
 // The kinds, in the order of the screen's options: rows 0 to 7, 0 to 10 and 0 to 13.
-enum Kind { kRows0To7 = 1, kRows0To10 = 2, kRows0To13 = 3 };
-int last_row(int kind);
+enum class Kind { Rows0To7, Rows0To10, Rows0To13 };
+int last_row(Kind kind);
 
 // Pascal's triangle with some numbers hidden. Numbers are kept as boards::cell_of
 // numbers them: row 0 (the single 1) first.
 struct Puzzle {
-    int kind = kRows0To7;
+    Kind kind = Kind::Rows0To7;
     int rows = 0;
     std::vector<std::int64_t> numbers;
     std::vector<bool> shown;
@@ -31,7 +31,7 @@ struct Puzzle {
 // so, row by row from the top, every one can be worked out. Built constructively: a
 // random choice of the inner cells, drawn again a bounded number of times while it is
 // the one before, then changed in one cell for certain.
-Puzzle make_puzzle(int kind, RandomSource& random, const Puzzle* previous = nullptr);
+Puzzle make_problem(Kind kind, RandomSource& random, const Puzzle* previous = nullptr);
 
 // "1; 1, 1; 1, ?, 1; ...": the rows from the top, hidden numbers as "?" (none when
 // all_shown is set).

@@ -20,7 +20,7 @@ Pascal1Form::Pascal1Form()
 }
 
 void Pascal1Form::new_problem() {
-    puzzle_ = make_puzzle(kind(), random_, puzzle_.numbers.empty() ? nullptr : &puzzle_);
+    puzzle_ = make_problem(kind_as<Kind>(), random_, puzzle_.numbers.empty() ? nullptr : &puzzle_);
     Board1->set_rows(puzzle_.rows, kBoxShape);
     std::vector<std::string> numbers;
     for (std::int64_t number : puzzle_.numbers) {

@@ -8,11 +8,11 @@
 
 namespace chalkline::pascal2 {
 
-int rows_of(int kind) {
+int rows_of(Kind kind) {
     switch (kind) {
-    case k32Rows:
+    case Kind::Rows32:
         return 32;
-    case k64Rows:
+    case Kind::Rows64:
         return 64;
     default:
         return 16;
@@ -31,7 +31,7 @@ std::vector<bool> multiples_of(int divisor, int rows) {
     return multiple;
 }
 
-Question make_question(int kind, RandomSource& random, int previous_divisor) {
+Question make_problem(Kind kind, RandomSource& random, int previous_divisor) {
     Question question;
     question.kind = kind;
     question.rows = rows_of(kind);

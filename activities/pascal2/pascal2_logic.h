@@ -9,8 +9,8 @@
 namespace chalkline::pascal2 {
 
 // The kinds, in the order of the screen's options: 16, 32 and 64 rows.
-enum Kind { k16Rows = 1, k32Rows = 2, k64Rows = 3 };
-int rows_of(int kind);
+enum class Kind { Rows16, Rows32, Rows64 };
+int rows_of(Kind kind);
 
 // Rows up to this many carry their numbers; past it the boxes are too small for them.
 inline constexpr int kNumberedRows = 16;
@@ -18,7 +18,7 @@ inline constexpr int kNumberedRows = 16;
 // Which numbers of the first rows of Pascal's triangle are multiples of the divisor.
 // Cells are kept as boards::cell_of numbers them: row 0 first.
 struct Question {
-    int kind = k16Rows;
+    Kind kind = Kind::Rows16;
     int rows = 0;
     int divisor = 0;
     std::vector<bool> multiple;
@@ -27,7 +27,7 @@ struct Question {
 
 // A new question over the kind's rows, its divisor drawn from 2 to 9 but never the
 // previous one (0 for none): drawn from the seven others, so it takes one draw.
-Question make_question(int kind, RandomSource& random, int previous_divisor);
+Question make_problem(Kind kind, RandomSource& random, int previous_divisor);
 
 // Which numbers of the first `rows` rows are multiples of the divisor. Worked out on the
 // remainders alone (each remainder is that of the sum of the two above), so no number

@@ -28,7 +28,7 @@ Pascal2Form::Pascal2Form()
 void Pascal2Form::new_problem() {
     // The count of multiples stays hidden until the Solution reaches the last row.
     Label2->set_visible(false);
-    question_ = make_question(kind(), random_, question_.divisor);
+    question_ = make_problem(kind_as<Kind>(), random_, question_.divisor);
     std::vector<QString> numbers;
     for (const std::string& text : number_texts(question_.rows)) {
         numbers.push_back(QString::fromStdString(text));

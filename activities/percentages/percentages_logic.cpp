@@ -81,7 +81,7 @@ Questions draw_questions(Kind kind, RandomSource& random) {
 
 } // namespace
 
-Questions make_questions(Kind kind, RandomSource& random, const Questions* previous) {
+Questions make_problem(Kind kind, RandomSource& random, const Questions* previous) {
     random.reseed();
     // The first pair stand on different percentages, so swapping them always differs.
     return fractionkit::draw_unlike(

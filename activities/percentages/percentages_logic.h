@@ -36,7 +36,7 @@ using Questions = std::array<Question, kQuestions>;
 // first four are whole (WhatPercentage: every part is whole). Built constructively;
 // six the same as `previous` are drawn again, at most 20 times, and then the first two
 // swap places, so the result always differs.
-Questions make_questions(Kind kind, RandomSource& random, const Questions* previous = nullptr);
+Questions make_problem(Kind kind, RandomSource& random, const Questions* previous = nullptr);
 
 // The percentage of the amount: 84 for 35% of 240.
 Fraction share(const Question& question);

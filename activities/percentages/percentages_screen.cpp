@@ -67,17 +67,13 @@ PercentagesForm::PercentagesForm()
     }
 }
 
-Kind PercentagesForm::kind() const {
-    return Kind(chosen_kind());
-}
-
 void PercentagesForm::new_problem() {
     const Questions previous = questions_;
-    questions_ = make_questions(kind(), random_, &previous);
+    questions_ = make_problem(kind_as<Kind>(), random_, &previous);
     const QString instructions[] = {tr("Work out each percentage of the amount."),
                                     tr("Increase or decrease each amount by the percentage."),
                                     tr("Write each as a percentage.")};
-    Label1->set_caption(instructions[int(kind())]);
+    Label1->set_caption(instructions[kind()]);
     for (int i = 0; i < kQuestions; ++i) {
         const Question& question = questions_[std::size_t(i)];
         Label2[std::size_t(i)]->set_caption(question_text(question));

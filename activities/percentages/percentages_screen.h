@@ -19,7 +19,6 @@ public:
 
     int answer_parts() const override { return kQuestions; }
 
-    Kind kind() const;
     const Questions& questions() const { return questions_; }
 
     shell::Label* Label1;                                       // the instruction

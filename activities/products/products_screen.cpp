@@ -23,7 +23,7 @@ ProductsForm::ProductsForm()
 }
 
 void ProductsForm::new_problem() {
-    problem_ = make_problem(static_cast<Kind>(kind()), random_, problem_);
+    problem_ = make_problem(kind_as<Kind>(), random_, problem_);
     const ProductsProblem& p = *problem_;
     board->set_grid(kSize + 1, kSize + 1);
     board->set_place({0, 0}, BoxKind::Sign, "x");

@@ -146,7 +146,7 @@ std::string row_text(const Row& row, bool reveal) {
     return text;
 }
 
-Problem calculate(Kind kind, const Problem& previous, RandomSource& random) {
+Problem make_problem(Kind kind, RandomSource& random, const Problem& previous) {
     random.reseed();
     Problem p;
     for (int attempt = 0; attempt < kAttempts; ++attempt) {

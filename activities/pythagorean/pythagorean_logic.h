@@ -51,7 +51,7 @@ struct Problem {
 // replacement from the kind's list and the hidden numbers from the places allowed; a
 // table the same as the one before is drawn again at most a fixed number of times, then
 // taken with its rows in the reverse order, which makes it differ.
-Problem calculate(Kind kind, const Problem& previous, RandomSource& random);
+Problem make_problem(Kind kind, RandomSource& random, const Problem& previous = {});
 
 // The row's three numbers, sorted: the triple it stands for.
 Triple triple_of(const Row& row);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pythagorean_screen.h"
 
-#include "forms.h"
+#include "form.h"
 
 namespace chalkline::pythagorean {
 
@@ -77,7 +77,7 @@ void Form::lay_out_columns(bool euclid) {
 }
 
 void Form::new_problem() {
-    problem_ = pythagorean::calculate(Kind(kind() - 1), problem_, random_);
+    problem_ = make_problem(kind_as<Kind>(), random_, problem_);
     const bool euclid = problem_.kind == Kind::Euclid;
     lay_out_columns(euclid);
     instruction->set_caption(

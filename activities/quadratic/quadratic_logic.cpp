@@ -33,16 +33,16 @@ void order_monic(QuadraticProblem& problem) {
     }
 }
 
-QuadraticProblem draw_problem(int kind, RandomSource& random) {
+QuadraticProblem draw_problem(Kind kind, RandomSource& random) {
     QuadraticProblem problem{.kind = kind};
     // About one problem in six is a square or (with negatives) a difference of two squares.
     const bool special = random.draw(1, 6) == 1;
     switch (kind) {
-    case kPositive:
+    case Kind::Positive:
         problem.p = random.draw(1, kLargest);
         problem.q = special ? problem.p : random.draw(1, kLargest);
         break;
-    case kWithNegatives:
+    case Kind::WithNegatives:
         problem.p = draw_nonzero(random);
         if (special) {
             problem.p = -std::abs(problem.p);
@@ -50,12 +50,12 @@ QuadraticProblem draw_problem(int kind, RandomSource& random) {
         } else {
             problem.q = draw_nonzero(random);
             if (problem.p > 0 && problem.q > 0) {
-                // One constant at least is negative, or it would be a problem of kind 1.
+                // One constant at least is negative, or it would be a problem of the Positive kind.
                 (random.draw(0, 1) == 0 ? problem.p : problem.q) *= -1;
             }
         }
         break;
-    case kLeading: {
+    case Kind::Leading: {
         // p shares no factor with a, so that a, b and c have none in common.
         problem.a = random.draw(2, 6);
         std::array<int, 2 * kLargest> choices{};
@@ -78,11 +78,11 @@ QuadraticProblem draw_problem(int kind, RandomSource& random) {
 
 // Two quadratics of each kind that differ from each other, for the rare draw that keeps
 // giving the previous one.
-QuadraticProblem fallback(int kind, const QuadraticProblem* previous) {
+QuadraticProblem fallback(Kind kind, const QuadraticProblem* previous) {
     const std::array<QuadraticProblem, 2> fixed =
-        kind == kPositive
+        kind == Kind::Positive
             ? std::array{QuadraticProblem{kind, 1, 2, 3}, QuadraticProblem{kind, 1, 3, 4}}
-        : kind == kWithNegatives
+        : kind == Kind::WithNegatives
             ? std::array{QuadraticProblem{kind, 1, 3, -4}, QuadraticProblem{kind, 1, 2, -5}}
             : std::array{QuadraticProblem{kind, 2, 3, -1}, QuadraticProblem{kind, 3, -2, 4}};
     return previous && *previous == fixed[0] ? fixed[1] : fixed[0];
@@ -111,7 +111,7 @@ std::string terms_text(std::span<const Term> terms) {
     return text.empty() ? "0" : text;
 }
 
-QuadraticProblem make_problem(int kind, RandomSource& random, const QuadraticProblem* previous) {
+QuadraticProblem make_problem(Kind kind, RandomSource& random, const QuadraticProblem* previous) {
     random.reseed();
     for (int attempt = 0; attempt < kRedraws; ++attempt) {
         const QuadraticProblem problem = draw_problem(kind, random);

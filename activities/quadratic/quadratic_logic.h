@@ -8,10 +8,12 @@
 
 namespace chalkline::quadratic {
 
-// The kinds of quadratic, coded in the order of the screen's options.
-inline constexpr int kPositive = 1;      // (x + p)(x + q), p and q from 1 to 12
-inline constexpr int kWithNegatives = 2; // p and q from -12 to 12, not 0, one at least negative
-inline constexpr int kLeading = 3;       // (ax + p)(x + q), a from 2 to 6
+// The kinds of quadratic, in the order of the screen's options.
+enum class Kind {
+    Positive,      // (x + p)(x + q), p and q from 1 to 12
+    WithNegatives, // p and q from -12 to 12, not 0, one at least negative
+    Leading,       // (ax + p)(x + q), a from 2 to 6
+};
 
 // One term of a polynomial in x: the coefficient times x to the power (0, 1 or 2).
 struct Term {
@@ -29,7 +31,7 @@ std::string terms_text(std::span<const Term> terms);
 // order they are written: the constant of smaller size first, the positive one first
 // when the sizes are equal, so that one quadratic has one problem.
 struct QuadraticProblem {
-    int kind = kPositive;
+    Kind kind = Kind::Positive;
     int a = 1;
     int p = 1;
     int q = 1;
@@ -39,10 +41,10 @@ struct QuadraticProblem {
     friend bool operator==(const QuadraticProblem&, const QuadraticProblem&) = default;
 };
 
-// A new quadratic of the kind (1 to 3; another throws std::invalid_argument), never the
+// A new quadratic of the kind (another value throws std::invalid_argument), never the
 // one before it. Drawn afresh while it equals the previous one, at most 32 times, then
 // one of two fixed quadratics of the kind that differs from it.
-QuadraticProblem make_problem(int kind, RandomSource& random,
+QuadraticProblem make_problem(Kind kind, RandomSource& random,
                               const QuadraticProblem* previous = nullptr);
 
 // "x² - x - 12"

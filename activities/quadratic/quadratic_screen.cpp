@@ -42,7 +42,7 @@ QuadraticForm::QuadraticForm() : RevealingForm("quadratic", tr("Quadratic Factor
 }
 
 void QuadraticForm::new_problem() {
-    problem_ = make_problem(kind(), random_, has_problem_ ? &problem_ : nullptr);
+    problem_ = make_problem(kind_as<Kind>(), random_, has_problem_ ? &problem_ : nullptr);
     has_problem_ = true;
     const QString quadratic = text_of(quadratic_text(problem_));
     const QString factors = text_of(factors_text(problem_));

@@ -149,7 +149,7 @@ bool same_lengths(const Problem& a, const Problem& b) {
     return a.hypotenuse == b.hypotenuse && a.shorter_b == b.shorter_b;
 }
 
-Problem calculate(Kind kind, const Problem& previous, RandomSource& random) {
+Problem make_problem(Kind kind, RandomSource& random, const Problem& previous) {
     random.reseed();
     for (int attempt = 0; attempt < kAttempts; ++attempt) {
         const Problem p = draw_problem(kind, random);

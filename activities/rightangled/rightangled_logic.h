@@ -36,7 +36,7 @@ constexpr int kLongest = 300;
 // makes a triangle, so no draw is ever rejected for that; a repeat of the previous
 // problem is drawn again at most a fixed number of times, then a fixed problem that
 // differs from it is taken.
-Problem calculate(Kind kind, const Problem& previous, RandomSource& random);
+Problem make_problem(Kind kind, RandomSource& random, const Problem& previous = {});
 
 // Whether two problems give the same two lengths for the same side to find.
 bool same_lengths(const Problem& a, const Problem& b);

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rightangled_screen.h"
 
-#include "forms.h"
+#include "form.h"
 
 namespace chalkline::rightangled {
 
@@ -75,7 +75,7 @@ void Form::new_problem() {
         line->set_visible(false);
     }
     places_note->set_visible(false);
-    problem_ = rightangled::calculate(Kind(kind() - 1), problem_, random_);
+    problem_ = make_problem(kind_as<Kind>(), random_, problem_);
     answer_ = work_out(problem_);
     draw_problem();
     set_problem_sentence(problem_text());

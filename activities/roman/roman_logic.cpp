@@ -141,14 +141,14 @@ bool fits(const RomanQuestion& question) {
 }
 
 // The operations of the six questions, half of each, in a random order.
-std::array<Operation, kQuestions> schedule(int kind, RandomSource& random) {
+std::array<Operation, kQuestions> schedule(Kind kind, RandomSource& random) {
     std::array<Operation, kQuestions> operations{};
     for (int i = 0; i < kQuestions; ++i) {
         const bool second_half = i >= kQuestions / 2;
         operations[std::size_t(i)] =
-            kind == kConvert       ? (second_half ? Operation::ToRoman : Operation::ToOurs)
-            : kind == kAddSubtract ? (second_half ? Operation::Subtract : Operation::Add)
-                                   : Operation::Multiply;
+            kind == Kind::Convert       ? (second_half ? Operation::ToRoman : Operation::ToOurs)
+            : kind == Kind::AddSubtract ? (second_half ? Operation::Subtract : Operation::Add)
+                                        : Operation::Multiply;
     }
     for (int i = kQuestions - 1; i > 0; --i) {
         std::swap(operations[std::size_t(i)], operations[std::size_t(random.draw(0, i))]);
@@ -202,8 +202,8 @@ int RomanQuestion::answer() const {
     }
 }
 
-RomanProblem make_problem(int kind, RandomSource& random, const RomanProblem* previous) {
-    if (kind < kConvert || kind > kMultiply) {
+RomanProblem make_problem(Kind kind, RandomSource& random, const RomanProblem* previous) {
+    if (kind < Kind::Convert || kind > Kind::Multiply) {
         throw std::invalid_argument("roman: no such kind");
     }
     random.reseed();

@@ -10,10 +10,12 @@
 
 namespace chalkline::roman {
 
-// The kinds of question, coded in the order of the screen's options.
-inline constexpr int kConvert = 1;     // Roman numerals to ours, and ours to Roman numerals
-inline constexpr int kAddSubtract = 2; // three sums and three differences
-inline constexpr int kMultiply = 3;    // by II to XII
+// The kinds of question, in the order of the screen's options.
+enum class Kind {
+    Convert,     // Roman numerals to ours, and ours to Roman numerals
+    AddSubtract, // three sums and three differences
+    Multiply,    // by II to XII
+};
 
 inline constexpr int kSmallest = 1;
 inline constexpr int kLargest = 3999;
@@ -39,15 +41,15 @@ struct RomanQuestion {
 };
 
 struct RomanProblem {
-    int kind = kConvert;
+    Kind kind = Kind::Convert;
     std::array<RomanQuestion, kQuestions> questions{};
 };
 
-// Six different questions of the kind (1 to 3; another throws std::invalid_argument),
+// Six different questions of the kind (another value throws std::invalid_argument),
 // none of them one of the problem before. Every numeral and answer lies in 1 to 3999.
 // So that a row reads at its size, the numbers combined have at most six letters and
 // an answer at most eight.
-RomanProblem make_problem(int kind, RandomSource& random, const RomanProblem* previous = nullptr);
+RomanProblem make_problem(Kind kind, RandomSource& random, const RomanProblem* previous = nullptr);
 
 // The question as shown: "XIV + XXIX", "XII x IV", "MCMXCIV" (to write in ours) or
 // "1994" (to write in Roman numerals).

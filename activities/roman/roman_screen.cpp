@@ -46,7 +46,7 @@ RomanForm::RomanForm() : RevealingForm("roman", tr("Roman Arithmetic"), "menu4")
 }
 
 void RomanForm::place_columns() {
-    const Columns columns = problem_.kind == kConvert ? kConvertColumns : kWorkingColumns;
+    const Columns columns = problem_.kind == Kind::Convert ? kConvertColumns : kWorkingColumns;
     for (int row = 0; row < kQuestions; ++row) {
         const auto i = std::size_t(row);
         const double top = kFirstRow + row * kRowStep;
@@ -67,9 +67,9 @@ QString RomanForm::answer(int row) const {
 }
 
 void RomanForm::new_problem() {
-    problem_ = make_problem(kind(), random_, has_problem_ ? &problem_ : nullptr);
+    problem_ = make_problem(kind_as<Kind>(), random_, has_problem_ ? &problem_ : nullptr);
     has_problem_ = true;
-    Instruction->set_caption(problem_.kind == kConvert
+    Instruction->set_caption(problem_.kind == Kind::Convert
                                  ? tr("Write each number the other way")
                                  : tr("Work out each answer in Roman numerals"));
     place_columns();
@@ -78,7 +78,7 @@ void RomanForm::new_problem() {
         const auto i = std::size_t(row);
         Question[i]->set_caption(question(row));
         Answer[i]->set_caption(answer(row));
-        const bool beside = problem_.kind != kConvert;
+        const bool beside = problem_.kind != Kind::Convert;
         Ours[i]->set_caption(beside ? QString("(%1)").arg(problem_.questions[i].answer()) : "");
         Answer[i]->set_visible(false);
         Ours[i]->set_visible(false);

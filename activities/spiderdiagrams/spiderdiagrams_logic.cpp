@@ -89,10 +89,10 @@ Choices decimals(RandomSource& random) {
              op(Operator::Multiply, 100), op(Operator::Divide, 10), op(Operator::Divide, 100)}};
 }
 
-SpiderProblem draw_problem(int kind, RandomSource& random) {
-    Choices c = kind == kPositiveWholeNumbers ? whole_numbers(random)
-                : kind == kIntegers           ? integers(random)
-                                              : decimals(random);
+SpiderProblem draw_problem(Kind kind, RandomSource& random) {
+    Choices c = kind == Kind::PositiveWholeNumbers ? whole_numbers(random)
+                : kind == Kind::Integers           ? integers(random)
+                                                   : decimals(random);
     shuffle(c.extras, random);
     std::vector<Operation> legs = c.always;
     legs.insert(legs.end(), c.extras.begin(), c.extras.begin() + (kLegs - int(c.always.size())));
@@ -145,9 +145,9 @@ std::string value_text(const Fraction& value) {
     return decimal_text(value).value_or(fraction_text(value));
 }
 
-SpiderProblem make_problem(int kind, RandomSource& random,
+SpiderProblem make_problem(Kind kind, RandomSource& random,
                            const std::optional<SpiderProblem>& previous) {
-    if (kind < kPositiveWholeNumbers || kind > kDecimals) {
+    if (kind < Kind::PositiveWholeNumbers || kind > Kind::Decimals) {
         throw std::invalid_argument("unknown kind of numbers");
     }
     random.reseed();

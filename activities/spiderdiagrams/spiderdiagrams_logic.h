@@ -10,10 +10,8 @@
 
 namespace chalkline::spiderdiagrams {
 
-// The kinds of numbers, coded in the order of the screen's options.
-inline constexpr int kPositiveWholeNumbers = 1;
-inline constexpr int kIntegers = 2;
-inline constexpr int kDecimals = 3;
+// The kinds of numbers, in the order of the screen's options.
+enum class Kind { PositiveWholeNumbers, Integers, Decimals };
 
 inline constexpr int kLegs = 8;
 
@@ -30,7 +28,7 @@ struct Operation {
 // A number at the centre and eight operations at the ends of the legs, clockwise from
 // the top.
 struct SpiderProblem {
-    int kind = kPositiveWholeNumbers;
+    Kind kind = Kind::PositiveWholeNumbers;
     Fraction centre;
     std::array<Operation, kLegs> legs;
     friend bool operator==(const SpiderProblem&, const SpiderProblem&) = default;
@@ -46,8 +44,8 @@ std::string operation_text(const Operation& operation);
 // A centre or an answer as the class writes it: "36", "-13", "0.45".
 std::string value_text(const Fraction& value);
 
-// Makes a new problem of the kind (1, 2 or 3) with eight different operations, each
-// answer exact and of the kind, unlike `previous`. Any other kind throws
+// Makes a new problem of the kind with eight different operations, each
+// answer exact and of the kind, unlike `previous`. Any other value throws
 // std::invalid_argument.
 //
 // Built constructively: the divisor is drawn first and the centre as a multiple of it,
@@ -55,7 +53,7 @@ std::string value_text(const Fraction& value);
 // of the kind. A problem equal to the one before is drawn again at most kProblemTries
 // times; then its legs are turned one place round, which always differs since the eight
 // operations are different.
-SpiderProblem make_problem(int kind, RandomSource& random,
+SpiderProblem make_problem(Kind kind, RandomSource& random,
                            const std::optional<SpiderProblem>& previous = {});
 
 } // namespace chalkline::spiderdiagrams

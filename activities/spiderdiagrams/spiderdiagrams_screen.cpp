@@ -155,7 +155,7 @@ QString SpiderDiagramsForm::answer_caption(int leg) const {
 }
 
 void SpiderDiagramsForm::new_problem() {
-    problem_ = make_problem(kind(), random_, problem_);
+    problem_ = make_problem(kind_as<Kind>(), random_, problem_);
     LabelCentre->set_caption(text_of(problem_->centre));
     QStringList operations;
     for (int leg = 0; leg < kLegs; ++leg) {

@@ -84,7 +84,7 @@ std::string value_text(const Fraction& value) {
     return decimal_text(value).value_or(fraction_text(value));
 }
 
-Problem new_problem(Kind kind, RandomSource& random, const Problem* previous) {
+Problem make_problem(Kind kind, RandomSource& random, const Problem* previous) {
     random.reseed();
     Problem problem;
     problem.kind = kind;

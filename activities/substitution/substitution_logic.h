@@ -39,6 +39,6 @@ std::string value_text(const Fraction& value);
 // A new problem of the kind, other than the one before: the values drawn, then one
 // expression from each of six levels of difficulty in turn, a division only where it
 // comes out whole.
-Problem new_problem(Kind kind, RandomSource& random, const Problem* previous = nullptr);
+Problem make_problem(Kind kind, RandomSource& random, const Problem* previous = nullptr);
 
 } // namespace chalkline::substitution

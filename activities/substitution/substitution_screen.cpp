@@ -49,7 +49,7 @@ void SubstitutionForm::new_problem() {
     for (shell::Label* value : Label4) {
         value->set_visible(false);
     }
-    problem_ = substitution::new_problem(Kind(kind() - 1), random_, made_ ? &problem_ : nullptr);
+    problem_ = make_problem(kind_as<Kind>(), random_, made_ ? &problem_ : nullptr);
     made_ = true;
     QStringList values;
     for (int i = 0; i < 3; ++i) {

@@ -7,6 +7,7 @@
 #include "activity_form.h"
 #include "language.h"
 #include "menu_forms.h"
+#include "screens.h"
 #include "timer.h"
 #include "title_form.h"
 #include "twips.h"

@@ -4,8 +4,8 @@
 // a click anywhere on it.
 
 #include "activities.h"
-#include "forms.h"
 #include "rendered.h"
+#include "screens.h"
 
 #include <QtTest>
 

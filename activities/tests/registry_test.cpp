@@ -7,6 +7,7 @@
 #include "activities.h"
 #include "activity_form.h"
 #include "menu_forms.h"
+#include "screens.h"
 #include "sentences.h"
 #include "timer.h"
 
@@ -74,6 +75,7 @@ private slots:
         QCOMPARE(loaded_form(menu), nullptr);
         QCOMPARE(form->caption(), caption);
         QCOMPARE(form->menu(), menu);
+        QCOMPARE(form->kind_count(), entry.kinds);
         QVERIFY2(shell::testing::without_code(form->sentence()).startsWith("Problem: "),
                  qPrintable(shell::testing::without_code(form->sentence())));
         QVERIFY(!answered(*form));

@@ -264,7 +264,7 @@ Answer solve(const Puzzle& puzzle) {
     return answer;
 }
 
-Problem new_problem(Kind kind, RandomSource& random, const Puzzle* previous) {
+Problem make_problem(Kind kind, RandomSource& random, const Puzzle* previous) {
     random.reseed();
     const std::vector<Puzzle>& puzzles = solvable_puzzles(kind);
     // Drawn from the precomputed list; a draw equal to the puzzle before is drawn again

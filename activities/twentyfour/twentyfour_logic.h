@@ -59,6 +59,6 @@ std::string way_of(const Expression& solution);
 
 // A puzzle drawn uniformly from the solvable puzzles of the kind, other than the one
 // before, with its answer.
-Problem new_problem(Kind kind, RandomSource& random, const Puzzle* previous = nullptr);
+Problem make_problem(Kind kind, RandomSource& random, const Puzzle* previous = nullptr);
 
 } // namespace chalkline::twentyfour

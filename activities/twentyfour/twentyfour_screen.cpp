@@ -43,8 +43,7 @@ TwentyFourForm::TwentyFourForm() : RevealingForm("twentyfour", "The 24 Puzzle", 
 void TwentyFourForm::new_problem() {
     Label4->set_visible(false);
     Label5->set_visible(false);
-    problem_ =
-        twentyfour::new_problem(Kind(kind() - 1), random_, made_ ? &problem_.puzzle : nullptr);
+    problem_ = make_problem(kind_as<Kind>(), random_, made_ ? &problem_.puzzle : nullptr);
     made_ = true;
     const Puzzle& p = problem_.puzzle;
     Label2->set_caption(text_of(p.target));

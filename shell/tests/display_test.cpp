@@ -4,7 +4,8 @@
 
 #include "command_line.h"
 #include "display.h"
-#include "forms.h"
+#include "program.h"
+#include "screens.h"
 #include "style_form.h"
 
 #include <QScreen>

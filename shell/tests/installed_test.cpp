@@ -5,9 +5,9 @@
 // a program started from the desktop menu would.
 
 #include "data_folders.h"
-#include "forms.h"
 #include "language.h"
 #include "pictures.h"
+#include "screens.h"
 #include "title_form.h"
 
 #include <QImage>

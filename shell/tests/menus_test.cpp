@@ -4,9 +4,13 @@
 
 #include "activity_form.h"
 #include "activity_table.h"
-#include "forms.h"
+#include "chalkline_version.h"
+#include "lessons.h"
 #include "menu_forms.h"
 #include "pictures.h"
+#include "program.h"
+#include "screens.h"
+#include "settings.h"
 #include "title_form.h"
 #include "twips.h"
 
@@ -177,14 +181,35 @@ void handle_queue() {
 
 } // namespace
 
+// The school's settings file, which gives the first menu its web address.
+void school_web_address(const QTemporaryDir& folder, const QByteArray& address) {
+    QDir(folder.path()).mkpath("school/Chalkline");
+    QFile file(folder.filePath("school/Chalkline/chalkline.conf"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(address.isEmpty() ? QByteArray() : "[General]\nwebAddress=" + address + "\n");
+    file.close();
+    load_settings({}, true);
+}
+
 class MenusTest : public QObject {
     Q_OBJECT
+
+    QTemporaryDir config_;
 
 private slots:
     void initTestCase() {
         register_title_form();
         register_menu_forms();
         set_address_opener([](const QUrl&) { return true; });
+        // Open a lesson's dialog answers as if cancelled.
+        set_lesson_dialogs(
+            {[](QWidget*, const QString&, const QString&, bool) { return QString(); },
+             [](QWidget*, const QString&, const QString&, bool) {}});
+        // The first menu shows the school's web address; without one, none
+        // (the_web_address_shows_only_when_configured).
+        qputenv("XDG_CONFIG_HOME", config_.filePath("home").toUtf8());
+        qputenv("XDG_CONFIG_DIRS", config_.filePath("school").toUtf8());
+        school_web_address(config_, "https://maths.school.example/");
     }
 
     void init() {
@@ -520,6 +545,22 @@ private slots:
         for (Control* c : form->elements("Label3")) {
             QVERIFY(static_cast<Label*>(c)->opaque());
         }
+    }
+
+    // No placeholder is shown to the class: the place of the address stays empty, and
+    // neither the keys nor a screen reader find it, unless an address is configured.
+    void the_web_address_shows_only_when_configured() {
+        QCOMPARE(show_form("intro0")->get<Label>("Label4")->caption(),
+                 QString("maths.school.example"));
+        cleanup();
+        school_web_address(config_, {});
+        if (QByteArrayView(kChalklineMenuAddress).isEmpty()) {
+            QCOMPARE(web_address(), QUrl());
+            Form* intro = show_form("intro0");
+            QVERIFY(!intro->get<Label>("Label4")->isVisibleTo(intro));
+        }
+        cleanup();
+        school_web_address(config_, "https://maths.school.example/");
     }
 };
 

@@ -2,9 +2,10 @@
 // Any JPEG at a picture path shows at its own size or is reported clearly, without
 // hanging, and a picture costs only the area it fills. The pictures are made here.
 
-#include "forms.h"
 #include "menu_forms.h"
 #include "pictures.h"
+#include "program.h"
+#include "screens.h"
 
 #include <QBuffer>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 // desktop and enlarged: every box in the strip, none over another, in reading order,
 // and the widest term whole in its box.
 
-#include "forms.h"
+#include "form.h"
 #include "number_drawing.h"
 #include "sequence_strip.h"
 

@@ -3,10 +3,12 @@
 // person would: real clicks and mouse moves on controls found by name.
 
 #include "activity_form.h"
-#include "forms.h"
+#include "handlers.h"
 #include "overlays.h"
 #include "pictures.h"
+#include "program.h"
 #include "program_icon.h"
+#include "screens.h"
 #include "style_form.h"
 #include "title_form.h"
 

@@ -52,16 +52,16 @@ TEST(AffineLogic, EveryLetterIsRightAndTheWordIsNew) {
     const std::regex key(R"(y = (\d*)x \+ (\d+) \(mod 26\))");
     const std::regex decoding(R"(x = (\d+)\(y - (\d+)\) \(mod 26\))");
     const std::regex check(R"((\d+) x (\d+) = (\d+) = (\d+) x 26 \+ 1)");
-    for (int kind : {kShift, kEncode, kDecode}) {
-        SeededRandom random(std::uint32_t(kind) * 15485863u);
+    for (const Kind kind : {Kind::Shift, Kind::Encode, Kind::Decode}) {
+        SeededRandom random(std::uint32_t(int(kind) + 1) * 15485863u);
         std::optional<AffineProblem> previous;
         for (int round = 0; round < 2000; ++round) {
             const AffineProblem problem =
                 make_problem(kind, random, previous ? &previous.value() : nullptr);
             const std::string given = problem.given();
             const std::string answer = problem.answer();
-            const std::string plain = kind == kDecode ? answer : given;
-            const std::string cipher = kind == kDecode ? given : answer;
+            const std::string plain = kind == Kind::Decode ? answer : given;
+            const std::string cipher = kind == Kind::Decode ? given : answer;
             SCOPED_TRACE(plain + " " + key_text(problem.key));
             EXPECT_TRUE(in_list(plain));
             ASSERT_EQ(cipher.size(), plain.size());
@@ -73,12 +73,12 @@ TEST(AffineLogic, EveryLetterIsRightAndTheWordIsNew) {
             const int b = std::stoi(m[2]);
             EXPECT_NE(m[1], "1");
             EXPECT_EQ(std::gcd(a, 26), 1);
-            EXPECT_EQ(a == 1, kind == kShift);
+            EXPECT_EQ(a == 1, kind == Kind::Shift);
             EXPECT_TRUE(b >= 1 && b <= 25);
             for (std::size_t i = 0; i < plain.size(); ++i) {
                 EXPECT_EQ(cipher[i] - 'A', (a * (plain[i] - 'A') + b) % 26) << i;
             }
-            if (kind == kDecode) {
+            if (kind == Kind::Decode) {
                 const std::string inverse_shown = inverse_text(a);
                 ASSERT_TRUE(std::regex_match(inverse_shown, m, check)) << inverse_shown;
                 const int a_inverse = std::stoi(m[2]);
@@ -97,7 +97,7 @@ TEST(AffineLogic, EveryLetterIsRightAndTheWordIsNew) {
         }
     }
     SeededRandom random(1);
-    EXPECT_THROW(make_problem(4, random), std::invalid_argument);
+    EXPECT_THROW(make_problem(Kind(3), random), std::invalid_argument);
 }
 
 } // namespace

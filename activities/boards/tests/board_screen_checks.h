@@ -8,7 +8,7 @@
 
 #include "activity_table.h"
 #include "board_form.h"
-#include "forms.h"
+#include "screens.h"
 #include "sentences.h"
 
 #include <QtTest>
@@ -46,21 +46,21 @@ inline bool has_answer(BoardForm* form) {
     return shell::testing::without_code(form->sentence()).contains(" Answer: ");
 }
 
-// Runs the whole flow on kind `kind` (2 or 3); `solved` looks at the screen once its
+// Runs the whole flow on the kind of option `kind` (2 or 3); `solved` looks at the screen once its
 // Solution is fully shown.
 inline void check_screen_flow(const QString& screen, const QString& caption, const QString& menu,
                               int kind, const std::function<void(BoardForm*)>& solved) {
     auto* form = dynamic_cast<BoardForm*>(shell::show_form(screen));
     QVERIFY(form);
     QCOMPARE(form->caption(), caption);
-    QCOMPARE(form->kind(), 1);
+    QCOMPARE(form->kind(), 0);
     QVERIFY(form->Option1->value());
 
     QString before = shell::testing::without_code(form->sentence());
     auto* option = form->get<shell::OptionButton>(QString("Option%1").arg(kind));
     click(option);
     QVERIFY(option->value());
-    QCOMPARE(form->kind(), kind);
+    QCOMPARE(form->kind(), kind - 1);
     QVERIFY(shell::testing::without_code(form->sentence()) != before);
     before = shell::testing::without_code(form->sentence());
     click(form->cmdgo);

@@ -135,25 +135,25 @@ TEST(ShuffleOperations, RedrawsRepeatsAndFindsTheDivideStep) {
 TEST(StartingValue, CoversTheRangeOfEachKind) {
     const float top = std::nextafter(1.0f, 0.0f);
     const struct {
-        int kind;
+        Kind kind;
         std::vector<float> us;
         Quarters value;
     } cases[] = {
-        {kind_positive_whole, {0.0f}, q(1)},
-        {kind_positive_whole, {top}, q(50)},
-        {kind_integers, {0.0f}, q(-50)},
-        {kind_integers, {top}, q(50)},
-        {kind_integers, {ScriptedRandom::u_for(0, -50, 50)}, q(0)},
-        {kind_decimals, {0.0f, 0.0f}, q(2.25)},
-        {kind_decimals, {top, top}, q(20.75)},
-        {kind_decimals, {ScriptedRandom::u_for(7, 2, 20), ScriptedRandom::u_for(2, 1, 3)}, q(7.5)},
+        {Kind::PositiveWholeNumbers, {0.0f}, q(1)},
+        {Kind::PositiveWholeNumbers, {top}, q(50)},
+        {Kind::Integers, {0.0f}, q(-50)},
+        {Kind::Integers, {top}, q(50)},
+        {Kind::Integers, {ScriptedRandom::u_for(0, -50, 50)}, q(0)},
+        {Kind::Decimals, {0.0f, 0.0f}, q(2.25)},
+        {Kind::Decimals, {top, top}, q(20.75)},
+        {Kind::Decimals, {ScriptedRandom::u_for(7, 2, 20), ScriptedRandom::u_for(2, 1, 3)}, q(7.5)},
     };
     for (const auto& c : cases) {
         ScriptedRandom random;
         for (float u : c.us) {
             random.then_u(u);
         }
-        EXPECT_EQ(starting_value(c.kind, random), c.value) << "kind " << c.kind;
+        EXPECT_EQ(starting_value(c.kind, random), c.value) << "kind " << int(c.kind);
         EXPECT_EQ(random.remaining(), 0u);
     }
 }
@@ -165,92 +165,188 @@ TEST(StepRoutines, DrawTheirOperandByKindAndRedrawRules) {
     const struct {
         const char* what;
         StepRoutine routine;
-        int kind;
+        Kind kind;
         Quarters prev;
         std::vector<Draw> draws;
         Quarters operand, value;
     } cases[] = {
-        {"add 1: highest", add_a_number, 1, q(10), {{20, 1, 20}}, q(20), q(30)},
-        {"add 1: lowest", add_a_number, 1, q(10), {{1, 1, 20}}, q(1), q(11)},
-        {"add 2: negative operand", add_a_number, 2, q(-5), {{-7, -20, 20}}, q(-7), q(-12)},
-        {"add 2: zero operand", add_a_number, 2, q(-5), {{0, -20, 20}}, q(0), q(-5)},
-        {"add 3: largest", add_a_number, 3, q(7.25), {{20, 2, 20}, {3, 1, 3}}, q(20.75), q(28)},
-        {"add 3: smallest", add_a_number, 3, q(-7.25), {{2, 2, 20}, {1, 1, 3}}, q(2.25), q(-5)},
+        {"add 1: highest",
+         add_a_number,
+         Kind::PositiveWholeNumbers,
+         q(10),
+         {{20, 1, 20}},
+         q(20),
+         q(30)},
+        {"add 1: lowest",
+         add_a_number,
+         Kind::PositiveWholeNumbers,
+         q(10),
+         {{1, 1, 20}},
+         q(1),
+         q(11)},
+        {"add 2: negative operand",
+         add_a_number,
+         Kind::Integers,
+         q(-5),
+         {{-7, -20, 20}},
+         q(-7),
+         q(-12)},
+        {"add 2: zero operand", add_a_number, Kind::Integers, q(-5), {{0, -20, 20}}, q(0), q(-5)},
+        {"add 3: largest",
+         add_a_number,
+         Kind::Decimals,
+         q(7.25),
+         {{20, 2, 20}, {3, 1, 3}},
+         q(20.75),
+         q(28)},
+        {"add 3: smallest",
+         add_a_number,
+         Kind::Decimals,
+         q(-7.25),
+         {{2, 2, 20}, {1, 1, 3}},
+         q(2.25),
+         q(-5)},
         {"minus 1: redrawn to 0",
          minus_a_number,
-         1,
+         Kind::PositiveWholeNumbers,
          q(9),
          {{15, 1, 20}, {12, 1, 20}, {9, 1, 20}},
          q(9),
          q(0)},
         {"minus 1: from 1",
          minus_a_number,
-         1,
+         Kind::PositiveWholeNumbers,
          q(1),
          {{20, 1, 20}, {2, 1, 20}, {1, 1, 20}},
          q(1),
          q(0)},
-        {"minus 2: negative operand", minus_a_number, 2, q(3), {{-7, -20, 20}}, q(-7), q(10)},
-        {"minus 2: no redraw below 0", minus_a_number, 2, q(3), {{20, -20, 20}}, q(20), q(-17)},
-        {"minus 3: below 0", minus_a_number, 3, q(3.5), {{5, 2, 20}, {1, 1, 3}}, q(5.25), q(-1.75)},
-        {"times 1: lowest", times_a_number, 1, q(7), {{2, 2, 5}}, q(2), q(14)},
-        {"times 1: highest", times_a_number, 1, q(7), {{5, 2, 5}}, q(5), q(35)},
-        {"times 2: negative", times_a_number, 2, q(-7), {{3, 2, 5}}, q(3), q(-21)},
+        {"minus 2: negative operand",
+         minus_a_number,
+         Kind::Integers,
+         q(3),
+         {{-7, -20, 20}},
+         q(-7),
+         q(10)},
+        {"minus 2: no redraw below 0",
+         minus_a_number,
+         Kind::Integers,
+         q(3),
+         {{20, -20, 20}},
+         q(20),
+         q(-17)},
+        {"minus 3: below 0",
+         minus_a_number,
+         Kind::Decimals,
+         q(3.5),
+         {{5, 2, 20}, {1, 1, 3}},
+         q(5.25),
+         q(-1.75)},
+        {"times 1: lowest",
+         times_a_number,
+         Kind::PositiveWholeNumbers,
+         q(7),
+         {{2, 2, 5}},
+         q(2),
+         q(14)},
+        {"times 1: highest",
+         times_a_number,
+         Kind::PositiveWholeNumbers,
+         q(7),
+         {{5, 2, 5}},
+         q(5),
+         q(35)},
+        {"times 2: negative", times_a_number, Kind::Integers, q(-7), {{3, 2, 5}}, q(3), q(-21)},
         {"times 3: whole, redrawn to a divisor",
          times_a_number,
-         3,
+         Kind::Decimals,
          q(12),
          {{5, 1, 5}, {4, 1, 5}},
          q(4),
          q(48)},
         {"times 3: whole prime",
          times_a_number,
-         3,
+         Kind::Decimals,
          q(7),
          {{5, 1, 5}, {4, 1, 5}, {3, 1, 5}, {2, 1, 5}, {1, 1, 5}},
          q(1),
          q(7)},
         {"times 3: whole negative",
          times_a_number,
-         3,
+         Kind::Decimals,
          q(-12),
          {{5, 1, 5}, {3, 1, 5}},
          q(3),
          q(-36)},
-        {"times 3: zero takes the first", times_a_number, 3, q(0), {{5, 1, 5}}, q(5), q(0)},
+        {"times 3: zero takes the first",
+         times_a_number,
+         Kind::Decimals,
+         q(0),
+         {{5, 1, 5}},
+         q(5),
+         q(0)},
         {"divide 1: redrawn to a divisor",
          divide_a_number,
-         1,
+         Kind::PositiveWholeNumbers,
          q(12),
          {{5, 1, 5}, {4, 1, 5}},
          q(4),
          q(3)},
         {"divide 1: only 1 divides 7",
          divide_a_number,
-         1,
+         Kind::PositiveWholeNumbers,
          q(7),
          {{2, 1, 5}, {3, 1, 5}, {4, 1, 5}, {5, 1, 5}, {1, 1, 5}},
          q(1),
          q(7)},
-        {"divide 1: zero takes the first", divide_a_number, 1, q(0), {{5, 1, 5}}, q(5), q(0)},
-        {"divide 2: negative", divide_a_number, 2, q(-30), {{4, 1, 5}, {5, 1, 5}}, q(5), q(-6)},
-        {"divide 2: zero takes the first", divide_a_number, 2, q(0), {{3, 1, 5}}, q(3), q(0)},
-        {"divide 3: 30 / 4 accepted", divide_a_number, 3, q(30), {{4, 1, 5}}, q(4), q(7.5)},
+        {"divide 1: zero takes the first",
+         divide_a_number,
+         Kind::PositiveWholeNumbers,
+         q(0),
+         {{5, 1, 5}},
+         q(5),
+         q(0)},
+        {"divide 2: negative",
+         divide_a_number,
+         Kind::Integers,
+         q(-30),
+         {{4, 1, 5}, {5, 1, 5}},
+         q(5),
+         q(-6)},
+        {"divide 2: zero takes the first",
+         divide_a_number,
+         Kind::Integers,
+         q(0),
+         {{3, 1, 5}},
+         q(3),
+         q(0)},
+        {"divide 3: 30 / 4 accepted",
+         divide_a_number,
+         Kind::Decimals,
+         q(30),
+         {{4, 1, 5}},
+         q(4),
+         q(7.5)},
         {"divide 3: 7.25 / 3 refused",
          divide_a_number,
-         3,
+         Kind::Decimals,
          q(7.25),
          {{3, 1, 5}, {2, 1, 5}, {5, 1, 5}, {1, 1, 5}},
          q(1),
          q(7.25)},
         {"divide 3: quarters of a negative",
          divide_a_number,
-         3,
+         Kind::Decimals,
          q(-7.5),
          {{4, 1, 5}, {3, 1, 5}},
          q(3),
          q(-2.5)},
-        {"divide 3: to a quarter", divide_a_number, 3, q(0.75), {{3, 1, 5}}, q(3), q(0.25)},
+        {"divide 3: to a quarter",
+         divide_a_number,
+         Kind::Decimals,
+         q(0.75),
+         {{3, 1, 5}},
+         q(3),
+         q(0.25)},
     };
     for (const auto& c : cases) {
         ScriptedRandom random = script(c.draws);
@@ -277,7 +373,7 @@ TEST(StepRoutines, DecimalMultiplierFollowsTheFractionalPart) {
     for (const auto& c : cases) {
         ScriptedRandom random;
         MentalChain chain;
-        chain.kind = kind_decimals;
+        chain.kind = Kind::Decimals;
         chain.values[0] = c.prev;
         times_a_number(chain, 1, random);
         EXPECT_EQ(chain.operands[1], c.operand) << c.prev.text();
@@ -302,13 +398,13 @@ TEST(StepRoutines, RefuseWhatNoChainCanContain) {
 TEST(Calculate, MakesTheChainAgainInTheSameOrderWhileTheDivisorIsOne) {
     const struct {
         const char* what;
-        int kind;
+        Kind kind;
         std::vector<Draw> draws;
         std::vector<int> order;
         std::vector<Quarters> operands, values;
     } cases[] = {
         {"kind 1 from 1, divide first",
-         1,
+         Kind::PositiveWholeNumbers,
          {{4, 1, 4},
           {1, 1, 4},
           {2, 1, 4},
@@ -330,7 +426,7 @@ TEST(Calculate, MakesTheChainAgainInTheSameOrderWhileTheDivisorIsOne) {
          {q(2), q(1), q(6), q(5)},
          {q(10), q(5), q(6), q(0), q(0)}},
         {"kind 2 from 0, divide first",
-         2,
+         Kind::Integers,
          {{4, 1, 4},
           {3, 1, 4},
           {2, 1, 4},
@@ -344,7 +440,7 @@ TEST(Calculate, MakesTheChainAgainInTheSameOrderWhileTheDivisorIsOne) {
          {q(5), q(3), q(-7), q(-20)},
          {q(0), q(0), q(0), q(7), q(-13)}},
         {"kind 3 to 0",
-         3,
+         Kind::Decimals,
          {{1, 1, 4},
           {3, 1, 4},
           {4, 1, 4},
@@ -361,7 +457,7 @@ TEST(Calculate, MakesTheChainAgainInTheSameOrderWhileTheDivisorIsOne) {
          {q(2.25), q(4), q(4), q(9.5)},
          {q(7.25), q(9.5), q(38), q(9.5), q(0)}},
         {"kind 3 whole value multiplied by 1, divisor 1 retried",
-         3,
+         Kind::Decimals,
          {{3, 1, 4},
           {4, 1, 4},
           {1, 1, 4},
@@ -390,7 +486,7 @@ TEST(Calculate, MakesTheChainAgainInTheSameOrderWhileTheDivisorIsOne) {
     };
     for (const auto& c : cases) {
         ScriptedRandom random = script(c.draws);
-        const MentalChain chain = calculate(c.kind, random);
+        const MentalChain chain = make_problem(c.kind, random);
         EXPECT_EQ(chain.kind, c.kind) << c.what;
         EXPECT_EQ(codes(chain), c.order) << c.what;
         EXPECT_EQ(std::vector<Quarters>(chain.operands.begin() + 1, chain.operands.end()),
@@ -407,19 +503,19 @@ TEST(Calculate, MakesTheChainAgainInTheSameOrderWhileTheDivisorIsOne) {
 TEST(Calculate, RealChainsKeepEveryValueOfTheirKind) {
     ClockRandom random;
     const struct {
-        int kind;
+        Kind kind;
         double start_low, start_high, add_low, add_high;
     } kinds[] = {
-        {kind_positive_whole, 1, 50, 1, 20},
-        {kind_integers, -50, 50, -20, 20},
-        {kind_decimals, 2.25, 20.75, 2.25, 20.75},
+        {Kind::PositiveWholeNumbers, 1, 50, 1, 20},
+        {Kind::Integers, -50, 50, -20, 20},
+        {Kind::Decimals, 2.25, 20.75, 2.25, 20.75},
     };
     std::set<std::vector<int>> orders;
     for (const auto& k : kinds) {
         double start_min = 1e9, start_max = -1e9, add_min = 1e9, add_max = -1e9;
         std::set<int> divisors;
         for (int n = 0; n < 3000; ++n) {
-            const MentalChain chain = calculate(k.kind, random);
+            const MentalChain chain = make_problem(k.kind, random);
             ASSERT_EQ(chain.kind, k.kind);
             std::vector<int> order = codes(chain);
             orders.insert(order);
@@ -439,14 +535,14 @@ TEST(Calculate, RealChainsKeepEveryValueOfTheirKind) {
                                                                               : prev - operand);
                     add_min = std::min(add_min, operand);
                     add_max = std::max(add_max, operand);
-                    if (k.kind == kind_decimals) {
+                    if (k.kind == Kind::Decimals) {
                         ASSERT_NE(operand, std::floor(operand)) << "never a whole operand";
                     }
                     break;
                 case Operation::multiply:
                     ASSERT_EQ(value, prev * operand);
                     ASSERT_EQ(operand, std::floor(operand));
-                    ASSERT_GE(operand, k.kind == kind_decimals ? 1 : 2);
+                    ASSERT_GE(operand, k.kind == Kind::Decimals ? 1 : 2);
                     ASSERT_LE(operand, 5);
                     break;
                 case Operation::divide:
@@ -460,21 +556,21 @@ TEST(Calculate, RealChainsKeepEveryValueOfTheirKind) {
             for (const Quarters& v : chain.values) {
                 const double x = read_number(v.text());
                 ASSERT_EQ(x, v.value()) << "the text holds the value exactly";
-                if (k.kind == kind_decimals) {
+                if (k.kind == Kind::Decimals) {
                     ASSERT_EQ(x * 4, std::floor(x * 4)) << x;
                 } else {
                     ASSERT_EQ(x, std::floor(x)) << x;
                 }
-                if (k.kind == kind_positive_whole) {
+                if (k.kind == Kind::PositiveWholeNumbers) {
                     ASSERT_GE(x, 0);
                 }
             }
         }
-        EXPECT_EQ(start_min, k.start_low) << "kind " << k.kind;
-        EXPECT_EQ(start_max, k.start_high) << "kind " << k.kind;
-        EXPECT_EQ(add_min, k.add_low) << "kind " << k.kind;
-        EXPECT_EQ(add_max, k.add_high) << "kind " << k.kind;
-        EXPECT_EQ(divisors, (std::set<int>{2, 3, 4, 5})) << "kind " << k.kind;
+        EXPECT_EQ(start_min, k.start_low) << "kind " << int(k.kind);
+        EXPECT_EQ(start_max, k.start_high) << "kind " << int(k.kind);
+        EXPECT_EQ(add_min, k.add_low) << "kind " << int(k.kind);
+        EXPECT_EQ(add_max, k.add_high) << "kind " << int(k.kind);
+        EXPECT_EQ(divisors, (std::set<int>{2, 3, 4, 5})) << "kind " << int(k.kind);
     }
     EXPECT_EQ(orders.size(), 24u) << "every order of the four operations occurs";
 }

@@ -4,9 +4,9 @@
 
 #include "activity_table.h"
 #include "fastmental_screen.h"
-#include "forms.h"
 #include "menu_forms.h"
 #include "number_text.h"
+#include "screens.h"
 
 #include <QStyleOptionSlider>
 #include <QtTest>

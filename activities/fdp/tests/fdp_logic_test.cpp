@@ -48,7 +48,7 @@ Fraction value_of_dotted(const std::string& text) {
 // exact; never the same table twice running.
 TEST(FdpLogic, EveryRowsFormsAreEqualAndExact) {
     for_seeded_problems<Table>(
-        {Kind::Simple, Kind::Harder, Kind::OverOne}, make_table,
+        {Kind::Simple, Kind::Harder, Kind::OverOne}, make_problem,
         [](Kind kind, const Table& table, const Table& previous) {
             ASSERT_NE(table, previous);
             std::set<std::pair<std::int64_t, std::int64_t>> values;

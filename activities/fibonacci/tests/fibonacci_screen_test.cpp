@@ -6,7 +6,7 @@
 #include "sentences.h"
 
 #include "activity_table.h"
-#include "forms.h"
+#include "screens.h"
 
 #include <QtTest>
 

@@ -123,49 +123,89 @@ protected:
 TEST_F(FourRules, RedrawsUntilTheRulesOfTheKindAreMet) {
     struct Case {
         const char* rule;
-        int kind;
+        Kind kind;
         std::vector<int> rejected;
         std::vector<int> accepted;
         std::vector<int> shown;
     };
     const std::vector<Case> cases = {
-        {"whole: first smaller", 1, {3, 5}, {5, 5}, {5, 5}},
-        {"whole: first smaller at the ends", 1, {1, 35}, {35, 1}, {35, 1}},
-        {"integers: |first| < |second|", 2, {3, -7}, {-7, 3}, {-7, 3}},
-        {"integers: second is 0", 2, {5, 0}, {5, -5}, {5, -5}},
-        {"integers: both 0", 2, {0, 0}, {-20, 20}, {-20, 20}},
-        {"integers: both positive", 2, {7, 3}, {-7, -7}, {-7, -7}},
-        {"integers: both positive and equal", 2, {20, 20}, {20, -20}, {20, -20}},
-        {"fractions: first not proper", 3, {5, 4, 1, 3}, {1, 2, 1, 3}, {1, 2, 1, 3}},
-        {"fractions: first is whole", 3, {4, 4, 1, 3}, {1, 2, 1, 3}, {1, 2, 1, 3}},
-        {"fractions: second not proper", 3, {1, 2, 3, 3}, {1, 2, 1, 3}, {1, 2, 1, 3}},
-        {"fractions: first smaller", 3, {1, 3, 1, 2}, {1, 2, 1, 3}, {1, 2, 1, 3}},
-        {"fractions: equal as drawn", 3, {1, 2, 2, 4}, {1, 2, 1, 3}, {1, 2, 1, 3}},
-        {"fractions: sum exactly 1", 3, {2, 3, 1, 3}, {1, 2, 1, 3}, {1, 2, 1, 3}},
-        {"fractions: sum 1 only", 3, {5, 8, 3, 8}, {1, 2, 1, 3}, {1, 2, 1, 3}},
-        {"fractions: quotient exactly 2", 3, {1, 2, 1, 4}, {1, 2, 1, 3}, {1, 2, 1, 3}},
-        {"fractions: quotient 3 only", 3, {9, 10, 3, 10}, {1, 2, 1, 3}, {1, 2, 1, 3}},
-        {"fractions: reduced once accepted", 3, {1, 2, 1, 4}, {6, 8, 1, 3}, {3, 4, 1, 3}},
-        {"fractions: both reduced", 3, {1, 2, 1, 4}, {10, 12, 4, 6}, {5, 6, 2, 3}},
+        {"whole: first smaller", Kind::PositiveWholeNumbers, {3, 5}, {5, 5}, {5, 5}},
+        {"whole: first smaller at the ends", Kind::PositiveWholeNumbers, {1, 35}, {35, 1}, {35, 1}},
+        {"integers: |first| < |second|", Kind::Integers, {3, -7}, {-7, 3}, {-7, 3}},
+        {"integers: second is 0", Kind::Integers, {5, 0}, {5, -5}, {5, -5}},
+        {"integers: both 0", Kind::Integers, {0, 0}, {-20, 20}, {-20, 20}},
+        {"integers: both positive", Kind::Integers, {7, 3}, {-7, -7}, {-7, -7}},
+        {"integers: both positive and equal", Kind::Integers, {20, 20}, {20, -20}, {20, -20}},
+        {"fractions: first not proper",
+         Kind::ProperFractions,
+         {5, 4, 1, 3},
+         {1, 2, 1, 3},
+         {1, 2, 1, 3}},
+        {"fractions: first is whole",
+         Kind::ProperFractions,
+         {4, 4, 1, 3},
+         {1, 2, 1, 3},
+         {1, 2, 1, 3}},
+        {"fractions: second not proper",
+         Kind::ProperFractions,
+         {1, 2, 3, 3},
+         {1, 2, 1, 3},
+         {1, 2, 1, 3}},
+        {"fractions: first smaller",
+         Kind::ProperFractions,
+         {1, 3, 1, 2},
+         {1, 2, 1, 3},
+         {1, 2, 1, 3}},
+        {"fractions: equal as drawn",
+         Kind::ProperFractions,
+         {1, 2, 2, 4},
+         {1, 2, 1, 3},
+         {1, 2, 1, 3}},
+        {"fractions: sum exactly 1",
+         Kind::ProperFractions,
+         {2, 3, 1, 3},
+         {1, 2, 1, 3},
+         {1, 2, 1, 3}},
+        {"fractions: sum 1 only", Kind::ProperFractions, {5, 8, 3, 8}, {1, 2, 1, 3}, {1, 2, 1, 3}},
+        {"fractions: quotient exactly 2",
+         Kind::ProperFractions,
+         {1, 2, 1, 4},
+         {1, 2, 1, 3},
+         {1, 2, 1, 3}},
+        {"fractions: quotient 3 only",
+         Kind::ProperFractions,
+         {9, 10, 3, 10},
+         {1, 2, 1, 3},
+         {1, 2, 1, 3}},
+        {"fractions: reduced once accepted",
+         Kind::ProperFractions,
+         {1, 2, 1, 4},
+         {6, 8, 1, 3},
+         {3, 4, 1, 3}},
+        {"fractions: both reduced",
+         Kind::ProperFractions,
+         {1, 2, 1, 4},
+         {10, 12, 4, 6},
+         {5, 6, 2, 3}},
     };
     for (const Case& c : cases) {
         ScriptedRandom random;
         for (const auto* draws : {&c.rejected, &c.accepted}) {
             for (std::size_t i = 0; i < draws->size(); ++i) {
-                if (c.kind == 1) {
+                if (c.kind == Kind::PositiveWholeNumbers) {
                     random.then((*draws)[i], 1, 35);
-                } else if (c.kind == 2) {
+                } else if (c.kind == Kind::Integers) {
                     random.then((*draws)[i], -20, 20);
                 } else {
                     random.then((*draws)[i], 1, i % 2 == 0 ? 11 : 12);
                 }
             }
         }
-        const FourRulesProblem p = calculate(c.kind, random);
+        const FourRulesProblem p = make_problem(c.kind, random);
         EXPECT_EQ(p.kind, c.kind) << c.rule;
         EXPECT_EQ(random.reseeds(), 1) << c.rule;
         EXPECT_EQ(random.remaining(), 0u) << c.rule;
-        const std::vector<int> shown = c.kind == 3
+        const std::vector<int> shown = c.kind == Kind::ProperFractions
                                            ? std::vector<int>{p.num1, p.den1, p.num2, p.den2}
                                            : std::vector<int>{p.first, p.second};
         EXPECT_EQ(shown, c.shown) << c.rule;
@@ -173,9 +213,9 @@ TEST_F(FourRules, RedrawsUntilTheRulesOfTheKindAreMet) {
 }
 
 TEST_F(FourRules, RefusesAnUnknownKindWithoutDrawing) {
-    for (int kind : {0, 4, -1}) {
+    for (int kind : {-1, 3, -2}) {
         ScriptedRandom random;
-        EXPECT_THROW(calculate(kind, random), std::invalid_argument) << kind;
+        EXPECT_THROW(make_problem(Kind(kind), random), std::invalid_argument) << kind;
         EXPECT_EQ(random.reseeds(), 0);
     }
 }
@@ -191,7 +231,7 @@ TEST_F(FourRules, JudgesEveryPossibleFractionDrawExactly) {
                     ScriptedRandom random;
                     random.then(num1, 1, 11).then(den1, 1, 12).then(num2, 1, 11).then(den2, 1, 12);
                     random.then(1, 1, 11).then(2, 1, 12).then(1, 1, 11).then(3, 1, 12);
-                    const FourRulesProblem p = calculate(3, random);
+                    const FourRulesProblem p = make_problem(Kind::ProperFractions, random);
                     const bool keep = acceptable(num1, den1, num2, den2);
                     accepted += keep;
                     const Rational a = keep ? make(num1, den1) : Rational{1, 2};
@@ -209,21 +249,22 @@ TEST_F(FourRules, JudgesEveryPossibleFractionDrawExactly) {
 
 TEST_F(FourRules, WorksOutTheWholeNumberAnswers) {
     const struct {
-        int kind, first, second;
+        Kind kind;
+        int first, second;
         const char *sum, *difference, *product, *quotient;
     } cases[] = {
-        {1, 35, 1, "36", "34", "35", "35"},
-        {1, 12, 12, "24", "0", "144", "1"},
-        {1, 35, 3, "38", "32", "105", "11.66667"},
-        {1, 32, 13, "45", "19", "416", "2.461539"},
-        {1, 7, 2, "9", "5", "14", "3.5"},
-        {1, 20, 3, "23", "17", "60", "6.666667"},
-        {2, -20, -20, "-40", "0", "400", "1"},
-        {2, 20, -20, "0", "40", "-400", "-1"},
-        {2, -20, 3, "-17", "-23", "-60", "-6.666667"},
-        {2, -20, 4, "-16", "-24", "-80", "-5"},
-        {2, -7, -2, "-9", "-5", "14", "3.5"},
-        {2, 19, -16, "3", "35", "-304", "-1.1875"},
+        {Kind::PositiveWholeNumbers, 35, 1, "36", "34", "35", "35"},
+        {Kind::PositiveWholeNumbers, 12, 12, "24", "0", "144", "1"},
+        {Kind::PositiveWholeNumbers, 35, 3, "38", "32", "105", "11.66667"},
+        {Kind::PositiveWholeNumbers, 32, 13, "45", "19", "416", "2.461539"},
+        {Kind::PositiveWholeNumbers, 7, 2, "9", "5", "14", "3.5"},
+        {Kind::PositiveWholeNumbers, 20, 3, "23", "17", "60", "6.666667"},
+        {Kind::Integers, -20, -20, "-40", "0", "400", "1"},
+        {Kind::Integers, 20, -20, "0", "40", "-400", "-1"},
+        {Kind::Integers, -20, 3, "-17", "-23", "-60", "-6.666667"},
+        {Kind::Integers, -20, 4, "-16", "-24", "-80", "-5"},
+        {Kind::Integers, -7, -2, "-9", "-5", "14", "3.5"},
+        {Kind::Integers, 19, -16, "3", "35", "-304", "-1.1875"},
     };
     for (const auto& c : cases) {
         const FourRulesProblem p{.kind = c.kind, .first = c.first, .second = c.second};
@@ -260,8 +301,11 @@ TEST_F(FourRules, WorksOutTheFractionAnswersWithMixedForms) {
         {11, 12, 10, 11, {241, 132}, {1, 132}, {5, 6}, {121, 120}, std::pair{1, 109}, {1, 1}},
     };
     for (const auto& c : cases) {
-        const FourRulesProblem p{
-            .kind = 3, .num1 = c.num1, .den1 = c.den1, .num2 = c.num2, .den2 = c.den2};
+        const FourRulesProblem p{.kind = Kind::ProperFractions,
+                                 .num1 = c.num1,
+                                 .den1 = c.den1,
+                                 .num2 = c.num2,
+                                 .den2 = c.den2};
         const std::string what = std::to_string(c.num1) + "/" + std::to_string(c.den1);
         for (int ask = 0; ask < 2; ++ask) {
             const FourRulesAnswers answers = work_out_answers(p);
@@ -294,7 +338,7 @@ TEST_F(FourRules, EveryGeneratedProblemObeysItsRulesAndIsAnsweredExactly) {
     std::set<std::pair<int, int>> whole_pairs;
     std::set<std::pair<int, int>> integer_pairs;
     for (int i = 0; i < problems; ++i) {
-        const FourRulesProblem p = calculate(1, random);
+        const FourRulesProblem p = make_problem(Kind::PositiveWholeNumbers, random);
         ASSERT_GE(p.second, 1);
         ASSERT_LE(p.first, 35);
         ASSERT_GE(p.first, p.second);
@@ -306,7 +350,7 @@ TEST_F(FourRules, EveryGeneratedProblemObeysItsRulesAndIsAnsweredExactly) {
         EXPECT_EQ(answers.texts[3], "The quotient is " + quotient_text(p.first, p.second));
     }
     for (int i = 0; i < problems; ++i) {
-        const FourRulesProblem p = calculate(2, random);
+        const FourRulesProblem p = make_problem(Kind::Integers, random);
         ASSERT_GE(p.first, -20);
         ASSERT_LE(p.first, 20);
         ASSERT_NE(p.second, 0);
@@ -319,7 +363,7 @@ TEST_F(FourRules, EveryGeneratedProblemObeysItsRulesAndIsAnsweredExactly) {
         EXPECT_EQ(answers.texts[2], "The product is " + std::to_string(p.first * p.second));
     }
     for (int i = 0; i < problems; ++i) {
-        const FourRulesProblem p = calculate(3, random);
+        const FourRulesProblem p = make_problem(Kind::ProperFractions, random);
         const std::string what = std::to_string(p.num1) + "/" + std::to_string(p.den1) + " and " +
                                  std::to_string(p.num2) + "/" + std::to_string(p.den2);
         ASSERT_EQ(std::gcd(p.num1, p.den1), 1) << what;

@@ -7,8 +7,8 @@
 
 #include "activity_form.h"
 #include "activity_table.h"
-#include "forms.h"
 #include "reveal.h"
+#include "screens.h"
 #include "sentences.h"
 
 #include <QtTest>

@@ -31,7 +31,7 @@ bool some_between(const Fraction& low, const Fraction& high, std::int64_t most) 
 // denominator than the simplest; never the same pair twice running.
 TEST(FractionsBetweenLogic, AnswersLieBetweenAndTheSimplestIsSimplest) {
     for_seeded_problems<Pair>(
-        {Kind::Easy, Kind::Close, Kind::Improper}, make_pair,
+        {Kind::Easy, Kind::Close, Kind::Improper}, make_problem,
         [](Kind kind, const Pair& pair, const Pair& previous) {
             ASSERT_NE(pair, previous);
             const Fraction& a = pair.smaller;

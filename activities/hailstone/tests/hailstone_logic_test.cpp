@@ -44,11 +44,11 @@ TEST(HailstoneLogic, EverySequenceKeepsTheRule) {
 // even when the draws would give it again.
 TEST(HailstoneLogic, StartsStayInRangeAndNeverRepeat) {
     for (Kind kind : {Kind::UpTo30, Kind::UpTo100, Kind::UpTo1000}) {
-        SeededRandom random{std::uint32_t(kind)};
+        SeededRandom random{std::uint32_t(int(kind) + 1)};
         std::set<int> seen;
         int previous = 0;
         for (int draw = 0; draw < 20000; ++draw) {
-            const int start = draw_start(kind, random, previous);
+            const int start = make_problem(kind, random, previous);
             ASSERT_TRUE(start >= 1 && start <= largest_start(kind) && start != previous);
             seen.insert(start);
             previous = start;
@@ -57,8 +57,8 @@ TEST(HailstoneLogic, StartsStayInRangeAndNeverRepeat) {
         for (std::uint32_t seed = 0; seed < 500; ++seed) {
             SeededRandom first(seed);
             SeededRandom again(seed);
-            const int start = draw_start(kind, first);
-            ASSERT_NE(draw_start(kind, again, start), start);
+            const int start = make_problem(kind, first);
+            ASSERT_NE(make_problem(kind, again, start), start);
         }
     }
 }

@@ -41,9 +41,9 @@ std::vector<std::array<int, kRows>> every_completion(const HiddenDigitsProblem& 
             leading_zero = leading_zero || (rows[row].size() > 1 && rows[row][0] == '0');
             n[row] = std::stoi(rows[row]);
         }
-        const bool right = problem.kind == kAddition      ? n[0] + n[1] == n[2]
-                           : problem.kind == kSubtraction ? n[0] - n[1] == n[2]
-                                                          : n[0] * n[1] == n[2];
+        const bool right = problem.kind == Kind::Addition      ? n[0] + n[1] == n[2]
+                           : problem.kind == Kind::Subtraction ? n[0] - n[1] == n[2]
+                                                               : n[0] * n[1] == n[2];
         if (right && !leading_zero) {
             found.push_back(n);
         }
@@ -60,13 +60,13 @@ int digits(int n) {
 void expect_sound(const HiddenDigitsProblem& p, bool search) {
     const std::string where = answer_text(p) + " shown as " + problem_text(p);
     const auto [first, second, answer] = p.numbers;
-    if (p.kind == kMultiplication) {
+    if (p.kind == Kind::Multiplication) {
         EXPECT_EQ(first * second, answer) << where;
         const bool three_by_one = digits(first) == 3 && digits(second) == 1;
         EXPECT_TRUE(three_by_one || (digits(first) == 2 && digits(second) == 2)) << where;
         EXPECT_TRUE(digits(answer) == 3 || digits(answer) == 4) << where;
     } else {
-        EXPECT_EQ(p.kind == kAddition ? first + second : first - second, answer) << where;
+        EXPECT_EQ(p.kind == Kind::Addition ? first + second : first - second, answer) << where;
         for (int n : p.numbers) {
             EXPECT_TRUE(digits(n) == 3 || digits(n) == 4) << where;
         }
@@ -93,8 +93,8 @@ void expect_sound(const HiddenDigitsProblem& p, bool search) {
 // Many problems of each kind, each checked by its rules, each unlike the one before;
 // every tenth also by trying every digit in every box.
 TEST(HiddenDigitsLogic, EveryProblemHasOneCompletionAndNeverRepeats) {
-    for (int kind : {kAddition, kSubtraction, kMultiplication}) {
-        SeededRandom random(std::uint32_t(kind) * 7919u);
+    for (const Kind kind : {Kind::Addition, Kind::Subtraction, Kind::Multiplication}) {
+        SeededRandom random(std::uint32_t(int(kind) + 1) * 7919u);
         std::optional<HiddenDigitsProblem> previous;
         for (int i = 0; i < 2000; ++i) {
             const HiddenDigitsProblem p = make_problem(kind, random, previous);
@@ -110,7 +110,7 @@ TEST(HiddenDigitsLogic, EveryProblemHasOneCompletionAndNeverRepeats) {
 // and a sound one, at either end of the ranges.
 TEST(HiddenDigitsLogic, AStuckSourceStillGivesNewSoundProblems) {
     for (const float u : {0.0f, 0.99999f}) {
-        for (int kind : {kAddition, kSubtraction, kMultiplication}) {
+        for (const Kind kind : {Kind::Addition, Kind::Subtraction, Kind::Multiplication}) {
             testing::StuckRandom random(u);
             std::optional<HiddenDigitsProblem> previous;
             for (int i = 0; i < 4; ++i) {
@@ -124,14 +124,14 @@ TEST(HiddenDigitsLogic, AStuckSourceStillGivesNewSoundProblems) {
 }
 
 TEST(HiddenDigitsLogic, TextsAndKinds) {
-    const HiddenDigitsProblem p{kAddition, {457, 285, 742}, {"4?7", "?85", "74?"}};
+    const HiddenDigitsProblem p{Kind::Addition, {457, 285, 742}, {"4?7", "?85", "74?"}};
     EXPECT_EQ(problem_text(p), "4?7 + ?85 = 74?");
     EXPECT_EQ(answer_text(p), "457 + 285 = 742");
-    EXPECT_EQ(sign_of(kMultiplication), "x");
+    EXPECT_EQ(sign_of(Kind::Multiplication), "x");
     SeededRandom random(1);
-    EXPECT_THROW(make_problem(4, random), std::invalid_argument);
+    EXPECT_THROW(make_problem(Kind(3), random), std::invalid_argument);
     // Two hidden digits in one column of a sum can trade places.
-    EXPECT_EQ(count_completions(kAddition, {"4?7", "2?5", "742"}, 10), 6);
+    EXPECT_EQ(count_completions(Kind::Addition, {"4?7", "2?5", "742"}, 10), 6);
 }
 
 } // namespace

@@ -6,7 +6,7 @@
 #include "sentences.h"
 
 #include "activity_table.h"
-#include "forms.h"
+#include "screens.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -105,7 +105,8 @@ private slots:
     void kinds_and_exit() {
         HiddenDigitsForm* form = open();
         click(form->get<OptionButton>("Option3"));
-        QCOMPARE(form->kind(), chalkline::hiddendigits::kMultiplication);
+        QCOMPARE(form->kind_as<chalkline::hiddendigits::Kind>(),
+                 chalkline::hiddendigits::Kind::Multiplication);
         QVERIFY(shell::testing::without_code(form->sentence()).contains(" x "));
         QCOMPARE(form->LabelSign->caption(), QString("x"));
         QTest::keyClick(form, Qt::Key_2, Qt::ControlModifier);

@@ -19,7 +19,7 @@ TEST(IntegerSquares, EveryKindMakesPuzzlesWithOneSquareOnly) {
     EXPECT_EQ(clues_of(Kind::FewerClues).most, 2);
     std::set<int> seen;
     grids::testing::check_runs<Kind, grids::SquarePuzzle>(
-        make_puzzle, {Kind::Sums, Kind::SumsAndDiagonals, Kind::FewerClues},
+        make_problem, {Kind::Sums, Kind::SumsAndDiagonals, Kind::FewerClues},
         [&](Kind kind, const grids::SquarePuzzle& p, bool fallback) {
             seen.insert(p.values.begin(), p.values.end());
             grids::testing::check_square_puzzle(

@@ -17,11 +17,11 @@ using boards::cell_of;
 // and each is the sum of the two below it; 3 to 6 are hidden, never the top nor all of
 // a row; the Solution works each out from shown ones; no puzzle repeats the one before.
 TEST(LeibnizLogic, EveryPuzzleIsTheHarmonicTriangleToWorkOut) {
-    for (int kind : {kRows1To5, kRows1To7, kRows1To9}) {
-        SeededRandom random{std::uint32_t(kind)};
+    for (const Kind kind : {Kind::Rows1To5, Kind::Rows1To7, Kind::Rows1To9}) {
+        SeededRandom random{std::uint32_t(int(kind) + 1)};
         Puzzle previous;
         for (int round = 0; round < 2000; ++round) {
-            const Puzzle puzzle = make_puzzle(kind, random, round ? &previous : nullptr);
+            const Puzzle puzzle = make_problem(kind, random, round ? &previous : nullptr);
             ASSERT_EQ(puzzle.rows, rows_of(kind));
             ASSERT_NE(puzzle, previous);
             std::int64_t binomial = 1; // C(n - 1, k), along each row
@@ -54,8 +54,8 @@ TEST(LeibnizLogic, EveryPuzzleIsTheHarmonicTriangleToWorkOut) {
 // again), numbers away from the edges are hidden instead, and never the same as before.
 TEST(LeibnizLogic, FailedChoicesFallBackToInnerNumbers) {
     boards::testing::StuckRandom random;
-    const Puzzle first = make_puzzle(kRows1To5, random);
-    const Puzzle second = make_puzzle(kRows1To5, random, &first);
+    const Puzzle first = make_problem(Kind::Rows1To5, random);
+    const Puzzle second = make_problem(Kind::Rows1To5, random, &first);
     EXPECT_NE(second, first);
     for (const Puzzle* puzzle : {&first, &second}) {
         EXPECT_EQ(std::count(puzzle->shown.begin(), puzzle->shown.end(), false), 3);

@@ -95,7 +95,7 @@ TEST_F(MagicSquaresLogic, PositiveKindRedrawsAllThreeUntilEveryValueIsPositive) 
         random.then(test.arrangement, 1, 5);
         random.then(5, 1, 15).then(2, 1, 15).then(3, 1, 15);
         random.then(6, 1, 15).then(2, 1, 15).then(3, 1, 15);
-        const auto square = generate(NumberKind::PositiveWhole, random);
+        const auto square = make_problem(Kind::PositiveWhole, random);
         EXPECT_EQ(random.reseeds(), 1);
         EXPECT_EQ(random.remaining(), 0u);
         EXPECT_EQ(square.arrangement, test.arrangement);
@@ -110,7 +110,7 @@ TEST_F(MagicSquaresLogic, PositiveKindRedrawsAllThreeUntilEveryValueIsPositive) 
 TEST_F(MagicSquaresLogic, PositiveKindStaysWithinItsBoundsOverManySquares) {
     ClockRandom random;
     for (int n = 0; n < 3000; ++n) {
-        const auto square = generate(NumberKind::PositiveWhole, random);
+        const auto square = make_problem(Kind::PositiveWhole, random);
         ASSERT_GE(square.arrangement, 1);
         ASSERT_LE(square.arrangement, 5);
         ASSERT_GE(square.params.c, 3);
@@ -141,7 +141,7 @@ TEST_F(MagicSquaresLogic, IntegerKindDrawsOnceAndKeepsNegativeAndRepeatedValues)
         ScriptedRandom random;
         random.then(test.arrangement, 1, 5);
         random.then(test.c, -9, 9).then(test.b, -9, 9).then(test.a, -9, 9);
-        const auto square = generate(NumberKind::Integers, random);
+        const auto square = make_problem(Kind::Integers, random);
         EXPECT_EQ(random.reseeds(), 1);
         EXPECT_EQ(random.remaining(), 0u);
         EXPECT_EQ(square.params.c, test.c);
@@ -154,13 +154,13 @@ TEST_F(MagicSquaresLogic, IntegerKindDrawsOnceAndKeepsNegativeAndRepeatedValues)
 TEST_F(MagicSquaresLogic, IntegerKindReachesBothEndsOfItsRange) {
     const float largest = std::nextafter(1.0f, 0.0f);
     ScriptedRandom lowest{0.0f, 0.0f, 0.0f, 0.0f};
-    const auto low = generate(NumberKind::Integers, lowest);
+    const auto low = make_problem(Kind::Integers, lowest);
     EXPECT_EQ(low.arrangement, 1);
     EXPECT_EQ(low.params.c, -9);
     EXPECT_EQ(low.params.b, -9);
     EXPECT_EQ(low.params.a, -9);
     ScriptedRandom highest{largest, largest, largest, largest};
-    const auto high = generate(NumberKind::Integers, highest);
+    const auto high = make_problem(Kind::Integers, highest);
     EXPECT_EQ(high.arrangement, 5);
     EXPECT_EQ(high.params.c, 9);
     EXPECT_EQ(high.tiles[1], "9"); // s2 = c + a - b

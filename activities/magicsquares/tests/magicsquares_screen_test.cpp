@@ -2,8 +2,8 @@
 // The Magic Squares screen driven as a class would: real presses, moves and releases on
 // the tiles, clicks on the buttons and options, and timer ticks fired by the test.
 
-#include "forms.h"
 #include "magicsquares_screen.h"
+#include "screens.h"
 #include "scripted_random.h"
 
 #include <QtTest>
@@ -19,7 +19,7 @@ namespace {
 // One square the scripted generator deals: arrangement, then c, b and a.
 struct Deal {
     int arrangement, c, b, a;
-    NumberKind kind = NumberKind::PositiveWhole;
+    Kind kind = Kind::PositiveWhole;
 };
 
 ScriptedRandom g_script;
@@ -27,7 +27,7 @@ ScriptedRandom g_script;
 void script(std::initializer_list<Deal> deals) {
     g_script = ScriptedRandom();
     for (const Deal& d : deals) {
-        const bool whole = d.kind == NumberKind::PositiveWhole;
+        const bool whole = d.kind == Kind::PositiveWhole;
         const int low = whole ? 1 : -9;
         const int high = whole ? 15 : 9;
         g_script.then(d.arrangement, 1, 5);
@@ -329,7 +329,7 @@ private slots:
     // Lines that already show the sum on an unfilled board are no success: a magic sum
     // of 0 on an empty board, or with nine tiles of 0 until the ninth is placed.
     void only_a_filled_board_counts_as_solved() {
-        script({{1, 6, 2, 3}, {4, 0, 0, 0, NumberKind::Integers}});
+        script({{1, 6, 2, 3}, {4, 0, 0, 0, Kind::Integers}});
         open();
         QTest::mouseClick(form->Option2, Qt::LeftButton);
         QCOMPARE(texts(form->tiles), QStringList(9, "0"));
@@ -350,7 +350,7 @@ private slots:
     // A new square forgets the sum shown for the last one: a line that turned red at
     // "0" is white again although its text stays "0".
     void a_new_square_forgets_the_shown_sum() {
-        const Deal centre_zero{1, 0, 3, 1, NumberKind::Integers}; // s1 = -1
+        const Deal centre_zero{1, 0, 3, 1, Kind::Integers}; // s1 = -1
         script({{1, 6, 2, 3}, centre_zero, centre_zero});
         open();
         QTest::mouseClick(form->Option2, Qt::LeftButton);
@@ -411,7 +411,7 @@ private slots:
     // "Integers" hides the sum, stops a flash and deals a square that may hold negative
     // and repeated numbers.
     void choosing_integers_deals_a_new_square_of_that_kind() {
-        script({{1, 6, 2, 3}, {1, -4, 5, -9, NumberKind::Integers}});
+        script({{1, 6, 2, 3}, {1, -4, 5, -9, Kind::Integers}});
         open();
         solve();
         QTest::mouseClick(form->Command1, Qt::LeftButton);
@@ -420,7 +420,7 @@ private slots:
         QVERIFY(flashing_on());
         QTest::mouseClick(form->Option2, Qt::LeftButton);
         QVERIFY(form->Option2->value());
-        QCOMPARE(form->kind(), NumberKind::Integers);
+        QCOMPARE(form->kind_as<Kind>(), Kind::Integers);
         QVERIFY(!flashing_on());
         QVERIFY(!form->Timer2->enabled());
         QVERIFY(!form->Label20->visible());

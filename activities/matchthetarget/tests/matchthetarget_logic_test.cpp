@@ -95,7 +95,7 @@ TEST_F(PuzzleGeneration, DrawsEachTemplatesNumbersInItsOrderFromItsRanges) {
         ScriptedRandom random;
         random.then(c.t, 1, 15);
         script_pass(random, c.t, example_pass[c.t - 1]);
-        const TargetPuzzle puzzle = new_puzzle(random, std::nullopt);
+        const TargetPuzzle puzzle = make_problem(Kind::FiveNumbers, random, std::nullopt);
         EXPECT_EQ(puzzle.template_number, c.t);
         EXPECT_EQ(puzzle.given, c.given);
         EXPECT_EQ(puzzle.target, c.target);
@@ -143,11 +143,12 @@ TEST_F(PuzzleGeneration, RangeEndsAreDrawnOrRejectedByTheAcceptanceTest) {
             }
             const std::optional<Given>& expected = high ? c.at_high : c.at_low;
             if (expected) {
-                const TargetPuzzle puzzle = new_puzzle(random, std::nullopt);
+                const TargetPuzzle puzzle = make_problem(Kind::FiveNumbers, random, std::nullopt);
                 EXPECT_EQ(puzzle.given, *expected);
                 EXPECT_GE(puzzle.target, 1);
             } else {
-                EXPECT_THROW(new_puzzle(random, std::nullopt), std::logic_error);
+                EXPECT_THROW(make_problem(Kind::FiveNumbers, random, std::nullopt),
+                             std::logic_error);
                 EXPECT_EQ(random.used(), 6u);
             }
         }
@@ -207,7 +208,7 @@ TEST_F(PuzzleGeneration, RejectedDrawsAreRedrawnWholeWithTheSameTemplate) {
         for (const Pass& pass : c.passes) {
             script_pass(random, c.t, pass);
         }
-        const TargetPuzzle puzzle = new_puzzle(random, std::nullopt);
+        const TargetPuzzle puzzle = make_problem(Kind::FiveNumbers, random, std::nullopt);
         EXPECT_EQ(puzzle.template_number, c.t);
         EXPECT_EQ(puzzle.given, c.given);
         EXPECT_EQ(random.remaining(), 0u);
@@ -238,7 +239,7 @@ TEST_F(PuzzleGeneration, TemplateIsDrawnAgainOnlyWhileItEqualsThePreviousOne) {
             random.then(t, 1, 15);
         }
         script_pass(random, expected, example_pass[expected - 1]);
-        const TargetPuzzle puzzle = new_puzzle(random, c.previous);
+        const TargetPuzzle puzzle = make_problem(Kind::FiveNumbers, random, c.previous);
         EXPECT_EQ(puzzle.template_number, expected);
         EXPECT_EQ(random.remaining(), 0u);
         EXPECT_EQ(random.reseeds(), 1);
@@ -429,7 +430,7 @@ TEST_F(PuzzleGeneration, ManyPuzzlesAreTrueEquationsWithinTheirRanges) {
     // counts[previous][next]
     std::array<std::array<int, 16>, 16> counts{};
     for (int i = 0; i < puzzles; ++i) {
-        const TargetPuzzle p = new_puzzle(random, previous);
+        const TargetPuzzle p = make_problem(Kind::FiveNumbers, random, previous);
         SCOPED_TRACE(p.answer);
         ASSERT_TRUE(within(p.template_number, 1, 15));
         ASSERT_NE(std::optional<int>(p.template_number), previous);
@@ -471,7 +472,7 @@ TEST_F(PuzzleGeneration, WithoutAPreviousTemplateEveryTemplateCanCome) {
     ClockRandom random;
     std::array<int, 16> seen{};
     for (int i = 0; i < 3000; ++i) {
-        ++seen[std::size_t(new_puzzle(random, std::nullopt).template_number)];
+        ++seen[std::size_t(make_problem(Kind::FiveNumbers, random, std::nullopt).template_number)];
     }
     for (int t = 1; t <= 15; ++t) {
         EXPECT_GT(seen[std::size_t(t)], 0) << "template " << t;

@@ -3,10 +3,10 @@
 // controls found by name, and the instruction timer's tick fired by the test.
 
 #include "activity_table.h"
-#include "forms.h"
 #include "matchthetarget_screen.h"
 #include "menu_forms.h"
 #include "number_text.h"
+#include "screens.h"
 #include "twips.h"
 
 #include <QPointer>

@@ -16,7 +16,7 @@ TEST(NumberSquares, EveryKindMakesPuzzlesWithOneSquareOnly) {
     EXPECT_EQ(clues_of(Kind::FewerClues).most, 2);
     EXPECT_TRUE(rules_of(Kind::Products).products);
     grids::testing::check_runs<Kind, grids::SquarePuzzle>(
-        make_puzzle, {Kind::Sums, Kind::Products, Kind::FewerClues},
+        make_problem, {Kind::Sums, Kind::Products, Kind::FewerClues},
         [](Kind kind, const grids::SquarePuzzle& p, bool fallback) {
             grids::testing::check_square_puzzle(
                 p, rules_of(kind), clues_of(kind), fallback, [](const grids::Square& values) {

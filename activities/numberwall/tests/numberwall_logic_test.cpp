@@ -13,11 +13,11 @@ namespace {
 
 using boards::cell_of;
 
-bool in_kind(int kind, const Fraction& brick) {
+bool in_kind(Kind kind, const Fraction& brick) {
     switch (kind) {
-    case kIntegers:
+    case Kind::Integers:
         return brick.is_whole() && brick >= -10 && brick <= 10;
-    case kDecimals:
+    case Kind::Decimals:
         // One decimal place: a whole number of tenths that is not a whole number.
         return (brick * 10).is_whole() && !brick.is_whole() && brick > 0 && brick < 10;
     default:
@@ -30,11 +30,11 @@ bool in_kind(int kind, const Fraction& brick) {
 // work out one brick at a time with an addition and a subtraction, and no wall repeats
 // the one before it.
 TEST(NumberWallLogic, EveryWallKeepsTheRules) {
-    for (int kind : {kPositiveWholeNumbers, kIntegers, kDecimals}) {
-        SeededRandom random{std::uint32_t(kind)};
+    for (const Kind kind : {Kind::PositiveWholeNumbers, Kind::Integers, Kind::Decimals}) {
+        SeededRandom random{std::uint32_t(int(kind) + 1)};
         Wall previous;
         for (int round = 0; round < 2000; ++round) {
-            const Wall wall = make_wall(kind, random, round ? &previous : nullptr);
+            const Wall wall = make_problem(kind, random, round ? &previous : nullptr);
             ASSERT_EQ(wall.kind, kind);
             ASSERT_NE(wall, previous);
             for (int row = 0; row < kRows; ++row) {
@@ -62,8 +62,8 @@ TEST(NumberWallLogic, EveryWallKeepsTheRules) {
 // Drawn the same wall over and over, Go still shows another.
 TEST(NumberWallLogic, ARepeatedDrawGivesAnotherWall) {
     boards::testing::StuckRandom random;
-    const Wall first = make_wall(kIntegers, random);
-    const Wall second = make_wall(kIntegers, random, &first);
+    const Wall first = make_problem(Kind::Integers, random);
+    const Wall second = make_problem(Kind::Integers, random, &first);
     EXPECT_NE(second, first);
     EXPECT_TRUE(boards::testing::worked_out(second.bricks, second.shown, second.steps, true));
 }

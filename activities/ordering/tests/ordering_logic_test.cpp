@@ -44,19 +44,19 @@ OrderingBoard dirty_board() {
 TEST_F(OrderingLogic, CalculateDrawsEachKindWithItsRedraws) {
     struct Case {
         const char* name;
-        NumberKind kind;
+        Kind kind;
         ScriptedRandom random;
         Texts expected;
     };
     std::vector<Case> cases;
     {
-        Case c{"whole numbers", NumberKind::PositiveWholeNumbers, {}, {"1", "50", "17", "2", "33"}};
+        Case c{"whole numbers", Kind::PositiveWholeNumbers, {}, {"1", "50", "17", "2", "33"}};
         c.random.then(1, 1, 50).then(50, 1, 50).then(17, 1, 50).then(2, 1, 50).then(33, 1, 50);
         cases.push_back(c);
     }
     {
         Case c{"whole numbers with a repeat",
-               NumberKind::PositiveWholeNumbers,
+               Kind::PositiveWholeNumbers,
                {},
                {"8", "9", "10", "11", "12"}};
         for (int v : {5, 6, 7, 8, 5, 8, 9, 10, 11, 12}) {
@@ -65,14 +65,14 @@ TEST_F(OrderingLogic, CalculateDrawsEachKindWithItsRedraws) {
         cases.push_back(c);
     }
     {
-        Case c{"integers with a zero", NumberKind::Integers, {}, {"-50", "7", "50", "-1", "1"}};
+        Case c{"integers with a zero", Kind::Integers, {}, {"-50", "7", "50", "-1", "1"}};
         for (int v : {-50, 0, 0, 7, 50, -1, 0, 1}) {
             c.random.then(v, -50, 50);
         }
         cases.push_back(c);
     }
     {
-        Case c{"integers with a repeat", NumberKind::Integers, {}, {"3", "-3", "4", "-4", "5"}};
+        Case c{"integers with a repeat", Kind::Integers, {}, {"3", "-3", "4", "-4", "5"}};
         for (int v : {-7, 2, 9, -7, 1, 3, -3, 4, -4, 5}) {
             c.random.then(v, -50, 50);
         }
@@ -80,7 +80,7 @@ TEST_F(OrderingLogic, CalculateDrawsEachKindWithItsRedraws) {
     }
     {
         Case c{"decimals sharing a whole part",
-               NumberKind::Decimals,
+               Kind::Decimals,
                {},
                {"4.7", "4.63", "4.125", "4.9", "4.58"}};
         c.random.then(4, 1, 5);
@@ -92,10 +92,8 @@ TEST_F(OrderingLogic, CalculateDrawsEachKindWithItsRedraws) {
     {
         // The redraw must not draw a new whole part: if it did, the script would run
         // out of step and the numbers would differ.
-        Case c{"decimals with a repeat",
-               NumberKind::Decimals,
-               {},
-               {"1.1", "1.11", "1.111", "1.2", "1.22"}};
+        Case c{
+            "decimals with a repeat", Kind::Decimals, {}, {"1.1", "1.11", "1.111", "1.2", "1.22"}};
         c.random.then(1, 1, 5);
         for (const char* digits : {"5", "55", "555", "9", "5", "1", "11", "111", "2", "22"}) {
             script_decimal(c.random, digits);
@@ -105,7 +103,7 @@ TEST_F(OrderingLogic, CalculateDrawsEachKindWithItsRedraws) {
     for (auto& c : cases) {
         SCOPED_TRACE(c.name);
         OrderingBoard board = dirty_board();
-        calculate(board, c.kind, c.random);
+        board = make_problem(c.kind, c.random);
         EXPECT_EQ(board.numbers, c.expected);
         EXPECT_EQ(c.random.remaining(), 0u);
         EXPECT_GE(c.random.reseeds(), kCount);
@@ -239,18 +237,17 @@ TEST_F(OrderingLogic, SolutionSortsByValueSmallestFirst) {
 // solution passes the order test and clicking the set in reverse never does.
 TEST_F(OrderingLogic, ManyRealSetsStayInRangeAndDistinct) {
     ClockRandom random;
-    for (NumberKind kind :
-         {NumberKind::PositiveWholeNumbers, NumberKind::Integers, NumberKind::Decimals}) {
+    for (Kind kind : {Kind::PositiveWholeNumbers, Kind::Integers, Kind::Decimals}) {
         for (int round = 0; round < 2000; ++round) {
             OrderingBoard board;
-            calculate(board, kind, random);
+            board = make_problem(kind, random);
             std::set<double> values;
             for (const auto& text : board.numbers) {
                 const double value = read_number(text);
                 ASSERT_NE(value, 0.0) << text;
                 ASSERT_EQ(number_text(value), text);
                 values.insert(value);
-                if (kind == NumberKind::Decimals) {
+                if (kind == Kind::Decimals) {
                     const auto point = text.find('.');
                     ASSERT_EQ(point, 1u) << text;
                     ASSERT_EQ(text[0], board.numbers[0][0]) << "whole parts differ";
@@ -259,7 +256,7 @@ TEST_F(OrderingLogic, ManyRealSetsStayInRangeAndDistinct) {
                     ASSERT_GE(text.size() - point - 1, 1u);
                     ASSERT_LE(text.size() - point - 1, 3u);
                 } else {
-                    const double low = kind == NumberKind::Integers ? -50 : 1;
+                    const double low = kind == Kind::Integers ? -50 : 1;
                     ASSERT_GE(value, low);
                     ASSERT_LE(value, 50);
                     ASSERT_EQ(text.find('.'), std::string::npos);

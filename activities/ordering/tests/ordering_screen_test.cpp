@@ -5,8 +5,8 @@
 #include "ordering_screen.h"
 
 #include "activity_table.h"
-#include "forms.h"
 #include "number_text.h"
+#include "screens.h"
 
 #include <QtTest>
 

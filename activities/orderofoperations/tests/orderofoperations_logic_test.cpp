@@ -17,7 +17,7 @@ TEST(OrderOfOperations, EveryProblemKeepsTheRules) {
         std::optional<Expression> previous;
         int fallbacks = 0;
         for (int i = 0; i < 2000; ++i) {
-            const Problem problem = new_problem(kind, random, previous ? &*previous : nullptr);
+            const Problem problem = make_problem(kind, random, previous ? &*previous : nullptr);
             const std::string text = expression_text(problem.question);
             SCOPED_TRACE(text);
             EXPECT_TRUE(fits(problem.question, kind));

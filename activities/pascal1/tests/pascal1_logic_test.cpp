@@ -24,11 +24,11 @@ std::int64_t choose(int n, int k) {
 // hidden and none on the edges, the Solution works each out from the two above it, and
 // no puzzle repeats the one before it.
 TEST(Pascal1Logic, EveryPuzzleIsPascalsTriangleToWorkOut) {
-    for (int kind : {kRows0To7, kRows0To10, kRows0To13}) {
-        SeededRandom random{std::uint32_t(kind)};
+    for (const Kind kind : {Kind::Rows0To7, Kind::Rows0To10, Kind::Rows0To13}) {
+        SeededRandom random{std::uint32_t(int(kind) + 1)};
         Puzzle previous;
         for (int round = 0; round < 2000; ++round) {
-            const Puzzle puzzle = make_puzzle(kind, random, round ? &previous : nullptr);
+            const Puzzle puzzle = make_problem(kind, random, round ? &previous : nullptr);
             ASSERT_EQ(puzzle.rows, last_row(kind) + 1);
             ASSERT_NE(puzzle, previous);
             for (int row = 0; row < puzzle.rows; ++row) {
@@ -53,8 +53,8 @@ TEST(Pascal1Logic, EveryPuzzleIsPascalsTriangleToWorkOut) {
 // Drawn the same puzzle over and over, Go still shows another.
 TEST(Pascal1Logic, ARepeatedDrawGivesAnotherPuzzle) {
     boards::testing::StuckRandom random;
-    const Puzzle first = make_puzzle(kRows0To13, random);
-    const Puzzle second = make_puzzle(kRows0To13, random, &first);
+    const Puzzle first = make_problem(Kind::Rows0To13, random);
+    const Puzzle second = make_problem(Kind::Rows0To13, random, &first);
     EXPECT_NE(second, first);
     EXPECT_TRUE(boards::testing::worked_out(second.numbers, second.shown, second.steps, false));
 }

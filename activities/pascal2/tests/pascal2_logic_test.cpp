@@ -28,11 +28,11 @@ std::vector<std::vector<std::uint64_t>> exact_rows() {
 // and the numbers are written out on 16 rows only.
 TEST(Pascal2Logic, ExactlyTheMultiplesAreMarked) {
     const auto exact = exact_rows();
-    for (int kind : {k16Rows, k32Rows, k64Rows}) {
-        SeededRandom random{std::uint32_t(kind)};
+    for (const Kind kind : {Kind::Rows16, Kind::Rows32, Kind::Rows64}) {
+        SeededRandom random{std::uint32_t(int(kind) + 1)};
         int previous = 0;
         for (int round = 0; round < 2000; ++round) {
-            const Question question = make_question(kind, random, previous);
+            const Question question = make_problem(kind, random, previous);
             ASSERT_EQ(question.rows, rows_of(kind));
             ASSERT_GE(question.divisor, 2);
             ASSERT_LE(question.divisor, 9);
@@ -51,8 +51,8 @@ TEST(Pascal2Logic, ExactlyTheMultiplesAreMarked) {
             previous = question.divisor;
         }
         const auto texts = number_texts(rows_of(kind));
-        EXPECT_EQ(texts.back(), kind == k16Rows ? "1" : "");
-        EXPECT_EQ(texts[texts.size() - 9], kind == k16Rows ? "6435" : "");
+        EXPECT_EQ(texts.back(), kind == Kind::Rows16 ? "1" : "");
+        EXPECT_EQ(texts[texts.size() - 9], kind == Kind::Rows16 ? "6435" : "");
     }
 }
 

@@ -20,7 +20,7 @@ int places(const std::string& text) {
 // its text; percentages rising by pairs; amounts whole; no set twice running.
 TEST(PercentagesLogic, EveryAnswerIsExactAndEndsWithinTwoPlaces) {
     for_seeded_problems<Questions>(
-        {Kind::OfAnAmount, Kind::IncreaseAndDecrease, Kind::WhatPercentage}, make_questions,
+        {Kind::OfAnAmount, Kind::IncreaseAndDecrease, Kind::WhatPercentage}, make_problem,
         [](Kind kind, const Questions& questions, const Questions& previous) {
             ASSERT_NE(questions, previous);
             for (int i = 0; i < kQuestions; ++i) {

@@ -41,7 +41,7 @@ TEST(PythagoreanLogic, TablesOfEveryKindHoldTheirRules) {
         std::set<std::array<int, 3>> seen;
         Problem previous;
         for (int round = 0; round < 2000; ++round) {
-            const Problem p = calculate(kind, previous, random);
+            const Problem p = make_problem(kind, random, previous);
             ASSERT_FALSE(p == previous);
             previous = p;
             ASSERT_EQ(p.kind, kind);
@@ -97,10 +97,10 @@ TEST(PythagoreanLogic, TablesOfEveryKindHoldTheirRules) {
 TEST(PythagoreanLogic, AStuckSourceStillChangesTheTable) {
     for (const Kind kind : {Kind::Primitive, Kind::Multiples, Kind::Euclid}) {
         StuckRandom random;
-        const Problem first = calculate(kind, {}, random);
-        const Problem second = calculate(kind, first, random);
+        const Problem first = make_problem(kind, random, {});
+        const Problem second = make_problem(kind, random, first);
         EXPECT_FALSE(second == first);
-        EXPECT_FALSE(calculate(kind, second, random) == second);
+        EXPECT_FALSE(make_problem(kind, random, second) == second);
     }
 }
 

@@ -64,8 +64,8 @@ void expect_usual_form(const std::string& text) {
 }
 
 TEST(QuadraticLogic, EveryProblemFactorisesAsShownAndKeepsItsKind) {
-    for (int kind : {kPositive, kWithNegatives, kLeading}) {
-        SeededRandom random(std::uint32_t(kind) * 7919u);
+    for (const Kind kind : {Kind::Positive, Kind::WithNegatives, Kind::Leading}) {
+        SeededRandom random(std::uint32_t(int(kind) + 1) * 7919u);
         std::optional<QuadraticProblem> previous;
         int squares = 0, differences = 0;
         for (int seed = 0; seed < 2000; ++seed) {
@@ -94,16 +94,16 @@ TEST(QuadraticLogic, EveryProblemFactorisesAsShownAndKeepsItsKind) {
             EXPECT_EQ(problem.kind, kind);
             EXPECT_TRUE(problem.p != 0 && problem.q != 0 && std::abs(problem.p) <= 12 &&
                         std::abs(problem.q) <= 12);
-            if (kind == kLeading) {
+            if (kind == Kind::Leading) {
                 EXPECT_TRUE(problem.a >= 2 && problem.a <= 6);
             } else {
                 EXPECT_EQ(problem.a, 1);
                 EXPECT_LE(std::abs(problem.p), std::abs(problem.q));
             }
-            if (kind == kPositive) {
+            if (kind == Kind::Positive) {
                 EXPECT_TRUE(problem.p > 0 && problem.q > 0);
             }
-            if (kind == kWithNegatives) {
+            if (kind == Kind::WithNegatives) {
                 EXPECT_TRUE(problem.p < 0 || problem.q < 0);
             }
             squares += problem.a == 1 && problem.p == problem.q;
@@ -111,10 +111,10 @@ TEST(QuadraticLogic, EveryProblemFactorisesAsShownAndKeepsItsKind) {
             previous = problem;
         }
         // Now and then a square, and with negatives a difference of two squares.
-        if (kind != kLeading) {
-            EXPECT_GT(squares, 100) << kind;
+        if (kind != Kind::Leading) {
+            EXPECT_GT(squares, 100) << int(kind);
         }
-        if (kind == kWithNegatives) {
+        if (kind == Kind::WithNegatives) {
             EXPECT_GT(differences, 100);
         }
     }
@@ -134,25 +134,25 @@ TEST(QuadraticLogic, TermsAreWrittenAsTheClassWritesThem) {
     for (const auto& row : rows) {
         EXPECT_EQ(terms_text(row.terms), row.text);
     }
-    EXPECT_EQ(factors_text({kWithNegatives, 1, -5, -5}), "(x - 5)²");
-    EXPECT_EQ(factors_text({kWithNegatives, 1, 3, -3}), "(x + 3)(x - 3)");
-    EXPECT_EQ(quadratic_text({kWithNegatives, 1, 3, -3}), "x² - 9");
+    EXPECT_EQ(factors_text({Kind::WithNegatives, 1, -5, -5}), "(x - 5)²");
+    EXPECT_EQ(factors_text({Kind::WithNegatives, 1, 3, -3}), "(x + 3)(x - 3)");
+    EXPECT_EQ(quadratic_text({Kind::WithNegatives, 1, 3, -3}), "x² - 9");
 }
 
 // A source that gives the same draws every time still never repeats a quadratic.
 TEST(QuadraticLogic, AStuckSourceStillGivesANewQuadratic) {
-    for (int kind : {kPositive, kWithNegatives, kLeading}) {
+    for (const Kind kind : {Kind::Positive, Kind::WithNegatives, Kind::Leading}) {
         StuckRandom stuck(0, 2000);
         QuadraticProblem previous = make_problem(kind, stuck);
         for (int i = 0; i < 3; ++i) {
             const QuadraticProblem next = make_problem(kind, stuck, &previous);
-            EXPECT_NE(next, previous) << kind;
+            EXPECT_NE(next, previous) << int(kind);
             EXPECT_EQ(next.kind, kind);
             previous = next;
         }
     }
     SeededRandom random(1);
-    EXPECT_THROW(make_problem(4, random), std::invalid_argument);
+    EXPECT_THROW(make_problem(Kind(3), random), std::invalid_argument);
 }
 
 } // namespace

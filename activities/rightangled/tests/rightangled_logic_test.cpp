@@ -36,7 +36,7 @@ TEST(RightAngledLogic, ProblemsOfEveryKindHoldTheirRules) {
         std::set<bool> hypotenuse_seen;
         std::set<int> orientations;
         for (int round = 0; round < 2000; ++round) {
-            const Problem p = calculate(kind, previous, random);
+            const Problem p = make_problem(kind, random, previous);
             SCOPED_TRACE(std::to_string(p.shorter_a) + " " + std::to_string(p.shorter_b) + " " +
                          std::to_string(p.hypotenuse));
             ASSERT_FALSE(same_lengths(p, previous));
@@ -128,9 +128,9 @@ TEST(RightAngledLogic, AnswersAreWrittenToTheirPlace) {
 TEST(RightAngledLogic, AStuckSourceStillChangesTheProblem) {
     for (const Kind kind : {Kind::Hypotenuse, Kind::ShorterSide, Kind::Mixed}) {
         StuckRandom random;
-        Problem p = calculate(kind, {}, random);
+        Problem p = make_problem(kind, random, {});
         for (int round = 0; round < 3; ++round) {
-            const Problem next = calculate(kind, p, random);
+            const Problem next = make_problem(kind, random, p);
             EXPECT_FALSE(same_lengths(next, p));
             EXPECT_EQ(next.hypotenuse_to_find(), kind != Kind::ShorterSide);
             p = next;

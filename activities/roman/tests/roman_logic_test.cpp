@@ -52,8 +52,8 @@ TEST(RomanLogic, EveryNumberFromOneTo3999GoesThereAndBack) {
 // range, short enough for its row, and no question twice in a problem or its successor.
 TEST(RomanLogic, EveryQuestionIsRightAndNew) {
     const std::regex combined(R"((\S+) ([-+x]) (\S+))");
-    for (int kind : {kConvert, kAddSubtract, kMultiply}) {
-        SeededRandom random(std::uint32_t(kind) * 104729u);
+    for (const Kind kind : {Kind::Convert, Kind::AddSubtract, Kind::Multiply}) {
+        SeededRandom random(std::uint32_t(int(kind) + 1) * 104729u);
         std::optional<RomanProblem> previous;
         for (int round = 0; round < 2000; ++round) {
             const RomanProblem problem =
@@ -73,7 +73,7 @@ TEST(RomanLogic, EveryQuestionIsRightAndNew) {
                 const int shown = value_of(answer);
                 EXPECT_TRUE(shown >= 1 && shown <= 3999);
                 std::smatch m;
-                if (kind == kConvert) {
+                if (kind == Kind::Convert) {
                     EXPECT_EQ(value_of(text), shown);
                     EXPECT_NE(text.front() >= '0' && text.front() <= '9',
                               answer.front() >= '0' && answer.front() <= '9');
@@ -85,7 +85,7 @@ TEST(RomanLogic, EveryQuestionIsRightAndNew) {
                 const int b = value_of(m[3]);
                 const char sign = m[2].str()[0];
                 EXPECT_EQ(sign == '+' ? a + b : sign == '-' ? a - b : a * b, shown);
-                EXPECT_EQ(sign == 'x', kind == kMultiply);
+                EXPECT_EQ(sign == 'x', kind == Kind::Multiply);
                 if (sign == 'x') {
                     EXPECT_TRUE(b >= 2 && b <= 12);
                 }
@@ -94,7 +94,7 @@ TEST(RomanLogic, EveryQuestionIsRightAndNew) {
                 EXPECT_LE(answer.size(), 8u);
             }
             EXPECT_EQ(texts.size(), 6u);
-            if (kind == kConvert) {
+            if (kind == Kind::Convert) {
                 EXPECT_EQ(first_way, 3);
             }
             previous = problem;
@@ -104,7 +104,7 @@ TEST(RomanLogic, EveryQuestionIsRightAndNew) {
 
 // A source that gives the same draws every time still makes six new questions.
 TEST(RomanLogic, AStuckSourceStillGivesNewQuestions) {
-    for (int kind : {kConvert, kAddSubtract, kMultiply}) {
+    for (const Kind kind : {Kind::Convert, Kind::AddSubtract, Kind::Multiply}) {
         StuckRandom stuck(0, 20000);
         const RomanProblem previous = make_problem(kind, stuck);
         const RomanProblem next = make_problem(kind, stuck, &previous);
@@ -115,10 +115,10 @@ TEST(RomanLogic, AStuckSourceStillGivesNewQuestions) {
                 texts.insert(question_text(question) + "=" + answer_text(question));
             }
         }
-        EXPECT_EQ(texts.size(), 12u) << kind;
+        EXPECT_EQ(texts.size(), 12u) << int(kind);
     }
     SeededRandom random(1);
-    EXPECT_THROW(make_problem(0, random), std::invalid_argument);
+    EXPECT_THROW(make_problem(Kind(-1), random), std::invalid_argument);
 }
 
 } // namespace

@@ -37,18 +37,18 @@ void expect_sound(const SpiderProblem& p) {
         EXPECT_EQ(answer, worked_from_text(text, p.centre)) << where << ", " << text;
         EXPECT_LE(value_text(answer).size(), 6u) << where << ", " << text;
         below_zero = below_zero || answer < 0;
-        if (p.kind == kDecimals) {
+        if (p.kind == Kind::Decimals) {
             EXPECT_TRUE(answer > 0 && decimal_text(answer)) << where << ", " << text;
         } else {
             EXPECT_TRUE(answer.is_whole()) << where << ", " << text;
-            EXPECT_TRUE(p.kind == kIntegers || answer > 0) << where << ", " << text;
+            EXPECT_TRUE(p.kind == Kind::Integers || answer > 0) << where << ", " << text;
         }
     }
     EXPECT_EQ(texts.size(), std::size_t(kLegs)) << where;
     EXPECT_LE(value_text(p.centre).size(), 4u) << where;
-    if (p.kind == kPositiveWholeNumbers) {
+    if (p.kind == Kind::PositiveWholeNumbers) {
         EXPECT_TRUE(p.centre.is_whole() && p.centre > 0) << where;
-    } else if (p.kind == kIntegers) {
+    } else if (p.kind == Kind::Integers) {
         EXPECT_TRUE(p.centre.is_whole() && p.centre != 0 && below_zero) << where;
     } else {
         EXPECT_TRUE(!p.centre.is_whole() && p.centre > 0) << where;
@@ -56,8 +56,8 @@ void expect_sound(const SpiderProblem& p) {
 }
 
 TEST(SpiderDiagramsLogic, EveryProblemIsExactOfItsKindAndNew) {
-    for (int kind : {kPositiveWholeNumbers, kIntegers, kDecimals}) {
-        SeededRandom random(std::uint32_t(kind) * 104729u);
+    for (const Kind kind : {Kind::PositiveWholeNumbers, Kind::Integers, Kind::Decimals}) {
+        SeededRandom random(std::uint32_t(int(kind) + 1) * 104729u);
         std::optional<SpiderProblem> previous;
         int negative_centres = 0;
         for (int i = 0; i < 2000; ++i) {
@@ -69,14 +69,14 @@ TEST(SpiderDiagramsLogic, EveryProblemIsExactOfItsKindAndNew) {
             previous = p;
         }
         // Integers put negative numbers at the centre too, not only in the answers.
-        EXPECT_EQ(negative_centres > 0, kind == kIntegers);
+        EXPECT_EQ(negative_centres > 0, kind == Kind::Integers);
     }
 }
 
 // A source that draws the same numbers every time still gives a new problem each Go.
 TEST(SpiderDiagramsLogic, AStuckSourceStillGivesNewSoundProblems) {
     for (const float u : {0.0f, 0.99999f}) {
-        for (int kind : {kPositiveWholeNumbers, kIntegers, kDecimals}) {
+        for (const Kind kind : {Kind::PositiveWholeNumbers, Kind::Integers, Kind::Decimals}) {
             testing::StuckRandom random(u);
             std::optional<SpiderProblem> previous;
             for (int i = 0; i < 3; ++i) {
@@ -93,7 +93,7 @@ TEST(SpiderDiagramsLogic, TextsAndKinds) {
     EXPECT_EQ(operation_text({Operator::Multiply, -3}), "x -3");
     EXPECT_EQ(operation_text({Operator::Half, 0}), "÷ 2");
     SeededRandom random(1);
-    EXPECT_THROW(make_problem(0, random), std::invalid_argument);
+    EXPECT_THROW(make_problem(Kind(-1), random), std::invalid_argument);
 }
 
 } // namespace

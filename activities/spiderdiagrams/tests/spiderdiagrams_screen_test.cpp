@@ -6,7 +6,7 @@
 #include "spiderdiagrams_screen.h"
 
 #include "activity_table.h"
-#include "forms.h"
+#include "screens.h"
 
 #include <QAccessible>
 #include <QtTest>
@@ -90,10 +90,10 @@ private slots:
     void kinds_and_exit() {
         SpiderDiagramsForm* form = open();
         QTest::mouseClick(form->get<OptionButton>("Option3"), Qt::LeftButton);
-        QCOMPARE(form->kind(), kDecimals);
+        QCOMPARE(form->kind_as<Kind>(), Kind::Decimals);
         QVERIFY(form->LabelCentre->caption().contains('.'));
         QTest::keyClick(form, Qt::Key_K);
-        QCOMPARE(form->kind(), kPositiveWholeNumbers);
+        QCOMPARE(form->kind_as<Kind>(), Kind::PositiveWholeNumbers);
         QTest::mouseClick(form->cmdexit, Qt::LeftButton);
         QVERIFY(loaded_form("menu1")->isVisible());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -17,7 +17,7 @@ TEST(Substitution, EveryAnswerIsExactAndRight) {
         SeededRandom random(static_cast<std::uint32_t>(kind) + 3);
         std::optional<Problem> previous;
         for (int i = 0; i < 2000; ++i) {
-            const Problem p = new_problem(kind, random, previous ? &*previous : nullptr);
+            const Problem p = make_problem(kind, random, previous ? &*previous : nullptr);
             std::set<Fraction> values(p.values.begin(), p.values.end());
             EXPECT_EQ(values.size(), 3u);
             for (const Fraction& v : p.values) {

@@ -22,7 +22,7 @@ TEST(TwentyFour, EveryProblemIsSolvedByItsSolution) {
         Puzzle previous{};
         int all_equal = 0;
         for (int i = 0; i < 2000; ++i) {
-            const Problem problem = new_problem(kind, random, i ? &previous : nullptr);
+            const Problem problem = make_problem(kind, random, i ? &previous : nullptr);
             const Puzzle& p = problem.puzzle;
             const std::string solution = expression_text(problem.answer.solution);
             SCOPED_TRACE(solution);

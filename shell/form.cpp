@@ -1,16 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms.h"
+#include "form.h"
 
 #include "accessibility.h"
-
 #include "display.h"
+#include "handlers.h"
 #include "pictures.h"
 #include "program_window.h"
+#include "screens.h"
 
-#include <QCloseEvent>
-#include <QCoreApplication>
-#include <QDesktopServices>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QResizeEvent>
@@ -22,68 +19,6 @@ namespace shell {
 
 namespace {
 
-struct Registry {
-    QMap<QString, FormFactory> factories;
-    QMap<QString, Form*> loaded;
-    QPointer<Form> current;
-    bool ended = false;
-    int status = 0;
-    int desktop_width_px = 0;
-    int desktop_height_px = 0;
-    bool hourglass = false;
-    std::function<bool(const QUrl&)> opener = [](const QUrl& url) {
-        return QDesktopServices::openUrl(url);
-    };
-};
-
-Registry& registry() {
-    static Registry r;
-    return r;
-}
-
-QString key(const QString& name) {
-    return name.toLower();
-}
-
-Form* load(const QString& name) {
-    auto& r = registry();
-    auto factory = r.factories.value(key(name));
-    if (!factory) {
-        return nullptr;
-    }
-    Form* form = factory().release();
-    r.loaded.insert(key(name), form);
-    try {
-        form->Form_Load();
-    } catch (...) {
-        r.loaded.remove(key(name));
-        form->kill_timers();
-        form->deleteLater();
-        throw;
-    }
-    return form;
-}
-
-// The focus goes where it went when each screen had a window of its own and that
-// window came up: back to the control of the screen that had it, or else to the first
-// control Tab reaches; on a screen with neither, to the screen itself.
-void focus_screen(Form& form) {
-    QWidget* target = form.focusWidget();
-    const auto can_take = [&form](const QWidget* w) {
-        return w && w != &form && form.isAncestorOf(w) && w->isEnabled() && w->isVisibleTo(&form);
-    };
-    if (!can_take(target)) {
-        target = nullptr;
-        for (QWidget* w = form.nextInFocusChain(); w && w != &form; w = w->nextInFocusChain()) {
-            if (can_take(w) && (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus) {
-                target = w;
-                break;
-            }
-        }
-    }
-    (target ? target : &form)->setFocus(Qt::ActiveWindowFocusReason);
-}
-
 template <class F> void for_each_control(const QObject* root, F&& f) {
     for (QWidget* w : root->findChildren<QWidget*>()) {
         if (auto* c = dynamic_cast<Control*>(w)) {
@@ -93,8 +28,6 @@ template <class F> void for_each_control(const QObject* root, F&& f) {
 }
 
 } // namespace
-
-// ---- Form ----
 
 Form::Form(const QString& name, double width, double height) : QWidget(program_window()) {
     // Before anything asks for the screen's reader interface (naming it does), so that
@@ -118,10 +51,7 @@ Form::~Form() {
     if (auto* window = dynamic_cast<ProgramWindow*>(parentWidget())) {
         window->release(*this);
     }
-    auto& r = registry();
-    if (r.loaded.value(key(objectName())) == this) {
-        r.loaded.remove(key(objectName()));
-    }
+    forget_form(*this);
 }
 
 void Form::set_caption(const QString& caption) {
@@ -413,161 +343,6 @@ void Form::mouseMoveEvent(QMouseEvent* event) {
     const MouseArgs args{event->buttons(), event->modifiers(), p.x() * twips_per_pixel(),
                          p.y() * twips_per_pixel()};
     run_handler([&] { Form_MouseMove(args); });
-}
-
-// ---- Registry ----
-
-void register_form(const QString& name, FormFactory factory) {
-    registry().factories.insert(key(name), std::move(factory));
-}
-
-bool has_form(const QString& name) {
-    return registry().factories.contains(key(name));
-}
-
-Form* loaded_form(const QString& name) {
-    return registry().loaded.value(key(name));
-}
-
-Form* touch_form(const QString& name) {
-    if (Form* form = loaded_form(name)) {
-        return form;
-    }
-    return load(name);
-}
-
-// The screen a move leaves from: the visible screen other than the one to show.
-QScreen* screen_left(const QString& name) {
-    for (Form* form : loaded_forms()) {
-        if (form->isVisible() && key(form->name()) != key(name)) {
-            return form->screen();
-        }
-    }
-    return nullptr;
-}
-
-Form* show_form(const QString& name) {
-    // The next screen opens where the teacher has the program: on the screen of the
-    // window being left, which may have been dragged to a projector.
-    set_screen_in_use(screen_left(name));
-    Form* form = touch_form(name);
-    auto& r = registry();
-    if (form && !r.ended) {
-        form->present();
-        form->window()->raise();
-        form->window()->activateWindow();
-        // Before the screen left hides, so that its focus does not wander on its way out.
-        focus_screen(*form);
-        // One screen is in use and visible at a time.
-        if (Form* previous = r.current; previous && previous != form) {
-            previous->left_behind_ = true;
-            previous->hide();
-        }
-        r.current = form;
-        form->left_behind_ = false;
-    }
-    return form;
-}
-
-Form* current_form() {
-    return registry().current;
-}
-
-bool takes_input(const QWidget* widget) {
-    const Form* form = form_of(widget);
-    return !form || !form->is_left();
-}
-
-void unload_form(const QString& name) {
-    auto& r = registry();
-    Form* form = r.loaded.take(key(name));
-    if (!form) {
-        return;
-    }
-    form->left_behind_ = true;
-    if (r.current == form) {
-        r.current = nullptr;
-    }
-    form->kill_timers();
-    form->hide();
-    if (auto* window = dynamic_cast<ProgramWindow*>(form->parentWidget())) {
-        window->release(*form);
-    }
-    form->deleteLater();
-}
-
-std::vector<Form*> loaded_forms() {
-    const auto values = registry().loaded.values();
-    return {values.begin(), values.end()};
-}
-
-bool any_form_visible() {
-    const auto forms = loaded_forms();
-    return std::any_of(forms.begin(), forms.end(), [](Form* f) { return f->isVisible(); });
-}
-
-void end_program(int status) {
-    auto& r = registry();
-    if (!r.ended) {
-        r.ended = true;
-        r.status = status;
-    }
-    for (const QString& name : r.loaded.keys()) {
-        unload_form(name);
-    }
-    set_hourglass(false);
-    QCoreApplication::exit(r.status);
-}
-
-bool program_ended() {
-    return registry().ended;
-}
-int exit_status() {
-    return registry().status;
-}
-void reset_program_state() {
-    registry().ended = false;
-    registry().status = 0;
-}
-
-// ---- Desktop ----
-
-DesktopMetrics desktop_metrics() {
-    const auto& r = registry();
-    const double tpp = twips_per_pixel();
-    if (r.desktop_width_px > 0) {
-        return {r.desktop_width_px * tpp, r.desktop_height_px * tpp, tpp};
-    }
-    const QScreen* screen = screen_in_use();
-    const QRect geometry = screen ? screen->geometry() : QRect(0, 0, 800, 600);
-    return {geometry.width() * tpp, geometry.height() * tpp, tpp};
-}
-
-void set_desktop_pixels(int width, int height) {
-    registry().desktop_width_px = width;
-    registry().desktop_height_px = height;
-}
-
-void set_hourglass(bool on) {
-    auto& r = registry();
-    if (on == r.hourglass) {
-        return;
-    }
-    r.hourglass = on;
-    if (on) {
-        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    } else {
-        QGuiApplication::restoreOverrideCursor();
-    }
-}
-
-void open_address(const QUrl& address, QWidget*) {
-    // A browser that fails to start changes nothing and shows nothing.
-    (void)registry().opener(address);
-}
-
-void set_address_opener(std::function<bool(const QUrl&)> opener) {
-    registry().opener = std::move(opener);
 }
 
 } // namespace shell

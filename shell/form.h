@@ -4,14 +4,11 @@
 #include "controls.h"
 #include "timer.h"
 
-#include <QMap>
 #include <QPointer>
 #include <QScreen>
-#include <QUrl>
 #include <QWidget>
 
 #include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -51,6 +48,8 @@ public:
     QString name() const { return objectName(); }
 
     virtual void Form_Load() {}
+    // Runs once as the form is unloaded, before its timers stop and it is discarded.
+    virtual void Form_Unload() {}
     virtual void Form_MouseMove(const MouseArgs&) {}
 
     // Window properties, in twips where they are sizes.
@@ -174,58 +173,5 @@ private:
 QPixmap background_for(const Picture& picture, QSize stage, qreal dpr);
 // Whether drawing it now needs no decode.
 bool background_ready(const Picture& picture, QSize stage, qreal dpr);
-
-// ---- The screens of the program, by name (without regard to letter case) ----
-
-using FormFactory = std::function<std::unique_ptr<Form>()>;
-void register_form(const QString& name, FormFactory factory);
-bool has_form(const QString& name);
-
-// Loads the form if it is not loaded (running Form_Load), then makes it visible as the
-// screen in use; the screen that was in use is hidden (the move unloads it next).
-Form* show_form(const QString& name);
-// Loads the form hidden if it is not loaded; a loaded form stays as it is.
-Form* touch_form(const QString& name);
-// Closes the form and discards it with its controls and timers; the next show or
-// touch makes a fresh one. Safe to call from the form's own handlers.
-void unload_form(const QString& name);
-// The loaded form of that name, or nullptr.
-Form* loaded_form(const QString& name);
-// The screen in use: the one the last move showed, while it is loaded; or nullptr.
-Form* current_form();
-// Whether input may reach the widget: false when it stands on a screen that is left.
-bool takes_input(const QWidget* widget);
-template <class T> T* loaded(const QString& name) {
-    return dynamic_cast<T*>(loaded_form(name));
-}
-std::vector<Form*> loaded_forms();
-bool any_form_visible();
-
-// Unloads every form and ends the event loop with the exit status.
-void end_program(int status = 0);
-bool program_ended();
-int exit_status();
-// Forgets that the program ended (tests that end it more than once).
-void reset_program_state();
-
-// ---- The desktop ----
-
-// The screen in use, in twips at the current factor.
-struct DesktopMetrics {
-    double width;           // twips
-    double height;          // twips
-    double twips_per_pixel; // horizontally
-};
-DesktopMetrics desktop_metrics();
-// Fixes the desktop size in pixels instead of reading the screen (0, 0 reads it again).
-void set_desktop_pixels(int width, int height);
-
-// The hourglass pointer for the whole application, or the default one.
-void set_hourglass(bool on);
-
-// Hands a web address to the platform's default handler. The answer is ignored.
-void open_address(const QUrl& address, QWidget* owner);
-// Replaces the handler (tests record the request instead of starting a browser).
-void set_address_opener(std::function<bool(const QUrl&)> opener);
 
 } // namespace shell
