@@ -215,35 +215,6 @@ private:
     int count_ = 0;
 };
 
-std::vector<std::string> environment(const std::string& display) {
-    // The same for both: X through Qt's xcb platform, English, no scaling of their own.
-    return {"DISPLAY=" + display,
-            "QT_QPA_PLATFORM=xcb",
-            "LC_ALL=C",
-            "LANG=C",
-            "LANGUAGE=",
-            "WAYLAND_DISPLAY=",
-            "QT_SCALE_FACTOR=",
-            "QT_SCREEN_SCALE_FACTORS=",
-            "QT_AUTO_SCREEN_SCALE_FACTOR=",
-            "QT_FONT_DPI=",
-            "QT_ENABLE_HIGHDPI_SCALING="};
-}
-
-// The server at the display, once it answers.
-std::unique_ptr<XDisplay> connect(const std::string& display) {
-    for (int i = 0;; ++i) {
-        try {
-            return std::make_unique<XDisplay>(display);
-        } catch (const std::runtime_error&) {
-            if (i == 50) {
-                throw;
-            }
-            std::this_thread::sleep_for(milliseconds(100));
-        }
-    }
-}
-
 // Whole numbers the recording wrote to a file of the records folder.
 template <std::size_t N> std::array<int, N> read_place(const std::string& file) {
     std::ifstream in(file);
@@ -296,6 +267,34 @@ void drag(Turns& turns, Program& chalkline, Program& bare, const std::array<int,
 
 } // namespace
 
+std::vector<std::string> environment(const std::string& display) {
+    // The same for both: X through Qt's xcb platform, English, no scaling of their own.
+    return {"DISPLAY=" + display,
+            "QT_QPA_PLATFORM=xcb",
+            "LC_ALL=C",
+            "LANG=C",
+            "LANGUAGE=",
+            "WAYLAND_DISPLAY=",
+            "QT_SCALE_FACTOR=",
+            "QT_SCREEN_SCALE_FACTORS=",
+            "QT_AUTO_SCREEN_SCALE_FACTOR=",
+            "QT_FONT_DPI=",
+            "QT_ENABLE_HIGHDPI_SCALING="};
+}
+
+std::unique_ptr<XDisplay> connect_display(const std::string& display) {
+    for (int i = 0;; ++i) {
+        try {
+            return std::make_unique<XDisplay>(display);
+        } catch (const std::runtime_error&) {
+            if (i == 50) {
+                throw;
+            }
+            std::this_thread::sleep_for(milliseconds(100));
+        }
+    }
+}
+
 std::string setting_name(const Setting& setting) {
     const std::string size =
         std::to_string(setting.size.width) + "x" + std::to_string(setting.size.height);
@@ -319,8 +318,8 @@ Result measure(const Setting& setting, const Options& options) {
     if (server_a.display().empty() || server_b.display().empty()) {
         throw std::runtime_error("cannot start two Xvfb servers on :80 to :89");
     }
-    const auto a = connect(server_a.display());
-    const auto b = connect(server_b.display());
+    const auto a = connect_display(server_a.display());
+    const auto b = connect_display(server_b.display());
 
     // The bare program's screens, as Chalkline lays them out on a server like its own.
     std::vector<std::string> record = {options.helpers + "/chalkline_bench_record", "--records",

@@ -3,6 +3,7 @@
 
 // One measurement of Chalkline beside the bare program, at one screen size and mode.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,14 @@ struct Result {
     int tour_switches = 0;
     std::vector<std::string> notes;
 };
+
+class XDisplay;
+
+// The environment of a program the probe starts on the display: X through Qt's xcb
+// platform, English, no scaling of its own.
+std::vector<std::string> environment(const std::string& display);
+// The server at the display, once it answers (it may still be starting).
+std::unique_ptr<XDisplay> connect_display(const std::string& display);
 
 // Starts the two servers, records the bare program's screens, measures and ends them.
 // Throws std::runtime_error when a program cannot be run or the keys lose the route.

@@ -27,6 +27,14 @@ Spread spread(std::vector<double> samples) {
             samples.size()};
 }
 
+double percentile(std::vector<double> samples, double p) {
+    if (samples.empty()) {
+        return 0;
+    }
+    std::sort(samples.begin(), samples.end());
+    return quantile(samples, p);
+}
+
 std::vector<double> paired_ratios(const std::vector<double>& ours,
                                   const std::vector<double>& theirs) {
     std::vector<double> ratios;

@@ -18,6 +18,10 @@ struct Spread {
 
 Spread spread(std::vector<double> samples);
 
+// The p-quantile of the samples (0.95: the 95th percentile), linear between the two
+// nearest; 0 for no samples.
+double percentile(std::vector<double> samples, double p);
+
 // The ratios of paired samples, ours[i] / theirs[i], for the pairs where both are there
 // and theirs is above zero; the longer list's extra samples have no partner and are left out.
 std::vector<double> paired_ratios(const std::vector<double>& ours,

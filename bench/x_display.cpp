@@ -135,9 +135,11 @@ bool XDisplay::read_reports(Drawing& drawing) {
         XEvent event;
         XNextEvent(display_, &event);
         if (event.type == damage_event_ + XDamageNotify) {
+            const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
             drawing.drawn = true;
             drawing.last = Clock::now();
             ++drawing.reports;
+            drawing.area += (long long)damage.area.width * damage.area.height;
             any = true;
         }
     }

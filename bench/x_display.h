@@ -19,12 +19,14 @@ using Clock = std::chrono::steady_clock;
 double millis(Clock::duration d);
 
 // What a wait for the drawing after an input found: whether anything was drawn, when the
-// last drawing was reported (the time the probe received the event), how many reports
-// and whether the screen then stayed quiet (rather than the wait running out).
+// last drawing was reported (the time the probe received the event), how many reports,
+// the pixels they covered (overlaps counted twice) and whether the screen then stayed
+// quiet (rather than the wait running out).
 struct Drawing {
     bool drawn = false;
     Clock::time_point last{};
     int reports = 0;
+    long long area = 0;
     bool settled = false;
 };
 

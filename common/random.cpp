@@ -13,13 +13,26 @@ int RandomSource::draw(int low, int high) {
     return int(std::clamp(value, double(low), double(high)));
 }
 
-ClockRandom::ClockRandom() : engine_(std::random_device{}()) {
+namespace {
+
+std::optional<std::uint32_t>& fixed_start() {
+    static std::optional<std::uint32_t> seed;
+    return seed;
+}
+
+} // namespace
+
+ClockRandom::ClockRandom() : engine_(fixed_start() ? *fixed_start() : std::random_device{}()) {
     reseed();
+}
+
+void ClockRandom::fix_start(std::optional<std::uint32_t> seed) {
+    fixed_start() = seed;
 }
 
 void ClockRandom::reseed() {
     const auto now = std::chrono::high_resolution_clock::now().time_since_epoch().count();
-    const auto ticks = static_cast<std::uint64_t>(now);
+    const auto ticks = fixed_start() ? std::uint64_t{0} : static_cast<std::uint64_t>(now);
     ++reseeds_;
     std::seed_seq seq{std::uint32_t(ticks), std::uint32_t(ticks >> 32), std::uint32_t(reseeds_),
                       std::uint32_t(engine_()), std::uint32_t(engine_())};

@@ -6,10 +6,10 @@
 # Nothing is installed, and apt is not touched, when every package is already there.
 set -euo pipefail
 
-packages=(cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools gettext appstream libgtest-dev fonts-dejavu-core fonts-dejavu-extra
+packages=(cmake make g++ lld qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools gettext appstream libgtest-dev fonts-dejavu-core fonts-dejavu-extra
           fonts-liberation2 fonts-wine)
 case "${1:-}" in
-test) packages+=(xvfb xdotool x11-utils desktop-file-utils
+test) packages+=(xvfb xdotool x11-utils desktop-file-utils qt6-base-private-dev
                 libx11-dev libxtst-dev libxdamage-dev libxext-dev) ;;
 package) packages+=(dpkg-dev file lintian) ;;
 esac

@@ -3,14 +3,22 @@
 
 #include "handlers.h"
 #include "keys.h"
-#include "language.h"
 #include "pictures.h"
 #include "program_window.h"
 #include "screens.h"
+#include "speech.h"
 
 #include <QAccessibleWidget>
 #include <QCoreApplication>
 #include <QHash>
+#include <QPointer>
+#include <QTimer>
+
+#include <algorithm>
+#include <functional>
+#include <typeinfo>
+#include <utility>
+#include <vector>
 
 namespace shell {
 
@@ -46,7 +54,7 @@ public:
             if (traits && traits->name) {
                 return traits->name();
             }
-            return label()->accessibleName().isEmpty() ? spoken(label()->caption())
+            return label()->accessibleName().isEmpty() ? speech::words(label()->caption())
                                                        : label()->accessibleName();
         }
         return QAccessibleWidget::text(kind);
@@ -187,6 +195,17 @@ public:
     }
 };
 
+// The pen layer: its ink is for the class to see, not for a reader to read.
+class UnreadInterface : public QAccessibleWidget {
+public:
+    using QAccessibleWidget::QAccessibleWidget;
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        return state;
+    }
+};
+
 // Labels, options and frames read as what they show; screens and the window as above.
 QAccessibleInterface* interface_for(const QString&, QObject* object) {
     if (auto* label = dynamic_cast<Label*>(object)) {
@@ -202,6 +221,9 @@ QAccessibleInterface* interface_for(const QString&, QObject* object) {
     if (object->objectName() == "keylist" && object->isWidgetType()) {
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::List);
     }
+    if (object->objectName() == "ink" && object->isWidgetType()) {
+        return new UnreadInterface(static_cast<QWidget*>(object), QAccessible::Canvas);
+    }
     if (auto* announcer = dynamic_cast<Announcer*>(object)) {
         return new QAccessibleWidget(announcer, QAccessible::Notification);
     }
@@ -213,6 +235,94 @@ QAccessibleInterface* interface_for(const QString&, QObject* object) {
     }
     return nullptr;
 }
+
+// Changes told to a screen reader wait until the program has done what it is doing (the
+// end of the event loop's present turn) and are then told once for each control and kind
+// of change, the latest state only: a new problem that rewrites a hundred places is one
+// change of the board, not a hundred events that a reader drops as a flood, and a notice
+// that is hidden, renamed and shown again is one new notice. Other events go at once.
+class ChangeBatch {
+public:
+    static void install() { QAccessible::installUpdateHandler(&ChangeBatch::receive); }
+    static std::function<void(QObject*, QAccessible::Event)>& tap() {
+        static std::function<void(QObject*, QAccessible::Event)> told;
+        return told;
+    }
+
+private:
+    struct Held {
+        QPointer<QObject> object;
+        QAccessible::Event type; // ObjectShow stands for showing and hiding alike
+    };
+
+    static std::vector<Held>& held() {
+        static std::vector<Held> list;
+        return list;
+    }
+
+    static bool batched(const QAccessibleEvent* event) {
+        switch (event->type()) {
+        case QAccessible::NameChanged:
+        case QAccessible::DescriptionChanged:
+        case QAccessible::ObjectShow:
+        case QAccessible::ObjectHide:
+            // Plain events of a whole object only; those that carry more go at once.
+            return event->object() && event->child() < 0 &&
+                   typeid(*event) == typeid(QAccessibleEvent);
+        default:
+            return false;
+        }
+    }
+
+    static void receive(QAccessibleEvent* event) {
+        if (!batched(event)) {
+            if (event->type() == QAccessible::ObjectDestroyed) {
+                std::erase_if(held(),
+                              [event](const Held& h) { return h.object == event->object(); });
+            }
+            tell(event);
+            return;
+        }
+        const QAccessible::Event type =
+            event->type() == QAccessible::ObjectHide ? QAccessible::ObjectShow : event->type();
+        // Kept in the order of each change's latest time, so a notice's new name is told
+        // before it shows.
+        auto& list = held();
+        std::erase_if(list,
+                      [&](const Held& h) { return h.object == event->object() && h.type == type; });
+        if (list.empty()) {
+            QTimer::singleShot(0, QCoreApplication::instance(), &ChangeBatch::flush);
+        }
+        list.push_back({event->object(), type});
+    }
+
+    static void flush() {
+        const std::vector<Held> list = std::exchange(held(), {});
+        for (const Held& h : list) {
+            if (!h.object) {
+                continue;
+            }
+            QAccessible::Event type = h.type;
+            if (type == QAccessible::ObjectShow) {
+                const auto* widget = qobject_cast<QWidget*>(h.object.data());
+                type = widget && !widget->isVisible() ? QAccessible::ObjectHide
+                                                      : QAccessible::ObjectShow;
+            }
+            QAccessibleEvent event(h.object.data(), type);
+            tell(&event);
+        }
+    }
+
+    // To the platform's reader bridge, as the toolkit would have told it.
+    static void tell(QAccessibleEvent* event) {
+        if (tap()) {
+            tap()(event->object(), event->type());
+        }
+        QAccessible::installUpdateHandler(nullptr);
+        QAccessible::updateAccessibility(event);
+        QAccessible::installUpdateHandler(&ChangeBatch::receive);
+    }
+};
 
 } // namespace
 
@@ -226,8 +336,7 @@ void set_reader_traits(Control* control, ReaderTraits traits) {
 
 void read_as_fraction(Label* numerator, Label* denominator) {
     set_reader_traits(numerator, {.name = [numerator, denominator] {
-                          return QCoreApplication::translate("Reader", "%1 over %2")
-                              .arg(numerator->caption(), denominator->caption());
+                          return speech::words(numerator->caption() + '/' + denominator->caption());
                       }});
     set_reader_traits(denominator, {.passed_over = true});
 }
@@ -240,6 +349,15 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent) {
     hide();
 }
 
+Announcer& Announcer::of(QWidget* screen) {
+    for (QObject* child : screen->children()) {
+        if (auto* announcer = dynamic_cast<Announcer*>(child)) {
+            return *announcer;
+        }
+    }
+    return *new Announcer(screen);
+}
+
 // Shown afresh with the news as its name: the reader speaks a notification when it
 // starts showing.
 void Announcer::announce(const QString& text) {
@@ -248,29 +366,14 @@ void Announcer::announce(const QString& text) {
     show();
 }
 
-QString spoken(const QString& caption) {
-    const QList<QPair<QString, QString>> kSigns = {
-        {"+", QCoreApplication::translate("Reader", "plus")},
-        {"-", QCoreApplication::translate("Reader", "minus")},
-        {"x", QCoreApplication::translate("Reader", "times")},
-        {QString(QChar(0x00F7)), QCoreApplication::translate("Reader", "divided by")}};
-    for (const auto& [sign, word] : kSigns) {
-        if (caption.trimmed() == sign) {
-            return word;
-        }
-    }
-    QString text = caption;
-    for (const auto& [sign, word] : kSigns) {
-        text.replace(' ' + sign + ' ', ' ' + word + ' ');
-    }
-    // Numbers as the language writes them, so that the reader says "2,51" in French.
-    return reader_text(text);
-}
-
 void renew_reader_interface(QWidget* widget) {
     if (QAccessibleInterface* cached = QAccessible::queryAccessibleInterface(widget)) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(cached));
     }
+}
+
+void set_reader_change_tap(std::function<void(QObject*, QAccessible::Event)> tap) {
+    ChangeBatch::tap() = std::move(tap);
 }
 
 void install_accessibility() {
@@ -278,6 +381,7 @@ void install_accessibility() {
     if (!installed) {
         installed = true;
         QAccessible::installFactory(interface_for);
+        ChangeBatch::install();
     }
 }
 

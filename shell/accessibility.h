@@ -30,17 +30,14 @@ void set_reader_traits(Control* control, ReaderTraits traits);
 // value and the denominator is passed over.
 void read_as_fraction(Label* numerator, Label* denominator);
 
-// The words a screen reader should say for the signs of an operation in a caption:
-// "12 x 3" is "12 times 3", "7 - 2" is "7 minus 2", "÷" alone is "divided by". A "-"
-// before a number stays a minus sign.
-QString spoken(const QString& caption);
-
 // Tells a screen reader something new without moving the focus: a notification the
 // reader speaks as it appears (the way a desktop's notices are spoken). Each screen that
 // has news owns one announcer, invisible on the screen.
 class Announcer : public QWidget {
 public:
     explicit Announcer(QWidget* parent);
+    // The screen's own announcer, made on first use.
+    static Announcer& of(QWidget* screen);
     void announce(const QString& text);
 };
 
@@ -49,8 +46,14 @@ public:
 // is), so that the next question gets the program's own.
 void renew_reader_interface(QWidget* widget);
 
-// Gives the labels and screens of the program their screen-reader interfaces. Runs once;
-// the keyboard layer calls it as the first screen is built.
+// For tests: sees each change as it is told to the screen reader, once batched (see
+// install_accessibility).
+void set_reader_change_tap(std::function<void(QObject*, QAccessible::Event)> tap);
+
+// Gives the labels and screens of the program their screen-reader interfaces, and holds
+// the changes told to a screen reader until the end of the event loop's turn, each then
+// told once for each control. Runs once; the keyboard layer calls it as the first screen
+// is built.
 void install_accessibility();
 
 } // namespace shell

@@ -4,12 +4,14 @@
 #include "accessibility.h"
 #include "activity_choices.h"
 #include "code_dialog.h"
+#include "ink.h"
 #include "keys.h"
 #include "lessons.h"
 #include "overlays.h"
 #include "pictures.h"
 #include "problem_codes.h"
 #include "screens.h"
+#include "speech.h"
 #include "style_form.h"
 
 #include <QAccessible>
@@ -31,11 +33,12 @@ ActivityForm::ActivityForm(const QString& name, const QString& caption, const QS
     cmdsoln =
         add_picture_button(framestatus, "cmdsoln", "Images\\solution.jpg", 30, 580, 1650, 500);
     cmdexit = add_picture_button(framestatus, "cmdexit", "Images\\exit.jpg", 30, 1130, 1650, 500);
-    // Small and quiet, readable from the front row: the code of the problem on show, in
-    // the lower half of the strip under the status panel (a lesson's step takes the upper).
+    // Small and quiet, readable from the front row: the code of the problem on show, just
+    // above the status panel, where no screen has anything (the strip below the panel holds
+    // a lesson's step and the pen's tools).
     LabelCode = add_label(this, {.name = "LabelCode",
                                  .left = 10200,
-                                 .top = 8745,
+                                 .top = 6585,
                                  .width = 1730,
                                  .height = 255,
                                  .caption = QString(),
@@ -46,7 +49,11 @@ ActivityForm::ActivityForm(const QString& name, const QString& caption, const QS
                           return QCoreApplication::translate("ActivityForm", "Code %1")
                               .arg(spoken_code(LabelCode->caption()));
                       }});
-    cmdgo->on_click = [this](int) { cmdgo_Click(); };
+    // The ink belongs to the problem: a new one (Next, a kind chosen) starts clean.
+    cmdgo->on_click = [this](int) {
+        clear_ink(*this);
+        cmdgo_Click();
+    };
     cmdsoln->on_click = [this](int) { cmdsoln_Click(); };
     cmdexit->on_click = [this](int) { cmdexit_Click(); };
 }
@@ -140,17 +147,40 @@ void ActivityForm::add_shared_keys() {
                                     : ActivityKeys::tr("Ctrl+1 to Ctrl+%1"))
                             .arg(count),
                         ActivityKeys::tr("that kind of numbers, in the order shown"),
-                        [this](int which) { press(kind_options[std::size_t(which)]); }});
+                        [this](int which) { choose_kind(kind_options[std::size_t(which)]); }});
     }
+    rows.push_back({{Qt::Key_Tab, Qt::Key_Backtab},
+                    ActivityKeys::tr("Tab; Shift+Tab"),
+                    ActivityKeys::tr("mark the next or the previous control"),
+                    [this](int which) {
+                        ScreenKeys& keys = ScreenKeys::of(*this);
+                        which == 0 ? keys.focus_next() : keys.focus_previous();
+                    },
+                    true});
+    rows.push_back({{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space},
+                    ActivityKeys::tr("Return or Space"),
+                    ActivityKeys::tr("press the marked control"),
+                    [this](int) { ScreenKeys::of(*this).press_focused(); }});
+    rows.push_back({{Qt::Key_W},
+                    ActivityKeys::tr("W"),
+                    ActivityKeys::tr("read the whole board aloud"),
+                    [this](int) { announce(board_reading()); }});
     rows.push_back({{QKeyCombination(Qt::ControlModifier, Qt::Key_L)},
                     ActivityKeys::tr("Ctrl+L"),
                     ActivityKeys::tr("save as a lesson: add this activity to a lesson file"),
                     [this](int) { save_as_lesson(*this); }});
-    rows.push_back(go_to_problem_key(*this));
-    rows.push_back({{QKeyCombination(Qt::ControlModifier, Qt::Key_P)},
-                    ActivityKeys::tr("Ctrl+P"),
-                    ActivityKeys::tr("a worksheet of this kind, this problem first"),
-                    [this](int) { ask_for_worksheet(*this); }});
+    // One row for both, so that the list of keys stays within a small screen.
+    rows.push_back({{QKeyCombination(Qt::ControlModifier, Qt::Key_G),
+                     QKeyCombination(Qt::ControlModifier, Qt::Key_P)},
+                    ActivityKeys::tr("Ctrl+G; Ctrl+P"),
+                    ActivityKeys::tr("a problem by its code; a worksheet"),
+                    [this](int which) {
+                        if (which == 0) {
+                            ask_for_problem(*this);
+                        } else {
+                            ask_for_worksheet(*this);
+                        }
+                    }});
     rows.push_back({{Qt::Key_B, Qt::Key_Period},
                     ActivityKeys::tr("B or ."),
                     ActivityKeys::tr("blank the screen; any key or click brings it back"),
@@ -159,7 +189,14 @@ void ActivityForm::add_shared_keys() {
                     ActivityKeys::tr("F1 or ?"),
                     ActivityKeys::tr("this list of keys"),
                     [this](int) { show_key_help(*this); }});
-    ScreenKeys::of(*this).add_front(std::move(rows));
+    ScreenKeys& keys = ScreenKeys::of(*this);
+    keys.add_front(std::move(rows));
+    keys.focus_order = [this] {
+        std::vector<Control*> order = own_focus_order();
+        order.insert(order.end(), kind_options.begin(), kind_options.end());
+        order.insert(order.end(), {cmdgo, cmdsoln, cmdexit});
+        return order;
+    };
 }
 
 void ActivityForm::choose_next_kind() {
@@ -168,7 +205,14 @@ void ActivityForm::choose_next_kind() {
     const auto next = chosen == kind_options.end() || chosen + 1 == kind_options.end()
                           ? kind_options.begin()
                           : chosen + 1;
-    press(*next);
+    choose_kind(*next);
+}
+
+// The kind is named before the problem it makes, as the teacher did not see it chosen.
+void ActivityForm::choose_kind(OptionButton* option) {
+    kind_named_ = speech::words(option->text());
+    press(option);
+    kind_named_.clear();
 }
 
 void ActivityForm::set_problem_sentence(const QString& problem) {
@@ -176,6 +220,7 @@ void ActivityForm::set_problem_sentence(const QString& problem) {
     problem_ = problem;
     answer_.clear();
     LabelCode->set_caption(problem_code(*this));
+    spoken_answer_.clear();
     tell_sentence();
     announce_change(old_problem, old_answer);
 }
@@ -193,7 +238,7 @@ void ActivityForm::set_answer_sentence(const QString& answer) {
 void ActivityForm::announce_change(const QString& old_problem, const QString& old_answer) {
     QString news;
     if (!answer_.isEmpty()) {
-        if (answer_ == old_answer) {
+        if (answer_ == old_answer || answer_ == spoken_answer_) {
             return;
         }
         news = QCoreApplication::translate("ActivityForm", "Answer: %1").arg(answer_);
@@ -210,14 +255,31 @@ void ActivityForm::announce_change(const QString& old_problem, const QString& ol
                 QCoreApplication::translate("ActivityForm", "Problem: %1").arg(problem_with_code());
         }
     }
+    if (!kind_named_.isEmpty()) {
+        news = QCoreApplication::translate("ActivityForm", "%1. %2").arg(kind_named_, news);
+        kind_named_.clear();
+    }
+    announce(news);
+}
+
+QString ActivityForm::board_reading() const {
+    return QCoreApplication::translate("ActivityForm", "Problem: %1").arg(problem_);
+}
+
+void ActivityForm::speak_answer_now(const QString& answer) {
+    if (answer.isEmpty() || answer == spoken_answer_ || answer == answer_) {
+        return;
+    }
+    spoken_answer_ = answer;
+    announce(QCoreApplication::translate("ActivityForm", "Answer: %1").arg(answer));
+}
+
+void ActivityForm::announce(const QString& news) {
     // A screen that is opening is read whole by the reader as it appears.
     if (!isVisible()) {
         return;
     }
-    if (!announcer_) {
-        announcer_ = new Announcer(this);
-    }
-    announcer_->announce(news);
+    Announcer::of(this).announce(news);
 }
 
 // "Problem: make 24 from 1, 3, 4 and 6. Code 2 4 P, 1, K 7 Q M.": the code's characters
@@ -318,6 +380,7 @@ OptionButton* ActivityForm::add_option(QWidget* parent, const QString& name, con
     auto* option = add<OptionButton>(
         parent, name, shared ? QCoreApplication::translate("Kinds", qPrintable(caption)) : caption);
     option->move(left, top, width, height);
+    QObject::connect(option, &QAbstractButton::clicked, this, [this] { clear_ink(*this); });
     option->set_fore_colour(kYellow);
     option->set_font_spec({"Tahoma", font_size, true});
     return option;

@@ -52,10 +52,12 @@ inline constexpr KindPlaces kKindsAtTheLowerLeft{
 // and kind_as<Kind>() the same as the activity's own enum.
 //
 // Every activity screen has the same keys (the table is in activity_form.cpp): Go,
-// Solution and Exit, the number kinds, blanking the screen and the list of keys; a
-// screen adds its own rows with ScreenKeys::of(*this).add(). No control of an activity
-// screen takes the keyboard focus by itself, so that no key reaches a control that would
-// start a new problem on its own; the screens that mark a control move the focus there.
+// Solution and Exit, the number kinds, blanking the screen, the list of keys, reading
+// the whole board, and Tab and Shift+Tab through the screen's controls in reading order
+// (own_focus_order(), the kinds, Next, Solution, Exit) with Return or Space pressing the
+// one marked; a screen adds its own rows with ScreenKeys::of(*this).add(). No control of
+// an activity screen takes the keyboard focus by itself, so that no key reaches a
+// control that would start a new problem on its own; only those keys move it.
 // The quiet colour of the problem's code on the screens' blue.
 inline const QColor kCodeColour{205, 225, 250};
 
@@ -114,10 +116,14 @@ public:
     // screen reader at once.
     //
     // The problem's sentence ends with its code, spelled for the reader ("... Code 2 4 P,
-    // 2, K 7 Q M." for 24P-2-K7QM), which the label LabelCode shows small in the lower right
-    // corner, under the status panel.
+    // 2, K 7 Q M." for 24P-2-K7QM), which the label LabelCode shows small just above the
+    // status panel, in the lower right of the screen.
     void set_problem_sentence(const QString& problem);
     void set_answer_sentence(const QString& answer);
+    // Speaks the answer at once ("Answer: ..."), before the screen has shown all of it,
+    // so that it is heard even when a new problem comes first; the answer sentence set
+    // later is then not spoken again.
+    void speak_answer_now(const QString& answer);
     QString sentence() const { return accessibleDescription(); }
     // The sentences without their heads and the code: what follows "Problem: " and
     // "Answer: " (empty while the answer is hidden).
@@ -131,6 +137,15 @@ public:
     PictureButton* cmdexit;
 
 protected:
+    // The controls of the screen's own that the focus goes through before the kinds,
+    // Next, Solution and Exit, in reading order: the places of the board that a click
+    // presses, the screen's own buttons. Those hidden or disabled at the time are passed
+    // over.
+    virtual std::vector<Control*> own_focus_order() const { return {}; }
+    // What W reads aloud: the whole board as it is shown now, row by row, for a screen
+    // whose problem sentence leaves it out; by default the problem sentence.
+    virtual QString board_reading() const;
+
     // A picture button of the screen's own whose picture is loaded with the others.
     PictureButton* add_picture_button(QWidget* parent, const QString& name, const QString& path,
                                       double left, double top, double width, double height);
@@ -155,17 +170,23 @@ protected:
 private:
     void add_shared_keys();
     void choose_next_kind();
+    void choose_kind(OptionButton* option);
 
     QString problem_with_code() const;
     void tell_sentence();
     // Speaks the part of the sentence that is new.
     void announce_change(const QString& old_problem, const QString& old_answer);
 
+    void announce(const QString& news);
+
     QString menu_;
     std::uint32_t seed_ = 0;
     QString problem_;
     QString answer_;
-    class Announcer* announcer_ = nullptr;
+    // The answer spoken ahead of the screen for the problem on show.
+    QString spoken_answer_;
+    // The kind chosen by a key, named before the problem it makes.
+    QString kind_named_;
     std::vector<std::pair<PictureButton*, QString>> pictures_;
 };
 

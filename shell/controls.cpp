@@ -478,9 +478,12 @@ void Frame::paintEvent(QPaintEvent*) {
     }
     if (!caption_.isEmpty()) {
         painter.setPen(kBlack);
-        draw_caption(painter, rect().adjusted(8, 0, -8, 0), Qt::AlignLeft | Qt::AlignTop, false,
-                     caption_);
+        draw_caption(painter, caption_box(), Qt::AlignLeft | Qt::AlignTop, false, caption_);
     }
+}
+
+QFont Frame::caption_font() const {
+    return fitted_font(font(), caption_box(), Qt::AlignLeft | Qt::AlignTop, false, caption_);
 }
 
 // ---- PictureBox ----

@@ -115,6 +115,8 @@ public:
     void set_font_spec(const FontSpec& font);
     // The font the caption is drawn in at the label's present size.
     QFont caption_font() const;
+    // The caption as it is drawn: in the reader's numbers and signs unless as written.
+    QString shown_text() const;
 
     // A new element of the same array: a copy of this one, invisible.
     Label* clone(int index) const;
@@ -144,8 +146,6 @@ private:
     FontSpec font_;
     bool pressed_ = false;
     bool as_written_ = false;
-
-    QString shown_text() const;
 
     QRect caption_box() const;
     QColor backdrop() const;
@@ -240,11 +240,15 @@ public:
     void set_border(bool border);
     QString caption() const { return caption_; }
     void set_caption(const QString& caption);
+    // The font the caption is drawn in at the frame's present size.
+    QFont caption_font() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    QRect caption_box() const { return rect().adjusted(8, 0, -8, 0); }
+
     QColor back_{192, 192, 192};
     bool border_ = true;
     QString caption_;

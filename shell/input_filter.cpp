@@ -125,7 +125,7 @@ private:
         }
         guard_.key_pressed();
         if (overlay_open(*form)) {
-            if (!is_modifier(event->key()) && !event->isAutoRepeat()) {
+            if (!is_modifier(event->key()) && !held_down(event)) {
                 close_overlay(*form);
             }
             return true;

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QHash>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -43,6 +44,25 @@ void hover(Form& form, Control* control) {
 }
 
 } // namespace
+
+// Whether a key press repeats a key held down. The toolkit takes a release and a press
+// of the same key at the same moment for the keyboard's repeat, and so does a remote or
+// a script that sends Escape Escape at once; but a key held down repeats only after a
+// delay (a tenth of a second at the very least on any desktop), so a "repeat" that comes
+// sooner after the press it would repeat is a press of its own. Asked again about the
+// same event (a key passed on to the screen in use), it answers the same.
+bool held_down(const QKeyEvent* event) {
+    constexpr quint64 kShortestRepeatDelay = 80; // ms
+    static QHash<int, quint64> pressed_at;
+    const quint64 at = event->timestamp();
+    const auto found = pressed_at.constFind(event->key());
+    if (event->isAutoRepeat() && found != pressed_at.constEnd() &&
+        at - found.value() >= kShortestRepeatDelay) {
+        return true;
+    }
+    pressed_at.insert(event->key(), at);
+    return false;
+}
 
 bool press(Control* control) {
     if (!control) {
@@ -104,7 +124,7 @@ bool ScreenKeys::key_press(const QKeyEvent* event) {
         if (which < 0) {
             continue;
         }
-        if (!event->isAutoRepeat() || row.repeats) {
+        if (row.repeats || !held_down(event)) {
             // The row is copied: it may unload the screen, and the table with it.
             auto run = row.run;
             run_handler([&] { run(int(which)); });

@@ -79,4 +79,8 @@ private:
     QPointer<QWidget> mark_;
 };
 
+// Whether a key press repeats a key held down, rather than a press of its own that came
+// quickly after the last (Escape Escape from a remote).
+bool held_down(const class QKeyEvent* event);
+
 } // namespace shell

@@ -88,14 +88,16 @@ bool use_language(const QString& code) {
         }
     }
     writing() = Writing{};
+    const bool pseudo = code == kPseudoLanguage;
     const QLocale locale(code);
-    if (locale.language() == QLocale::English || locale.language() == QLocale::C) {
+    if (!pseudo && (locale.language() == QLocale::English || locale.language() == QLocale::C)) {
         return false;
     }
     // "de_AT" takes chalkline_de_at.qm, else chalkline_de.qm.
     QString file;
-    for (const QString& name :
-         {locale.name().toLower(), QLocale::languageToCode(locale.language())}) {
+    for (const QString& name : pseudo ? QStringList{code}
+                                      : QStringList{locale.name().toLower(),
+                                                    QLocale::languageToCode(locale.language())}) {
         file = find_data_file("translations/chalkline_" + name + ".qm");
         if (QFileInfo::exists(file)) {
             break;
@@ -108,16 +110,23 @@ bool use_language(const QString& code) {
         return false;
     }
     translator() = std::move(loaded);
-    // The toolkit's translations are there when the system has them installed.
-    auto toolkit = std::make_unique<QTranslator>();
-    if (toolkit->load(locale, "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
-        QCoreApplication::installTranslator(toolkit.get())) {
-        toolkit_translator() = std::move(toolkit);
-    }
     Writing& now = writing();
-    now.language = QLocale::languageToCode(locale.language());
-    now.decimal = locale.decimalPoint().isEmpty() ? QChar('.') : locale.decimalPoint().at(0);
-    now.minus = locale.negativeSign().isEmpty() ? QString("-") : locale.negativeSign();
+    if (pseudo) {
+        // A decimal comma, so that a number written past the language shows its point.
+        now.language = code;
+        now.decimal = ',';
+    } else {
+        // The toolkit's translations are there when the system has them installed.
+        auto toolkit = std::make_unique<QTranslator>();
+        if (toolkit->load(locale, "qtbase", "_",
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+            QCoreApplication::installTranslator(toolkit.get())) {
+            toolkit_translator() = std::move(toolkit);
+        }
+        now.language = QLocale::languageToCode(locale.language());
+        now.decimal = locale.decimalPoint().isEmpty() ? QChar('.') : locale.decimalPoint().at(0);
+        now.minus = locale.negativeSign().isEmpty() ? QString("-") : locale.negativeSign();
+    }
     // Each translation sets the signs its country's schools use.
     now.times = QCoreApplication::translate("Numbers", "x", "multiplication sign");
     now.divided = QCoreApplication::translate("Numbers", "÷", "division sign");

@@ -19,6 +19,12 @@ QString requested_language(const QStringList& arguments);
 // object; call it again for a new one. Returns whether a translation was installed.
 bool use_language(const QString& code);
 
+// The pseudo-language the tests read every screen in: each text of the code accented, a
+// third longer and marked ⟦like this⟧, its placeholders outside the marks, and numbers
+// written with a decimal comma. The build makes it for the tests and never installs it;
+// use_language takes this code only where the build made it.
+inline constexpr char kPseudoLanguage[] = "pseudo";
+
 // The language in use, "en" before use_language.
 QString current_language();
 

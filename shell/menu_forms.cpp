@@ -251,12 +251,14 @@ IntroForm::IntroForm()
                                 Menus::tr("Ctrl+O"),
                                 Menus::tr("Open a lesson"),
                                 [this](int) { press(lesson_link); }}});
+    // Down to the foot of the screen: room for a second line where a language's notice
+    // is long.
     Label3 = add_label(this, {.name = "Label3",
                               .left = 0,
                               .top = 8280,
                               .width = 3600,
-                              .height = 375,
-                              .caption = Menus::tr(kNotice),
+                              .height = 720,
+                              .caption = licence_notice(),
                               .font = {"Tahoma", 9.75, false}});
     // Go to problem, for the teacher at the board: under the links to the menus.
     problem_link = add_label(this, {.name = "LabelProblem",
@@ -265,7 +267,7 @@ IntroForm::IntroForm()
                                     .width = 2235,
                                     .height = 420,
                                     .caption = Menus::tr("Go to problem"),
-                                    .font = {"Tahoma", 11, true},
+                                    .font = {"Tahoma", 10, true},
                                     .border = true,
                                     .align = Qt::AlignCenter});
     problem_link->on_click = [this](int) { ask_for_problem(*this); };
@@ -436,6 +438,10 @@ QStringList menu_titles(int number) {
 }
 
 // ---- Registry ----
+
+QString licence_notice() {
+    return Menus::tr(kNotice);
+}
 
 void register_menu_forms() {
     register_form("intro0", [] { return std::make_unique<IntroForm>(); });

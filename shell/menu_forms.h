@@ -98,6 +98,9 @@ private:
 // else none, and the place stays empty.
 QUrl web_address();
 
+// The licence notice that the title screen and the first menu show.
+QString licence_notice();
+
 // Decodes the first menu's picture at the size it will show at, so that it opens at once.
 void prepare_first_menu();
 

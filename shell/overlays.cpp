@@ -72,6 +72,8 @@ public:
     }
 
     Kind kind() const { return kind_; }
+    // The panel in the middle of the form that the list is drawn in.
+    QRect panel() const { return list_layout().panel; }
 
     void close_now() {
         if (isHidden()) {
@@ -84,6 +86,12 @@ public:
         const bool had_focus = hasFocus();
         hide();
         deleteLater();
+        // Back from the blank screen, the reader says which screen is there again.
+        if (kind_ == Kind::Blank) {
+            QWidget* form = parentWidget();
+            Announcer::of(form).announce(form->accessibleName().isEmpty() ? form->windowTitle()
+                                                                          : form->accessibleName());
+        }
         if (had_focus && previous_focus_) {
             previous_focus_->setFocus();
         }
@@ -111,60 +119,91 @@ protected:
     }
 
 private:
-    // A panel in the middle of the form: the heading, then each row's keys in yellow
-    // beside what they do in white, sized from the fonts as they are now.
-    void paint_list(QPainter& painter) {
-        QFont heading_font("Tahoma");
-        heading_font.setPixelSize(font_px(18));
-        heading_font.setBold(true);
-        QFont keys_font("Tahoma");
-        keys_font.setPixelSize(font_px(12));
-        keys_font.setBold(true);
-        QFont what_font("Tahoma");
-        what_font.setPixelSize(font_px(12));
-        const QFontMetrics heading_metrics(heading_font), keys_metrics(keys_font),
-            what_metrics(what_font);
-
-        int keys_width = 0, what_width = heading_metrics.horizontalAdvance(heading_);
+    // The list's fonts and the panel's measures, worked out from the fonts as they are
+    // now: the heading, then each row's keys beside what they do, then the closing line.
+    // Where the panel would be wider than the form, the heading and what the keys do are
+    // broken into lines.
+    struct ListLayout {
+        QFont heading_font{"Tahoma"}, keys_font{"Tahoma"}, what_font{"Tahoma"};
+        int keys_width = 0, what_width = 0, inner = 0, heading_height = 0, pad = 0, gap = 0;
+        int top = 0, between = 0; // the margins above and below, and around the rows
+        QList<int> row_heights;   // each row's, then the closing line's
+        QRect panel;
+    };
+    ListLayout list_layout() const {
+        ListLayout l;
+        l.heading_font.setPixelSize(font_px(18));
+        l.heading_font.setBold(true);
+        l.keys_font.setPixelSize(font_px(12));
+        l.keys_font.setBold(true);
+        l.what_font.setPixelSize(font_px(12));
+        const QFontMetrics heading_metrics(l.heading_font), keys_metrics(l.keys_font),
+            what_metrics(l.what_font);
+        int what_natural = what_metrics.horizontalAdvance(closing());
         for (const auto& [keys, what] : rows_) {
-            keys_width = std::max(keys_width, keys_metrics.horizontalAdvance(keys));
-            what_width = std::max(what_width, what_metrics.horizontalAdvance(what));
+            l.keys_width = std::max(l.keys_width, keys_metrics.horizontalAdvance(keys));
+            what_natural = std::max(what_natural, what_metrics.horizontalAdvance(what));
         }
-        what_width = std::max(what_width, what_metrics.horizontalAdvance(closing()));
-        const int pad = px(300);
-        const int gap = px(240);
-        const int line = std::max(keys_metrics.height(), what_metrics.height()) + px(45);
-        const int width = pad + keys_width + gap + what_width + pad;
-        const int height =
-            pad + heading_metrics.height() + px(150) + line * int(rows_.size() + 1) + px(150) + pad;
-        QRect panel(0, 0, width, height);
-        panel.moveCenter(rect().center());
-
-        painter.fillRect(panel, kScreenBlue);
-        painter.setPen(QPen(kYellow, reference_px(2)));
-        painter.drawRect(panel.adjusted(0, 0, -1, -1));
-
-        int y = panel.top() + pad;
-        const int left = panel.left() + pad;
-        painter.setFont(heading_font);
-        painter.setPen(kYellow);
-        painter.drawText(QRect(left, y, width - 2 * pad, heading_metrics.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, heading_);
-        y += heading_metrics.height() + px(150);
+        l.pad = px(300);
+        l.gap = px(240);
+        const int room = rect().width() - 2 * px(150) - 2 * l.pad;
+        l.what_width = std::max(1, std::min(what_natural, room - l.keys_width - l.gap));
+        l.inner = std::max(1, std::min(std::max(heading_metrics.horizontalAdvance(heading_),
+                                                l.keys_width + l.gap + l.what_width),
+                                       room));
+        const auto lines_height = [](const QFontMetrics& metrics, int width, const QString& text) {
+            return metrics.boundingRect(QRect(0, 0, width, 1 << 20), Qt::TextWordWrap, text)
+                .height();
+        };
+        l.heading_height = lines_height(heading_metrics, l.inner, heading_);
+        int height = l.heading_height;
         for (const auto& [keys, what] : rows_) {
-            painter.setFont(keys_font);
+            l.row_heights << std::max(keys_metrics.height(),
+                                      lines_height(what_metrics, l.what_width, what)) +
+                                 px(45);
+            height += l.row_heights.last();
+        }
+        l.row_heights << lines_height(what_metrics, l.inner, closing()) + px(45);
+        height += l.row_heights.last();
+        // A list taller than the screen gives up part of its margins above, below and
+        // around the rows, rather than be cut.
+        const int margins = 2 * l.pad + 2 * px(150);
+        const int room_for_margins = std::max(margins / 5, rect().height() - height);
+        const double kept = std::min(1.0, double(room_for_margins) / margins);
+        l.top = int(l.pad * kept);
+        l.between = int(px(150) * kept);
+        height += 2 * l.top + 2 * l.between;
+        l.panel = QRect(0, 0, l.pad + l.inner + l.pad, height);
+        l.panel.moveCenter(rect().center());
+        return l;
+    }
+
+    void paint_list(QPainter& painter) {
+        const ListLayout l = list_layout();
+        painter.fillRect(l.panel, kScreenBlue);
+        painter.setPen(QPen(kYellow, reference_px(2)));
+        painter.drawRect(l.panel.adjusted(0, 0, -1, -1));
+
+        const int left = l.panel.left() + l.pad;
+        const int what_left = left + l.keys_width + l.gap;
+        constexpr int kFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+        int y = l.panel.top() + l.top;
+        painter.setFont(l.heading_font);
+        painter.setPen(kYellow);
+        painter.drawText(QRect(left, y, l.inner, l.heading_height), kFlags, heading_);
+        y += l.heading_height + l.between;
+        for (qsizetype i = 0; i < rows_.size(); ++i) {
+            const int line = l.row_heights[i];
+            painter.setFont(l.keys_font);
             painter.setPen(kYellow);
-            painter.drawText(QRect(left, y, keys_width, line), Qt::AlignLeft | Qt::AlignVCenter,
-                             keys);
-            painter.setFont(what_font);
+            painter.drawText(QRect(left, y, l.keys_width, line), kFlags, rows_[i].first);
+            painter.setFont(l.what_font);
             painter.setPen(kWhite);
-            painter.drawText(QRect(left + keys_width + gap, y, what_width, line),
-                             Qt::AlignLeft | Qt::AlignVCenter, what);
+            painter.drawText(QRect(what_left, y, l.what_width, line), kFlags, rows_[i].second);
             y += line;
         }
-        y += px(150);
-        painter.drawText(QRect(left, y, width - 2 * pad, line), Qt::AlignLeft | Qt::AlignVCenter,
-                         closing());
+        y += l.between;
+        painter.drawText(QRect(left, y, l.inner, l.row_heights.last()), kFlags, closing());
     }
 
     Kind kind_;
@@ -208,6 +247,11 @@ bool overlay_open(const Form& form) {
 
 QWidget* open_overlay(const Form& form) {
     return find_overlay(form);
+}
+
+QRect key_list_panel(const Form& form) {
+    const Overlay* overlay = find_overlay(form);
+    return overlay && overlay->kind() == Overlay::Kind::KeyHelp ? overlay->panel() : QRect();
 }
 
 } // namespace shell

@@ -16,5 +16,7 @@ bool close_overlay(Form& form);
 bool overlay_open(const Form& form);
 // The cover the form shows, or nullptr (for tests and screenshots).
 QWidget* open_overlay(const Form& form);
+// Where the open list of keys is drawn, in the form's pixels; empty when none is open.
+QRect key_list_panel(const Form& form);
 
 } // namespace shell

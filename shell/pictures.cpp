@@ -7,6 +7,7 @@
 #include "language.h"
 #include "program.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -30,6 +31,12 @@
 namespace shell {
 
 namespace {
+
+// The context of the errors' texts in the translations. A reason names what is wrong
+// with the file; what the JPEG decoder or the system says of it follows in its own words.
+struct Errors {
+    Q_DECLARE_TR_FUNCTIONS(Errors)
+};
 
 // The program's own pictures are painted at three times the size they show at.
 constexpr int kOwnPictureDpi = 288;
@@ -102,19 +109,21 @@ std::unique_ptr<QFile> open_picture_file(const QString& file) {
     if (fd < 0) {
         const int error = errno;
         throw PictureError(file, error == ENOENT
-                                     ? QString("the file does not exist")
-                                     : "the file cannot be read: " +
-                                           QString::fromLocal8Bit(std::strerror(error)));
+                                     ? Errors::tr("the file does not exist")
+                                     : Errors::tr("the file cannot be read: %1")
+                                           .arg(QString::fromLocal8Bit(std::strerror(error))));
     }
     struct stat status {};
     if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
         ::close(fd);
-        throw PictureError(file, "it is not a regular file but a folder, pipe or device");
+        throw PictureError(file,
+                           Errors::tr("it is not a regular file but a folder, pipe or device"));
     }
     auto opened = std::make_unique<QFile>();
     if (!opened->open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
-        throw PictureError(file, "the file cannot be read: " + opened->errorString());
+        throw PictureError(file,
+                           Errors::tr("the file cannot be read: %1").arg(opened->errorString()));
     }
     return opened;
 }
@@ -226,10 +235,11 @@ QImage read_checked(QImageReader& reader, const QString& file) {
         }
     }
     if (image.isNull()) {
-        throw PictureError(file, "the JPEG picture cannot be decoded: " + damage);
+        throw PictureError(file, Errors::tr("the JPEG picture cannot be decoded: %1").arg(damage));
     }
     if (!damage.isEmpty()) {
-        throw PictureError(file, "the JPEG picture is corrupt or incomplete: " + damage);
+        throw PictureError(file,
+                           Errors::tr("the JPEG picture is corrupt or incomplete: %1").arg(damage));
     }
     return image;
 }
@@ -284,7 +294,7 @@ QImage decode(const Picture& picture, QSize size, QRect clip) {
     const QSize pixels = picture.pixels();
     const QSize shown = clip.isEmpty() ? size : clip.size();
     if (image_bytes(shown) > allocation_limit_bytes()) {
-        throw PictureError(file, QString("the picture would show at %1 by %2 pixels, too large")
+        throw PictureError(file, Errors::tr("the picture would show at %1 by %2 pixels, too large")
                                      .arg(shown.width())
                                      .arg(shown.height()));
     }
@@ -304,7 +314,7 @@ QImage decode(const Picture& picture, QSize size, QRect clip) {
         }
     }
     if (image_bytes(read) > allocation_limit_bytes()) {
-        throw PictureError(file, QString("the picture needs %1 by %2 pixels decoded, too large")
+        throw PictureError(file, Errors::tr("the picture needs %1 by %2 pixels decoded, too large")
                                      .arg(read.width())
                                      .arg(read.height()));
     }
@@ -336,8 +346,7 @@ PictureError::PictureError(QString path, QString reason)
       reason_(std::move(reason)) {}
 
 QString PictureError::report() const {
-    return QCoreApplication::translate(
-               "Errors", "Chalkline cannot start: the picture \"%1\" cannot be loaded (%2). %3")
+    return Errors::tr("Chalkline cannot start: the picture \"%1\" cannot be loaded (%2). %3")
         .arg(path_, reason_, data_file_hint(path_));
 }
 
@@ -358,7 +367,7 @@ Picture load_picture(const QString& path) {
     auto device = open_picture_file(file);
     const QByteArray head = device->peek(64);
     if (head.size() < 4 || uchar(head[0]) != 0xFF || uchar(head[1]) != 0xD8) {
-        throw PictureError(file, "the file is not a JPEG picture");
+        throw PictureError(file, Errors::tr("the file is not a JPEG picture"));
     }
     QImageReader reader(device.get(), "jpeg");
     QSize pixels;
@@ -369,15 +378,16 @@ Picture load_picture(const QString& path) {
         said = messages.messages();
     }
     if (!pixels.isValid() || pixels.isEmpty()) {
-        throw PictureError(file, said.isEmpty()
-                                     ? QString("the JPEG picture is corrupt")
-                                     : "the JPEG picture is corrupt: " + said.join("; "));
+        throw PictureError(
+            file, said.isEmpty()
+                      ? Errors::tr("the JPEG picture is corrupt")
+                      : Errors::tr("the JPEG picture is corrupt: %1").arg(said.join("; ")));
     }
     // The decoder shrinks a picture at most eightfold while it decodes.
     const qint64 smallest = qint64((pixels.width() + 7) / 8) * ((pixels.height() + 7) / 8) * 4;
     if (smallest > allocation_limit_bytes()) {
         throw PictureError(file,
-                           QString("the picture declares %1 by %2 pixels, too large to decode")
+                           Errors::tr("the picture declares %1 by %2 pixels, too large to decode")
                                .arg(pixels.width())
                                .arg(pixels.height()));
     }
@@ -432,9 +442,8 @@ void report_failed_picture(const PictureError& error) {
     }
     c.failed.insert(error.path());
     c.failed_files << error.path();
-    std::fputs(qPrintable(QCoreApplication::translate(
-                              "Errors", "chalkline: the picture \"%1\" cannot be loaded (%2); the "
-                                        "lesson goes on without it. %3\n")
+    std::fputs(qPrintable(Errors::tr("chalkline: the picture \"%1\" cannot be loaded (%2); the "
+                                     "lesson goes on without it. %3\n")
                               .arg(error.path(), error.reason(), data_file_hint(error.path()))),
                stderr);
     std::fflush(stderr);

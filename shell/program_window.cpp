@@ -3,6 +3,7 @@
 
 #include "accessibility.h"
 #include "program.h"
+#include "ink.h"
 #include "program_icon.h"
 #include "screens.h"
 
@@ -30,6 +31,8 @@ void ProgramWindow::hold(Form& form) {
     }
     shown_ = &form;
     form.setGeometry(rect());
+    // A screen shown anew has no ink, and the pen is off.
+    start_ink(form);
     setWindowTitle(form.caption());
     // Where the screens share a caption (the menus are all "Chalkline"), the name a
     // minimised window shows tells them apart: the screen's name for a screen reader,

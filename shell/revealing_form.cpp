@@ -19,6 +19,9 @@ void RevealingForm::reveal_at_once() {
 }
 
 void RevealingForm::cmdsoln_Click() {
+    if (!reveal_.started() && answer_known_at_once()) {
+        speak_answer_now(answer_sentence());
+    }
     reveal_.start(
         answer_parts(), [this](int part) { show_part(part); },
         [this] { set_answer_sentence(answer_sentence()); });

@@ -13,8 +13,9 @@ namespace shell {
 //   every part of its answer hidden and sets the problem sentence.
 // - Solution shows part 0 of answer_parts() at once and each next part a tick of Timer1
 //   later (Reveal::kRevealInterval apart unless the screen gives its own pace); with the
-//   last part the screen reader is told answer_sentence(). Solution again while the
-//   parts come, or after, changes nothing. Exit stops the timer with the screen.
+//   last part the screen reader is told answer_sentence(), or at once when the screen
+//   says answer_known_at_once(). Solution again while the parts come, or after, changes
+//   nothing. Exit stops the timer with the screen.
 //
 // A screen builds its controls and calls add_kinds() in its constructor, and overrides
 // new_problem(), answer_parts(), show_part() and answer_sentence(). A reveal whose last
@@ -50,6 +51,10 @@ protected:
     virtual void show_part(int part) = 0;
     // What follows "Answer: " in the screen's sentence.
     virtual QString answer_sentence() const = 0;
+    // Whether answer_sentence() holds the whole answer as soon as the problem is made
+    // (it is worked from the problem, not read from what the screen shows): Solution then
+    // speaks it at once, and a new problem before the reveal ends loses nothing.
+    virtual bool answer_known_at_once() const { return false; }
 
 private:
     Reveal reveal_;

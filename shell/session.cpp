@@ -65,7 +65,12 @@ QString display_named(const QStringList& arguments) {
             named << QString("%1 (%2)").arg(qEnvironmentVariable(variable), variable);
         }
     }
-    return one_line(named.join(" or "));
+    QString either = named.value(0);
+    for (qsizetype i = 1; i < named.size(); ++i) {
+        either = QCoreApplication::translate("CommandLine", "%1 or %2", "displays")
+                     .arg(either, named[i]);
+    }
+    return one_line(either);
 }
 
 } // namespace

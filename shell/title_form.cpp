@@ -67,7 +67,7 @@ TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
                           .top = 6420,
                           .width = 5415,
                           .height = 255,
-                          .caption = tr("Free software under the GNU GPL, version 3 or later"),
+                          .caption = licence_notice(),
                           .font = {"Arial", 8.25, false}});
 
     // OK comes first in the tab order and holds the focus when the screen opens.

@@ -70,7 +70,8 @@ start() {
     app_pid=$!
 }
 
-# finish: waits up to 20 s for the program to end and sets $status.
+# finish: waits up to 20 s for the program to end and sets $status. A sanitizer's report
+# (a leak found at the exit, say) fails the test even where the status is as expected.
 finish() {
     for _ in $(seq 200); do
         kill -0 "$app_pid" 2>/dev/null || break
@@ -80,6 +81,7 @@ finish() {
     wait "$app_pid"
     status=$?
     app_pid=
+    ! grep -q "ERROR: [A-Za-z]*Sanitizer" "$work/stderr" || fail "a sanitizer reported an error"
 }
 
 # window <name regex> [other]: the id of the visible window of that name (not the window

@@ -12,6 +12,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
 export LC_ALL=C
+# No settings kept on this computer (a language chosen before) reach the sheets.
+export XDG_CONFIG_HOME="$work/config" XDG_CONFIG_DIRS="$work/school"
 
 failed=0
 # 0 while the activities' problems are not yet drawn from their seeds: the check that the

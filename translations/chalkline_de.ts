@@ -19,6 +19,10 @@
         <source>Code %1.</source>
         <translation>Code %1.</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -83,20 +87,55 @@
         <translation>Weiter: eine neue Aufgabe</translation>
     </message>
     <message>
-        <source>Ctrl+P</source>
-        <translation>Strg+P</translation>
-    </message>
-    <message>
-        <source>a worksheet of this kind, this problem first</source>
-        <translation>ein Arbeitsblatt dieser Art, diese Aufgabe zuerst</translation>
-    </message>
-    <message>
         <source>Ctrl+L</source>
         <translation>Strg+L</translation>
     </message>
     <message>
         <source>save as a lesson: add this activity to a lesson file</source>
         <translation>als Lektion speichern: an eine Lektionsdatei anfügen</translation>
+    </message>
+    <message>
+        <source>Tab; Shift+Tab</source>
+        <translation>Tab; Umschalt+Tab</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control</source>
+        <translation>das nächste oder vorige Bedienelement markieren</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Eingabe oder Leertaste</translation>
+    </message>
+    <message>
+        <source>press the marked control</source>
+        <translation>das markierte Bedienelement betätigen</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>read the whole board aloud</source>
+        <translation>die ganze Tafel vorlesen</translation>
+    </message>
+    <message>
+        <source>Ctrl+G; Ctrl+P</source>
+        <translation>Strg+G; Strg+P</translation>
+    </message>
+    <message>
+        <source>a problem by its code; a worksheet</source>
+        <translation>eine Aufgabe nach Code; ein Arbeitsblatt</translation>
+    </message>
+</context>
+<context>
+    <name>BoardFile</name>
+    <message>
+        <source>the folder %1 is not there</source>
+        <translation>den Ordner %1 gibt es nicht</translation>
+    </message>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>das Bild konnte nicht geschrieben werden</translation>
     </message>
 </context>
 <context>
@@ -278,44 +317,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>es gibt keine Aktivität „%1“; die Aktivitäten sind %2</translation>
     </message>
     <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Ctrl+L                     activities: add the activity to a lesson file
-  Ctrl+O                     first menu: open a lesson
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Tasten:
-  F11, Strg+F                Vollbild ein und aus, auf jedem Bildschirm
-  Tab, Umschalt+Tab, Pfeile  Menüs: von Eintrag zu Eintrag
-  Eingabe, Leertaste         Menüs: Eintrag öffnen; Titelbild: OK
-  Esc                        Ende des Bildschirms; Titelbild: Abbrechen
-  Bild ab, N, Rechts         Aktivitäten: Weiter, eine neue Aufgabe
-  Bild auf, S                Aktivitäten: Lösung
-  K, Strg+1, Strg+2, Strg+3  Aktivitäten: nächste Zahlenart, oder eine Art
-  B, .                       Aktivitäten: Bildschirm schwarz und zurück
-  F1, ?                      Aktivitäten: die Tasten des Bildschirms
-  Strg+L                     Aktivitäten: die Aktivität einer Lektionsdatei anfügen
-  Strg+O                     erstes Menü: eine Lektion öffnen
-  Tab, Hoch, Runter, Eingabe Ordnen: eine Zahl wählen und einsetzen
-  Rücktaste, U               Ordnen: Rückgängig
-  Tab, 1 bis 9, 0, Entf      Magische Quadrate: Plättchen wählen, setzen, zurück
-  H                          Magische Quadrate: magische Summe zeigen oder verbergen
-  Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
-</translation>
-    </message>
-    <message>
         <source>Usage: chalkline [OPTION]...
        chalkline --worksheet ACTIVITY [OPTION]... -o FILE
 </source>
@@ -367,6 +368,61 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>the kind for --launch or --worksheet, 1 for the first</source>
         <translation>die Art für --launch oder --worksheet, 1 für die erste</translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>displays</comment>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  P, Alt+1 to Alt+4          every screen: the pen on and off, or in white, yellow,
+                             red or black
+  E, C, Ctrl+Z               every screen: the eraser, clear the ink, take back
+  Ctrl+S                     every screen: save the board as a picture
+  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
+  W                          activities: read the whole board aloud
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Tasten:
+  F11, Strg+F                Vollbild ein und aus, auf jedem Bildschirm
+  Tab, Umschalt+Tab, Pfeile  Menüs: von Eintrag zu Eintrag
+  Eingabe, Leertaste         Menüs: Eintrag öffnen; Titelbild: OK
+  Esc                        Ende des Bildschirms; Titelbild: Abbrechen
+  Bild ab, N, Rechts         Aktivitäten: Weiter, eine neue Aufgabe
+  Bild auf, S                Aktivitäten: Lösung
+  K, Strg+1, Strg+2, Strg+3  Aktivitäten: nächste Zahlenart, oder eine Art
+  B, .                       Aktivitäten: Bildschirm schwarz und zurück
+  F1, ?                      Aktivitäten: die Tasten des Bildschirms
+  P, Alt+1 bis Alt+4         jeder Bildschirm: Stift an und aus, oder in Weiß, Gelb,
+                             Rot oder Schwarz
+  E, C, Strg+Z               jeder Bildschirm: Radierer, alles löschen, zurücknehmen
+  Strg+S                     jeder Bildschirm: die Tafel als Bild speichern
+  Tab, Umschalt+Tab, Eingabe Aktivitäten: Bedienelement markieren, betätigen
+  W                          Aktivitäten: die ganze Tafel vorlesen
+  Strg+L                     Aktivitäten: die Aktivität einer Lektionsdatei anfügen
+  Strg+O                     erstes Menü: eine Lektion öffnen
+  Tab, Hoch, Runter, Eingabe Ordnen: eine Zahl wählen und einsetzen
+  Rücktaste, U               Ordnen: Rückgängig
+  Tab, 1 bis 9, 0, Entf      Magische Quadrate: Plättchen wählen, setzen, zurück
+  H                          Magische Quadrate: magische Summe zeigen oder verbergen
+  Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
+</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -399,6 +455,161 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 </source>
         <translation>chalkline: das Bild „%1“ lässt sich nicht laden (%2); der Unterricht geht ohne es weiter. %3
 </translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei existiert nicht</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>die Datei kann nicht gelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but a folder, pipe or device</source>
+        <translation>es ist keine gewöhnliche Datei, sondern ein Ordner, eine Pipe oder ein Gerät</translation>
+    </message>
+    <message>
+        <source>the JPEG picture cannot be decoded: %1</source>
+        <translation>das JPEG-Bild kann nicht dekodiert werden: %1</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt or incomplete: %1</source>
+        <translation>das JPEG-Bild ist beschädigt oder unvollständig: %1</translation>
+    </message>
+    <message>
+        <source>the picture would show at %1 by %2 pixels, too large</source>
+        <translation>das Bild würde mit %1 mal %2 Pixeln angezeigt, zu groß</translation>
+    </message>
+    <message>
+        <source>the picture needs %1 by %2 pixels decoded, too large</source>
+        <translation>das Bild braucht %1 mal %2 dekodierte Pixel, zu groß</translation>
+    </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>die Datei ist kein JPEG-Bild</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt</source>
+        <translation>das JPEG-Bild ist beschädigt</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt: %1</source>
+        <translation>das JPEG-Bild ist beschädigt: %1</translation>
+    </message>
+    <message>
+        <source>the picture declares %1 by %2 pixels, too large to decode</source>
+        <translation>das Bild gibt %1 mal %2 Pixel an, zu groß zum Dekodieren</translation>
+    </message>
+</context>
+<context>
+    <name>Ink</name>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>pen on and off: write over the screen</source>
+        <translation>Stift an und aus: auf den Bildschirm schreiben</translation>
+    </message>
+    <message>
+        <source>Alt+1 to Alt+4</source>
+        <translation>Alt+1 bis Alt+4</translation>
+    </message>
+    <message>
+        <source>pen in white, yellow, red or black</source>
+        <translation>Stift in Weiß, Gelb, Rot oder Schwarz</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>eraser: takes away a stroke it touches</source>
+        <translation>Radierer: nimmt jeden Strich weg, den er berührt</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>clear the ink</source>
+        <translation>alles Geschriebene löschen</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Strg+Z</translation>
+    </message>
+    <message>
+        <source>take back the last stroke, erasing or clearing</source>
+        <translation>den letzten Strich, das Radieren oder Löschen zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Strg+S</translation>
+    </message>
+    <message>
+        <source>save the board as a picture</source>
+        <translation>die Tafel als Bild speichern</translation>
+    </message>
+    <message>
+        <source>White pen</source>
+        <translation>Weißer Stift</translation>
+    </message>
+    <message>
+        <source>Yellow pen</source>
+        <translation>Gelber Stift</translation>
+    </message>
+    <message>
+        <source>Red pen</source>
+        <translation>Roter Stift</translation>
+    </message>
+    <message>
+        <source>Black pen</source>
+        <translation>Schwarzer Stift</translation>
+    </message>
+    <message>
+        <source>Pen on</source>
+        <translation>Stift an</translation>
+    </message>
+    <message>
+        <source>Pen off</source>
+        <translation>Stift aus</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Radierer</translation>
+    </message>
+    <message>
+        <source>Board cleared</source>
+        <translation>Tafel gelöscht</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Zurückgenommen</translation>
+    </message>
+    <message>
+        <source>Saved as %1 in %2</source>
+        <translation>Gespeichert als %1 in %2</translation>
+    </message>
+    <message>
+        <source>The board was not saved in %1: %2</source>
+        <translation>Die Tafel wurde nicht in %1 gespeichert: %2</translation>
+    </message>
+    <message>
+        <source>The board is full: clear some ink to write more</source>
+        <translation>Die Tafel ist voll: löschen Sie etwas, um weiterzuschreiben</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>gewählt</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Stift</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
     </message>
 </context>
 <context>
@@ -933,29 +1144,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
-    <name>Reader</name>
-    <message>
-        <source>%1 over %2</source>
-        <translation>%1 durch %2</translation>
-    </message>
-    <message>
-        <source>plus</source>
-        <translation>plus</translation>
-    </message>
-    <message>
-        <source>minus</source>
-        <translation>minus</translation>
-    </message>
-    <message>
-        <source>times</source>
-        <translation>mal</translation>
-    </message>
-    <message>
-        <source>divided by</source>
-        <translation>geteilt durch</translation>
-    </message>
-</context>
-<context>
     <name>Settings</name>
     <message>
         <source>language takes a language&apos;s code, such as fr or de_CH, not &apos;%1&apos;</source>
@@ -1013,6 +1201,129 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>point</source>
+        <comment>the decimal separator, read aloud</comment>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 periodisch</translation>
+    </message>
+    <message>
+        <source>squared</source>
+        <translation>hoch 2</translation>
+    </message>
+    <message>
+        <source>cubed</source>
+        <translation>hoch 3</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>minus</translation>
+    </message>
+    <message>
+        <source>to the power of %1</source>
+        <translation>hoch %1</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>plus or minus</source>
+        <translation>plus oder minus</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>mal</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>geteilt durch</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>durch</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>is not equal to</source>
+        <translation>ist ungleich</translation>
+    </message>
+    <message>
+        <source>is approximately</source>
+        <translation>ist ungefähr</translation>
+    </message>
+    <message>
+        <source>is less than</source>
+        <translation>ist kleiner als</translation>
+    </message>
+    <message>
+        <source>is greater than</source>
+        <translation>ist größer als</translation>
+    </message>
+    <message>
+        <source>is less than or equal to</source>
+        <translation>ist kleiner oder gleich</translation>
+    </message>
+    <message>
+        <source>is greater than or equal to</source>
+        <translation>ist größer oder gleich</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>Klammer auf</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>Klammer zu</translation>
+    </message>
+    <message>
+        <source>the square root of</source>
+        <translation>die Wurzel aus</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>Prozent</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <comment>a hidden number or digit, read aloud</comment>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between the whole part and the fraction</comment>
+        <translation>und</translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 durch %2</translation>
+    </message>
+    <message>
+        <source>Roman %1</source>
+        <comment>a Roman numeral spelled letter by letter</comment>
+        <translation>römisch %1</translation>
+    </message>
+    <message>
+        <source>row %1 has %2</source>
+        <translation>Reihe %1 hat %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2 is %3</source>
+        <translation>Reihe %1, Platz %2 ist %3</translation>
+    </message>
+</context>
+<context>
     <name>TitleForm</name>
     <message>
         <source>Cancel</source>
@@ -1029,10 +1340,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>Exit</source>
         <translation>Ende</translation>
-    </message>
-    <message>
-        <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation>Freie Software unter der GNU GPL, Version 3 oder neuer</translation>
     </message>
     <message>
         <source>Esc</source>
@@ -1185,6 +1492,14 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>more time between rows</source>
         <translation>mehr Zeit zwischen den Zeilen</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
     </message>
 </context>
 <context>
@@ -1531,8 +1846,8 @@ Bei 1 aufhören.</translation>
         <translation>Jeder Bruch ist die Summe der zwei darunter. Finde die fehlenden Brüche.</translation>
     </message>
     <message>
-        <source>Leibniz triangle, rows 1 to %1, top first: %2.</source>
-        <translation>Leibniz-Dreieck, Zeilen 1 bis %1, oben zuerst: %2.</translation>
+        <source>Leibniz triangle, rows 1 to %1, top first. %2.</source>
+        <translation>Leibniz-Dreieck, Zeilen 1 bis %1, oben zuerst. %2.</translation>
     </message>
 </context>
 <context>
@@ -1594,14 +1909,6 @@ Bei 1 aufhören.</translation>
         <translation>Die Summe jeder Zeile, Spalte und Diagonale ist %1</translation>
     </message>
     <message>
-        <source>choose the next tile</source>
-        <translation>das nächste Plättchen wählen</translation>
-    </message>
-    <message>
-        <source>choose the tile before</source>
-        <translation>das Plättchen davor wählen</translation>
-    </message>
-    <message>
         <source>1 to 9</source>
         <translation>1 bis 9</translation>
     </message>
@@ -1622,14 +1929,6 @@ Bei 1 aufhören.</translation>
         <translation>Magische Summe zeigen oder verbergen</translation>
     </message>
     <message>
-        <source>Tab</source>
-        <translation>Tab</translation>
-    </message>
-    <message>
-        <source>Shift+Tab</source>
-        <translation>Umschalt+Tab</translation>
-    </message>
-    <message>
         <source>%1, in cell %2</source>
         <translation>%1, in Feld %2</translation>
     </message>
@@ -1640,6 +1939,10 @@ Bei 1 aufhören.</translation>
     <message>
         <source>Cell %1: %2</source>
         <translation>Feld %1: %2</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
     </message>
 </context>
 <context>
@@ -1723,8 +2026,8 @@ Bei 1 aufhören.</translation>
         <translation>Jeder Stein ist die Summe der zwei darunter. Finde die fehlenden Steine.</translation>
     </message>
     <message>
-        <source>number wall, bottom row first: %1.</source>
-        <translation>Zahlenmauer, unterste Reihe zuerst: %1.</translation>
+        <source>number wall, bottom row first. %1.</source>
+        <translation>Zahlenmauer, unterste Reihe zuerst. %1.</translation>
     </message>
 </context>
 <context>
@@ -1740,30 +2043,6 @@ Bei 1 aufhören.</translation>
     <message>
         <source>Biggest</source>
         <translation>Größte</translation>
-    </message>
-    <message>
-        <source>Tab or Down arrow</source>
-        <translation>Tab oder Pfeil runter</translation>
-    </message>
-    <message>
-        <source>mark the next number still to place</source>
-        <translation>die nächste noch offene Zahl markieren</translation>
-    </message>
-    <message>
-        <source>Shift+Tab or Up arrow</source>
-        <translation>Umschalt+Tab oder Pfeil hoch</translation>
-    </message>
-    <message>
-        <source>mark the number before</source>
-        <translation>die Zahl davor markieren</translation>
-    </message>
-    <message>
-        <source>Return or Space</source>
-        <translation>Eingabe oder Leertaste</translation>
-    </message>
-    <message>
-        <source>place the marked number</source>
-        <translation>die markierte Zahl einsetzen</translation>
     </message>
     <message>
         <source>Backspace or U</source>
@@ -1788,6 +2067,14 @@ Bei 1 aufhören.</translation>
     <message>
         <source>Place %1%2: %3</source>
         <translation>Platz %1%2: %3</translation>
+    </message>
+    <message>
+        <source>Down arrow; Up arrow</source>
+        <translation>Pfeil runter; Pfeil hoch</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
+        <translation>das nächste oder vorige Bedienelement markieren, wie Tab und Umschalt+Tab</translation>
     </message>
 </context>
 <context>
@@ -1871,8 +2158,8 @@ Bei 1 aufhören.</translation>
         <translation>Jede Zahl ist die Summe der zwei darüber. Finde die fehlenden Zahlen.</translation>
     </message>
     <message>
-        <source>Pascal&apos;s triangle, rows 0 to %1, top first: %2.</source>
-        <translation>Pascalsches Dreieck, Zeilen 0 bis %1, oben zuerst: %2.</translation>
+        <source>Pascal&apos;s triangle, rows 0 to %1, top first. %2.</source>
+        <translation>Pascalsches Dreieck, Zeilen 0 bis %1, oben zuerst. %2.</translation>
     </message>
 </context>
 <context>

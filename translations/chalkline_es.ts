@@ -19,6 +19,10 @@
         <source>Code %1.</source>
         <translation>Código %1.</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -83,20 +87,55 @@
         <translation>Siguiente: un problema nuevo</translation>
     </message>
     <message>
-        <source>Ctrl+P</source>
-        <translation>Ctrl+P</translation>
-    </message>
-    <message>
-        <source>a worksheet of this kind, this problem first</source>
-        <translation>una hoja de ejercicios de este tipo, este problema primero</translation>
-    </message>
-    <message>
         <source>Ctrl+L</source>
         <translation>Ctrl+L</translation>
     </message>
     <message>
         <source>save as a lesson: add this activity to a lesson file</source>
         <translation>guardar como lección: añadirla a un archivo de lección</translation>
+    </message>
+    <message>
+        <source>Tab; Shift+Tab</source>
+        <translation>Tab; Mayús+Tab</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control</source>
+        <translation>marcar el control siguiente o el anterior</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Intro o Espacio</translation>
+    </message>
+    <message>
+        <source>press the marked control</source>
+        <translation>pulsar el control marcado</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>read the whole board aloud</source>
+        <translation>leer toda la pizarra en voz alta</translation>
+    </message>
+    <message>
+        <source>Ctrl+G; Ctrl+P</source>
+        <translation>Ctrl+G; Ctrl+P</translation>
+    </message>
+    <message>
+        <source>a problem by its code; a worksheet</source>
+        <translation>un problema por su código; una hoja</translation>
+    </message>
+</context>
+<context>
+    <name>BoardFile</name>
+    <message>
+        <source>the folder %1 is not there</source>
+        <translation>la carpeta %1 no existe</translation>
+    </message>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>no se pudo escribir la imagen</translation>
     </message>
 </context>
 <context>
@@ -278,44 +317,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <translation>no hay ninguna actividad «%1»; las actividades son %2</translation>
     </message>
     <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Ctrl+L                     activities: add the activity to a lesson file
-  Ctrl+O                     first menu: open a lesson
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Teclas:
-  F11, Ctrl+F                pantalla completa sí o no, en cada pantalla
-  Tab, Mayús+Tab, flechas    menús: pasar de una entrada a otra
-  Intro, Espacio             menús: abrir la entrada; pantalla de título: Aceptar
-  Esc                        Salir de la pantalla; pantalla de título: Cancelar
-  Av Pág, N, Derecha         actividades: Siguiente, un problema nuevo
-  Re Pág, S                  actividades: Solución
-  K, Ctrl+1, Ctrl+2, Ctrl+3  actividades: siguiente tipo de números, o uno
-  B, .                       actividades: pantalla en negro y volver
-  F1, ?                      actividades: las teclas de la pantalla
-  Ctrl+L                     actividades: añadir la actividad a un archivo de lección
-  Ctrl+O                     primer menú: abrir una lección
-  Tab, Arriba, Abajo, Intro  Ordenar: elegir un número y colocarlo
-  Retroceso, U               Ordenar: Deshacer
-  Tab, 1 a 9, 0, Supr        Cuadrados mágicos: elegir, poner, devolver una ficha
-  H                          Cuadrados mágicos: mostrar u ocultar la suma mágica
-  Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
-</translation>
-    </message>
-    <message>
         <source>Usage: chalkline [OPTION]...
        chalkline --worksheet ACTIVITY [OPTION]... -o FILE
 </source>
@@ -367,6 +368,61 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <source>the kind for --launch or --worksheet, 1 for the first</source>
         <translation>el tipo para --launch o --worksheet, 1 para el primero</translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>displays</comment>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  P, Alt+1 to Alt+4          every screen: the pen on and off, or in white, yellow,
+                             red or black
+  E, C, Ctrl+Z               every screen: the eraser, clear the ink, take back
+  Ctrl+S                     every screen: save the board as a picture
+  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
+  W                          activities: read the whole board aloud
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Teclas:
+  F11, Ctrl+F                pantalla completa sí o no, en cada pantalla
+  Tab, Mayús+Tab, flechas    menús: pasar de una entrada a otra
+  Intro, Espacio             menús: abrir la entrada; pantalla de título: Aceptar
+  Esc                        Salir de la pantalla; pantalla de título: Cancelar
+  Av Pág, N, Derecha         actividades: Siguiente, un problema nuevo
+  Re Pág, S                  actividades: Solución
+  K, Ctrl+1, Ctrl+2, Ctrl+3  actividades: siguiente tipo de números, o uno
+  B, .                       actividades: pantalla en negro y volver
+  F1, ?                      actividades: las teclas de la pantalla
+  P, Alt+1 a Alt+4           toda pantalla: lápiz sí o no, o en blanco, amarillo,
+                             rojo o negro
+  E, C, Ctrl+Z               toda pantalla: borrador, borrar la tinta, deshacer
+  Ctrl+S                     toda pantalla: guardar la pizarra como imagen
+  Tab, Mayús+Tab, Intro      actividades: marcar un control, pulsar el marcado
+  W                          actividades: leer toda la pizarra en voz alta
+  Ctrl+L                     actividades: añadir la actividad a un archivo de lección
+  Ctrl+O                     primer menú: abrir una lección
+  Tab, Arriba, Abajo, Intro  Ordenar: elegir un número y colocarlo
+  Retroceso, U               Ordenar: Deshacer
+  Tab, 1 a 9, 0, Supr        Cuadrados mágicos: elegir, poner, devolver una ficha
+  H                          Cuadrados mágicos: mostrar u ocultar la suma mágica
+  Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
+</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -399,6 +455,161 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
 </source>
         <translation>chalkline: la imagen «%1» no se puede cargar (%2); la lección sigue sin ella. %3
 </translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>el archivo no se puede leer: %1</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but a folder, pipe or device</source>
+        <translation>no es un archivo normal sino una carpeta, una tubería o un dispositivo</translation>
+    </message>
+    <message>
+        <source>the JPEG picture cannot be decoded: %1</source>
+        <translation>la imagen JPEG no se puede decodificar: %1</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt or incomplete: %1</source>
+        <translation>la imagen JPEG está dañada o incompleta: %1</translation>
+    </message>
+    <message>
+        <source>the picture would show at %1 by %2 pixels, too large</source>
+        <translation>la imagen se mostraría a %1 por %2 píxeles, demasiado grande</translation>
+    </message>
+    <message>
+        <source>the picture needs %1 by %2 pixels decoded, too large</source>
+        <translation>la imagen necesita %1 por %2 píxeles decodificados, demasiado grande</translation>
+    </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>el archivo no es una imagen JPEG</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt</source>
+        <translation>la imagen JPEG está dañada</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt: %1</source>
+        <translation>la imagen JPEG está dañada: %1</translation>
+    </message>
+    <message>
+        <source>the picture declares %1 by %2 pixels, too large to decode</source>
+        <translation>la imagen declara %1 por %2 píxeles, demasiado grande para decodificarla</translation>
+    </message>
+</context>
+<context>
+    <name>Ink</name>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>pen on and off: write over the screen</source>
+        <translation>activar y desactivar el lápiz: escribir sobre la pantalla</translation>
+    </message>
+    <message>
+        <source>Alt+1 to Alt+4</source>
+        <translation>Alt+1 a Alt+4</translation>
+    </message>
+    <message>
+        <source>pen in white, yellow, red or black</source>
+        <translation>lápiz blanco, amarillo, rojo o negro</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>eraser: takes away a stroke it touches</source>
+        <translation>borrador: quita cada trazo que toca</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>clear the ink</source>
+        <translation>borrar la tinta</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>take back the last stroke, erasing or clearing</source>
+        <translation>deshacer el último trazo, borrado o limpieza</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>save the board as a picture</source>
+        <translation>guardar la pizarra como imagen</translation>
+    </message>
+    <message>
+        <source>White pen</source>
+        <translation>Lápiz blanco</translation>
+    </message>
+    <message>
+        <source>Yellow pen</source>
+        <translation>Lápiz amarillo</translation>
+    </message>
+    <message>
+        <source>Red pen</source>
+        <translation>Lápiz rojo</translation>
+    </message>
+    <message>
+        <source>Black pen</source>
+        <translation>Lápiz negro</translation>
+    </message>
+    <message>
+        <source>Pen on</source>
+        <translation>Lápiz activado</translation>
+    </message>
+    <message>
+        <source>Pen off</source>
+        <translation>Lápiz desactivado</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Borrador</translation>
+    </message>
+    <message>
+        <source>Board cleared</source>
+        <translation>Pizarra borrada</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Deshecho</translation>
+    </message>
+    <message>
+        <source>Saved as %1 in %2</source>
+        <translation>Guardado como %1 en %2</translation>
+    </message>
+    <message>
+        <source>The board was not saved in %1: %2</source>
+        <translation>La pizarra no se guardó en %1: %2</translation>
+    </message>
+    <message>
+        <source>The board is full: clear some ink to write more</source>
+        <translation>La pizarra está llena: borre algo de tinta para seguir escribiendo</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>en uso</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Lápiz</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
     </message>
 </context>
 <context>
@@ -933,29 +1144,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     </message>
 </context>
 <context>
-    <name>Reader</name>
-    <message>
-        <source>%1 over %2</source>
-        <translation>%1 entre %2</translation>
-    </message>
-    <message>
-        <source>plus</source>
-        <translation>más</translation>
-    </message>
-    <message>
-        <source>minus</source>
-        <translation>menos</translation>
-    </message>
-    <message>
-        <source>times</source>
-        <translation>por</translation>
-    </message>
-    <message>
-        <source>divided by</source>
-        <translation>dividido entre</translation>
-    </message>
-</context>
-<context>
     <name>Settings</name>
     <message>
         <source>language takes a language&apos;s code, such as fr or de_CH, not &apos;%1&apos;</source>
@@ -1013,6 +1201,129 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>point</source>
+        <comment>the decimal separator, read aloud</comment>
+        <translation>coma</translation>
+    </message>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 periódico</translation>
+    </message>
+    <message>
+        <source>squared</source>
+        <translation>al cuadrado</translation>
+    </message>
+    <message>
+        <source>cubed</source>
+        <translation>al cubo</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>menos</translation>
+    </message>
+    <message>
+        <source>to the power of %1</source>
+        <translation>elevado a %1</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>más</translation>
+    </message>
+    <message>
+        <source>plus or minus</source>
+        <translation>más o menos</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>por</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>dividido entre</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>sobre</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>igual a</translation>
+    </message>
+    <message>
+        <source>is not equal to</source>
+        <translation>no es igual a</translation>
+    </message>
+    <message>
+        <source>is approximately</source>
+        <translation>es aproximadamente</translation>
+    </message>
+    <message>
+        <source>is less than</source>
+        <translation>es menor que</translation>
+    </message>
+    <message>
+        <source>is greater than</source>
+        <translation>es mayor que</translation>
+    </message>
+    <message>
+        <source>is less than or equal to</source>
+        <translation>es menor o igual que</translation>
+    </message>
+    <message>
+        <source>is greater than or equal to</source>
+        <translation>es mayor o igual que</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>abre paréntesis</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>cierra paréntesis</translation>
+    </message>
+    <message>
+        <source>the square root of</source>
+        <translation>la raíz cuadrada de</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>por ciento</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>grados</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <comment>a hidden number or digit, read aloud</comment>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between the whole part and the fraction</comment>
+        <translation>y</translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 sobre %2</translation>
+    </message>
+    <message>
+        <source>Roman %1</source>
+        <comment>a Roman numeral spelled letter by letter</comment>
+        <translation>romano %1</translation>
+    </message>
+    <message>
+        <source>row %1 has %2</source>
+        <translation>la fila %1 tiene %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2 is %3</source>
+        <translation>fila %1, casilla %2, es %3</translation>
+    </message>
+</context>
+<context>
     <name>TitleForm</name>
     <message>
         <source>Cancel</source>
@@ -1029,10 +1340,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>Exit</source>
         <translation>Salir</translation>
-    </message>
-    <message>
-        <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation>Software libre bajo la GNU GPL, versión 3 o posterior</translation>
     </message>
     <message>
         <source>Esc</source>
@@ -1185,6 +1492,14 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>more time between rows</source>
         <translation>más tiempo entre filas</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
     </message>
 </context>
 <context>
@@ -1531,8 +1846,8 @@ Para en 1.</translation>
         <translation>Cada fracción es la suma de las dos de debajo. Halla las fracciones que faltan.</translation>
     </message>
     <message>
-        <source>Leibniz triangle, rows 1 to %1, top first: %2.</source>
-        <translation>triángulo de Leibniz, filas 1 a %1, arriba primero: %2.</translation>
+        <source>Leibniz triangle, rows 1 to %1, top first. %2.</source>
+        <translation>triángulo de Leibniz, filas 1 a %1, arriba primero. %2.</translation>
     </message>
 </context>
 <context>
@@ -1594,14 +1909,6 @@ Para en 1.</translation>
         <translation>La suma de cada fila, columna y diagonal es %1</translation>
     </message>
     <message>
-        <source>choose the next tile</source>
-        <translation>elegir la ficha siguiente</translation>
-    </message>
-    <message>
-        <source>choose the tile before</source>
-        <translation>elegir la ficha anterior</translation>
-    </message>
-    <message>
         <source>1 to 9</source>
         <translation>1 a 9</translation>
     </message>
@@ -1622,14 +1929,6 @@ Para en 1.</translation>
         <translation>Mostrar u ocultar la suma mágica</translation>
     </message>
     <message>
-        <source>Tab</source>
-        <translation>Tab</translation>
-    </message>
-    <message>
-        <source>Shift+Tab</source>
-        <translation>Mayús+Tab</translation>
-    </message>
-    <message>
         <source>%1, in cell %2</source>
         <translation>%1, en la casilla %2</translation>
     </message>
@@ -1640,6 +1939,10 @@ Para en 1.</translation>
     <message>
         <source>Cell %1: %2</source>
         <translation>Casilla %1: %2</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
     </message>
 </context>
 <context>
@@ -1723,8 +2026,8 @@ Para en 1.</translation>
         <translation>Cada ladrillo es la suma de los dos de debajo. Halla los ladrillos que faltan.</translation>
     </message>
     <message>
-        <source>number wall, bottom row first: %1.</source>
-        <translation>muro de números, fila de abajo primero: %1.</translation>
+        <source>number wall, bottom row first. %1.</source>
+        <translation>muro de números, fila de abajo primero. %1.</translation>
     </message>
 </context>
 <context>
@@ -1740,30 +2043,6 @@ Para en 1.</translation>
     <message>
         <source>Biggest</source>
         <translation>Mayor</translation>
-    </message>
-    <message>
-        <source>Tab or Down arrow</source>
-        <translation>Tab o flecha abajo</translation>
-    </message>
-    <message>
-        <source>mark the next number still to place</source>
-        <translation>marcar el siguiente número por colocar</translation>
-    </message>
-    <message>
-        <source>Shift+Tab or Up arrow</source>
-        <translation>Mayús+Tab o flecha arriba</translation>
-    </message>
-    <message>
-        <source>mark the number before</source>
-        <translation>marcar el número anterior</translation>
-    </message>
-    <message>
-        <source>Return or Space</source>
-        <translation>Intro o Espacio</translation>
-    </message>
-    <message>
-        <source>place the marked number</source>
-        <translation>colocar el número marcado</translation>
     </message>
     <message>
         <source>Backspace or U</source>
@@ -1788,6 +2067,14 @@ Para en 1.</translation>
     <message>
         <source>Place %1%2: %3</source>
         <translation>Lugar %1%2: %3</translation>
+    </message>
+    <message>
+        <source>Down arrow; Up arrow</source>
+        <translation>Flecha abajo; flecha arriba</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
+        <translation>marcar el control siguiente o el anterior, como Tab y Mayús+Tab</translation>
     </message>
 </context>
 <context>
@@ -1871,8 +2158,8 @@ Para en 1.</translation>
         <translation>Cada número es la suma de los dos de encima. Halla los números que faltan.</translation>
     </message>
     <message>
-        <source>Pascal&apos;s triangle, rows 0 to %1, top first: %2.</source>
-        <translation>triángulo de Pascal, filas 0 a %1, arriba primero: %2.</translation>
+        <source>Pascal&apos;s triangle, rows 0 to %1, top first. %2.</source>
+        <translation>triángulo de Pascal, filas 0 a %1, arriba primero. %2.</translation>
     </message>
 </context>
 <context>

@@ -19,6 +19,10 @@
         <source>Code %1.</source>
         <translation>Code %1.</translation>
     </message>
+    <message>
+        <source>%1. %2</source>
+        <translation>%1. %2</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -83,20 +87,55 @@
         <translation>Suivant : un nouveau problème</translation>
     </message>
     <message>
-        <source>Ctrl+P</source>
-        <translation>Ctrl+P</translation>
-    </message>
-    <message>
-        <source>a worksheet of this kind, this problem first</source>
-        <translation>une fiche d&apos;exercices de ce type, ce problème en premier</translation>
-    </message>
-    <message>
         <source>Ctrl+L</source>
         <translation>Ctrl+L</translation>
     </message>
     <message>
         <source>save as a lesson: add this activity to a lesson file</source>
         <translation>enregistrer comme leçon : l&apos;ajouter à un fichier de leçon</translation>
+    </message>
+    <message>
+        <source>Tab; Shift+Tab</source>
+        <translation>Tab ; Maj+Tab</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control</source>
+        <translation>marquer la commande suivante ou précédente</translation>
+    </message>
+    <message>
+        <source>Return or Space</source>
+        <translation>Entrée ou Espace</translation>
+    </message>
+    <message>
+        <source>press the marked control</source>
+        <translation>appuyer sur la commande marquée</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>read the whole board aloud</source>
+        <translation>lire tout le tableau à voix haute</translation>
+    </message>
+    <message>
+        <source>Ctrl+G; Ctrl+P</source>
+        <translation>Ctrl+G ; Ctrl+P</translation>
+    </message>
+    <message>
+        <source>a problem by its code; a worksheet</source>
+        <translation>un problème par son code ; une fiche</translation>
+    </message>
+</context>
+<context>
+    <name>BoardFile</name>
+    <message>
+        <source>the folder %1 is not there</source>
+        <translation>le dossier %1 n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the picture could not be written</source>
+        <translation>l&apos;image n&apos;a pas pu être écrite</translation>
     </message>
 </context>
 <context>
@@ -278,44 +317,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>il n&apos;y a pas d&apos;activité « %1 » ; les activités sont %2</translation>
     </message>
     <message>
-        <source>Keys:
-  F11, Ctrl+F                full screen on and off, on every screen
-  Tab, Shift+Tab, arrows     menus: move from entry to entry
-  Return, Space              menus: open the entry; title screen: OK
-  Escape                     the screen&apos;s Exit; title screen: Cancel
-  PageDown, N, Right         activities: Next (Go), a new problem
-  PageUp, S                  activities: Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
-  B, .                       activities: blank the screen and back
-  F1, ?                      activities: the keys of the screen
-  Ctrl+L                     activities: add the activity to a lesson file
-  Ctrl+O                     first menu: open a lesson
-  Tab, Up, Down, Return      Ordering: choose a number and place it
-  Backspace, U               Ordering: Undo
-  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
-  H                          Magic Squares: show or hide the magic sum
-  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
-</source>
-        <translation>Touches :
-  F11, Ctrl+F                plein écran ou non, sur chaque écran
-  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
-  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
-  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
-  Page suiv., N, Droite      activités : Suivant, un nouveau problème
-  Page préc., S              activités : Solution
-  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
-  B, .                       activités : écran noir et retour
-  F1, ?                      activités : les touches de l&apos;écran
-  Ctrl+L                     activités : ajouter l&apos;activité à un fichier de leçon
-  Ctrl+O                     premier menu : ouvrir une leçon
-  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
-  Retour arrière, U          Ranger : Annuler
-  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
-  H                          Carrés magiques : afficher ou cacher la somme magique
-  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
-</translation>
-    </message>
-    <message>
         <source>Usage: chalkline [OPTION]...
        chalkline --worksheet ACTIVITY [OPTION]... -o FILE
 </source>
@@ -367,6 +368,61 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <source>the kind for --launch or --worksheet, 1 for the first</source>
         <translation>le type pour --launch ou --worksheet, 1 pour le premier</translation>
     </message>
+    <message>
+        <source>%1 or %2</source>
+        <comment>displays</comment>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>Keys:
+  F11, Ctrl+F                full screen on and off, on every screen
+  Tab, Shift+Tab, arrows     menus: move from entry to entry
+  Return, Space              menus: open the entry; title screen: OK
+  Escape                     the screen&apos;s Exit; title screen: Cancel
+  PageDown, N, Right         activities: Next (Go), a new problem
+  PageUp, S                  activities: Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activities: the next kind of numbers, or one kind
+  B, .                       activities: blank the screen and back
+  F1, ?                      activities: the keys of the screen
+  P, Alt+1 to Alt+4          every screen: the pen on and off, or in white, yellow,
+                             red or black
+  E, C, Ctrl+Z               every screen: the eraser, clear the ink, take back
+  Ctrl+S                     every screen: save the board as a picture
+  Tab, Shift+Tab, Return     activities: mark a control, press the marked one
+  W                          activities: read the whole board aloud
+  Ctrl+L                     activities: add the activity to a lesson file
+  Ctrl+O                     first menu: open a lesson
+  Tab, Up, Down, Return      Ordering: choose a number and place it
+  Backspace, U               Ordering: Undo
+  Tab, 1 to 9, 0, Delete     Magic Squares: choose a tile, put it in a cell, send it home
+  H                          Magic Squares: show or hide the magic sum
+  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse
+</source>
+        <translation>Touches :
+  F11, Ctrl+F                plein écran ou non, sur chaque écran
+  Tab, Maj+Tab, flèches      menus : passer d&apos;une entrée à l&apos;autre
+  Entrée, Espace             menus : ouvrir l&apos;entrée ; écran titre : OK
+  Échap                      Sortie de l&apos;écran ; écran titre : Annuler
+  Page suiv., N, Droite      activités : Suivant, un nouveau problème
+  Page préc., S              activités : Solution
+  K, Ctrl+1, Ctrl+2, Ctrl+3  activités : type de nombres suivant, ou un type
+  B, .                       activités : écran noir et retour
+  F1, ?                      activités : les touches de l&apos;écran
+  P, Alt+1 à Alt+4           tout écran : stylo ou non, ou en blanc, jaune, rouge
+                             ou noir
+  E, C, Ctrl+Z               tout écran : gomme, effacer l&apos;encre, annuler
+  Ctrl+S                     tout écran : enregistrer le tableau en image
+  Tab, Maj+Tab, Entrée       activités : marquer une commande, appuyer dessus
+  W                          activités : lire tout le tableau à voix haute
+  Ctrl+L                     activités : ajouter l&apos;activité à un fichier de leçon
+  Ctrl+O                     premier menu : ouvrir une leçon
+  Tab, Haut, Bas, Entrée     Ranger : choisir un nombre et le placer
+  Retour arrière, U          Ranger : Annuler
+  Tab, 1 à 9, 0, Suppr       Carrés magiques : choisir, poser, renvoyer une tuile
+  H                          Carrés magiques : afficher ou cacher la somme magique
+  Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
+</translation>
+    </message>
 </context>
 <context>
     <name>Errors</name>
@@ -399,6 +455,161 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 </source>
         <translation>chalkline : l&apos;image « %1 » ne peut pas être chargée (%2) ; la leçon continue sans elle. %3
 </translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>the file cannot be read: %1</source>
+        <translation>le fichier ne peut pas être lu : %1</translation>
+    </message>
+    <message>
+        <source>it is not a regular file but a folder, pipe or device</source>
+        <translation>ce n&apos;est pas un fichier ordinaire mais un dossier, un tube ou un périphérique</translation>
+    </message>
+    <message>
+        <source>the JPEG picture cannot be decoded: %1</source>
+        <translation>l&apos;image JPEG ne peut pas être décodée : %1</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt or incomplete: %1</source>
+        <translation>l&apos;image JPEG est endommagée ou incomplète : %1</translation>
+    </message>
+    <message>
+        <source>the picture would show at %1 by %2 pixels, too large</source>
+        <translation>l&apos;image s&apos;afficherait en %1 sur %2 pixels, c&apos;est trop grand</translation>
+    </message>
+    <message>
+        <source>the picture needs %1 by %2 pixels decoded, too large</source>
+        <translation>l&apos;image demande %1 sur %2 pixels décodés, c&apos;est trop grand</translation>
+    </message>
+    <message>
+        <source>the file is not a JPEG picture</source>
+        <translation>le fichier n&apos;est pas une image JPEG</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt</source>
+        <translation>l&apos;image JPEG est endommagée</translation>
+    </message>
+    <message>
+        <source>the JPEG picture is corrupt: %1</source>
+        <translation>l&apos;image JPEG est endommagée : %1</translation>
+    </message>
+    <message>
+        <source>the picture declares %1 by %2 pixels, too large to decode</source>
+        <translation>l&apos;image annonce %1 sur %2 pixels, trop grande pour être décodée</translation>
+    </message>
+</context>
+<context>
+    <name>Ink</name>
+    <message>
+        <source>P</source>
+        <translation>P</translation>
+    </message>
+    <message>
+        <source>pen on and off: write over the screen</source>
+        <translation>stylo ou non : écrire par-dessus l&apos;écran</translation>
+    </message>
+    <message>
+        <source>Alt+1 to Alt+4</source>
+        <translation>Alt+1 à Alt+4</translation>
+    </message>
+    <message>
+        <source>pen in white, yellow, red or black</source>
+        <translation>stylo blanc, jaune, rouge ou noir</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>eraser: takes away a stroke it touches</source>
+        <translation>gomme : efface un trait qu&apos;elle touche</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>clear the ink</source>
+        <translation>effacer l&apos;encre</translation>
+    </message>
+    <message>
+        <source>Ctrl+Z</source>
+        <translation>Ctrl+Z</translation>
+    </message>
+    <message>
+        <source>take back the last stroke, erasing or clearing</source>
+        <translation>annuler le dernier trait, gommage ou effacement</translation>
+    </message>
+    <message>
+        <source>Ctrl+S</source>
+        <translation>Ctrl+S</translation>
+    </message>
+    <message>
+        <source>save the board as a picture</source>
+        <translation>enregistrer le tableau en image</translation>
+    </message>
+    <message>
+        <source>White pen</source>
+        <translation>Stylo blanc</translation>
+    </message>
+    <message>
+        <source>Yellow pen</source>
+        <translation>Stylo jaune</translation>
+    </message>
+    <message>
+        <source>Red pen</source>
+        <translation>Stylo rouge</translation>
+    </message>
+    <message>
+        <source>Black pen</source>
+        <translation>Stylo noir</translation>
+    </message>
+    <message>
+        <source>Pen on</source>
+        <translation>Stylo activé</translation>
+    </message>
+    <message>
+        <source>Pen off</source>
+        <translation>Stylo désactivé</translation>
+    </message>
+    <message>
+        <source>Eraser</source>
+        <translation>Gomme</translation>
+    </message>
+    <message>
+        <source>Board cleared</source>
+        <translation>Tableau effacé</translation>
+    </message>
+    <message>
+        <source>Undone</source>
+        <translation>Annulé</translation>
+    </message>
+    <message>
+        <source>Saved as %1 in %2</source>
+        <translation>Enregistré sous %1 dans %2</translation>
+    </message>
+    <message>
+        <source>The board was not saved in %1: %2</source>
+        <translation>Le tableau n&apos;a pas été enregistré dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>The board is full: clear some ink to write more</source>
+        <translation>Le tableau est plein : effacez de l&apos;encre pour écrire encore</translation>
+    </message>
+    <message>
+        <source>in use</source>
+        <translation>choisi</translation>
+    </message>
+    <message>
+        <source>Pen</source>
+        <translation>Stylo</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
     </message>
 </context>
 <context>
@@ -933,29 +1144,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     </message>
 </context>
 <context>
-    <name>Reader</name>
-    <message>
-        <source>%1 over %2</source>
-        <translation>%1 sur %2</translation>
-    </message>
-    <message>
-        <source>plus</source>
-        <translation>plus</translation>
-    </message>
-    <message>
-        <source>minus</source>
-        <translation>moins</translation>
-    </message>
-    <message>
-        <source>times</source>
-        <translation>fois</translation>
-    </message>
-    <message>
-        <source>divided by</source>
-        <translation>divisé par</translation>
-    </message>
-</context>
-<context>
     <name>Settings</name>
     <message>
         <source>language takes a language&apos;s code, such as fr or de_CH, not &apos;%1&apos;</source>
@@ -1013,6 +1201,129 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     </message>
 </context>
 <context>
+    <name>Speech</name>
+    <message>
+        <source>point</source>
+        <comment>the decimal separator, read aloud</comment>
+        <translation>virgule</translation>
+    </message>
+    <message>
+        <source>%1 recurring</source>
+        <translation>%1 périodique</translation>
+    </message>
+    <message>
+        <source>squared</source>
+        <translation>au carré</translation>
+    </message>
+    <message>
+        <source>cubed</source>
+        <translation>au cube</translation>
+    </message>
+    <message>
+        <source>minus</source>
+        <translation>moins</translation>
+    </message>
+    <message>
+        <source>to the power of %1</source>
+        <translation>puissance %1</translation>
+    </message>
+    <message>
+        <source>plus</source>
+        <translation>plus</translation>
+    </message>
+    <message>
+        <source>plus or minus</source>
+        <translation>plus ou moins</translation>
+    </message>
+    <message>
+        <source>times</source>
+        <translation>fois</translation>
+    </message>
+    <message>
+        <source>divided by</source>
+        <translation>divisé par</translation>
+    </message>
+    <message>
+        <source>over</source>
+        <translation>sur</translation>
+    </message>
+    <message>
+        <source>equals</source>
+        <translation>égale</translation>
+    </message>
+    <message>
+        <source>is not equal to</source>
+        <translation>n&apos;est pas égal à</translation>
+    </message>
+    <message>
+        <source>is approximately</source>
+        <translation>est environ</translation>
+    </message>
+    <message>
+        <source>is less than</source>
+        <translation>est inférieur à</translation>
+    </message>
+    <message>
+        <source>is greater than</source>
+        <translation>est supérieur à</translation>
+    </message>
+    <message>
+        <source>is less than or equal to</source>
+        <translation>est inférieur ou égal à</translation>
+    </message>
+    <message>
+        <source>is greater than or equal to</source>
+        <translation>est supérieur ou égal à</translation>
+    </message>
+    <message>
+        <source>open bracket</source>
+        <translation>parenthèse ouvrante</translation>
+    </message>
+    <message>
+        <source>close bracket</source>
+        <translation>parenthèse fermante</translation>
+    </message>
+    <message>
+        <source>the square root of</source>
+        <translation>la racine carrée de</translation>
+    </message>
+    <message>
+        <source>percent</source>
+        <translation>pour cent</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>degrés</translation>
+    </message>
+    <message>
+        <source>blank</source>
+        <comment>a hidden number or digit, read aloud</comment>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>and</source>
+        <comment>between the whole part and the fraction</comment>
+        <translation>et</translation>
+    </message>
+    <message>
+        <source>%1 over %2</source>
+        <translation>%1 sur %2</translation>
+    </message>
+    <message>
+        <source>Roman %1</source>
+        <comment>a Roman numeral spelled letter by letter</comment>
+        <translation>romain %1</translation>
+    </message>
+    <message>
+        <source>row %1 has %2</source>
+        <translation>la ligne %1 contient %2</translation>
+    </message>
+    <message>
+        <source>row %1, place %2 is %3</source>
+        <translation>ligne %1, case %2, il y a %3</translation>
+    </message>
+</context>
+<context>
     <name>TitleForm</name>
     <message>
         <source>Cancel</source>
@@ -1029,10 +1340,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>Exit</source>
         <translation>Sortie</translation>
-    </message>
-    <message>
-        <source>Free software under the GNU GPL, version 3 or later</source>
-        <translation>Logiciel libre sous GNU GPL, version 3 ou ultérieure</translation>
     </message>
     <message>
         <source>Esc</source>
@@ -1185,6 +1492,14 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>more time between rows</source>
         <translation>plus de temps entre les lignes</translation>
+    </message>
+    <message>
+        <source>F</source>
+        <translation>F</translation>
+    </message>
+    <message>
+        <source>R</source>
+        <translation>R</translation>
     </message>
 </context>
 <context>
@@ -1531,8 +1846,8 @@ Arrête-toi à 1.</translation>
         <translation>Chaque fraction est la somme des deux en dessous. Trouve les fractions manquantes.</translation>
     </message>
     <message>
-        <source>Leibniz triangle, rows 1 to %1, top first: %2.</source>
-        <translation>triangle de Leibniz, lignes 1 à %1, haut d&apos;abord : %2.</translation>
+        <source>Leibniz triangle, rows 1 to %1, top first. %2.</source>
+        <translation>triangle de Leibniz, lignes 1 à %1, haut d&apos;abord. %2.</translation>
     </message>
 </context>
 <context>
@@ -1594,14 +1909,6 @@ Arrête-toi à 1.</translation>
         <translation>La somme de chaque ligne, colonne et diagonale est %1</translation>
     </message>
     <message>
-        <source>choose the next tile</source>
-        <translation>choisir la tuile suivante</translation>
-    </message>
-    <message>
-        <source>choose the tile before</source>
-        <translation>choisir la tuile précédente</translation>
-    </message>
-    <message>
         <source>1 to 9</source>
         <translation>1 à 9</translation>
     </message>
@@ -1622,14 +1929,6 @@ Arrête-toi à 1.</translation>
         <translation>Afficher ou cacher la somme magique</translation>
     </message>
     <message>
-        <source>Tab</source>
-        <translation>Tab</translation>
-    </message>
-    <message>
-        <source>Shift+Tab</source>
-        <translation>Maj+Tab</translation>
-    </message>
-    <message>
         <source>%1, in cell %2</source>
         <translation>%1, dans la case %2</translation>
     </message>
@@ -1640,6 +1939,10 @@ Arrête-toi à 1.</translation>
     <message>
         <source>Cell %1: %2</source>
         <translation>Case %1 : %2</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
     </message>
 </context>
 <context>
@@ -1723,8 +2026,8 @@ Arrête-toi à 1.</translation>
         <translation>Chaque brique est la somme des deux briques en dessous. Trouve les briques manquantes.</translation>
     </message>
     <message>
-        <source>number wall, bottom row first: %1.</source>
-        <translation>mur de nombres, ligne du bas d&apos;abord : %1.</translation>
+        <source>number wall, bottom row first. %1.</source>
+        <translation>mur de nombres, ligne du bas d&apos;abord. %1.</translation>
     </message>
 </context>
 <context>
@@ -1740,30 +2043,6 @@ Arrête-toi à 1.</translation>
     <message>
         <source>Biggest</source>
         <translation>Plus grand</translation>
-    </message>
-    <message>
-        <source>Tab or Down arrow</source>
-        <translation>Tab ou flèche bas</translation>
-    </message>
-    <message>
-        <source>mark the next number still to place</source>
-        <translation>marquer le nombre suivant à placer</translation>
-    </message>
-    <message>
-        <source>Shift+Tab or Up arrow</source>
-        <translation>Maj+Tab ou flèche haut</translation>
-    </message>
-    <message>
-        <source>mark the number before</source>
-        <translation>marquer le nombre précédent</translation>
-    </message>
-    <message>
-        <source>Return or Space</source>
-        <translation>Entrée ou Espace</translation>
-    </message>
-    <message>
-        <source>place the marked number</source>
-        <translation>placer le nombre marqué</translation>
     </message>
     <message>
         <source>Backspace or U</source>
@@ -1788,6 +2067,14 @@ Arrête-toi à 1.</translation>
     <message>
         <source>Place %1%2: %3</source>
         <translation>Place %1%2 : %3</translation>
+    </message>
+    <message>
+        <source>Down arrow; Up arrow</source>
+        <translation>Flèche bas ; flèche haut</translation>
+    </message>
+    <message>
+        <source>mark the next or the previous control, as Tab and Shift+Tab do</source>
+        <translation>marquer la commande suivante ou précédente, comme Tab et Maj+Tab</translation>
     </message>
 </context>
 <context>
@@ -1871,8 +2158,8 @@ Arrête-toi à 1.</translation>
         <translation>Chaque nombre est la somme des deux au-dessus. Trouve les nombres manquants.</translation>
     </message>
     <message>
-        <source>Pascal&apos;s triangle, rows 0 to %1, top first: %2.</source>
-        <translation>triangle de Pascal, lignes 0 à %1, haut d&apos;abord : %2.</translation>
+        <source>Pascal&apos;s triangle, rows 0 to %1, top first. %2.</source>
+        <translation>triangle de Pascal, lignes 0 à %1, haut d&apos;abord. %2.</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "board_form.h"
 
+#include "speech.h"
+
 namespace chalkline::boards {
 
 namespace {
@@ -63,8 +65,7 @@ void BoardForm::show_part(int part) {
 }
 
 void BoardForm::show_puzzle(const std::vector<std::string>& numbers, std::vector<bool> shown,
-                            std::vector<Step> steps, const std::string& problem,
-                            const std::string& answer) {
+                            std::vector<Step> steps, bool bottom_first, int first_row) {
     std::vector<QString> texts;
     for (const std::string& number : numbers) {
         texts.push_back(QString::fromStdString(number));
@@ -72,15 +73,41 @@ void BoardForm::show_puzzle(const std::vector<std::string>& numbers, std::vector
     Board1->set_numbers(std::move(texts));
     shown_ = std::move(shown);
     steps_ = std::move(steps);
+    bottom_first_ = bottom_first;
+    first_row_ = first_row;
     for (int box = 0; box < Board1->box_count(); ++box) {
         Board1->set_look(box, shown_.at(std::size_t(box)) ? BoxLook::Given : BoxLook::Hidden);
     }
-    Board1->setAccessibleName(QString::fromStdString(problem));
-    answer_ = QString::fromStdString(answer);
+    Board1->setAccessibleName(board_words());
+}
+
+int BoardForm::spoken_row(int box) const {
+    const int row = row_of(box);
+    return first_row_ + (bottom_first_ ? Board1->rows() - 1 - row : row);
+}
+
+QString BoardForm::board_words() const {
+    QList<QStringList> rows;
+    for (int i = 0; i < Board1->rows(); ++i) {
+        const int row = bottom_first_ ? Board1->rows() - 1 - i : i;
+        QStringList cells;
+        for (int place = 0; place <= row; ++place) {
+            const int box = cell_of(row, place);
+            cells << (Board1->look(box) == BoxLook::Hidden ? QString("?") : Board1->number(box));
+        }
+        rows << cells;
+    }
+    return shell::speech::rows(rows, first_row_);
 }
 
 QString BoardForm::answer_sentence() const {
-    return tr("%1.").arg(answer_);
+    QStringList places;
+    for (const Step& step : steps_) {
+        places << shell::speech::at_place(spoken_row(step.cell),
+                                          step.cell - cell_of(row_of(step.cell), 0) + 1,
+                                          Board1->number(step.cell));
+    }
+    return tr("%1.").arg(shell::speech::one_after_another(places));
 }
 
 BoxLook BoardForm::settled(int box) const {

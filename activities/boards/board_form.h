@@ -45,17 +45,22 @@ public:
     shell::OptionButton* Option3;
 
 protected:
-    // The answer for the screen reader, once the Solution is fully shown: by default the
-    // numbers that show_puzzle() was given.
+    // The answer for the screen reader, once the Solution is fully shown: by default each
+    // number that show_puzzle() hid, with its place, in the order Solution fills them.
     QString answer_sentence() const override;
+    // The default answer is worked from the numbers show_puzzle() hid, known at once.
+    bool answer_known_at_once() const override { return !steps_.empty(); }
     void show_part(int part) override;
 
     // Shows every number, the hidden ones as "?", and keeps the order Solution fills
-    // them. `problem` and `answer` are the numbers as the screen reader reads them, with
-    // and without the "?"; the board is named by the problem's.
+    // them. The board reads as its rows in words, the bottom row first when
+    // `bottom_first` (a wall, built from the bottom), rows counted from `first_row`.
     void show_puzzle(const std::vector<std::string>& numbers, std::vector<bool> shown,
-                     std::vector<Step> steps, const std::string& problem,
-                     const std::string& answer);
+                     std::vector<Step> steps, bool bottom_first = false, int first_row = 1);
+    // The board as shown, in words, row by row as show_puzzle() was told to count them:
+    // "row 1 has 2, blank, 5. row 2 has ...".
+    QString board_words() const;
+    QString board_reading() const override { return board_words() + '.'; }
 
     ClockRandom random_;
 
@@ -63,9 +68,14 @@ private:
     // The look a box keeps once nothing flashes: given, or filled in.
     BoxLook settled(int box) const;
 
+    // A box's row as the sentences count it (from 1, or from first_row_) and its place
+    // in the row from 1.
+    int spoken_row(int box) const;
+
     std::vector<bool> shown_;
     std::vector<Step> steps_;
-    QString answer_;
+    bool bottom_first_ = false;
+    int first_row_ = 1;
 };
 
 } // namespace chalkline::boards

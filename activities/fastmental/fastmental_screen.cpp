@@ -163,8 +163,8 @@ FastMentalForm::FastMentalForm()
          tr("more time between rows"),
          [this](int) { VScroll1->triggerAction(QAbstractSlider::SliderSingleStepAdd); },
          true},
-        {{Qt::Key_F}, "F", tr("Forward"), [this](int) { shell::press(Option4); }},
-        {{Qt::Key_R}, "R", tr("Reverse"), [this](int) { shell::press(Option5); }},
+        {{Qt::Key_F}, tr("F"), tr("Forward"), [this](int) { shell::press(Option4); }},
+        {{Qt::Key_R}, tr("R"), tr("Reverse"), [this](int) { shell::press(Option5); }},
     });
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "hiddendigits_screen.h"
 
+#include "speech.h"
+
 #include <algorithm>
 
 namespace chalkline::hiddendigits {
@@ -99,7 +101,8 @@ void HiddenDigitsForm::new_problem() {
     LabelSign->set_caption(QString::fromStdString(sign_of(problem_->kind)));
     LabelSign->set_left(column_left(sign_place));
     Line1->set_points(column_left(sign_place), kLineY, kRightEdge, kLineY);
-    set_problem_sentence(tr("%1.").arg(QString::fromStdString(problem_text(*problem_))));
+    set_problem_sentence(
+        tr("%1.").arg(shell::speech::words(QString::fromStdString(problem_text(*problem_)))));
 }
 
 void HiddenDigitsForm::show_part(int step) {
@@ -111,7 +114,7 @@ void HiddenDigitsForm::show_part(int step) {
 }
 
 QString HiddenDigitsForm::answer_sentence() const {
-    return tr("%1.").arg(QString::fromStdString(answer_text(*problem_)));
+    return tr("%1.").arg(shell::speech::words(QString::fromStdString(answer_text(*problem_))));
 }
 
 } // namespace chalkline::hiddendigits

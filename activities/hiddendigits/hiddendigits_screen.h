@@ -41,6 +41,7 @@ protected:
     // Fills the box of that step.
     void show_part(int step) override;
     QString answer_sentence() const override;
+    bool answer_known_at_once() const override { return true; }
 
 private:
     std::optional<HiddenDigitsProblem> problem_;

@@ -24,11 +24,9 @@ void LeibnizForm::new_problem() {
     for (const Fraction& number : puzzle_.numbers) {
         numbers.push_back(fraction_text(number));
     }
-    const std::string rows = triangle_text(puzzle_);
-    show_puzzle(numbers, puzzle_.shown, puzzle_.steps, rows, triangle_text(puzzle_, true));
-    set_problem_sentence(tr("Leibniz triangle, rows 1 to %1, top first: %2.")
-                             .arg(puzzle_.rows)
-                             .arg(QString::fromStdString(rows)));
+    show_puzzle(numbers, puzzle_.shown, puzzle_.steps);
+    set_problem_sentence(
+        tr("Leibniz triangle, rows 1 to %1, top first. %2.").arg(puzzle_.rows).arg(board_words()));
 }
 
 } // namespace chalkline::leibniz

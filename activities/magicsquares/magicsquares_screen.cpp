@@ -183,27 +183,23 @@ Magicsquares::Magicsquares(std::unique_ptr<RandomSource> random)
     add_keys();
 }
 
-// Tab chooses a tile (the focus mark shows which) and a digit drops it on that cell, as a
-// drag would drop it there. A screen reader presses a tile to choose it and a cell to
-// drop the chosen tile there.
+// The tiles come first in the focus order, then Show and Hide: Tab chooses a tile (the
+// focus mark shows which) and a digit drops it on that cell, as a drag would drop it
+// there. A screen reader presses a tile to choose it and a cell to drop the chosen tile
+// there.
+std::vector<shell::Control*> Magicsquares::own_focus_order() const {
+    std::vector<shell::Control*> order(tiles.begin(), tiles.end());
+    order.insert(order.end(), {Command1, Command2});
+    return order;
+}
+
 void Magicsquares::add_keys() {
     shell::ScreenKeys& keys = shell::ScreenKeys::of(*this);
-    keys.focus_order = [this] { return std::vector<shell::Control*>(tiles.begin(), tiles.end()); };
     QList<QKeyCombination> digits;
     for (int k = 0; k < cell_count; ++k) {
         digits << QKeyCombination(Qt::Key(Qt::Key_1 + k));
     }
     keys.add({
-        {{Qt::Key_Tab},
-         tr("Tab"),
-         tr("choose the next tile"),
-         [&keys](int) { keys.focus_next(); },
-         true},
-        {{Qt::Key_Backtab},
-         tr("Shift+Tab"),
-         tr("choose the tile before"),
-         [&keys](int) { keys.focus_previous(); },
-         true},
         {digits, tr("1 to 9"), tr("put the chosen tile in that cell, counted along the rows"),
          [this](int which) { put_chosen_tile(which); }},
         {{Qt::Key_0, Qt::Key_Delete},
@@ -211,7 +207,7 @@ void Magicsquares::add_keys() {
          tr("send the chosen tile home"),
          [this](int) { put_chosen_tile(-1); }},
         {{Qt::Key_H},
-         "H",
+         tr("H"),
          tr("Show or Hide the magic sum"),
          [this](int) { (void)(shell::press(Command1) || shell::press(Command2)); }},
     });

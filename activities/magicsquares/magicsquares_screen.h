@@ -53,6 +53,9 @@ public:
     shell::Timer* Timer1;
     shell::Timer* Timer2;
 
+protected:
+    std::vector<shell::Control*> own_focus_order() const override;
+
 private:
     void add_keys();
     // Drops the tile that has the keyboard focus on the cell (0 to 8), or home (-1).

@@ -26,10 +26,8 @@ void NumberWallForm::new_problem() {
     for (const Fraction& brick : wall_.bricks) {
         numbers.push_back(brick_text(brick));
     }
-    const std::string rows = wall_text(wall_);
-    show_puzzle(numbers, wall_.shown, wall_.steps, rows, wall_text(wall_, true));
-    set_problem_sentence(
-        tr("number wall, bottom row first: %1.").arg(QString::fromStdString(rows)));
+    show_puzzle(numbers, wall_.shown, wall_.steps, true);
+    set_problem_sentence(tr("number wall, bottom row first. %1.").arg(board_words()));
 }
 
 } // namespace chalkline::numberwall

@@ -116,28 +116,22 @@ OrderingForm::OrderingForm() : ActivityForm("ordering", "Ordering", "menu1") {
     add_keys();
 }
 
-// The focus mark goes through the numbers still to place; Return places the marked one
-// as its click does.
+// The numbers still to place come first in the focus order, then Undo: Return places
+// the marked number as its click does. The arrows move the mark as Tab does.
+std::vector<shell::Control*> OrderingForm::own_focus_order() const {
+    std::vector<shell::Control*> order(Label10.begin(), Label10.end());
+    order.push_back(cmdundo);
+    return order;
+}
+
 void OrderingForm::add_keys() {
     shell::ScreenKeys& keys = shell::ScreenKeys::of(*this);
-    keys.focus_order = [this] {
-        return std::vector<shell::Control*>(Label10.begin(), Label10.end());
-    };
     keys.add({
-        {{Qt::Key_Tab, Qt::Key_Down},
-         tr("Tab or Down arrow"),
-         tr("mark the next number still to place"),
-         [&keys](int) { keys.focus_next(); },
+        {{Qt::Key_Down, Qt::Key_Up},
+         tr("Down arrow; Up arrow"),
+         tr("mark the next or the previous control, as Tab and Shift+Tab do"),
+         [&keys](int which) { which == 0 ? keys.focus_next() : keys.focus_previous(); },
          true},
-        {{Qt::Key_Backtab, Qt::Key_Up},
-         tr("Shift+Tab or Up arrow"),
-         tr("mark the number before"),
-         [&keys](int) { keys.focus_previous(); },
-         true},
-        {{Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space},
-         tr("Return or Space"),
-         tr("place the marked number"),
-         [&keys](int) { keys.press_focused(); }},
         {{Qt::Key_Backspace, Qt::Key_U},
          tr("Backspace or U"),
          tr("Undo"),

@@ -48,6 +48,9 @@ public:
     shell::Timer* Timer5;
     shell::Timer* Timer6;
 
+protected:
+    std::vector<shell::Control*> own_focus_order() const override;
+
 private:
     void add_keys();
     OrderingBoard read_board() const;

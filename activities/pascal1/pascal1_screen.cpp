@@ -26,11 +26,10 @@ void Pascal1Form::new_problem() {
     for (std::int64_t number : puzzle_.numbers) {
         numbers.push_back(std::to_string(number));
     }
-    const std::string rows = triangle_text(puzzle_);
-    show_puzzle(numbers, puzzle_.shown, puzzle_.steps, rows, triangle_text(puzzle_, true));
-    set_problem_sentence(tr("Pascal's triangle, rows 0 to %1, top first: %2.")
+    show_puzzle(numbers, puzzle_.shown, puzzle_.steps, false, 0);
+    set_problem_sentence(tr("Pascal's triangle, rows 0 to %1, top first. %2.")
                              .arg(puzzle_.rows - 1)
-                             .arg(QString::fromStdString(rows)));
+                             .arg(board_words()));
 }
 
 } // namespace chalkline::pascal1

@@ -2,6 +2,7 @@
 // The program worked without a mouse: real key events on the real screens, the screen
 // reader's press action, and a double tap that must not leave two screens.
 
+#include "accessibility.h"
 #include "activities.h"
 #include "activity_form.h"
 #include "activity_table.h"
@@ -203,15 +204,21 @@ private slots:
         }
     }
 
-    // Space or an arrow on a focused option makes no new problem; K and Ctrl+digit
-    // choose the kind as a click on its option does.
+    // An arrow on a focused option makes no new problem, nor does Space on one the focus
+    // mark is not on; K, Ctrl+digit and Space on the marked option choose the kind as a
+    // click on its option does.
     void the_kind_is_chosen_by_its_keys_only() {
         auto* form = static_cast<chalkline::fourrules::FourRulesForm*>(show_form("fourrules"));
-        form->Option2->setFocus();
         form->cmdsoln->click();
-        QTest::keyClick(form->Option2, Qt::Key_Space);
+        QTest::keyClick(form, Qt::Key_Space);
+        form->Option2->setFocus();
         QTest::keyClick(form->Option2, Qt::Key_Down);
         QVERIFY(form->Label5->visible()); // the answers of the first problem stay
+        QCOMPARE(form->kind(), 0);
+        ScreenKeys::of(*form).focus(form->Option3);
+        QTest::keyClick(form->Option3, Qt::Key_Space);
+        QCOMPARE(form->kind(), 2);
+        key(Qt::Key_K);
         QCOMPARE(form->kind(), 0);
         key(Qt::Key_K);
         QCOMPARE(form->kind(), 1);
@@ -233,7 +240,7 @@ private slots:
                    chalkline::read_number(form->Label10[b]->caption().toStdString());
         });
         const auto mark_number = [form](int i) {
-            for (int step = 0; step < 10 && ScreenKeys::of(*form).focused() != form->Label10[i];
+            for (int step = 0; step < 20 && ScreenKeys::of(*form).focused() != form->Label10[i];
                  ++step) {
                 key(step % 2 ? Qt::Key_Down : Qt::Key_Tab);
             }
@@ -249,7 +256,8 @@ private slots:
             QVERIFY(mark_number(i));
             key(Qt::Key_Space);
         }
-        QVERIFY(!ScreenKeys::of(*form).focused());
+        // The mark went on past the numbers, all placed now.
+        QCOMPARE(ScreenKeys::of(*form).focused(), form->cmdundo);
         QVERIFY(form->Timer5->fire());
         QVERIFY(form->Timer6->enabled());
     }
@@ -319,6 +327,81 @@ private slots:
         QVERIFY2(notice().startsWith("Problem: ") && notice().contains('.'), qPrintable(notice()));
     }
 
+    // Escape Escape sent at once (by a remote or a script) comes with the second press
+    // taken for the keyboard's repeat: it is a press of its own and goes two screens
+    // back. A key held down repeats only after a delay, and then acts no more.
+    void escape_escape_at_once_goes_two_screens_back() {
+        const auto escape = [](bool repeat, quint64 at) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier, QString(), repeat);
+            press.setTimestamp(at);
+            Form* form = screen();
+            QApplication::sendEvent(form->focusWidget() ? form->focusWidget() : form, &press);
+        };
+        show_form("menu1");
+        show_form("ordering");
+        escape(false, 1000);
+        escape(true, 1000);
+        QCOMPARE(screen()->name(), QString("intro0"));
+        show_form("menu1");
+        show_form("ordering");
+        escape(false, 5000);
+        escape(true, 5600); // held down
+        QCOMPARE(screen()->name(), QString("menu1"));
+    }
+
+    // On every activity Tab goes through the screen's controls in reading order, its
+    // own first (the numbers still to place on Ordering), then the kinds, then Next,
+    // Solution and Exit, and round to the start; Shift+Tab goes the same way back. The
+    // marked control carries the focus mark; Return presses it.
+    void tab_goes_through_each_activity_in_reading_order() {
+        for (const ActivityEntry& row : chalkline::activities()) {
+            auto* form = static_cast<ActivityForm*>(show_form(row.screen));
+            const QString screen_name = row.screen;
+            QList<Control*> forwards;
+            for (int i = 0; i < 40; ++i) {
+                key(Qt::Key_Tab);
+                Control* marked = ScreenKeys::of(*form).focused();
+                QVERIFY2(marked, qPrintable(screen_name));
+                QWidget* mark = ScreenKeys::of(*form).focus_mark();
+                QVERIFY2(mark && mark->isVisible() &&
+                             mark->geometry().contains(marked->widget()->geometry()),
+                         qPrintable(screen_name));
+                if (!forwards.isEmpty() && marked == forwards.first()) {
+                    break; // round to the start
+                }
+                forwards << marked;
+            }
+            const qsizetype n = forwards.size();
+            QVERIFY2(n >= 3 && forwards[n - 3] == form->cmdgo && forwards[n - 2] == form->cmdsoln &&
+                         forwards[n - 1] == form->cmdexit,
+                     qPrintable(screen_name));
+            for (Control* control : forwards) {
+                auto* option = dynamic_cast<OptionButton*>(control);
+                if (!option) {
+                    continue;
+                }
+                // Every kind, after the screen's own controls and before Next.
+                QVERIFY2(forwards.indexOf(control) < n - 3, qPrintable(screen_name));
+            }
+            QList<Control*> backwards;
+            for (qsizetype i = 0; i < n; ++i) {
+                key(Qt::Key_Tab, Qt::ShiftModifier);
+                backwards.prepend(ScreenKeys::of(*form).focused());
+            }
+            QCOMPARE(backwards, forwards);
+            cleanup();
+        }
+        auto* ordering = static_cast<chalkline::ordering::OrderingForm*>(show_form("ordering"));
+        key(Qt::Key_Tab);
+        QCOMPARE(ScreenKeys::of(*ordering).focused(), ordering->Label10[0]);
+        const QString sentence = ordering->sentence();
+        while (ScreenKeys::of(*ordering).focused() != ordering->cmdgo) {
+            key(Qt::Key_Tab);
+        }
+        key(Qt::Key_Return);
+        QVERIFY(ordering->sentence() != sentence);
+    }
+
     // A screen reader presses a menu title through its action, as a click would; the
     // menu's link to itself, and "WWW Links", offer no action and take no focus; a
     // fraction reads as one value.
@@ -347,6 +430,30 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(four->Label9)->text(QAccessible::Name),
                  four->Label9->caption() + " over " + four->Label10->caption());
         QVERIFY(QAccessible::queryAccessibleInterface(four->Label10)->state().invisible);
+    }
+
+    // On all 36 screens a key does one thing: the pen's keys, the same everywhere, take
+    // none that a screen has for itself.
+    void no_key_does_two_things_on_any_screen() {
+        QStringList screens = {"Titlefrm", "intro0", "menu1", "menu2", "menu3", "menu4", "menu5"};
+        for (const ActivityEntry& row : chalkline::activities()) {
+            screens << row.screen;
+        }
+        QCOMPARE(screens.size(), 36);
+        for (const QString& name : screens) {
+            Form* form = show_form(name);
+            QVERIFY2(form, qPrintable(name));
+            QList<QKeyCombination> seen;
+            for (const KeyBinding& row : ScreenKeys::of(*form).table()) {
+                for (const QKeyCombination& combination : row.keys) {
+                    QVERIFY2(!seen.contains(combination),
+                             qPrintable(name + ": " + QKeySequence(combination).toString()));
+                    seen << combination;
+                }
+            }
+            QVERIFY2(seen.contains(QKeyCombination(Qt::Key_P)), qPrintable(name));
+            cleanup();
+        }
     }
 
     // B blanks the whole screen and the list of keys covers it, both following the

@@ -11,6 +11,7 @@
 #include "screens.h"
 #include "sentences.h"
 
+#include <QRegularExpression>
 #include <QtTest>
 
 #include <functional>
@@ -44,6 +45,32 @@ inline void click(QWidget* widget) {
 
 inline bool has_answer(BoardForm* form) {
     return shell::testing::without_code(form->sentence()).contains(" Answer: ");
+}
+
+// The hidden numbers an answer sentence names with their places, "row 3, place 2 is
+// 45" as {3, 2, "45"}, in the order said.
+struct SpokenPlace {
+    int row;
+    int place;
+    QString number;
+};
+inline std::vector<SpokenPlace> spoken_places(const QString& sentence) {
+    static const QRegularExpression place("row (\\d+), place (\\d+) is ([^.]+)");
+    std::vector<SpokenPlace> places;
+    for (auto it = place.globalMatch(sentence.section(" Answer: ", 1)); it.hasNext();) {
+        const auto match = it.next();
+        places.push_back({match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3)});
+    }
+    return places;
+}
+
+// n choose k.
+inline long long choose(int n, int k) {
+    long long ways = 1;
+    for (int i = 1; i <= k; ++i) {
+        ways = ways * (n - i + 1) / i;
+    }
+    return ways;
 }
 
 // Runs the whole flow on the kind of option `kind` (2 or 3); `solved` looks at the screen once its
