@@ -10,12 +10,14 @@
 #include "lessons.h"
 #include "menu_forms.h"
 #include "pictures.h"
+#include "problem_codes.h"
 #include "program.h"
 #include "program_icon.h"
 #include "screens.h"
 #include "session.h"
 #include "settings.h"
 #include "title_form.h"
+#include "worksheet.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -25,6 +27,33 @@
 #include <cstdio>
 #include <optional>
 #include <vector>
+
+namespace {
+
+// A worksheet is made on the offscreen platform, so that it needs no display: in a
+// terminal, a script or a scheduled job.
+int write_worksheet(const shell::StartRequest::WorksheetOutput& out,
+                    std::optional<QCoreApplication>& early, int argc, char** argv,
+                    const QString& language) {
+    early.reset();
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The toolkit's notes (no runtime folder, the offscreen platform's limits) are not for
+    // the teacher: standard error says what went wrong, in one line.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fputs(qPrintable(text + '\n'), stderr);
+        }
+    });
+    QApplication app(argc, argv);
+    shell::use_language(language);
+    if (const auto error = shell::write_worksheet(out.sheet, out.path, out.as_text)) {
+        std::fputs(qPrintable("chalkline: " + *error + "\n"), stderr);
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     // The command line is read before the window's application starts, so that --help,
@@ -62,6 +91,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr,
                      "chalkline: there is no translation for \"%s\"; the texts are in English\n",
                      qPrintable(language));
+    }
+    if (request.worksheet) {
+        return write_worksheet(*request.worksheet, early, argc, argv, language);
     }
     std::vector<chalkline::LessonStep> lesson;
     if (!request.lesson.isEmpty()) {
@@ -127,12 +159,15 @@ int main(int argc, char** argv) {
         shell::fail_with(error);
         return shell::exit_status();
     }
-    // A lesson, else an activity to start on (asked for, or the school's), else the title.
-    const QString launch = !request.launch.isEmpty() || !lesson.empty()
+    // A problem by its code, else a lesson, else an activity to start on (asked for, or the
+    // school's), else the title; the way back to the menus is as from any activity.
+    const QString launch = !request.launch.isEmpty() || !lesson.empty() || request.open
                                ? request.launch
                                : shell::setting("General", "launch");
     shell::run_handler([&] {
-        if (!lesson.empty()) {
+        if (request.open) {
+            shell::show_problem_at(*request.open);
+        } else if (!lesson.empty()) {
             shell::start_lesson(std::move(lesson));
         } else if (!launch.isEmpty()) {
             shell::open_next_with(launch, {request.kind, {}}, true);

@@ -3,12 +3,14 @@
 
 #include "accessibility.h"
 #include "activity_choices.h"
+#include "code_dialog.h"
 #include "ink.h"
 #include "keys.h"
 #include "lessons.h"
 #include "overlays.h"
 #include "pictures.h"
 #include "problem_code.h"
+#include "problem_codes.h"
 #include "screens.h"
 #include "speech.h"
 #include "style_form.h"
@@ -32,6 +34,22 @@ ActivityForm::ActivityForm(const ActivityInfo& activity, const QString& status_f
     cmdsoln =
         add_picture_button(framestatus, "cmdsoln", "Images\\solution.jpg", 30, 580, 1650, 500);
     cmdexit = add_picture_button(framestatus, "cmdexit", "Images\\exit.jpg", 30, 1130, 1650, 500);
+    // Small and quiet, readable from the front row: the code of the problem on show, just
+    // above the status panel, where no screen has anything (the strip below the panel holds
+    // a lesson's step and the pen's tools).
+    LabelCode = add_label(this, {.name = "LabelCode",
+                                 .left = 10200,
+                                 .top = 6585,
+                                 .width = 1730,
+                                 .height = 255,
+                                 .caption = QString(),
+                                 .font = {"Tahoma", 10, false},
+                                 .fore = kCodeColour,
+                                 .align = Qt::AlignHCenter | Qt::AlignVCenter});
+    set_reader_traits(LabelCode, {.name = [this] {
+                          return QCoreApplication::translate("ActivityForm", "Code %1")
+                              .arg(spoken_code(LabelCode->caption()));
+                      }});
     // The ink belongs to the problem: a new one (Next, a kind chosen) starts clean.
     cmdgo->on_click = [this](int) {
         clear_ink(*this);
@@ -152,6 +170,18 @@ void ActivityForm::add_shared_keys() {
                     ActivityKeys::tr("Ctrl+L"),
                     ActivityKeys::tr("save as a lesson: add this activity to a lesson file"),
                     [this](int) { save_as_lesson(*this); }});
+    // One row for both, so that the list of keys stays within a small screen.
+    rows.push_back({{QKeyCombination(Qt::ControlModifier, Qt::Key_G),
+                     QKeyCombination(Qt::ControlModifier, Qt::Key_P)},
+                    ActivityKeys::tr("Ctrl+G; Ctrl+P"),
+                    ActivityKeys::tr("a problem by its code; a worksheet"),
+                    [this](int which) {
+                        if (which == 0) {
+                            ask_for_problem(*this);
+                        } else {
+                            ask_for_worksheet(*this);
+                        }
+                    }});
     rows.push_back({{Qt::Key_B, Qt::Key_Period},
                     ActivityKeys::tr("B or ."),
                     ActivityKeys::tr("blank the screen; any key or click brings it back"),
@@ -245,6 +275,7 @@ void ActivityForm::set_problem_sentence(const QString& problem) {
     const QString old_problem = problem_, old_answer = answer_;
     problem_ = problem;
     answer_.clear();
+    LabelCode->set_caption(problem_code(*this));
     spoken_answer_.clear();
     if (making_) {
         return;
@@ -279,7 +310,8 @@ void ActivityForm::announce_change(const QString& old_problem, const QString& ol
             problem_.size() > stem.size() + 1) {
             news = problem_.mid(stem.size() + 1).trimmed();
         } else {
-            news = QCoreApplication::translate("ActivityForm", "Problem: %1").arg(problem_);
+            news =
+                QCoreApplication::translate("ActivityForm", "Problem: %1").arg(problem_with_code());
         }
     }
     if (!kind_named_.isEmpty()) {
@@ -309,8 +341,20 @@ void ActivityForm::announce(const QString& news) {
     Announcer::of(this).announce(news);
 }
 
+// "Problem: make 24 from 1, 3, 4 and 6. Code 2 4 P, 1, K 7 Q M.": the code's characters
+// one by one, so that a reader spells it rather than reading "24P" as a number.
+QString ActivityForm::problem_with_code() const {
+    const QString code = LabelCode->caption();
+    if (code.isEmpty()) {
+        return problem_;
+    }
+    return problem_ + ' ' +
+           QCoreApplication::translate("ActivityForm", "Code %1.").arg(spoken_code(code));
+}
+
 void ActivityForm::tell_sentence() {
-    QString text = QCoreApplication::translate("ActivityForm", "Problem: %1").arg(problem_);
+    QString text =
+        QCoreApplication::translate("ActivityForm", "Problem: %1").arg(problem_with_code());
     if (!answer_.isEmpty()) {
         text += ' ' + QCoreApplication::translate("ActivityForm", "Answer: %1").arg(answer_);
     }
@@ -325,6 +369,34 @@ void ActivityForm::tell_sentence() {
         QAccessibleEvent shown(window(), QAccessible::DescriptionChanged);
         QAccessible::updateAccessibility(&shown);
     }
+}
+
+void ActivityForm::reveal_at_once() {
+    cmdsoln_Click();
+}
+
+QRectF ActivityForm::board_area() const {
+    QRectF area;
+    for (QWidget* child : stage()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        auto* control = dynamic_cast<Control*>(child);
+        if (!control || !control->visible() || control == framestatus || control == LabelCode ||
+            dynamic_cast<OptionButton*>(control) || dynamic_cast<PictureButton*>(control) ||
+            dynamic_cast<VScrollBar*>(control)) {
+            continue;
+        }
+        // A frame of options only (the kinds, Forward and Reverse) is not the board.
+        if (auto* frame = dynamic_cast<Frame*>(control)) {
+            const auto inside = frame->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+            if (!inside.isEmpty() && std::all_of(inside.begin(), inside.end(), [](QWidget* w) {
+                    return !w->isVisibleTo(w->parentWidget()) || dynamic_cast<OptionButton*>(w) ||
+                           dynamic_cast<VScrollBar*>(w);
+                })) {
+                continue;
+            }
+        }
+        area |= QRectF(control->left(), control->top(), control->width(), control->height());
+    }
+    return area;
 }
 
 void ActivityForm::cmdexit_Click() {

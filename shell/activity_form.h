@@ -70,6 +70,9 @@ inline constexpr KindPlaces kKindsAtTheLowerLeft{
 // one marked; a screen adds its own rows with ScreenKeys::of(*this).add(). No control of
 // an activity screen takes the keyboard focus by itself, so that no key reaches a
 // control that would start a new problem on its own; only those keys move it.
+// The quiet colour of the problem's code on the screens' blue.
+inline const QColor kCodeColour{205, 225, 250};
+
 class ActivityForm : public Form {
 public:
     // The screen of an activity: its name, caption, menu and kinds are its record's.
@@ -122,11 +125,27 @@ public:
     // must differ (a template, a divisor, a word...). Empty keys never match.
     virtual QStringList repeat_keys() const;
 
+    // ---- On paper (worksheet.h) ----
+    // Shows the problem as the screen's timers leave it once they have run: the whole
+    // problem, where a timer shows it in parts.
+    virtual void show_whole_problem() {}
+    // Shows the whole solution at once, as Solution shows it once its reveal has ended,
+    // with the screen reader's answer sentence; no timer runs.
+    virtual void reveal_at_once();
+    // The board: the part of the screen a worksheet shows, in twips. By default every
+    // visible control but the status panel, the code, the options (the kinds and the
+    // screen's other choices), its picture buttons and scroll bars.
+    virtual QRectF board_area() const;
+
     // The sentence a screen reader reads for the screen (its accessible description):
     // "Problem: ..." while a problem is shown, "Problem: ... Answer: ..." once its
     // solution is fully shown. A new problem sets the problem, which drops the answer;
     // the last step of the solution's reveal sets the answer. Each change is told to the
     // screen reader at once.
+    //
+    // The problem's sentence ends with its code, spelled for the reader ("... Code 2 4 P,
+    // 2, K 7 Q M." for 24P-2-K7QM), which the label LabelCode shows small just above the
+    // status panel, in the lower right of the screen.
     void set_problem_sentence(const QString& problem);
     void set_answer_sentence(const QString& answer);
     // Speaks the answer at once ("Answer: ..."), before the screen has shown all of it,
@@ -134,8 +153,13 @@ public:
     // later is then not spoken again.
     void speak_answer_now(const QString& answer);
     QString sentence() const { return accessibleDescription(); }
+    // The sentences without their heads and the code: what follows "Problem: " and
+    // "Answer: " (empty while the answer is hidden).
+    const QString& problem_sentence() const { return problem_; }
+    const QString& answer_sentence_shown() const { return answer_; }
 
     Frame* framestatus;
+    Label* LabelCode;
     PictureButton* cmdgo;
     PictureButton* cmdsoln;
     PictureButton* cmdexit;
@@ -189,6 +213,7 @@ private:
     template <class Make> void tell_once_made(Make make);
     void choose_kind(OptionButton* option);
 
+    QString problem_with_code() const;
     void tell_sentence();
     // Speaks the part of the sentence that is new.
     void announce_change(const QString& old_problem, const QString& old_answer);

@@ -24,7 +24,8 @@ struct CommandLine {
 };
 
 QString usage() {
-    return CommandLine::tr("Usage: chalkline [OPTION]...\n");
+    return CommandLine::tr("Usage: chalkline [OPTION]...\n"
+                           "       chalkline --worksheet ACTIVITY [OPTION]... -o FILE\n");
 }
 
 // The program's options, as --help lists them and the parser reads them.
@@ -49,10 +50,25 @@ constexpr Option kOptions[] = {
      QT_TRANSLATE_NOOP("CommandLine", "start on that activity (names: --list-activities)")},
     {{"kind"},
      "K",
-     QT_TRANSLATE_NOOP("CommandLine", "with --launch: its kind, from 1 as the screen shows")},
+     QT_TRANSLATE_NOOP("CommandLine", "the kind for --launch or --worksheet, 1 for the first")},
     {{"lesson"},
      "FILE",
      QT_TRANSLATE_NOOP("CommandLine", "run the lesson of FILE, a step at a time")},
+    {{"open"},
+     "CODE",
+     QT_TRANSLATE_NOOP("CommandLine", "start on the problem of that code, as 24P-2-K7QM")},
+    {{"worksheet"},
+     "ACTIVITY",
+     QT_TRANSLATE_NOOP("CommandLine", "write a worksheet of the activity and end, no display")},
+    {{"count"}, "N", QT_TRANSLATE_NOOP("CommandLine", "its number of problems, 1 to 500 (10)")},
+    {{"seed"},
+     "S",
+     QT_TRANSLATE_NOOP("CommandLine", "its problems follow from this number (else the clock)")},
+    {{"no-answers"}, nullptr, QT_TRANSLATE_NOOP("CommandLine", "without its answer key")},
+    {{"format"},
+     "pdf|text",
+     QT_TRANSLATE_NOOP("CommandLine", "a PDF, A4 or Letter; or text, one problem a line")},
+    {{"o"}, "FILE", QT_TRANSLATE_NOOP("CommandLine", "the worksheet's file")},
     {{"list-activities"},
      nullptr,
      QT_TRANSLATE_NOOP("CommandLine", "list the activities, their kinds and settings, then end")},
@@ -115,6 +131,12 @@ QString keys() {
         "it home\n"
         "  H                          Magic Squares: show or hide the magic sum\n"
         "  Up, Down, F, R             Mental Arithmetic: pace, Forward, Reverse\n");
+}
+
+QString problem_keys() {
+    return CommandLine::tr(
+        "  Ctrl+G                     go to a problem by its code, on every screen\n"
+        "  Ctrl+P                     activities: a worksheet of this kind\n");
 }
 
 // Options of the toolkit itself, read by it once the application starts.
@@ -216,7 +238,7 @@ QString help_text() {
     return usage() +
            CommandLine::tr(
                "Mathematics activities for the whole class, on a projector or a whiteboard.\n\n") +
-           options() + "\n" + activities_text() + "\n" + keys() +
+           options() + "\n" + activities_text() + "\n" + keys() + problem_keys() +
            CommandLine::tr("\nReport bugs at <%1>; home page: <%2>.\n")
                .arg(kChalklineBugTracker, kChalklineHomePage);
 }
@@ -230,6 +252,105 @@ QString version_text() {
                            "There is NO WARRANTY, to the extent permitted by law.\n")
         .arg(kChalklineVersion, kChalklineCopyrightYear);
 }
+
+namespace {
+
+// The options that only a worksheet takes.
+const char* const kWorksheetOptions[] = {"count", "seed", "no-answers", "format", "o"};
+
+// A value that is wrong: one line, and nothing else is done.
+StartRequest wrong_value(const QString& error) {
+    return ending(2, "chalkline: " + error + "\n");
+}
+
+// The activity a name stands for, without regard to letter case; or what is wrong.
+std::optional<chalkline::LessonActivity> named_activity(const QString& name, QString& fault) {
+    for (chalkline::LessonActivity& activity : lesson_activities()) {
+        if (QString::compare(QString::fromStdString(activity.name), name, Qt::CaseInsensitive) ==
+            0) {
+            return std::move(activity);
+        }
+    }
+    fault = CommandLine::tr("there is no activity '%1'; the activities are %2")
+                .arg(name, activity_names());
+    return std::nullopt;
+}
+
+// --kind for the activity, from 0; or what is wrong ("--kind takes a number from 1 to 3").
+std::optional<int> read_kind(const QCommandLineParser& parser,
+                             const chalkline::LessonActivity& activity, QString& fault) {
+    const QString kind = parser.value("kind");
+    const auto accepted =
+        chalkline::accepted(chalkline::kind_setting(activity), kind.toStdString());
+    if (!accepted) {
+        fault = "--" + setting_fault(chalkline::kind_setting(activity), kind);
+        return std::nullopt;
+    }
+    return std::stoi(*accepted) - 1;
+}
+
+// Reads a whole number from low to high, or nothing.
+std::optional<qint64> whole_number(const QString& text, qint64 low, qint64 high) {
+    bool number = false;
+    const qint64 value = text.trimmed().toLongLong(&number);
+    if (!number || value < low || value > high) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+// --worksheet and its options, into the request; or what is wrong.
+QString read_worksheet(const QCommandLineParser& parser, StartRequest& request) {
+    QString fault;
+    const auto activity = named_activity(parser.value("worksheet"), fault);
+    if (!activity) {
+        return fault;
+    }
+    StartRequest::WorksheetOutput out;
+    out.sheet.screen = QString::fromStdString(activity->name);
+    if (parser.isSet("kind")) {
+        const auto kind = read_kind(parser, *activity, fault);
+        if (!kind) {
+            return fault;
+        }
+        out.sheet.kind = *kind;
+    }
+    if (parser.isSet("count")) {
+        const auto count = whole_number(parser.value("count"), 1, kMostWorksheetProblems);
+        if (!count) {
+            return CommandLine::tr("--count needs a number of problems from 1 to %1, not '%2'")
+                .arg(kMostWorksheetProblems)
+                .arg(parser.value("count"));
+        }
+        out.sheet.count = int(*count);
+    }
+    if (parser.isSet("seed")) {
+        const auto seed = whole_number(parser.value("seed"), 0, 4294967295LL);
+        if (!seed) {
+            return CommandLine::tr("--seed needs a whole number from 0 to 4294967295, not '%1'")
+                .arg(parser.value("seed"));
+        }
+        out.sheet.seed = std::uint32_t(*seed);
+    } else {
+        out.sheet.seed = clock_seed();
+    }
+    out.sheet.answers = !parser.isSet("no-answers");
+    if (parser.isSet("format")) {
+        const QString format = parser.value("format");
+        if (format != "pdf" && format != "text") {
+            return CommandLine::tr("--format is pdf or text, not '%1'").arg(format);
+        }
+        out.as_text = format == "text";
+    }
+    if (!parser.isSet("o")) {
+        return CommandLine::tr("--worksheet needs -o FILE, the file to write");
+    }
+    out.path = parser.value("o");
+    request.worksheet = out;
+    return {};
+}
+
+} // namespace
 
 StartRequest read_command_line(const QStringList& arguments) {
     QCommandLineParser parser;
@@ -298,28 +419,50 @@ StartRequest read_command_line(const QStringList& arguments) {
     if (parser.isSet("launch") && parser.isSet("lesson")) {
         return refusal(CommandLine::tr("--launch and --lesson do not go together"));
     }
+    if (parser.isSet("worksheet")) {
+        for (const char* other : {"open", "launch", "lesson"}) {
+            if (parser.isSet(other)) {
+                return wrong_value(CommandLine::tr("--%1 and --worksheet do not go together")
+                                       .arg(QString::fromLatin1(other)));
+            }
+        }
+        if (const QString fault = read_worksheet(parser, request); !fault.isEmpty()) {
+            return wrong_value(fault);
+        }
+        return request;
+    }
+    for (const char* name : kWorksheetOptions) {
+        if (parser.isSet(name)) {
+            return wrong_value(
+                CommandLine::tr("%1 is an option of --worksheet").arg(as_typed(name, arguments)));
+        }
+    }
     if (parser.isSet("kind") && !parser.isSet("launch")) {
-        return refusal(CommandLine::tr("--kind goes with --launch"));
+        return refusal(CommandLine::tr("--kind goes with --launch or --worksheet"));
+    }
+    if (parser.isSet("open")) {
+        if (parser.isSet("launch") || parser.isSet("lesson")) {
+            return refusal(CommandLine::tr("--open goes alone, without --launch or --lesson"));
+        }
+        const CodeReading reading = read_problem_code(parser.value("open"));
+        if (!reading.address) {
+            return wrong_value("--open: " + reading.fault);
+        }
+        request.open = reading.address;
     }
     if (parser.isSet("launch")) {
-        const QString name = parser.value("launch");
-        const auto activities = lesson_activities();
-        const auto found = std::find_if(activities.begin(), activities.end(), [&](const auto& a) {
-            return QString::compare(QString::fromStdString(a.name), name, Qt::CaseInsensitive) == 0;
-        });
-        if (found == activities.end()) {
-            return refusal(CommandLine::tr("there is no activity '%1'; the activities are %2")
-                               .arg(name, activity_names()));
+        QString fault;
+        const auto activity = named_activity(parser.value("launch"), fault);
+        if (!activity) {
+            return refusal(fault);
         }
-        request.launch = QString::fromStdString(found->name);
+        request.launch = QString::fromStdString(activity->name);
         if (parser.isSet("kind")) {
-            const QString kind = parser.value("kind");
-            const auto accepted =
-                chalkline::accepted(chalkline::kind_setting(*found), kind.toStdString());
-            if (!accepted) {
-                return refusal("--" + setting_fault(chalkline::kind_setting(*found), kind));
+            const auto kind = read_kind(parser, *activity, fault);
+            if (!kind) {
+                return refusal(fault);
             }
-            request.kind = std::stoi(*accepted) - 1;
+            request.kind = *kind;
         }
     }
     return request;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "problem_codes.h"
+#include "worksheet.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +26,15 @@ struct StartRequest {
     // The lesson file to run, as given.
     QString lesson;
     bool reset_settings = false;
+    // --open CODE: start on that problem.
+    std::optional<ProblemAddress> open;
+    // --worksheet ACTIVITY ... -o FILE: write the sheet and end, without a display.
+    struct WorksheetOutput {
+        Worksheet sheet;
+        QString path;
+        bool as_text = false;
+    };
+    std::optional<WorksheetOutput> worksheet;
     std::optional<int> exit_status;
     QString output;
 };

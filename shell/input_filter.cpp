@@ -118,6 +118,11 @@ private:
         if (!keys || is_full_screen_key(event)) {
             return false;
         }
+        // A dialog over the screen (Go to problem, a worksheet) takes the keys; none
+        // reaches the board beneath it, even where the window system left it the focus.
+        if (QApplication::activeModalWidget()) {
+            return true;
+        }
         guard_.key_pressed();
         if (overlay_open(*form)) {
             if (!is_modifier(event->key()) && !held_down(event)) {

@@ -6,6 +6,7 @@
 #include "activity_form.h"
 #include "activity_table.h"
 #include "language.h"
+#include "problem_codes.h"
 #include "program_window.h"
 
 #include <QCoreApplication>
@@ -44,27 +45,6 @@ QString settings_taken(const chalkline::LessonActivity& activity) {
     return keys.join(", ");
 }
 
-QString code_fault(const chalkline::CodeReading& reading, const QString& typed) {
-    switch (reading.fault) {
-    case chalkline::CodeFault::Shape:
-        return Lessons::tr("'%1' is not a problem code: a code is written like 24P-2-K7QM")
-            .arg(typed);
-    case chalkline::CodeFault::Character:
-        return Lessons::tr("the code %1 has a character no code has in %2")
-            .arg(typed, QString::fromStdString(reading.part));
-    case chalkline::CodeFault::Activity:
-        return Lessons::tr("no activity has codes that begin %1")
-            .arg(QString::fromStdString(reading.part));
-    case chalkline::CodeFault::Kind:
-        return Lessons::tr("the code %1 asks for kind %2 of an activity that has %3")
-            .arg(typed, QString::fromStdString(reading.part))
-            .arg(reading.kinds);
-    case chalkline::CodeFault::Check:
-        return Lessons::tr("the code %1 does not check: a character is mistyped").arg(typed);
-    }
-    return {};
-}
-
 // What is wrong with a lesson, without where.
 QString fault_text(const chalkline::LessonError& error) {
     const QString part = QString::fromStdString(error.part);
@@ -99,7 +79,7 @@ QString fault_text(const chalkline::LessonError& error) {
         return Lessons::tr("%1= does not go with open: the code gives the kind, and one problem")
             .arg(part);
     case chalkline::LessonFault::BadCode:
-        return code_fault(error.code, part);
+        return code_fault(error.code);
     }
     return {};
 }

@@ -5,6 +5,7 @@
 
 #include "accessibility.h"
 #include "activity_table.h"
+#include "code_dialog.h"
 #include "keys.h"
 #include "lessons.h"
 #include "overlays.h"
@@ -137,6 +138,7 @@ MenuScreen::MenuScreen(const QString& name, const LabelSpec& heading_design)
          Menus::tr("F1 or ?"),
          Menus::tr("this list of keys"),
          [this](int) { show_key_help(*this); }},
+        go_to_problem_key(*this),
     });
 }
 
@@ -242,6 +244,18 @@ IntroForm::IntroForm()
                               .height = 720,
                               .caption = licence_notice(),
                               .font = {"Tahoma", 9.75, false}});
+    // Go to problem, for the teacher at the board: under the links to the menus.
+    problem_link = add_label(this, {.name = "LabelProblem",
+                                    .left = 9600,
+                                    .top = 6200,
+                                    .width = 2235,
+                                    .height = 420,
+                                    .caption = Menus::tr("Go to problem"),
+                                    .font = {"Tahoma", 10, true},
+                                    .border = true,
+                                    .align = Qt::AlignCenter});
+    problem_link->on_click = [this](int) { ask_for_problem(*this); };
+    problem_link->on_mouse_move = [this](int, const MouseArgs&) { problem_link->set_opaque(true); };
     web_link->on_click = [this](int) { Label4_Click(); };
     set_reader_traits(web_link, {.role = QAccessible::Link});
     setAccessibleName(Menus::tr("%1, First menu").arg(kCaption));
@@ -249,6 +263,7 @@ IntroForm::IntroForm()
 
 std::vector<Control*> IntroForm::focus_entries() const {
     std::vector<Control*> entries = menu_links(0);
+    entries.push_back(problem_link);
     entries.push_back(web_link);
     entries.push_back(lesson_link);
     entries.push_back(exit_button);
@@ -267,6 +282,7 @@ void IntroForm::Form_Load() {
 void IntroForm::Form_MouseMove(const MouseArgs& args) {
     MenuScreen::Form_MouseMove(args);
     lesson_link->set_opaque(false);
+    problem_link->set_opaque(false);
 }
 
 void IntroForm::Label2_Click(int index) {

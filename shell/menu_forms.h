@@ -62,6 +62,8 @@ public:
 
     Label* web_link; // Label4: the school's web address
     Label* notice;   // Label3: the licence
+    // "Go to problem", under the links to the menus.
+    Label* problem_link;
     // "Open a lesson", beside the exit button.
     Label* lesson_link;
 

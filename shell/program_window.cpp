@@ -110,6 +110,11 @@ ProgramWindow* program_window() {
 
 Form* form_of(const QWidget* widget) {
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        // A dialog over a screen is a window of its own, not part of the screen.
+        if (w->isWindow() && !dynamic_cast<const ProgramWindow*>(w) &&
+            !dynamic_cast<const Form*>(w)) {
+            return nullptr;
+        }
         if (auto* form = dynamic_cast<const Form*>(w)) {
             return const_cast<Form*>(form);
         }

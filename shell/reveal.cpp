@@ -31,6 +31,16 @@ void Reveal::reset() {
     done_ = nullptr;
 }
 
+void Reveal::finish() {
+    if (!started_) {
+        return;
+    }
+    while (shown_ < parts_) {
+        show_(shown_++);
+    }
+    show_next();
+}
+
 void Reveal::show_next() {
     if (shown_ < parts_) {
         show_(shown_++);

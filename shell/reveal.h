@@ -25,6 +25,8 @@ public:
     // a new problem). With no parts, done runs at once.
     void start(int parts, std::function<void(int part)> show, std::function<void()> done = {});
     void reset();
+    // Shows every part not yet shown at once and runs done, as if the timer had run out.
+    void finish();
 
     bool started() const { return started_; }
     bool running() const { return timer_->enabled(); }

@@ -6,6 +6,11 @@ namespace shell {
 RevealingForm::RevealingForm(const ActivityInfo& activity, int reveal_ms)
     : ActivityForm(activity), Timer1(add_timer("Timer1", reveal_ms, false)), reveal_(Timer1) {}
 
+void RevealingForm::reveal_at_once() {
+    cmdsoln_Click();
+    reveal_.finish();
+}
+
 void RevealingForm::cmdsoln_Click() {
     if (!reveal_.started() && answer_known_at_once()) {
         speak_answer_now(answer_sentence());

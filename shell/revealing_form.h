@@ -26,6 +26,7 @@ public:
     explicit RevealingForm(const ActivityInfo& activity, int reveal_ms = Reveal::kRevealInterval);
 
     void cmdsoln_Click() override;
+    void reveal_at_once() override;
 
     // How many parts of the answer are shown, 0 while it is hidden.
     int parts_shown() const { return reveal_.shown(); }

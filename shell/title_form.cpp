@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "title_form.h"
 
+#include "code_dialog.h"
 #include "handlers.h"
 #include "keys.h"
 #include "menu_forms.h"
@@ -84,11 +85,15 @@ TitleForm::TitleForm() : Form("Titlefrm", 5460, 6570) {
     setAccessibleName("Chalkline");
     ScreenKeys& keys = ScreenKeys::of(*this);
     keys.exclusive = false;
-    keys.add({{{Qt::Key_Escape}, tr("Esc"), tr("Cancel"), [this](int) {
+    keys.add({{{Qt::Key_Escape},
+               tr("Esc"),
+               tr("Cancel"),
+               [this](int) {
                    if (ok_button->caption() == tr("Cancel")) {
                        press(ok_button);
                    }
-               }}});
+               }},
+              go_to_problem_key(*this)});
 }
 
 void TitleForm::Form_Load() {

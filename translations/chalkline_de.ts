@@ -134,6 +134,14 @@
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>Code %1</source>
+        <translation>Code %1</translation>
+    </message>
+    <message>
+        <source>Code %1.</source>
+        <translation>Code %1.</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -228,6 +236,14 @@
     <message>
         <source>read the whole board aloud</source>
         <translation>die ganze Tafel vorlesen</translation>
+    </message>
+    <message>
+        <source>Ctrl+G; Ctrl+P</source>
+        <translation>Strg+G; Strg+P</translation>
+    </message>
+    <message>
+        <source>a problem by its code; a worksheet</source>
+        <translation>eine Aufgabe nach Code; ein Arbeitsblatt</translation>
     </message>
 </context>
 <context>
@@ -326,12 +342,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
 </translation>
     </message>
     <message>
-        <source>Usage: chalkline [OPTION]...
-</source>
-        <translation>Aufruf: chalkline [OPTION]...
-</translation>
-    </message>
-    <message>
         <source>show every screen full screen, scaled to fit</source>
         <translation>jeden Bildschirm im Vollbild zeigen, passend skaliert</translation>
     </message>
@@ -350,10 +360,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>start on that activity (names: --list-activities)</source>
         <translation>mit dieser Aktivität beginnen (Namen: --list-activities)</translation>
-    </message>
-    <message>
-        <source>with --launch: its kind, from 1 as the screen shows</source>
-        <translation>mit --launch: ihre Art, ab 1 wie auf dem Bildschirm</translation>
     </message>
     <message>
         <source>run the lesson of FILE, a step at a time</source>
@@ -396,10 +402,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>--launch and --lesson do not go together</source>
         <translation>--launch und --lesson passen nicht zusammen</translation>
-    </message>
-    <message>
-        <source>--kind goes with --launch</source>
-        <translation>--kind gehört zu --launch</translation>
     </message>
     <message>
         <source>there is no activity &apos;%1&apos;; the activities are %2</source>
@@ -459,6 +461,86 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
   H                          Magische Quadrate: magische Summe zeigen oder verbergen
   Hoch, Runter, F, R         Kopfrechnen: Tempo, Vorwärts, Rückwärts
 </translation>
+    </message>
+    <message>
+        <source>  Ctrl+G                     go to a problem by its code, on every screen
+  Ctrl+P                     activities: a worksheet of this kind
+</source>
+        <translation>  Strg+G                     zu einer Aufgabe über ihren Code, überall
+  Strg+P                     Aktivitäten: ein Arbeitsblatt dieser Art
+</translation>
+    </message>
+    <message>
+        <source>--count needs a number of problems from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--count braucht eine Anzahl von Aufgaben von 1 bis %1, nicht „%2“</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295, not &apos;%1&apos;</source>
+        <translation>--seed braucht eine ganze Zahl von 0 bis 4294967295, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--format is pdf or text, not &apos;%1&apos;</source>
+        <translation>--format ist pdf oder text, nicht „%1“</translation>
+    </message>
+    <message>
+        <source>--worksheet needs -o FILE, the file to write</source>
+        <translation>--worksheet braucht -o DATEI, die zu schreibende Datei</translation>
+    </message>
+    <message>
+        <source>%1 is an option of --worksheet</source>
+        <translation>%1 ist eine Option von --worksheet</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [OPTION]...
+       chalkline --worksheet ACTIVITY [OPTION]... -o FILE
+</source>
+        <translation>Aufruf: chalkline [OPTION]...
+        chalkline --worksheet AKTIVITÄT [OPTION]... -o DATEI
+</translation>
+    </message>
+    <message>
+        <source>start on the problem of that code, as 24P-2-K7QM</source>
+        <translation>mit der Aufgabe dieses Codes beginnen, wie 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>write a worksheet of the activity and end, no display</source>
+        <translation>ein Arbeitsblatt der Aktivität schreiben, ohne Anzeige</translation>
+    </message>
+    <message>
+        <source>its number of problems, 1 to 500 (10)</source>
+        <translation>die Zahl seiner Aufgaben, 1 bis 500 (10)</translation>
+    </message>
+    <message>
+        <source>its problems follow from this number (else the clock)</source>
+        <translation>seine Aufgaben folgen aus dieser Zahl (sonst der Uhr)</translation>
+    </message>
+    <message>
+        <source>without its answer key</source>
+        <translation>ohne seine Lösungen</translation>
+    </message>
+    <message>
+        <source>a PDF, A4 or Letter; or text, one problem a line</source>
+        <translation>ein PDF, A4 oder Letter; oder Text, eine Aufgabe je Zeile</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s file</source>
+        <translation>die Datei des Arbeitsblatts</translation>
+    </message>
+    <message>
+        <source>--%1 and --worksheet do not go together</source>
+        <translation>--%1 und --worksheet passen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>--kind goes with --launch or --worksheet</source>
+        <translation>--kind gehört zu --launch oder --worksheet</translation>
+    </message>
+    <message>
+        <source>--open goes alone, without --launch or --lesson</source>
+        <translation>--open steht allein, ohne --launch oder --lesson</translation>
+    </message>
+    <message>
+        <source>the kind for --launch or --worksheet, 1 for the first</source>
+        <translation>die Art für --launch oder --worksheet, 1 für die erste</translation>
     </message>
 </context>
 <context>
@@ -915,26 +997,6 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <translation>%1 oder %2</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a problem code: a code is written like 24P-2-K7QM</source>
-        <translation>„%1“ ist kein Aufgabencode: ein Code sieht aus wie 24P-2-K7QM</translation>
-    </message>
-    <message>
-        <source>the code %1 has a character no code has in %2</source>
-        <translation>der Code %1 hat in %2 ein Zeichen, das kein Code hat</translation>
-    </message>
-    <message>
-        <source>no activity has codes that begin %1</source>
-        <translation>keine Aktivität hat Codes, die mit %1 beginnen</translation>
-    </message>
-    <message>
-        <source>the code %1 asks for kind %2 of an activity that has %3</source>
-        <translation>der Code %1 verlangt Art %2 einer Aktivität, die %3 hat</translation>
-    </message>
-    <message>
-        <source>the code %1 does not check: a character is mistyped</source>
-        <translation>der Code %1 stimmt nicht: ein Zeichen ist vertippt</translation>
-    </message>
-    <message>
         <source>this is not a lesson: a lesson is a plain text file in UTF-8</source>
         <translation>das ist keine Lektion: eine Lektion ist eine einfache Textdatei in UTF-8</translation>
     </message>
@@ -1151,6 +1213,10 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
         <source>Ctrl+O</source>
         <translation>Strg+O</translation>
     </message>
+    <message>
+        <source>Go to problem</source>
+        <translation>Zur Aufgabe</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -1213,6 +1279,92 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>Undo</source>
         <translation>Zurück</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemCodes</name>
+    <message>
+        <source>&apos;%1&apos; is not a problem code: a code is three characters, the kind and four characters, as 24P-2-K7QM</source>
+        <translation>„%1“ ist kein Aufgabencode: ein Code hat drei Zeichen, die Art und vier Zeichen, wie 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has a character no code has: codes use the digits 2 to 9 and the letters but I, L and O</source>
+        <translation>„%1“ enthält ein Zeichen, das kein Code hat: Codes bestehen aus den Ziffern 2 bis 9 und den Buchstaben außer I, L und O</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no activity of this version</source>
+        <translation>„%1“ bezeichnet keine Aktivität dieser Version</translation>
+    </message>
+    <message>
+        <source>kind %1 is not a kind of this activity, which has only kind 1</source>
+        <translation>Art %1 gibt es bei dieser Aktivität nicht, sie hat nur Art 1</translation>
+    </message>
+    <message>
+        <source>kind %1 is not a kind of this activity: 1 to %2</source>
+        <translation>Art %1 gibt es bei dieser Aktivität nicht: 1 bis %2</translation>
+    </message>
+    <message>
+        <source>the last part &apos;%1&apos; does not match the rest of the code: a character is mistyped</source>
+        <translation>der letzte Teil „%1“ passt nicht zum Rest des Codes: ein Zeichen ist vertippt</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemDialogs</name>
+    <message>
+        <source>Go to problem</source>
+        <translation>Zur Aufgabe</translation>
+    </message>
+    <message>
+        <source>The problem&apos;s code, as 24P-2-K7QM:</source>
+        <translation>Der Code der Aufgabe, wie 24P-2-K7QM:</translation>
+    </message>
+    <message>
+        <source>Rub out</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Los</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Worksheet: %1</source>
+        <translation>Arbeitsblatt: %1</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>Aufgaben:</translation>
+    </message>
+    <message>
+        <source>With an answer key</source>
+        <translation>Mit Lösungen</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Als PDF speichern ...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Drucken ...</translation>
+    </message>
+    <message>
+        <source>Save the worksheet</source>
+        <translation>Arbeitsblatt speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Strg+G</translation>
+    </message>
+    <message>
+        <source>go to a problem by its code</source>
+        <translation>zu einer Aufgabe über ihren Code springen</translation>
     </message>
 </context>
 <context>
@@ -1416,6 +1568,37 @@ Es gibt KEINE GARANTIE, soweit gesetzlich zulässig.
     <message>
         <source>Esc</source>
         <translation>Esc</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>%1. Problem: %2 Code %3.</source>
+        <translation>%1. Aufgabe: %2 Code %3.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Name: ______________________</source>
+        <translation>Name: ______________________</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Answers: %1</source>
+        <translation>Lösungen: %1</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>„%1“ kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: there is no folder &apos;%2&apos;</source>
+        <translation>„%1“ kann nicht geschrieben werden: es gibt keinen Ordner „%2“</translation>
     </message>
 </context>
 <context>

@@ -134,6 +134,14 @@
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>Code %1</source>
+        <translation>Código %1</translation>
+    </message>
+    <message>
+        <source>Code %1.</source>
+        <translation>Código %1.</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -228,6 +236,14 @@
     <message>
         <source>read the whole board aloud</source>
         <translation>leer toda la pizarra en voz alta</translation>
+    </message>
+    <message>
+        <source>Ctrl+G; Ctrl+P</source>
+        <translation>Ctrl+G; Ctrl+P</translation>
+    </message>
+    <message>
+        <source>a problem by its code; a worksheet</source>
+        <translation>un problema por su código; una hoja</translation>
     </message>
 </context>
 <context>
@@ -326,12 +342,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
 </translation>
     </message>
     <message>
-        <source>Usage: chalkline [OPTION]...
-</source>
-        <translation>Uso: chalkline [OPCIÓN]...
-</translation>
-    </message>
-    <message>
         <source>show every screen full screen, scaled to fit</source>
         <translation>cada pantalla a pantalla completa, a escala</translation>
     </message>
@@ -350,10 +360,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>start on that activity (names: --list-activities)</source>
         <translation>empezar por esa actividad (nombres: --list-activities)</translation>
-    </message>
-    <message>
-        <source>with --launch: its kind, from 1 as the screen shows</source>
-        <translation>con --launch: su tipo, desde 1 como en la pantalla</translation>
     </message>
     <message>
         <source>run the lesson of FILE, a step at a time</source>
@@ -396,10 +402,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>--launch and --lesson do not go together</source>
         <translation>--launch y --lesson no van juntas</translation>
-    </message>
-    <message>
-        <source>--kind goes with --launch</source>
-        <translation>--kind va con --launch</translation>
     </message>
     <message>
         <source>there is no activity &apos;%1&apos;; the activities are %2</source>
@@ -459,6 +461,86 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
   H                          Cuadrados mágicos: mostrar u ocultar la suma mágica
   Arriba, Abajo, F, R        Cálculo mental: ritmo, Adelante, Al revés
 </translation>
+    </message>
+    <message>
+        <source>  Ctrl+G                     go to a problem by its code, on every screen
+  Ctrl+P                     activities: a worksheet of this kind
+</source>
+        <translation>  Ctrl+G                     ir a un problema por su código, en cada pantalla
+  Ctrl+P                     actividades: una hoja de ejercicios de este tipo
+</translation>
+    </message>
+    <message>
+        <source>--count needs a number of problems from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--count necesita un número de problemas del 1 al %1, no «%2»</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295, not &apos;%1&apos;</source>
+        <translation>--seed necesita un número entero del 0 al 4294967295, no «%1»</translation>
+    </message>
+    <message>
+        <source>--format is pdf or text, not &apos;%1&apos;</source>
+        <translation>--format es pdf o text, no «%1»</translation>
+    </message>
+    <message>
+        <source>--worksheet needs -o FILE, the file to write</source>
+        <translation>--worksheet necesita -o ARCHIVO, el archivo que escribir</translation>
+    </message>
+    <message>
+        <source>%1 is an option of --worksheet</source>
+        <translation>%1 es una opción de --worksheet</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [OPTION]...
+       chalkline --worksheet ACTIVITY [OPTION]... -o FILE
+</source>
+        <translation>Uso: chalkline [OPCIÓN]...
+     chalkline --worksheet ACTIVIDAD [OPCIÓN]... -o ARCHIVO
+</translation>
+    </message>
+    <message>
+        <source>start on the problem of that code, as 24P-2-K7QM</source>
+        <translation>empezar en el problema de ese código, como 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>write a worksheet of the activity and end, no display</source>
+        <translation>escribir una hoja de ejercicios de la actividad, sin pantalla</translation>
+    </message>
+    <message>
+        <source>its number of problems, 1 to 500 (10)</source>
+        <translation>su número de problemas, del 1 al 500 (10)</translation>
+    </message>
+    <message>
+        <source>its problems follow from this number (else the clock)</source>
+        <translation>sus problemas salen de este número (si no, del reloj)</translation>
+    </message>
+    <message>
+        <source>without its answer key</source>
+        <translation>sin sus respuestas</translation>
+    </message>
+    <message>
+        <source>a PDF, A4 or Letter; or text, one problem a line</source>
+        <translation>un PDF, A4 o Letter; o texto, un problema por línea</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s file</source>
+        <translation>el archivo de la hoja</translation>
+    </message>
+    <message>
+        <source>--%1 and --worksheet do not go together</source>
+        <translation>--%1 y --worksheet no van juntas</translation>
+    </message>
+    <message>
+        <source>--kind goes with --launch or --worksheet</source>
+        <translation>--kind va con --launch o --worksheet</translation>
+    </message>
+    <message>
+        <source>--open goes alone, without --launch or --lesson</source>
+        <translation>--open va solo, sin --launch ni --lesson</translation>
+    </message>
+    <message>
+        <source>the kind for --launch or --worksheet, 1 for the first</source>
+        <translation>el tipo para --launch o --worksheet, 1 para el primero</translation>
     </message>
 </context>
 <context>
@@ -915,26 +997,6 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <translation>%1 o %2</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a problem code: a code is written like 24P-2-K7QM</source>
-        <translation>«%1» no es un código de problema: un código se escribe como 24P-2-K7QM</translation>
-    </message>
-    <message>
-        <source>the code %1 has a character no code has in %2</source>
-        <translation>el código %1 tiene en %2 un carácter que ningún código tiene</translation>
-    </message>
-    <message>
-        <source>no activity has codes that begin %1</source>
-        <translation>ninguna actividad tiene códigos que empiecen por %1</translation>
-    </message>
-    <message>
-        <source>the code %1 asks for kind %2 of an activity that has %3</source>
-        <translation>el código %1 pide el tipo %2 de una actividad que tiene %3</translation>
-    </message>
-    <message>
-        <source>the code %1 does not check: a character is mistyped</source>
-        <translation>el código %1 no cuadra: hay un carácter mal escrito</translation>
-    </message>
-    <message>
         <source>this is not a lesson: a lesson is a plain text file in UTF-8</source>
         <translation>esto no es una lección: una lección es un archivo de texto plano en UTF-8</translation>
     </message>
@@ -1151,6 +1213,10 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
+    <message>
+        <source>Go to problem</source>
+        <translation>Ir al problema</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -1213,6 +1279,92 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>Undo</source>
         <translation>Deshacer</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemCodes</name>
+    <message>
+        <source>&apos;%1&apos; is not a problem code: a code is three characters, the kind and four characters, as 24P-2-K7QM</source>
+        <translation>«%1» no es un código de problema: un código tiene tres caracteres, el tipo y cuatro caracteres, como 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has a character no code has: codes use the digits 2 to 9 and the letters but I, L and O</source>
+        <translation>«%1» tiene un carácter que ningún código tiene: los códigos usan las cifras del 2 al 9 y las letras salvo I, L y O</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no activity of this version</source>
+        <translation>«%1» no corresponde a ninguna actividad de esta versión</translation>
+    </message>
+    <message>
+        <source>kind %1 is not a kind of this activity, which has only kind 1</source>
+        <translation>el tipo %1 no es un tipo de esta actividad, que solo tiene el tipo 1</translation>
+    </message>
+    <message>
+        <source>kind %1 is not a kind of this activity: 1 to %2</source>
+        <translation>el tipo %1 no es un tipo de esta actividad: del 1 al %2</translation>
+    </message>
+    <message>
+        <source>the last part &apos;%1&apos; does not match the rest of the code: a character is mistyped</source>
+        <translation>la última parte «%1» no coincide con el resto del código: hay un carácter mal escrito</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemDialogs</name>
+    <message>
+        <source>Go to problem</source>
+        <translation>Ir al problema</translation>
+    </message>
+    <message>
+        <source>The problem&apos;s code, as 24P-2-K7QM:</source>
+        <translation>El código del problema, como 24P-2-K7QM:</translation>
+    </message>
+    <message>
+        <source>Rub out</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Ir</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Worksheet: %1</source>
+        <translation>Hoja de ejercicios: %1</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>Problemas:</translation>
+    </message>
+    <message>
+        <source>With an answer key</source>
+        <translation>Con las respuestas</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Guardar como PDF...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Save the worksheet</source>
+        <translation>Guardar la hoja de ejercicios</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>go to a problem by its code</source>
+        <translation>ir a un problema por su código</translation>
     </message>
 </context>
 <context>
@@ -1416,6 +1568,37 @@ No hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
     <message>
         <source>Esc</source>
         <translation>Esc</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>%1. Problem: %2 Code %3.</source>
+        <translation>%1. Problema: %2 Código %3.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Name: ______________________</source>
+        <translation>Nombre: ______________________</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Answers: %1</source>
+        <translation>Respuestas: %1</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>no se puede escribir «%1»: %2</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: there is no folder &apos;%2&apos;</source>
+        <translation>no se puede escribir «%1»: no existe la carpeta «%2»</translation>
     </message>
 </context>
 <context>

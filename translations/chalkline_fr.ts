@@ -134,6 +134,14 @@
         <source>%1. %2</source>
         <translation>%1. %2</translation>
     </message>
+    <message>
+        <source>Code %1</source>
+        <translation>Code %1</translation>
+    </message>
+    <message>
+        <source>Code %1.</source>
+        <translation>Code %1.</translation>
+    </message>
 </context>
 <context>
     <name>ActivityKeys</name>
@@ -228,6 +236,14 @@
     <message>
         <source>read the whole board aloud</source>
         <translation>lire tout le tableau à voix haute</translation>
+    </message>
+    <message>
+        <source>Ctrl+G; Ctrl+P</source>
+        <translation>Ctrl+G ; Ctrl+P</translation>
+    </message>
+    <message>
+        <source>a problem by its code; a worksheet</source>
+        <translation>un problème par son code ; une fiche</translation>
     </message>
 </context>
 <context>
@@ -326,12 +342,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 </translation>
     </message>
     <message>
-        <source>Usage: chalkline [OPTION]...
-</source>
-        <translation>Utilisation : chalkline [OPTION]...
-</translation>
-    </message>
-    <message>
         <source>show every screen full screen, scaled to fit</source>
         <translation>chaque écran en plein écran, mis à l&apos;échelle</translation>
     </message>
@@ -350,10 +360,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>start on that activity (names: --list-activities)</source>
         <translation>commencer par cette activité (noms : --list-activities)</translation>
-    </message>
-    <message>
-        <source>with --launch: its kind, from 1 as the screen shows</source>
-        <translation>avec --launch : son type, à partir de 1 comme à l&apos;écran</translation>
     </message>
     <message>
         <source>run the lesson of FILE, a step at a time</source>
@@ -396,10 +402,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>--launch and --lesson do not go together</source>
         <translation>--launch et --lesson ne vont pas ensemble</translation>
-    </message>
-    <message>
-        <source>--kind goes with --launch</source>
-        <translation>--kind va avec --launch</translation>
     </message>
     <message>
         <source>there is no activity &apos;%1&apos;; the activities are %2</source>
@@ -459,6 +461,86 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
   H                          Carrés magiques : afficher ou cacher la somme magique
   Haut, Bas, F, R            Calcul mental : rythme, En avant, À rebours
 </translation>
+    </message>
+    <message>
+        <source>  Ctrl+G                     go to a problem by its code, on every screen
+  Ctrl+P                     activities: a worksheet of this kind
+</source>
+        <translation>  Ctrl+G                     aller à un problème par son code, sur chaque écran
+  Ctrl+P                     activités : une fiche d&apos;exercices de ce type
+</translation>
+    </message>
+    <message>
+        <source>--count needs a number of problems from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--count demande un nombre de problèmes de 1 à %1, pas « %2 »</translation>
+    </message>
+    <message>
+        <source>--seed needs a whole number from 0 to 4294967295, not &apos;%1&apos;</source>
+        <translation>--seed demande un nombre entier de 0 à 4294967295, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--format is pdf or text, not &apos;%1&apos;</source>
+        <translation>--format vaut pdf ou text, pas « %1 »</translation>
+    </message>
+    <message>
+        <source>--worksheet needs -o FILE, the file to write</source>
+        <translation>--worksheet demande -o FICHIER, le fichier à écrire</translation>
+    </message>
+    <message>
+        <source>%1 is an option of --worksheet</source>
+        <translation>%1 est une option de --worksheet</translation>
+    </message>
+    <message>
+        <source>Usage: chalkline [OPTION]...
+       chalkline --worksheet ACTIVITY [OPTION]... -o FILE
+</source>
+        <translation>Utilisation : chalkline [OPTION]...
+              chalkline --worksheet ACTIVITÉ [OPTION]... -o FICHIER
+</translation>
+    </message>
+    <message>
+        <source>start on the problem of that code, as 24P-2-K7QM</source>
+        <translation>démarrer sur le problème de ce code, comme 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>write a worksheet of the activity and end, no display</source>
+        <translation>écrire une fiche d&apos;exercices de l&apos;activité, sans écran</translation>
+    </message>
+    <message>
+        <source>its number of problems, 1 to 500 (10)</source>
+        <translation>son nombre de problèmes, de 1 à 500 (10)</translation>
+    </message>
+    <message>
+        <source>its problems follow from this number (else the clock)</source>
+        <translation>ses problèmes découlent de ce nombre (sinon l&apos;horloge)</translation>
+    </message>
+    <message>
+        <source>without its answer key</source>
+        <translation>sans ses réponses</translation>
+    </message>
+    <message>
+        <source>a PDF, A4 or Letter; or text, one problem a line</source>
+        <translation>un PDF, A4 ou Letter ; ou du texte, un problème par ligne</translation>
+    </message>
+    <message>
+        <source>the worksheet&apos;s file</source>
+        <translation>le fichier de la fiche</translation>
+    </message>
+    <message>
+        <source>--%1 and --worksheet do not go together</source>
+        <translation>--%1 et --worksheet ne vont pas ensemble</translation>
+    </message>
+    <message>
+        <source>--kind goes with --launch or --worksheet</source>
+        <translation>--kind va avec --launch ou --worksheet</translation>
+    </message>
+    <message>
+        <source>--open goes alone, without --launch or --lesson</source>
+        <translation>--open va seul, sans --launch ni --lesson</translation>
+    </message>
+    <message>
+        <source>the kind for --launch or --worksheet, 1 for the first</source>
+        <translation>le type pour --launch ou --worksheet, 1 pour le premier</translation>
     </message>
 </context>
 <context>
@@ -915,26 +997,6 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <translation>%1 ou %2</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a problem code: a code is written like 24P-2-K7QM</source>
-        <translation>« %1 » n&apos;est pas un code de problème : un code s&apos;écrit comme 24P-2-K7QM</translation>
-    </message>
-    <message>
-        <source>the code %1 has a character no code has in %2</source>
-        <translation>le code %1 a dans %2 un caractère qu&apos;aucun code n&apos;a</translation>
-    </message>
-    <message>
-        <source>no activity has codes that begin %1</source>
-        <translation>aucune activité n&apos;a de codes qui commencent par %1</translation>
-    </message>
-    <message>
-        <source>the code %1 asks for kind %2 of an activity that has %3</source>
-        <translation>le code %1 demande le type %2 d&apos;une activité qui en a %3</translation>
-    </message>
-    <message>
-        <source>the code %1 does not check: a character is mistyped</source>
-        <translation>le code %1 ne se vérifie pas : un caractère est mal tapé</translation>
-    </message>
-    <message>
         <source>this is not a lesson: a lesson is a plain text file in UTF-8</source>
         <translation>ce n&apos;est pas une leçon : une leçon est un fichier texte simple en UTF-8</translation>
     </message>
@@ -1151,6 +1213,10 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <source>Ctrl+O</source>
         <translation>Ctrl+O</translation>
     </message>
+    <message>
+        <source>Go to problem</source>
+        <translation>Aller au problème</translation>
+    </message>
 </context>
 <context>
     <name>Numbers</name>
@@ -1213,6 +1279,92 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>Undo</source>
         <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemCodes</name>
+    <message>
+        <source>&apos;%1&apos; is not a problem code: a code is three characters, the kind and four characters, as 24P-2-K7QM</source>
+        <translation>« %1 » n&apos;est pas un code de problème : un code a trois caractères, le type et quatre caractères, comme 24P-2-K7QM</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; has a character no code has: codes use the digits 2 to 9 and the letters but I, L and O</source>
+        <translation>« %1 » a un caractère qu&apos;aucun code n&apos;a : les codes utilisent les chiffres 2 à 9 et les lettres sauf I, L et O</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; names no activity of this version</source>
+        <translation>« %1 » ne désigne aucune activité de cette version</translation>
+    </message>
+    <message>
+        <source>kind %1 is not a kind of this activity, which has only kind 1</source>
+        <translation>le type %1 n&apos;est pas un type de cette activité, qui n&apos;a que le type 1</translation>
+    </message>
+    <message>
+        <source>kind %1 is not a kind of this activity: 1 to %2</source>
+        <translation>le type %1 n&apos;est pas un type de cette activité : 1 à %2</translation>
+    </message>
+    <message>
+        <source>the last part &apos;%1&apos; does not match the rest of the code: a character is mistyped</source>
+        <translation>la dernière partie « %1 » ne correspond pas au reste du code : un caractère est mal tapé</translation>
+    </message>
+</context>
+<context>
+    <name>ProblemDialogs</name>
+    <message>
+        <source>Go to problem</source>
+        <translation>Aller au problème</translation>
+    </message>
+    <message>
+        <source>The problem&apos;s code, as 24P-2-K7QM:</source>
+        <translation>Le code du problème, comme 24P-2-K7QM :</translation>
+    </message>
+    <message>
+        <source>Rub out</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Go</source>
+        <translation>Aller</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Worksheet: %1</source>
+        <translation>Fiche d&apos;exercices : %1</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>Problèmes :</translation>
+    </message>
+    <message>
+        <source>With an answer key</source>
+        <translation>Avec les réponses</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Enregistrer en PDF...</translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimer...</translation>
+    </message>
+    <message>
+        <source>Save the worksheet</source>
+        <translation>Enregistrer la fiche d&apos;exercices</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Ctrl+G</source>
+        <translation>Ctrl+G</translation>
+    </message>
+    <message>
+        <source>go to a problem by its code</source>
+        <translation>aller à un problème par son code</translation>
     </message>
 </context>
 <context>
@@ -1416,6 +1568,37 @@ Il n&apos;y a AUCUNE GARANTIE, dans la mesure permise par la loi.
     <message>
         <source>Esc</source>
         <translation>Échap</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>%1. Problem: %2 Code %3.</source>
+        <translation>%1. Problème : %2 Code %3.</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>Name: ______________________</source>
+        <translation>Nom : ______________________</translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>Answers: %1</source>
+        <translation>Réponses : %1</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: %2</source>
+        <translation>impossible d&apos;écrire « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>cannot write &apos;%1&apos;: there is no folder &apos;%2&apos;</source>
+        <translation>impossible d&apos;écrire « %1 » : il n&apos;y a pas de dossier « %2 »</translation>
     </message>
 </context>
 <context>

@@ -301,6 +301,19 @@ void FastMentalForm::tell_shown_rows() {
                                         : start + ' ' + tr("Then %1.").arg(rows.join(", ")));
 }
 
+void FastMentalForm::show_whole_problem() {
+    while (Timer1->enabled()) {
+        Timer1_Timer();
+    }
+    while (Timer2->enabled()) {
+        Timer2_Timer();
+    }
+}
+
+QRectF FastMentalForm::board_area() const {
+    return {Shape1->left(), Shape1->top(), Shape1->width(), Shape1->height()};
+}
+
 void FastMentalForm::Timer1_Timer() {
     step = step + 1;
     if (step < 5) {

@@ -29,6 +29,9 @@ public:
 
     void Form_Load() override;
     void cmdsoln_Click() override;
+    void show_whole_problem() override;
+    // The chain in its box, without the pace's scroll bar and captions.
+    QRectF board_area() const override;
     QString own_setting(const QString& key) const override;
     void apply_own_setting(const QString& key, const QString& value) override;
 

@@ -218,6 +218,12 @@ void MatchTheTargetForm::cmdsoln_Click() {
         shell::speech::words(Labelans->caption().simplified() + " = " + Label11->caption()) + '.');
 }
 
+void MatchTheTargetForm::show_whole_problem() {
+    if (Timer1->enabled()) {
+        Timer1_Timer();
+    }
+}
+
 // Once, 15 seconds after the screen opens: the instructions make room.
 void MatchTheTargetForm::Timer1_Timer() {
     Frame3->set_visible(false);

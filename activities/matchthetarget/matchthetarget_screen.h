@@ -39,6 +39,7 @@ public:
     // Go makes a new puzzle; Solution reveals its answer.
     void start() override;
     void cmdsoln_Click() override;
+    void show_whole_problem() override;
     void Timer1_Timer();
 
     // Hides the answer frame and the five given numbers.

@@ -254,6 +254,13 @@ void OrderingForm::cmdsoln_Click() {
     Timer4->set_enabled(true);
 }
 
+void OrderingForm::reveal_at_once() {
+    cmdsoln_Click();
+    while (Timer4->enabled()) {
+        Timer4_Timer();
+    }
+}
+
 void OrderingForm::Timer4_Timer() {
     for (auto* place : Label11) {
         if (!place->visible()) {

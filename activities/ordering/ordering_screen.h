@@ -22,6 +22,7 @@ public:
 
     void start() override;
     void cmdsoln_Click() override;
+    void reveal_at_once() override;
     void Label10_Click(int index);
     void cmdundo_Click();
     void Timer4_Timer();

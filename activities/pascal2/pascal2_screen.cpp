@@ -36,6 +36,9 @@ Pascal2Form::Pascal2Form() : BoardForm(kActivity) {
     // line below it.
     Board1->move(120, 150, 11760, 6600);
     Label2->move(165, 6950, 9900, 700);
+    // The triangle's last row comes down to the status panel: the code stands left of the
+    // panel, level with Exit.
+    LabelCode->move(8300, 8245, 1730, 255);
 }
 
 void Pascal2Form::new_problem() {

@@ -14,6 +14,7 @@
 #include "overlays.h"
 #include "program.h"
 #include "screens.h"
+#include "sentences.h"
 #include "title_form.h"
 
 #include "number_text.h"

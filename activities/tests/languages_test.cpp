@@ -280,8 +280,10 @@ QStringList bare_signs(const QString& sentence) {
 
 // ---- The marks of the pseudo-language ----
 
-// Words that may stand outside the marks: names and web addresses, and on some screens
-// the letters of algebra, numerals, a cipher's alphabet and a symbol face's arrow, each
+// Words that may stand outside the marks: names, web addresses and problem codes (what
+// is left of a code once the digits at its ends are taken off, and its characters as the
+// reader spells them, one by one: capitals and digits without I, L and O), and on some
+// screens the letters of algebra, numerals, a cipher's alphabet and a symbol face's arrow, each
 // pattern the whole word (for the screens, its letters alone: "(a + b)(a" is "ba").
 struct Allowed {
     QRegularExpression screen, word;
@@ -289,6 +291,7 @@ struct Allowed {
 const QList<Allowed>& allowed() {
     static const QList<Allowed> words = {
         {QRegularExpression(""), QRegularExpression("^(Chalkline|[\\w-]+(\\.[\\w-]+)+(/\\S*)?)$")},
+        {QRegularExpression(""), QRegularExpression("^[2-9A-HJKMNP-Z]+(-[1-9A-HJKMNP-Z]*)*$")},
         {QRegularExpression("^roman$"), QRegularExpression("^[IVXLCDM]+$")},
         {QRegularExpression("^affine$"), QRegularExpression("^([A-Z]+|x|y|mod)$")},
         {QRegularExpression("^quadratic$"), QRegularExpression("^x+$")},

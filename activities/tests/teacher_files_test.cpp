@@ -3,7 +3,9 @@
 // them at its next start: the school's file under the teacher's, its locks, values that
 // are ignored one by one, and a teacher's file that cannot be read, which is never written
 // over. Lessons saved from the activities with Ctrl+L and run from the first menu, and
-// one that cannot be read, which leaves the menu as it was.
+// one that cannot be read, which leaves the menu as it was. A lesson's "open CODE" steps
+// show the problems of their codes, and a mistyped code is refused as Go to problem
+// refuses it.
 
 #include "activities.h"
 #include "activity_form.h"
@@ -12,6 +14,7 @@
 #include "lessons.h"
 #include "menu_forms.h"
 #include "problem_code.h"
+#include "problem_codes.h"
 #include "settings.h"
 
 #include <QtTest>
@@ -168,26 +171,28 @@ private slots:
                                    ", line 1: kind takes a whole number from 1 to 3, not '7'"});
     }
 
-    // An "open CODE" step shows the code's problem, of its kind and seed, on a screen that
-    // opens and on the same screen again.
-    void an_open_step_shows_the_problem_of_its_code() {
-        show_form("intro0");
-        const auto open = [](int kind, std::uint32_t seed) {
-            chalkline::LessonStep step;
-            step.activity = "numberwall";
-            step.kind = kind;
-            step.seed = seed;
-            return step;
-        };
-        start_lesson({open(1, 123), open(2, chalkline::kSeedCount - 1)});
-        auto* step = loaded<ActivityForm>("numberwall");
-        QVERIFY(step && step->isVisible());
-        QCOMPARE(std::pair(step->kind(), step->seed()), std::pair(1, 123u));
-        QTest::keyClick(step, Qt::Key_PageDown);
-        QCOMPARE(loaded<ActivityForm>("numberwall"), step);
-        QCOMPARE(std::pair(step->kind(), step->seed()), std::pair(2, chalkline::kSeedCount - 1));
-        QTest::keyClick(step, Qt::Key_PageDown);
+    void a_lessons_codes_open_their_problems() {
+        const QString lesson = folder_.path() + "/codes.txt";
+        const QString first = problem_code({"twentyfour", 2, 1234});
+        const QString second = problem_code({"twentyfour", 0, 29000});
+        write(lesson, ("open " + first + "\nopen " + second.toLower() + "\n").toUtf8());
+        LessonFile file = read_lesson_file(lesson);
+        QVERIFY2(file.error.isEmpty(), qPrintable(file.error));
+        start_lesson(std::move(file.steps));
+        auto* form = loaded<ActivityForm>("twentyfour");
+        QVERIFY(form && form->isVisible());
+        QCOMPARE(problem_code(*form), first);
+        QTest::keyClick(form, Qt::Key_PageDown);
+        QCOMPARE(current_form(), form);
+        QCOMPARE(problem_code(*form), second);
+        QTest::keyClick(form, Qt::Key_Escape);
         QVERIFY(!lesson_running());
+
+        QString typo = first;
+        typo[7] = typo[7] == 'Z' ? 'Y' : 'Z';
+        write(lesson, ("open " + typo + "\n").toUtf8());
+        QCOMPARE(read_lesson_file(lesson).error,
+                 "chalkline: " + lesson + ", line 1: " + read_problem_code(typo).fault);
     }
 };
 
