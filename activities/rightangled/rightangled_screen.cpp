@@ -142,7 +142,7 @@ QString RightAngledForm::problem_text() const {
 // whatever the drawing and in whichever order the shorter sides are named.
 QStringList RightAngledForm::repeat_keys() const {
     const auto [low, high] = std::minmax(problem_.shorter_a, problem_.shorter_b);
-    return {RevealingRightAngledForm::repeat_keys().front(),
+    return {RevealingForm::repeat_keys().front(),
             QString("lengths %1 %2 %3").arg(low).arg(high).arg(problem_.hypotenuse)};
 }
 
