@@ -128,7 +128,8 @@ int main(int argc, char** argv) {
     QString slowest;
     double most = 0;
     std::printf("  %-20s %8s %11s\n", "activity", "wall", "processor");
-    for (const shell::ActivityEntry& entry : chalkline::activities()) {
+    for (const shell::ActivityInfo* record : chalkline::activities()) {
+        const shell::ActivityInfo& entry = *record;
         const auto figures =
             child_figures({"--sheet", entry.screen, "--count", QString::number(count)}, 2);
         const double ms = figures[0];

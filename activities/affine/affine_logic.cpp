@@ -78,7 +78,8 @@ std::string AffineProblem::answer() const {
     return kind == Kind::Decode ? plain() : encipher_word(plain(), key);
 }
 
-AffineProblem make_problem(Kind kind, RandomSource& random, std::span<const std::string_view> list) {
+AffineProblem make_problem(Kind kind, RandomSource& random,
+                           std::span<const std::string_view> list) {
     if (kind < Kind::Shift || kind > Kind::Decode) {
         throw std::invalid_argument("affine: no such kind");
     }

@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kSeedsPerKind = 25;
 
-
 } // namespace
 
 class ProblemCodesTest : public QObject {
