@@ -61,6 +61,14 @@ cmp -s "$work/a.txt" "$work/b.txt" || fail "the same seed gave another sheet"
 "$program" --worksheet fdp --kind 2 --count 5 --seed 7 --format text --lang de -o "$work/de.txt"
 grep -q '[0-9],[0-9]' "$work/de.txt" || fail "German sheet without a decimal comma"
 
+# The same codes bring back the same problems and answers in every later version.
+here=$(dirname "$0")
+bash "$here/../scripts/pin_problems.sh" "$program" >"$work/pinned.txt" 2>&1 ||
+    fail "the pinned problems could not be written"
+diff -u "$here/pinned_problems.txt" "$work/pinned.txt" >"$work/pinned.diff" ||
+    fail "a code gives another problem than it gave when it was pinned:
+$(head -20 "$work/pinned.diff")"
+
 # Letter where the locale's paper is Letter.
 LC_ALL= LANG=en_US.UTF-8 LC_PAPER=en_US.UTF-8 "$program" --worksheet fdp --count 1 -o "$work/us.pdf"
 if command -v pdfinfo >/dev/null; then
